@@ -1,0 +1,127 @@
+#include "comando.h"
+
+#include <optional>
+
+#include "controlli.h"
+#include "modello.h"
+#include "numeri.h"
+#include "rigadati.h"
+#include "shotdata.h"
+#include "tabella.h"
+#include "versione.h"
+
+namespace rigata {
+
+namespace {
+
+void ScriviRifiuto(std::ostream& err, const Rifiuto& r) { err << r.titolo << "\n" << r.messaggio << "\n"; }
+
+// The bullet and place of a data file, stored and checked as the entry screen does.
+std::optional<Rifiuto> LeggiPallaEAmbiente(const CampiDati& campi, ShotData& d) {
+    const char* nomi[] = {"diametro", "peso", "altitudine", "temperatura", "velocità alla bocca"};
+    double letti[5];
+    for (int i = 0; i < 5; ++i) {
+        letti[i] = LeggiNumeroEsteso(campi[static_cast<size_t>(i)]);
+        if (i != 2 && !InSingle(letti[i])) return RifiutoFuoriLimiti(nomi[i]);
+    }
+    d.DiametroInch = static_cast<float>(letti[0]);
+    d.PesoGrain = static_cast<float>(letti[1]);
+    d.Temperatura = static_cast<float>(letti[3]);
+    d.VelocitaBocca = static_cast<float>(letti[4]);
+    if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, campi[5], d.VelocitaBocca)) return r;
+    d.CoeffBalistico = LeggiNumeroEsteso(campi[5]);
+    if (d.CoeffBalistico == 0) return RifiutoCoeffZero();
+    if (auto r = ControllaAmbiente(letti[2], d.Temperatura)) return r;
+    d.Altitudine = InInteger(letti[2]).value_or(0);
+    return std::nullopt;
+}
+
+int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, std::ostream& err,
+            const std::string& sep) {
+    CampiDati campi;
+    if (auto errore = LeggiFileDati(percorso, campi)) {
+        err << *errore << "\n";
+        return kEsitoFile;
+    }
+    ShotData d;
+    if (auto r = LeggiPallaEAmbiente(campi, d)) {
+        ScriviRifiuto(err, *r);
+        return kEsitoRifiuto;
+    }
+    CalcolaAtmosfera(d);
+    CalcolaResistenza(d);
+
+    const RichiestaTabella richiesta =
+        LeggiRichiesta({campi[6], campi[7], campi[8], campi[9], campi[10], campi[11]});
+    if (auto r = ControllaRichiesta(d, richiesta)) {
+        ScriviRifiuto(err, *r);
+        return kEsitoRifiuto;
+    }
+    ApplicaRichiesta(d, richiesta);
+    CalcolaAzzeramento(d);
+
+    out << kTestoDistanzaOttimale << TestoIntero(d.DistanzaOttimale) << "\n";
+    auto scriviCelle = [&out](const CelleRiga& celle) {
+        for (size_t i = 0; i < celle.size(); ++i) out << (i ? "\t" : "") << celle[i];
+        out << "\n";
+    };
+    scriviCelle(Intestazioni(tipo));
+    CalcRisultati(d, [&](const ShotData& riga) { scriviCelle(CelleTabella(tipo, riga, sep)); });
+    return kEsitoOk;
+}
+
+int ErroreUso(std::ostream& err, const std::string& motivo) {
+    err << "rigata: " << motivo << "\n\n" << TestoUso();
+    return kEsitoUso;
+}
+
+}  // namespace
+
+std::string TestoUso() {
+    return "Uso:\n"
+           "  rigata                             apre il programma a finestre\n"
+           "  rigata --tabella FILE [--campagna] stampa la tabella di tiro del file di dati FILE\n"
+           "                                     (con --campagna la tabella di campagna)\n"
+           "  rigata --help                      mostra questo aiuto\n"
+           "  rigata --version                   mostra la versione\n"
+           "\n"
+           "Il file di dati ha una riga di dodici valori separati da virgole: diametro (inch),\n"
+           "peso (grain), altitudine (m), temperatura (°C), velocità alla bocca (m/s),\n"
+           "coefficiente balistico, distanza di azzeramento (m), distanza iniziale (m),\n"
+           "distanza finale (m), intervallo (m), vento laterale (m/s), altezza della linea\n"
+           "di mira (mm). Esempio: 0.243,95,0,15,965,0.379,225,0,500,20,5,50\n"
+           "\n"
+           "Uscita: 0 tabella stampata, 1 file non leggibile, 2 dati rifiutati, 64 opzioni errate.\n";
+}
+
+bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) { return !argomenti.empty(); }
+
+int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+                  const std::string& separatore) {
+    std::optional<std::string> fileTabella;
+    bool campagna = false;
+    for (size_t i = 0; i < argomenti.size(); ++i) {
+        const std::string& a = argomenti[i];
+        if (a == "--help" || a == "-h") {
+            out << TestoUso();
+            return kEsitoOk;
+        }
+        if (a == "--version") {
+            out << "rigata " << kVersione << " (" << kDataVersione << ")\n";
+            return kEsitoOk;
+        }
+        if (a == "--tabella") {
+            if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il file dopo --tabella");
+            if (fileTabella) return ErroreUso(err, "--tabella ripetuto");
+            fileTabella = argomenti[++i];
+        } else if (a == "--campagna") {
+            campagna = true;
+        } else {
+            return ErroreUso(err, "opzione sconosciuta: " + a);
+        }
+    }
+    if (!fileTabella) return ErroreUso(err, campagna ? "--campagna va con --tabella FILE" : "nessun comando");
+    return Tabella(*fileTabella, campagna ? TipoTabella::Campagna : TipoTabella::Vari, out, err, separatore);
+}
+
+}  // namespace rigata

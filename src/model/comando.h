@@ -1,0 +1,26 @@
+// The command line: range tables from a data file, without any window.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace rigata {
+
+// Exit statuses of the command line.
+constexpr int kEsitoOk = 0;
+constexpr int kEsitoFile = 1;      // a file that cannot be read
+constexpr int kEsitoRifiuto = 2;   // data refused by the program's checks
+constexpr int kEsitoUso = 64;      // wrong options
+
+// True when the arguments ask for the command line rather than the windows.
+bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti);
+
+// Runs the command line (argomenti without the program name). Writes UTF-8
+// text to out and err; numbers use the given decimal separator.
+int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+                  const std::string& separatore);
+
+std::string TestoUso();
+
+}  // namespace rigata

@@ -1,0 +1,113 @@
+#include "modello.h"
+
+#include <cmath>
+
+#include "numeri.h"
+
+namespace rigata {
+
+namespace {
+float S(double v) { return static_cast<float>(v); }
+}  // namespace
+
+void CalcolaAtmosfera(ShotData& d) {
+    d.DiametroMm = S(d.DiametroInch * 25.4);
+    // A grain taken as 0.0648 g.
+    d.PesoGrammi = S(d.PesoGrain * 0.0648);
+    // Barometric formula with base 2.718 and a scale height of 7.99 km.
+    const double a = static_cast<double>(-static_cast<int32_t>(d.Altitudine)) / 1000 / 7.99;
+    d.Pressione = S(1013.25 * std::pow(2.718, a));
+    // Lapse of 0.0065 deg/m plus a fixed 0.0257 deg.
+    d.TemperaturaQuota = S(d.Temperatura - (d.Altitudine * 0.0065 + 0.0257));
+    // mbar to mmHg by 1.3322, density 0.465 x mmHg / K, with 273 kept in single precision.
+    const float kelvin = S(d.TemperaturaQuota + 273.0);
+    d.DensitaAria = S(d.Pressione * 0.465 / 1.3322 / kelvin);
+}
+
+double FunzioneSiacciDi(double v) {
+    return ((0.2002 * v - 48.05) + std::sqrt(std::pow(0.1648 * v - 47.95, 2) + 9.600001) +
+            (v - 300) * (0.0442 * v) / (std::pow(v / 200, 10) + 371)) /
+           100;
+}
+
+void CalcolaResistenza(ShotData& d) {
+    const double v = d.VelocitaBocca;
+    d.VelocitaSuono = d.TemperaturaQuota * 0.6 + 331.6;
+    d.NumeroMach = v / d.VelocitaSuono;
+    d.DensitaRelativa = d.DensitaAria / 1.203007;
+    // 1.42233433 turns lb/in2 into g/mm2.
+    d.FattoreForma = d.PesoGrammi / (std::pow(static_cast<double>(d.DiametroMm), 2) *
+                                     (d.CoeffBalistico / 1.42233433 / d.DensitaRelativa));
+    d.FunzioneSiacci = FunzioneSiacciDi(v);
+    d.CoeffResistenza = (2 * d.FunzioneSiacci * d.FattoreForma) /
+                        (std::pow(d.NumeroMach, 2) * static_cast<double>(d.DensitaAria));
+}
+
+double CostanteResistenzaDi(const ShotData& d) {
+    // 2546.479 = 8000 / pi: mm2 and g into rho * (pi d^2 / 4) * Cd / (2 m), in 1/m.
+    return std::pow(static_cast<double>(d.DiametroMm), 2) * d.CoeffResistenza * d.DensitaAria /
+           (d.PesoGrammi * 2546.479);
+}
+
+void CalcolaCostanteK(ShotData& d) { d.CostanteResistenza = CostanteResistenzaDi(d); }
+
+void CalcolaCadutaZero(ShotData& d) {
+    const double k = d.CostanteResistenza;
+    const double v0 = d.VelocitaBocca;
+    const double x0 = d.DistanzaAzzeramento;
+    // 2.453 = g / 4 with g = 9.812 m/s2.
+    d.CoeffCaduta = S(2.453 / (std::pow(v0, 2) * std::pow(k, 2)));
+    const double dueK = k + k;
+    d.TermineEsp = S(std::exp(dueK * x0) - dueK * x0 - 1);
+    d.CadutaAzzeramento = S(static_cast<double>(d.TermineEsp) * d.CoeffCaduta);
+}
+
+double DistanzaOttimaleEsatta(const ShotData& d) {
+    const double k = d.CostanteResistenza;
+    return (1 / k) * std::log(d.VelocitaBocca * k * d.TempoVoloOttimale + 1);
+}
+
+void CalcolaDistanzaOttimale(ShotData& d) {
+    d.AltezzaMira = S(d.AltezzaMira / 1000.0);
+    // Highest point: 0.44 of the sight height in cm, plus 6 cm.
+    const float altezzaCm = S(d.AltezzaMira * 100.0);
+    d.OrdinataMaxOttimale = S(altezzaCm * 0.44 + 12.0 / 2);
+    // sqrt(8 / 981): rise and fall time for a height in cm.
+    d.TempoVoloOttimale = S(std::sqrt(static_cast<double>(d.OrdinataMaxOttimale)) * 0.090305);
+    // The distance covered in TempoVoloOttimale under the model's drag.
+    d.DistanzaOttimale = InLong(DistanzaOttimaleEsatta(d)).value_or(0);
+}
+
+void CalcolaAzzeramento(ShotData& d) {
+    CalcolaCostanteK(d);
+    CalcolaCadutaZero(d);
+    CalcolaDistanzaOttimale(d);
+}
+
+void CalcolaResistenzaMisurata(ShotData& d) {
+    // 0.000392699 = pi / 8000.
+    d.CoeffResistenza =
+        (std::log(static_cast<double>(d.VelocitaIniziale)) - std::log(static_cast<double>(d.VelocitaResidua))) /
+        (d.DensitaAria * 0.000392699 * std::pow(static_cast<double>(d.DiametroMm), 2) * d.TrattoMisurato /
+         d.PesoGrammi);
+}
+
+void CalcolaCoeffBalistico(ShotData& d) {
+    const double v = d.VelocitaBocca;
+    d.VelocitaSuono = d.TemperaturaQuota * 0.6 + 331.6;
+    d.NumeroMach = v / d.VelocitaSuono;
+    d.DensitaRelativa = d.DensitaAria / 1.203007;
+    d.FunzioneSiacci = FunzioneSiacciDi(v);
+    d.FattoreForma = (std::pow(d.NumeroMach, 2) * d.CoeffResistenza * d.DensitaAria) /
+                     (d.FunzioneSiacci + d.FunzioneSiacci);
+    d.CoeffBalistico = (d.PesoGrammi * 1.42233433 * d.DensitaRelativa) /
+                       (std::pow(static_cast<double>(d.DiametroMm), 2) * d.FattoreForma);
+}
+
+std::string TestoCoeffBalistico(double coeff) {
+    const std::string arrotondato = FormattaNumero(coeff, "0.###", ".");
+    const std::string decimali = arrotondato.substr(arrotondato.find('.') + 1);
+    return decimali.size() == 3 ? "0." + decimali : "0." + decimali + "0";
+}
+
+}  // namespace rigata

@@ -1,0 +1,219 @@
+#include "tabella.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "modello.h"
+#include "numeri.h"
+
+namespace rigata {
+
+const char* const kIntestazioneTabVari =
+    "Distanza (m)|Caduta (cm)|Ordinata (cm)|Velocità (m/s)|Energia   (J) |Dev.Vento (cm)|Tempo volo "
+    "(s)|Scarto mira (cm)";
+const char* const kIntestazioneTabCampagna =
+    "Distanza (m|Velocità (m/s)|Energia   (J)|Scarto  0°(cm)|Scarto 15°(cm)|Scarto 30°(cm)|Scarto "
+    "45°(cm)|Scarto 60°(cm)";
+const char* const kTestoDistanzaOttimale =
+    "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m ";
+
+namespace {
+
+float S(double v) { return static_cast<float>(v); }
+
+// Cubic fits of 1 - cos(a) at 15, 30, 45 and 60 degrees; the linear term is
+// written as its product with the angle.
+const double kFattore15 = -4.78632e-7 * std::pow(15.0, 3) + 0.000172521 * std::pow(15.0, 2) - 0.004776555 + 0.00139394;
+const double kFattore30 = -4.78632e-7 * std::pow(30.0, 3) + 0.000172521 * std::pow(30.0, 2) - 0.00955311 + 0.00139394;
+const double kFattore45 = -4.78632e-7 * std::pow(45.0, 3) + 0.000172521 * std::pow(45.0, 2) - 0.014329665 + 0.00139394;
+const double kFattore60 = -4.78632e-7 * std::pow(60.0, 3) + 0.000172521 * std::pow(60.0, 2) - 0.01910622 + 0.00139394;
+
+bool Finito(float v) { return std::isfinite(v); }
+
+// Every value a row stores or shows stays within single precision.
+bool RigaFinita(const ShotData& d) {
+    const float valori[] = {d.Distanza, d.CoeffCadutaRiga, d.TermineEspRiga, d.Caduta, d.Ordinata,
+                            d.Velocita, d.Energia, d.TempoVolo, d.DerivaVento, d.CorrezioneMira,
+                            d.ScartoMira, d.Scarto15, d.Scarto30, d.Scarto45, d.Scarto60,
+                            S(d.Caduta * -100.0), S(d.Ordinata * 100.0), S(d.ScartoMira * 100.0)};
+    for (float v : valori)
+        if (!Finito(v)) return false;
+    return true;
+}
+
+Rifiuto RifiutoGenerico() {
+    return Rifiuto{"CAMBIA VALORE!!",
+                   "con questi dati la tabella avrebbe valori fuori dai limiti di calcolo; ridurre la "
+                   "velocità del vento, l'altezza della linea di mira o le distanze"};
+}
+
+}  // namespace
+
+RichiestaTabella LeggiRichiesta(const std::array<std::string, 6>& testi) {
+    return RichiestaTabella{LeggiNumero(testi[0]), LeggiNumero(testi[1]), LeggiNumero(testi[2]),
+                            LeggiNumero(testi[3]), LeggiNumero(testi[4]), LeggiNumero(testi[5])};
+}
+
+void ApplicaRichiesta(ShotData& d, const RichiestaTabella& r) {
+    d.DistanzaAzzeramento = S(r.distanzaZero);
+    d.DistanzaInizio = S(r.inizio);
+    d.DistanzaFine = S(r.fine);
+    d.Intervallo = InInteger(r.intervallo).value_or(0);
+    d.VelocitaVento = S(r.vento);
+    d.AltezzaMira = S(r.altezzaMira);
+}
+
+std::optional<int> NumeroRighe(const ShotData& d) {
+    const double righe =
+        (static_cast<double>(d.DistanzaFine) - d.DistanzaInizio) / d.Intervallo + 1;
+    const auto n = InInteger(righe);
+    if (!n) return std::nullopt;
+    return *n;
+}
+
+std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabella& r) {
+    const std::pair<double, const char*> campi[] = {
+        {r.distanzaZero, "distanza di azzeramento"}, {r.inizio, "distanza iniziale"},
+        {r.fine, "distanza finale"},                 {r.vento, "velocità del vento"},
+        {r.altezzaMira, "altezza della linea di mira"}};
+    for (const auto& [valore, nome] : campi)
+        if (!InSingle(valore)) return RifiutoFuoriLimiti(nome);
+
+    const auto passo = InInteger(r.intervallo);
+    if (!passo || *passo == 0)
+        return Rifiuto{"CAMBIA INTERVALLO!!",
+                       "l'intervallo di calcolo deve essere un numero intero di metri diverso da zero, "
+                       "fra -32768 e 32767; correggere l'intervallo"};
+    if (S(r.distanzaZero) == 0)
+        return Rifiuto{"CAMBIA DISTANZA!!",
+                       "la distanza di azzeramento non può essere zero; inserire la distanza a cui "
+                       "l'arma è azzerata"};
+
+    ShotData prova = d;
+    ApplicaRichiesta(prova, r);
+    const auto righe = NumeroRighe(prova);
+    const double quoziente = (static_cast<double>(prova.DistanzaFine) - prova.DistanzaInizio) / prova.Intervallo;
+    if (!righe || *righe < 0 || *righe > 32766) {
+        if (quoziente < 0)
+            return Rifiuto{"CAMBIA DISTANZE!!",
+                           "la distanza finale viene prima di quella iniziale nel verso dell'intervallo; "
+                           "scambiare le due distanze o cambiare il segno dell'intervallo"};
+        return Rifiuto{"TROPPE RIGHE!!",
+                       "la tabella avrebbe più di 32766 righe; aumentare l'intervallo o avvicinare la "
+                       "distanza iniziale a quella finale"};
+    }
+
+    const double k = CostanteResistenzaDi(prova);
+    if (!(std::isfinite(k) && k > 0))
+        return Rifiuto{"CAMBIA VALORE!!",
+                       "la resistenza dell'aria calcolata per questa palla è nulla o non valida; tornare "
+                       "ai dati della palla e controllare il coefficiente balistico"};
+
+    // exp(2 k x) must stay within single precision at every distance.
+    const double limite = std::log(static_cast<double>(FLT_MAX)) / (2 * k);
+    const double ultima = static_cast<double>(prova.DistanzaInizio) + (*righe > 0 ? *righe - 1 : 0) * static_cast<double>(prova.Intervallo);
+    const double piuLontana = std::max({std::fabs(static_cast<double>(prova.DistanzaAzzeramento)),
+                                        *righe > 0 ? std::fabs(static_cast<double>(prova.DistanzaInizio)) : 0.0,
+                                        *righe > 0 ? std::fabs(ultima) : 0.0});
+    if (piuLontana > limite)
+        return Rifiuto{"DISTANZA TROPPO GRANDE!!",
+                       "con questa palla il calcolo vale fino a " +
+                           TestoIntero(static_cast<long long>(std::floor(limite))) +
+                           " m; ridurre la distanza di azzeramento e le distanze della tabella"};
+
+    CalcolaAzzeramento(prova);
+    if (!(prova.OrdinataMaxOttimale >= 0))
+        return Rifiuto{"CAMBIA VALORE!!",
+                       "altezza della linea di mira non valida (sotto -136 mm la distanza ottimale non "
+                       "si può calcolare); inserire l'altezza della linea di mira sopra la canna in "
+                       "millimetri"};
+    const float azzeramento[] = {prova.CoeffCaduta, prova.TermineEsp, prova.CadutaAzzeramento,
+                                 prova.AltezzaMira, prova.OrdinataMaxOttimale, prova.TempoVoloOttimale};
+    for (float v : azzeramento)
+        if (!Finito(v)) return RifiutoGenerico();
+    if (!InLong(DistanzaOttimaleEsatta(prova))) return RifiutoGenerico();
+
+    bool finita = true;
+    CalcRisultati(prova, [&finita](const ShotData& riga) { finita = finita && RigaFinita(riga); });
+    if (!finita) return RifiutoGenerico();
+    return std::nullopt;
+}
+
+void CalcRisultati(ShotData& d, const ScriviRiga& scrivi) {
+    const double k = d.CostanteResistenza;
+    const double v0 = d.VelocitaBocca;
+    const double x0 = d.DistanzaAzzeramento;
+    const double h = d.AltezzaMira;  // m
+
+    d.Distanza = S(d.DistanzaInizio - static_cast<float>(d.Intervallo));
+    d.RigaGriglia = 0;
+    const int righe = NumeroRighe(d).value_or(0);
+    for (int indice = 1; indice <= righe; ++indice) {
+        d.IndiceRiga = static_cast<int16_t>(indice);
+        d.Distanza = S(d.Distanza + d.Intervallo);
+        const double x = d.Distanza;
+
+        d.CoeffCadutaRiga = S(2.453 / (std::pow(v0, 2) * std::pow(k, 2)));
+        const double dueK = k + k;
+        d.TermineEspRiga = S(std::exp(dueK * x) - dueK * x - 1);
+        d.Caduta = S(static_cast<double>(d.TermineEspRiga) * d.CoeffCadutaRiga);
+        d.Ordinata = S(d.CadutaAzzeramento / x0 * x - d.Caduta);
+        d.Velocita = S(v0 * std::exp(-k * x));
+        d.Energia = S(std::pow(static_cast<double>(d.Velocita), 2) * d.PesoGrammi / 2000);
+        d.TempoVolo = S((1 / (v0 * k)) * (std::exp(k * x) - 1));
+        // Lag behind a flight in vacuum times the cross-wind, in cm.
+        d.DerivaVento = S((d.TempoVolo - x / v0) * S(d.VelocitaVento * 100.0));
+        d.CorrezioneMira = S((x0 - x) * h / x0);
+        d.ScartoMira = S(d.Ordinata - d.CorrezioneMira);
+
+        const double caduta = S(d.Caduta * 100.0);
+        const double scarto = S(d.ScartoMira * 100.0);
+        d.Scarto15 = S(kFattore15 * caduta + scarto);
+        d.Scarto30 = S(kFattore30 * caduta + scarto);
+        d.Scarto45 = S(kFattore45 * caduta + scarto);
+        d.Scarto60 = S(kFattore60 * caduta + scarto);
+
+        d.RigaGriglia = static_cast<int16_t>(d.RigaGriglia + 1);
+        scrivi(d);
+    }
+}
+
+CelleRiga CelleTabVari(const ShotData& d, std::string_view sep) {
+    return {FormattaNumero(d.Distanza, "####0", sep),
+            FormattaNumero(S(d.Caduta * -100.0), "###0.0", sep),
+            FormattaNumero(S(d.Ordinata * 100.0), "###0.0", sep),
+            FormattaNumero(d.Velocita, "####.0", sep),
+            FormattaNumero(d.Energia, "####.0", sep),
+            FormattaNumero(S(d.DerivaVento * -1.0), "###0.0", sep),
+            FormattaNumero(d.TempoVolo, "0.##0", sep),
+            FormattaNumero(S(d.ScartoMira * 100.0), "###0.0", sep)};
+}
+
+CelleRiga CelleTabCampagna(const ShotData& d, std::string_view sep) {
+    return {FormattaNumero(d.Distanza, "####0", sep),
+            FormattaNumero(d.Velocita, "####.0", sep),
+            FormattaNumero(d.Energia, "####.0", sep),
+            FormattaNumero(S(d.ScartoMira * 100.0), "###0.0", sep),
+            FormattaNumero(d.Scarto15, "###0.0", sep),
+            FormattaNumero(d.Scarto30, "###0.0", sep),
+            FormattaNumero(d.Scarto45, "###0.0", sep),
+            FormattaNumero(d.Scarto60, "###0.0", sep)};
+}
+
+CelleRiga CelleTabella(TipoTabella tipo, const ShotData& d, std::string_view separatore) {
+    return tipo == TipoTabella::Vari ? CelleTabVari(d, separatore) : CelleTabCampagna(d, separatore);
+}
+
+CelleRiga Intestazioni(TipoTabella tipo) {
+    const std::string_view riga = tipo == TipoTabella::Vari ? kIntestazioneTabVari : kIntestazioneTabCampagna;
+    CelleRiga celle;
+    size_t inizio = 0;
+    for (size_t i = 0; i < celle.size(); ++i) {
+        const size_t fine = std::min(riga.find('|', inizio), riga.size());
+        celle[i] = std::string(riga.substr(inizio, fine - inizio));
+        inizio = fine + 1;
+    }
+    return celle;
+}
+
+}  // namespace rigata

@@ -1,0 +1,65 @@
+// The range table: the request, its checks, the row-by-row computation and
+// the two layouts (general table and field table) as cell texts.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "controlli.h"
+#include "shotdata.h"
+
+namespace rigata {
+
+// The six request boxes as read (typed text to number), before storing.
+struct RichiestaTabella {
+    double distanzaZero = 0;  // m
+    double inizio = 0;        // m
+    double fine = 0;          // m
+    double intervallo = 0;    // m, rounded to a whole number when stored
+    double vento = 0;         // m/s
+    double altezzaMira = 0;   // mm
+};
+
+// Reads the texts of the zero distance, first distance, last distance, step,
+// cross-wind and sight height boxes, in this order.
+RichiestaTabella LeggiRichiesta(const std::array<std::string, 6>& testi);
+
+// Refuses a request the model cannot compute: a value beyond single precision,
+// a step of 0 or outside -32768..32767, a zero distance of 0, a row count
+// outside 0..32766, a decay constant that is not positive, or distances for
+// which any value of the table would leave the single range. Reads the bullet
+// and air already in the record; changes nothing.
+std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabella& r);
+
+// Stores a checked request into the record (the step rounded halves to even).
+void ApplicaRichiesta(ShotData& d, const RichiestaTabella& r);
+
+// Rows the request gives: (DistanzaFine - DistanzaInizio) / Intervallo + 1,
+// halves to even. Empty when it does not fit a 16-bit integer.
+std::optional<int> NumeroRighe(const ShotData& d);
+
+// Walks the rows of the stored request, writing each into the row fields of
+// the record and handing it to the sink. CalcolaAzzeramento must have run on
+// the same request.
+using ScriviRiga = std::function<void(const ShotData&)>;
+void CalcRisultati(ShotData& d, const ScriviRiga& scrivi);
+
+enum class TipoTabella { Vari, Campagna };
+
+using CelleRiga = std::array<std::string, 8>;
+CelleRiga CelleTabVari(const ShotData& d, std::string_view separatore);
+CelleRiga CelleTabCampagna(const ShotData& d, std::string_view separatore);
+CelleRiga CelleTabella(TipoTabella tipo, const ShotData& d, std::string_view separatore);
+
+// Header lines, columns separated by "|" (exact texts, spaces included).
+extern const char* const kIntestazioneTabVari;
+extern const char* const kIntestazioneTabCampagna;
+CelleRiga Intestazioni(TipoTabella tipo);
+
+// Caption shown before the optimal zero distance.
+extern const char* const kTestoDistanzaOttimale;
+
+}  // namespace rigata
