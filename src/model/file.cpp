@@ -22,6 +22,7 @@ std::string Motivo(int errore) {
         case EROFS: return "il disco è di sola lettura";
         case ENAMETOOLONG: return "nome troppo lungo";
         case ENOTDIR: return "il percorso non è valido";
+        case EFBIG: return "file troppo grande";
         case EIO: return "errore di lettura o scrittura del disco";
         default: return std::string("errore di sistema ") + std::to_string(errore) + " (" + std::strerror(errore) + ")";
     }

@@ -19,9 +19,11 @@ void CalcolaAtmosfera(ShotData& d) {
     d.Pressione = S(1013.25 * std::pow(2.718, a));
     // Lapse of 0.0065 deg/m plus a fixed 0.0257 deg.
     d.TemperaturaQuota = S(d.Temperatura - (d.Altitudine * 0.0065 + 0.0257));
-    // mbar to mmHg by 1.3322, density 0.465 x mmHg / K, with 273 kept in single precision.
-    const float kelvin = S(d.TemperaturaQuota + 273.0);
-    d.DensitaAria = S(d.Pressione * 0.465 / 1.3322 / kelvin);
+    // mbar to mmHg by 1.3322, density 0.465 x mmHg / K (273, not 273.15). The
+    // absolute temperature is an intermediate, not a stored field: it keeps
+    // full precision (rounding it to single shifts the density at 450 m by
+    // one unit in the last place against the reference figures).
+    d.DensitaAria = S(d.Pressione * 0.465 / 1.3322 / (d.TemperaturaQuota + 273.0));
 }
 
 double FunzioneSiacciDi(double v) {

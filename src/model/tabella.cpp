@@ -109,8 +109,12 @@ std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabe
                        "la resistenza dell'aria calcolata per questa palla è nulla o non valida; tornare "
                        "ai dati della palla e controllare il coefficiente balistico"};
 
-    // exp(2 k x) must stay within single precision at every distance.
-    const double limite = std::log(static_cast<double>(FLT_MAX)) / (2 * k);
+    // The drop, CoeffCaduta x (exp(2 k x) - 2 k x - 1), grows fastest of all
+    // values: keep it in centimetres, with a margin of ten for the columns that
+    // add two such terms, within single precision at every distance.
+    const double coeffCaduta = 2.453 / (std::pow(static_cast<double>(prova.VelocitaBocca), 2) * std::pow(k, 2));
+    const double limite = std::log(static_cast<double>(FLT_MAX) / std::max(1.0, 1000 * coeffCaduta)) / (2 * k);
+    if (!(std::isfinite(limite) && limite > 0)) return RifiutoGenerico();
     const double ultima = static_cast<double>(prova.DistanzaInizio) + (*righe > 0 ? *righe - 1 : 0) * static_cast<double>(prova.Intervallo);
     const double piuLontana = std::max({std::fabs(static_cast<double>(prova.DistanzaAzzeramento)),
                                         *righe > 0 ? std::fabs(static_cast<double>(prova.DistanzaInizio)) : 0.0,
