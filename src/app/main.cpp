@@ -1,18 +1,31 @@
 // The program: with arguments, the command line (no window is opened);
 // without, the windows.
+#include <QApplication>
+#include <QDir>
+
 #include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "comando.h"
+#include "dialoghi.h"
+#include "programma.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
-    std::setlocale(LC_ALL, "");
-    const std::string separatore = std::localeconv()->decimal_point;
-    if (rigata::ChiedeRigaDiComando(argomenti))
+    if (rigata::ChiedeRigaDiComando(argomenti)) {
+        std::setlocale(LC_ALL, "");
+        const std::string separatore = std::localeconv()->decimal_point;
         return rigata::EseguiComando(argomenti, std::cout, std::cerr, separatore);
-    std::cout << rigata::TestoUso();
-    return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rigata"));
+    // Screens are hidden and shown, never closed by the window system: the
+    // program ends through its exit procedure.
+    QApplication::setQuitOnLastWindowClosed(false);
+    DialoghiQt dialoghi;
+    Programma programma(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), dialoghi);
+    programma.Main();
+    return QApplication::exec();
 }

@@ -94,7 +94,12 @@ std::string TestoUso() {
            "Uscita: 0 tabella stampata, 1 file non leggibile, 2 dati rifiutati, 64 opzioni errate.\n";
 }
 
-bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) { return !argomenti.empty(); }
+bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
+    // Options of the window system (-platform, -style...) start with one dash.
+    for (const auto& a : argomenti)
+        if (a.rfind("--", 0) == 0 || a == "-h") return true;
+    return false;
+}
 
 int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
                   const std::string& separatore) {

@@ -13,7 +13,8 @@ constexpr int kEsitoFile = 1;      // a file that cannot be read
 constexpr int kEsitoRifiuto = 2;   // data refused by the program's checks
 constexpr int kEsitoUso = 64;      // wrong options
 
-// True when the arguments ask for the command line rather than the windows.
+// True when the arguments ask for the command line rather than the windows
+// (an option with two dashes, or -h).
 bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti);
 
 // Runs the command line (argomenti without the program name). Writes UTF-8

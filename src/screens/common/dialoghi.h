@@ -1,0 +1,38 @@
+// The one way the screens ask the user something outside their own window:
+// message boxes, file dialogs and the printer dialog. The program uses the Qt
+// dialogs; tests install a scripted implementation that answers as told.
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+class Dialoghi {
+public:
+    virtual ~Dialoghi() = default;
+
+    // A warning box with an OK button.
+    virtual void Avviso(QWidget* padre, const QString& titolo, const QString& testo) = 0;
+    // A question box with Yes and No; true for Yes.
+    virtual bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) = 0;
+    // File dialogs; the filter list is written "Name|*.ext|Name|*.ext|". Empty when cancelled.
+    virtual QString ApriFile(QWidget* padre, const QString& filtri, const QString& proposta) = 0;
+    virtual QString SalvaFile(QWidget* padre, const QString& filtri, const QString& proposta) = 0;
+    // The printer dialog; false when cancelled. On true the printer is set up to print.
+    virtual bool ScegliStampante(QWidget* padre, QPrinter& stampante) = 0;
+};
+
+// The real dialogs.
+class DialoghiQt : public Dialoghi {
+public:
+    void Avviso(QWidget* padre, const QString& titolo, const QString& testo) override;
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override;
+    QString ApriFile(QWidget* padre, const QString& filtri, const QString& proposta) override;
+    QString SalvaFile(QWidget* padre, const QString& filtri, const QString& proposta) override;
+    bool ScegliStampante(QWidget* padre, QPrinter& stampante) override;
+};
+
+// "File dati|*.dat|Tutti i file|*.*|" as a Qt filter list:
+// "File dati (*.dat);;Tutti i file (*)".
+QString FiltroQt(const QString& filtri);

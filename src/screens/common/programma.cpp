@@ -1,0 +1,126 @@
+#include "programma.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include "dialoghi.h"
+#include "elenco.h"
+#include "frmAvvio.h"
+#include "frmInputDatiTraiet.h"
+#include "frmOpzioni.h"
+
+Programma::Programma(const QString& cartella, Dialoghi& dialoghi) : cartella_(cartella), dialoghi_(dialoghi) {}
+
+Programma::~Programma() {
+    inChiusura_ = true;
+    delete nuovaPalla_;
+    delete calcolatore_;
+    delete opzioni_;
+    delete traiettorie_;
+    delete avvio_;
+}
+
+QString Programma::Separatore() const { return QLocale().decimalPoint(); }
+
+void Programma::Main() {
+    catalogo_.RigaPallaDefault = rigata::RigaPallaDefaultSAE();
+    frmAvvio* avvio = Avvio();
+    avvio->show();
+    avvio->CaricaEdElenca();
+}
+
+frmOpzioni* Programma::Opzioni() const { return opzioni_; }
+Schermo* Programma::Calcolatore() const { return calcolatore_; }
+Schermo* Programma::NuovaPalla() const { return nuovaPalla_; }
+
+frmAvvio* Programma::Avvio() {
+    if (!avvio_) avvio_ = new frmAvvio(*this);
+    return avvio_;
+}
+
+frmInputDatiTraiet* Programma::Traiettorie() {
+    if (!traiettorie_) traiettorie_ = new frmInputDatiTraiet(*this);
+    return traiettorie_;
+}
+
+void Programma::MostraAvvio() {
+    frmAvvio* avvio = Avvio();
+    avvio->show();
+    avvio->raise();
+    avvio->activateWindow();
+}
+
+void Programma::NascondiAvvio() {
+    if (avvio_) avvio_->hide();
+}
+
+void Programma::MostraOpzioni() {
+    if (!opzioni_) opzioni_ = new frmOpzioni(*this);
+    opzioni_->show();
+    opzioni_->raise();
+    opzioni_->activateWindow();
+}
+
+void Programma::Chiudi(QPointer<Schermo>& schermo) {
+    if (!schermo) return;
+    Schermo* s = schermo;
+    schermo = nullptr;
+    s->hide();
+    s->deleteLater();
+}
+
+void Programma::ChiudiOpzioni() {
+    QPointer<Schermo> s = opzioni_.data();
+    opzioni_ = nullptr;
+    Chiudi(s);
+}
+
+void Programma::MostraTraiettorie() {
+    ChiudiOpzioni();
+    frmInputDatiTraiet* t = Traiettorie();
+    t->show();
+    t->raise();
+    t->activateWindow();
+    t->MostraDatiProiettile();
+}
+
+void Programma::NascondiTraiettorie() {
+    if (traiettorie_) traiettorie_->hide();
+}
+
+void Programma::ApriCalcolatore(TipoCalcolatore tipo) {
+    ChiudiOpzioni();
+    Chiudi(calcolatore_);
+    calcolatore_ = CreaCalcolatore(tipo);
+    if (calcolatore_) calcolatore_->show();
+}
+
+void Programma::ChiudiCalcolatore() { Chiudi(calcolatore_); }
+
+void Programma::ApriNuovaPalla() {
+    Chiudi(nuovaPalla_);
+    nuovaPalla_ = CreaNuovaPalla();
+    if (nuovaPalla_) nuovaPalla_->show();
+}
+
+void Programma::ChiudiNuovaPalla() {
+    Chiudi(nuovaPalla_);
+}
+
+void Programma::Riavvia() {
+    ChiudiNuovaPalla();
+    QPointer<Schermo> avvio = avvio_.data();
+    avvio_ = nullptr;
+    Chiudi(avvio);
+    Main();
+}
+
+void Programma::Termina() {
+    inChiusura_ = true;
+    for (QPointer<Schermo> s : {nuovaPalla_, calcolatore_,
+                                QPointer<Schermo>(opzioni_.data()), QPointer<Schermo>(traiettorie_.data()),
+                                QPointer<Schermo>(avvio_.data())})
+        if (s) s->hide();
+    emit terminato();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,81 @@
+// The start screen: bullet and place typed or picked from the catalogue,
+// checked and confirmed; the coefficient from two measured velocities; the
+// data files and the way out of the program.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "schermo.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class CasellaCliccabile;
+class EtichettaCliccabile;
+
+namespace rigata {
+struct Rifiuto;
+}
+
+class frmAvvio : public Schermo {
+    Q_OBJECT
+public:
+    explicit frmAvvio(Programma& programma);
+
+    // Start-up after the screen is shown: load, sort and list the catalogue,
+    // select the bullet of RigaPallaDefault.
+    void CaricaEdElenca();
+
+    // The data line of the twelve fields into txtFile.
+    void AggiornaRigaDati();
+    // The six texts of the entry fields, in the order of the data line.
+    QStringList TestiIngresso() const;
+    void ImpostaRigaDati(const QString& riga);
+
+    // File menu: open, save and the exit procedure (also run by "<  Uscita"
+    // and by the exit entries of the options and trajectory screens).
+    void mnuApri_Click();
+    enum class EsitoSalvataggio { Salvato, Annullato, Fallito };
+    EsitoSalvataggio mnuSalvaConNome_Click();
+    void mnuFileEsci_Click();
+
+    bool DatiCambiati() const { return blnTextChanged_; }
+
+private:
+    void Form_Load();
+    void ControlloInput(const QString& messaggio, const QString& titolo);
+    void ControlloInput(const rigata::Rifiuto& rifiuto);
+    void cmdConferma_Click();
+    void txtCoeffbalistico_Change();
+    void Combo1_Click();
+    void lblSAE_Click();
+    void lblMetrico_Click();
+    void cmdConfCBVel_Click();
+    void Timer1_Timer();
+    void PassoVelocita(int passo);
+    void Elenca();
+    bool UnitaSAE() const;
+    void MostraCalcoloCB(bool calcolo);
+
+    QLineEdit *txtDiametro_, *txtPeso_, *txtAltitudine_, *txtTemperatura_, *txtVelocitabocca_, *txtCoeffbalistico_;
+    QComboBox* Combo1_;
+    CasellaCliccabile* coeff_[5];  // standard, then the four velocity-dependent coefficients
+    QLineEdit* velocita_[4];
+    EtichettaCliccabile *lblAggiungi_, *lblSAE_, *lblMetrico_;
+    QLineEdit* Text1_;
+    QProgressBar* PB1_;
+    QGroupBox *fraIstruzioniCB_, *fraCalcolaCB_;
+    QLineEdit *txtVelIniz_, *txtVelFin_, *txtTratto_;
+    QLabel *lblData_, *lblTime_;
+    QTimer* Timer1_;
+    QLineEdit* txtFile_;
+
+    bool blnTextChanged_ = false;
+    QString diametroMetrico_, pesoMetrico_;  // the last metric pick, as listed
+    QString ultimoFile_;                     // the file dialog's proposal
+};

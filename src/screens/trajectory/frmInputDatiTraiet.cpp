@@ -1,0 +1,338 @@
+#include "frmInputDatiTraiet.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "dialoghi.h"
+#include "frmAvvio.h"
+#include "modello.h"
+#include "modellotabella.h"
+#include "numeri.h"
+#include "programma.h"
+#include "widget.h"
+
+using namespace rigata;
+
+namespace {
+// Heights of the content in twips: collapsed (request only) and expanded
+// (with the table). The window takes the content's height plus its menu bar
+// (3500 and 10490 twips with the title bar of the window system).
+constexpr int kCorniceCompressa = 2655, kCorniceEspansa = 9630;
+// The capture buffer the page is centred for.
+constexpr int kLarghezzaImmagine = 9100, kAltezzaImmagine = 9700;
+
+QStringList ComeLista(const CelleRiga& celle) {
+    QStringList l;
+    for (const auto& c : celle) l << Qs(c);
+    return l;
+}
+}  // namespace
+
+frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma, true) {
+    setObjectName(QStringLiteral("frmInputDatiTraiet"));
+    setWindowTitle(QStringLiteral("Dati Traiettorie"));
+
+    auto* centro = new QWidget(this);
+    auto* esterno = new QVBoxLayout(centro);
+    esterno->setContentsMargins(4, 4, 4, 4);
+    Frame3_ = Crea<QFrame>(centro, "Frame3");
+    Frame3_->setAutoFillBackground(true);
+    esterno->addWidget(Frame3_);
+    esterno->addStretch();
+    auto* contenuto = new QVBoxLayout(Frame3_);
+    contenuto->setContentsMargins(6, 4, 6, 4);
+    contenuto->setSpacing(4);
+
+    auto* riga = new QHBoxLayout;
+    contenuto->addLayout(riga);
+
+    // The request.
+    auto* frame1 = Crea<QGroupBox>(Frame3_, "Frame1", QStringLiteral("Dati per calcolo Tabelle ..."));
+    auto* griglia1 = new QGridLayout(frame1);
+    griglia1->setVerticalSpacing(1);
+    griglia1->setContentsMargins(6, 2, 6, 2);
+    struct Campo {
+        const char *etichetta, *campo;
+        QString testo;
+        int posizione;  // in the data line
+    };
+    const Campo campi[] = {
+        {"lbInDistAzz", "txtDistZero", QStringLiteral("Distanza di azzeramento in metri"), 0},
+        {"lblHottica", "txtHottica", QStringLiteral("Altezza della linea di mira in millimetri"), 5},
+        {"lblDistMax", "txtDistInizio", QStringLiteral("Distanza iniziale della tabella"), 1},
+        {"lblDistMin", "txtDistFine", QStringLiteral("Distanza finale della  tabella"), 2},
+        {"lblPasso", "txtIntervallo", QStringLiteral("Intervalli di calcolo ogni \"x\" metri"), 3},
+        {"lblVelVento", "txtVelVento", QStringLiteral("Velocità del vento laterale in metri al sec."), 4}};
+    for (int i = 0; i < 6; ++i) {
+        griglia1->addWidget(Crea<QLabel>(frame1, campi[i].etichetta, campi[i].testo), i, 0);
+        auto* casella = Crea<QLineEdit>(frame1, campi[i].campo);
+        CampoNumerico(casella);
+        casella->setMaximumWidth(70);
+        griglia1->addWidget(casella, i, 1);
+        richiesta_[campi[i].posizione] = casella;
+    }
+    riga->addWidget(frame1);
+
+    // The two layouts.
+    auto* frame2 = Crea<QGroupBox>(Frame3_, "Frame2", QStringLiteral("Doppio click per calcolare la tabella"));
+    auto* colonna2 = new QVBoxLayout(frame2);
+    optTabellaVari_ = Crea<OpzioneDoppioClick>(frame2, "optTabellaVari", QStringLiteral("Tabella parametri vari"));
+    optTabellaCampagna_ = Crea<OpzioneDoppioClick>(frame2, "optTabellaCampagna", QStringLiteral("Tabella di Campagna"));
+    for (OpzioneDoppioClick* o : {optTabellaVari_, optTabellaCampagna_}) {
+        o->setToolTip(QStringLiteral("doppio click per calcolare"));
+        colonna2->addWidget(o);
+        connect(o, &OpzioneDoppioClick::doubleClicked, this, [this] { CalcolaTabella(); });
+    }
+    colonna2->addStretch();
+    riga->addWidget(frame2);
+
+    // The bullet and place in use.
+    auto* proiettile = Crea<QGroupBox>(Frame3_, "fraDatiProiettile", QStringLiteral("Dati inseriti ..."));
+    auto* griglia3 = new QGridLayout(proiettile);
+    griglia3->setVerticalSpacing(1);
+    griglia3->setContentsMargins(6, 2, 6, 2);
+    const char* titoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
+    const QString testiTitoli[] = {QStringLiteral("Diametro (inch)"),        QStringLiteral("Peso palla (grain)"),
+                                   QStringLiteral("Altitudine  (m.s.l.m.)"), QStringLiteral("Temperatura (°C)"),
+                                   QStringLiteral("Vel. bocca (m/sec)"),     QStringLiteral("Coeff. balistico")};
+    const char* valori[] = {"lblDiametro",    "lblPeso",          "lblAltitudine",
+                            "lblTemperatura", "lblVelocitabocca", "lblCoeffBalistico"};
+    for (int i = 0; i < 6; ++i) {
+        griglia3->addWidget(Crea<QLabel>(proiettile, titoli[i], testiTitoli[i]), i, 0);
+        datiProiettile_[i] = Crea<QLabel>(proiettile, valori[i]);
+        QFont f = datiProiettile_[i]->font();
+        f.setBold(true);
+        datiProiettile_[i]->setFont(f);
+        datiProiettile_[i]->setMinimumWidth(60);
+        griglia3->addWidget(datiProiettile_[i], i, 1);
+    }
+    riga->addWidget(proiettile);
+
+    // Free notes on the cartridge, printed with the table.
+    auto* cartuccia = Crea<QGroupBox>(Frame3_, "fraDatiCartuccia", QStringLiteral("Dati Cartuccia"));
+    auto* griglia4 = new QGridLayout(cartuccia);
+    griglia4->setVerticalSpacing(1);
+    griglia4->setContentsMargins(6, 2, 6, 2);
+    const std::pair<const char*, const char*> note[] = {{"lblCalibro", "txtCalibro"}, {"Label6", "Text3"},
+                                                        {"Label8", "Text2"},         {"Label9", "Text1"},
+                                                        {"Label10", "Text4"},        {"Label11", "Text5"}};
+    const QString testiNote[] = {QStringLiteral("Calibro"),           QStringLiteral("Tipo polvere"),
+                                 QStringLiteral("Peso polvere (grs)"), QStringLiteral("Innesco ..............."),
+                                 QStringLiteral("lungh. bossolo ..... (mm)"), QStringLiteral("Lungh. totale OAL (mm)")};
+    for (int i = 0; i < 6; ++i) {
+        griglia4->addWidget(Crea<QLabel>(cartuccia, note[i].first, testiNote[i]), i, 0);
+        auto* casella = Crea<QLineEdit>(cartuccia, note[i].second);
+        casella->setMaximumWidth(110);
+        griglia4->addWidget(casella, i, 1);
+    }
+    riga->addWidget(cartuccia);
+
+    // Clock.
+    auto* orologio = new QVBoxLayout;
+    lblTime_ = Crea<QLabel>(Frame3_, "lblTime");
+    lblData_ = Crea<QLabel>(Frame3_, "lblData");
+    orologio->addWidget(lblTime_);
+    orologio->addWidget(lblData_);
+    orologio->addStretch();
+    riga->addLayout(orologio);
+
+    // Below: the optimal zero distance and the table.
+    risultato_ = new QWidget(Frame3_);
+    auto* sotto = new QVBoxLayout(risultato_);
+    sotto->setContentsMargins(0, 0, 0, 0);
+    auto* shape = Crea<QFrame>(risultato_, "Shape1");
+    shape->setFrameShape(QFrame::HLine);
+    sotto->addWidget(shape);
+    auto* zero = new QHBoxLayout;
+    zero->addWidget(Crea<QLabel>(risultato_, "lblDistZeroOK", Qs(kTestoDistanzaOttimale)));
+    lblRisultDistZeroOK_ = Crea<QLabel>(risultato_, "lblRisultDistZeroOK");
+    QFont grassetto = lblRisultDistZeroOK_->font();
+    grassetto.setBold(true);
+    lblRisultDistZeroOK_->setFont(grassetto);
+    zero->addWidget(lblRisultDistZeroOK_);
+    zero->addStretch();
+    sotto->addLayout(zero);
+    modello_ = new ModelloTabella(this);
+    MSFlexGrid1_ = Crea<QTableView>(risultato_, "MSFlexGrid1");
+    MSFlexGrid1_->setModel(modello_);
+    MSFlexGrid1_->verticalHeader()->hide();
+    MSFlexGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(MSFlexGrid1_->fontMetrics().height() + 4);
+    MSFlexGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    MSFlexGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    sotto->addWidget(MSFlexGrid1_, 1);
+    contenuto->addWidget(risultato_, 1);
+
+    // The capture of the content for printing; never part of the layout.
+    Picture1_ = new QLabel(this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->hide();
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setInterval(1000);
+    connect(Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* nuovaPalla = file->addAction(QStringLiteral("&Nuova palla - Salva dati"));
+    nuovaPalla->setObjectName(QStringLiteral("mnuNuovaPalla"));
+    QAction* opzioni = file->addAction(QStringLiteral("&Indietro ad \"Opzioni\""));
+    opzioni->setObjectName(QStringLiteral("mnuOpzioni"));
+    QAction* stampa = file->addAction(QStringLiteral("&Stampa Tabella"));
+    stampa->setObjectName(QStringLiteral("mnuStampa"));
+    QAction* esci = file->addAction(QStringLiteral("&Esci"));
+    esci->setObjectName(QStringLiteral("mnuFileEsci"));
+    connect(nuovaPalla, &QAction::triggered, this, [this] { mnuNuovaPalla_Click(); });
+    connect(opzioni, &QAction::triggered, this, [this] { mnuOpzioni_Click(); });
+    connect(stampa, &QAction::triggered, this, [this] { mnuStampa_Click(); });
+    connect(esci, &QAction::triggered, this, [this] { prog_.Avvio()->mnuFileEsci_Click(); });
+
+    setCentralWidget(centro);
+    for (QLineEdit* casella : richiesta_)
+        connect(casella, &QLineEdit::textChanged, this, [this] { AggiornaRigaDati(); });
+    Form_Load();
+}
+
+void frmInputDatiTraiet::Form_Load() {
+    lblTime_->setText(TestoOra());
+    lblData_->setText(TestoData());
+    Timer1_->start();
+    Comprimi();
+    MostraDatiProiettile();
+    caricato_ = true;
+    // Zero distance, first, last, step, cross-wind, sight height: each change rewrites the data line.
+    const char* predefiniti[] = {"225", "0", "500", "20", "5", "50"};
+    for (int i = 0; i < 6; ++i) richiesta_[i]->setText(QString::fromLatin1(predefiniti[i]));
+    CalcolaAtmosfera(prog_.Dati());
+}
+
+QStringList frmInputDatiTraiet::TestiRichiesta() const {
+    QStringList testi;
+    for (const QLineEdit* casella : richiesta_) testi << casella->text();
+    return testi;
+}
+
+void frmInputDatiTraiet::ImpostaTestiRichiesta(const QStringList& testi) {
+    for (int i = 0; i < 6 && i < testi.size(); ++i) richiesta_[i]->setText(testi[i]);
+}
+
+void frmInputDatiTraiet::AggiornaRigaDati() {
+    if (!caricato_) return;
+    frmAvvio* avvio = prog_.Avvio();
+    avvio->ImpostaRigaDati((avvio->TestiIngresso() + TestiRichiesta()).join(QLatin1Char(',')));
+}
+
+void frmInputDatiTraiet::MostraDatiProiettile() {
+    const QStringList testi = TestiDatiInForza(prog_.Dati(), prog_.Separatore());
+    for (int i = 0; i < 6; ++i) datiProiettile_[i]->setText(testi[i]);
+}
+
+void frmInputDatiTraiet::Comprimi() {
+    espanso_ = false;
+    risultato_->hide();
+    Frame3_->setFixedHeight(TwipInPixel(this, kCorniceCompressa));
+    resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
+}
+
+void frmInputDatiTraiet::Espandi() {
+    espanso_ = true;
+    Frame3_->setFixedHeight(TwipInPixel(this, kCorniceEspansa));
+    risultato_->show();
+    resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
+    show();
+}
+
+bool frmInputDatiTraiet::LeggiDatiTabella() {
+    ShotData& d = prog_.Dati();
+    std::array<std::string, 6> testi;
+    for (size_t i = 0; i < 6; ++i) testi[i] = Std(richiesta_[i]->text());
+    const RichiestaTabella richiesta = LeggiRichiesta(testi);
+    // A request the model cannot compute is refused before anything changes.
+    if (const auto rifiuto = ControllaRichiesta(d, richiesta)) {
+        prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
+        return false;
+    }
+    ApplicaRichiesta(d, richiesta);
+    Espandi();
+    CalcolaAzzeramento(d);
+    lblRisultDistZeroOK_->setText(Qs(TestoIntero(d.DistanzaOttimale)));
+    return true;
+}
+
+void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
+    const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
+    modello_->Imposta(ComeLista(Intestazioni(tipo)), NumeroRighe(prog_.Dati()).value_or(0));
+    MSFlexGrid1_->show();
+}
+
+bool frmInputDatiTraiet::CalcolaTabella() {
+    if (!LeggiDatiTabella()) return false;
+    ImpostaGrigliaTabelle();
+    const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
+    const std::string sep = Std(prog_.Separatore());
+    CalcRisultati(prog_.Dati(), [&](const ShotData& riga) { modello_->AggiungiRiga(ComeLista(CelleTabella(tipo, riga, sep))); });
+    modello_->Completa();
+    // Each column starts as wide as its header.
+    QHeaderView* intestazione = MSFlexGrid1_->horizontalHeader();
+    for (int c = 0; c < modello_->columnCount(); ++c)
+        intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
+                                           modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
+    return true;
+}
+
+void frmInputDatiTraiet::mnuOpzioni_Click() {
+    Comprimi();
+    prog_.NascondiTraiettorie();
+    prog_.MostraOpzioni();
+}
+
+void frmInputDatiTraiet::mnuNuovaPalla_Click() {
+    Comprimi();
+    prog_.NascondiTraiettorie();
+    prog_.MostraAvvio();
+}
+
+void frmInputDatiTraiet::Timer1_Timer() {
+    const QString ora = TestoOra();
+    if (lblTime_->text() != ora) lblTime_->setText(ora);
+}
+
+void frmInputDatiTraiet::mnuStampa_Click() {
+    // The content as the screen shows it (collapsed or expanded), drawn from
+    // the widgets themselves: windows covering the screen are never captured.
+    Picture1_->setPixmap(Frame3_->grab());
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setFullPage(true);
+    if (!prog_.Dlg().ScegliStampante(this, stampante)) return;
+    StampaImmagine(stampante);
+}
+
+void frmInputDatiTraiet::StampaImmagine(QPrinter& stampante) {
+    const QPixmap immagine = Picture1_->pixmap();
+    const QRectF pagina = stampante.paperRect(QPrinter::Inch);
+    // Centred for the 9100 x 9700 twips buffer, whatever part of it the capture fills.
+    const double x = std::nearbyint((pagina.width() * 1440 - kLarghezzaImmagine) / 2);
+    const double y = std::nearbyint((pagina.height() * 1440 - kAltezzaImmagine) / 2);
+    const double risoluzione = stampante.resolution();
+    const double scala = risoluzione / (immagine.devicePixelRatio() * Frame3_->logicalDpiX());
+    QPainter pittore(&stampante);
+    const QRectF destinazione(x / 1440 * risoluzione, y / 1440 * risoluzione, immagine.width() * scala,
+                              immagine.height() * scala);
+    pittore.drawPixmap(destinazione, immagine, QRectF(immagine.rect()));
+    pittore.end();
+}

@@ -1,0 +1,71 @@
+// The trajectory screen: the table request, the bullet in use, free notes on
+// the cartridge, the optimal zero distance and the range table, which can be
+// printed. Created hidden the first time its fields are needed and afterwards
+// only hidden and shown, so request, layout and table are kept.
+#pragma once
+
+#include <QPixmap>
+#include <QStringList>
+
+#include "schermo.h"
+#include "tabella.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QTableView;
+class QTimer;
+class ModelloTabella;
+class OpzioneDoppioClick;
+
+class frmInputDatiTraiet : public Schermo {
+    Q_OBJECT
+public:
+    explicit frmInputDatiTraiet(Programma& programma);
+
+    // The six request texts in the order of the data line: zero distance,
+    // first distance, last distance, step, cross-wind, sight height.
+    QStringList TestiRichiesta() const;
+    void ImpostaTestiRichiesta(const QStringList& testi);
+
+    // The six labels of the bullet and place in force.
+    void MostraDatiProiettile();
+
+    // Computes and shows the table of the selected layout (a double click on
+    // either option). False when the request was refused.
+    bool CalcolaTabella();
+
+    // Prints the content of the screen on one page, after the printer dialog.
+    void mnuStampa_Click();
+    // Draws the captured content on a printer page, centred.
+    void StampaImmagine(QPrinter& stampante);
+
+    bool Espanso() const { return espanso_; }
+    const ModelloTabella& Tabella() const { return *modello_; }
+
+private:
+    void Form_Load();
+    bool LeggiDatiTabella();
+    void ImpostaGrigliaTabelle();
+    void AggiornaRigaDati();
+    void Comprimi();
+    void Espandi();
+    void mnuOpzioni_Click();
+    void mnuNuovaPalla_Click();
+    void Timer1_Timer();
+
+    QLineEdit* richiesta_[6];  // txtDistZero, txtDistInizio, txtDistFine, txtIntervallo, txtVelVento, txtHottica
+    OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
+    QLabel* datiProiettile_[6];
+    QFrame* Frame3_;
+    QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
+    QLabel* lblRisultDistZeroOK_;
+    QTableView* MSFlexGrid1_;
+    ModelloTabella* modello_;
+    QLabel *lblTime_, *lblData_;
+    QLabel* Picture1_;
+    QTimer* Timer1_;
+    bool espanso_ = false;
+    bool caricato_ = false;
+};
