@@ -51,7 +51,10 @@ void TabellaMassima() {
 
 }  // namespace
 
-int main() {
+void BenchSchermi(int argc, char** argv);
+
+int main(int argc, char** argv) {
     TabellaMassima();
+    BenchSchermi(argc, argv);
     return 0;
 }

@@ -42,13 +42,9 @@ const QString kIstruzioniCB = QStringLiteral(
 
 QString Riferimenti() {
     return QStringLiteral(
-               "Rigata, versione %1 del %2.\n"
-               "Traiettoria calcolata in forma chiusa con resistenza proporzionale al quadrato della velocità, "
-               "dalla funzione di resistenza di Siacci e dal fattore di forma ricavato dal coefficiente "
-               "balistico; aria alla quota con la formula barometrica.\n"
-               "Catalogo delle palle: coefficienti balistici G1 pubblicati dai produttori, dalla raccolta "
-               "pubblica \"Open Source Projectile Dataset\" (2018, licenza MIT), con alcune palle aggiunte "
-               "a mano; ogni tiratore può aggiungere le proprie.")
+               "Rigata %1 (%2). Traiettoria in forma chiusa con la funzione di resistenza di Siacci e il "
+               "fattore di forma dal coefficiente balistico. Palle: coefficienti G1 dei produttori, "
+               "\"Open Source Projectile Dataset\" (2018, licenza MIT), più alcune aggiunte a mano.")
         .arg(QString::fromLatin1(kVersione), QString::fromLatin1(kDataVersione));
 }
 
@@ -203,6 +199,10 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
         auto* etichetta = Crea<QLabel>(catalogo, i.nome, i.testo);
         etichetta->setFont(fisso);
         if (i.caratteri) etichetta->setFixedWidth(i.caratteri * carattere);
+        if (i.caratteri == 9) {
+            etichetta->setFixedWidth(i.caratteri * carattere + 5);
+            etichetta->setContentsMargins(5, 0, 0, 0);  // the list's own text margin
+        }
         intestazioni->addWidget(etichetta);
     }
     intestazioni->addStretch();

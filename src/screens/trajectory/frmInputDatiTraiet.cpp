@@ -80,7 +80,8 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         griglia1->addWidget(Crea<QLabel>(frame1, campi[i].etichetta, campi[i].testo), i, 0);
         auto* casella = Crea<QLineEdit>(frame1, campi[i].campo);
         CampoNumerico(casella);
-        casella->setMaximumWidth(70);
+        casella->setMinimumWidth(64);
+        casella->setMaximumWidth(80);
         griglia1->addWidget(casella, i, 1);
         richiesta_[campi[i].posizione] = casella;
     }
@@ -135,7 +136,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     for (int i = 0; i < 6; ++i) {
         griglia4->addWidget(Crea<QLabel>(cartuccia, note[i].first, testiNote[i]), i, 0);
         auto* casella = Crea<QLineEdit>(cartuccia, note[i].second);
-        casella->setMaximumWidth(110);
+        casella->setMinimumWidth(110);
         griglia4->addWidget(casella, i, 1);
     }
     riga->addWidget(cartuccia);
