@@ -1,0 +1,138 @@
+#include "nuovapalla.h"
+
+#include "file.h"
+#include "numeri.h"
+
+namespace rigata {
+
+namespace {
+
+const char* const kTitoloNonValido = "INSERISCI VALORE VALIDO!!";
+
+bool IniziaConPunto(const std::string& testo) { return !testo.empty() && testo.front() == '.'; }
+
+// Coefficients are typed as a point and digits, compared as texts by
+// character code with the largest allowed one: ".65" passes, ".650" does not.
+std::optional<Rifiuto> ControllaCoefficiente(const std::string& testo) {
+    if (!IniziaConPunto(testo) || testo > ".65")
+        return Rifiuto{kTitoloNonValido,
+                       "usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di .650 "};
+    return std::nullopt;
+}
+
+struct Campo {
+    const char* nome;
+    const std::string* testo;
+};
+
+std::array<Campo, 13> Campi(const DatiNuovaPalla& d) {
+    return {{{"Marca", &d.marca},
+             {"Diametro", &d.diametro},
+             {"Peso", &d.peso},
+             {"Tipo palla", &d.tipo},
+             {"Coeff. Bal. Standard", &d.cbStd},
+             {"Velocità 1", &d.velocita[0]},
+             {"Coeff. Bal. 1", &d.cb[0]},
+             {"Velocità 2", &d.velocita[1]},
+             {"Coeff. Bal. 2", &d.cb[1]},
+             {"Velocità 3", &d.velocita[2]},
+             {"Coeff. Bal. 3", &d.cb[2]},
+             {"Velocità 4", &d.velocita[3]},
+             {"Coeff. Bal. 4", &d.cb[3]}}};
+}
+
+// What would break the row in the file: a comma or a line end splits it, and
+// a character outside Windows-1252 cannot be written at all.
+std::optional<Rifiuto> ControllaCaratteri(const DatiNuovaPalla& dati) {
+    const auto campi = Campi(dati);
+    for (const auto& campo : campi)
+        if (campo.testo->find_first_of(",\r\n") != std::string::npos)
+            return Rifiuto{kTitoloNonValido,
+                           std::string("il campo ") + campo.nome + " non può contenere virgole né a capo\n" +
+                               "la virgola separa i dati nell'archivio delle palle\n" +
+                               "per i numeri usare il punto come separatore decimale"};
+    for (const auto& campo : campi) {
+        const std::string carattere = PrimoCarattereNon1252(*campo.testo);
+        if (!carattere.empty())
+            return Rifiuto{kTitoloNonValido, "il carattere \"" + carattere + "\" del campo " + campo.nome +
+                                                 " non si può scrivere nell'archivio delle palle\n" +
+                                                 "sostituirlo con un altro carattere"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
+    if (dati.marca.empty() || dati.diametro.empty() || dati.peso.empty() || dati.tipo.empty())
+        return Rifiuto{kTitoloNonValido,
+                       "               I CAMPI NON POSSONO ESSERE VUOTI!\n\n"
+                       "Per i numeri usare il punto come separatore decimale senza zero iniziale"};
+    if (!IniziaConPunto(dati.diametro) || dati.diametro > ".780")
+        return Rifiuto{kTitoloNonValido,
+                       "usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di .780 "};
+    const double peso = LeggiNumero(dati.peso);
+    if (peso < 20 || peso > 800) return Rifiuto{kTitoloNonValido, "usa valori >= 20 e <= di 800 "};
+    if (auto r = ControllaCoefficiente(dati.cbStd)) return r;
+    for (size_t n = 0; n < 4; ++n) {
+        if (!dati.cb[n].empty())
+            if (auto r = ControllaCoefficiente(dati.cb[n])) return r;
+        if (!dati.velocita[n].empty()) {
+            const double v = LeggiNumero(dati.velocita[n]);
+            if (v < 32 || v > 4500)
+                return Rifiuto{kTitoloNonValido, "inserire valori maggiori di 32 feet/s\ne minori di 4500 feet/sec"};
+        } else if (!dati.cb[n].empty()) {
+            return Rifiuto{"INSERISCI VALORE!!", " Inserire la velocità relativa\n\nal proprio coefficiente balistico"};
+        }
+    }
+    if (auto r = ControllaCaratteri(dati)) return r;
+    if (!(LeggiNumero("0" + dati.diametro) > 0))
+        return Rifiuto{kTitoloNonValido,
+                       "il diametro deve essere maggiore di zero\nusare il punto come separatore decimale\n"
+                       "senza zero iniziale (esempio: .308)"};
+    return std::nullopt;
+}
+
+std::string CalcolaCaricoSezionale(const std::string& diametro, const std::string& peso) {
+    const double d = LeggiNumero("0" + diametro);
+    const double w = LeggiNumero(peso);
+    const std::string testo = FormattaNumero(w / (7000.0 * d * d), "0.##0");
+    // Below 1 the file holds the point and three decimals; a larger density
+    // keeps its whole text, as cutting the first character would change it.
+    if (testo.compare(0, 2, "0.") == 0) return "." + testo.substr(2, 5);
+    return testo;
+}
+
+std::string RigaNuovaPalla(const DatiNuovaPalla& dati) {
+    std::string riga = dati.marca + "," + dati.diametro + "," + dati.peso + "," + dati.tipo + "," +
+                       CalcolaCaricoSezionale(dati.diametro, dati.peso) + "," + dati.cbStd;
+    for (size_t n = 0; n < 4; ++n)
+        for (const std::string* testo : {&dati.velocita[n], &dati.cb[n]})
+            if (!testo->empty()) riga += "," + *testo;
+    return riga;
+}
+
+std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std::string& riga1252) {
+    std::string contenuto = vecchioContenuto;
+    // Without a line end the new bullet would be joined to the last one.
+    if (!contenuto.empty() && contenuto.back() != '\n') contenuto += "\r\n";
+    contenuto += riga1252;
+    contenuto += "\r\n";
+    return contenuto;
+}
+
+std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati) {
+    const std::string riga = RigaNuovaPalla(dati);
+    const auto riga1252 = A1252(riga);
+    if (!riga1252)
+        return "Impossibile salvare il file \"" + percorsoCatalogo + "\": il carattere \"" +
+               PrimoCarattereNon1252(riga) +
+               "\" non si può scrivere nell'archivio delle palle. Il file non è stato modificato.";
+    std::string vecchio;
+    // A catalogue removed since start-up is created anew with this bullet alone.
+    if (FileEsiste(percorsoCatalogo))
+        if (auto errore = LeggiFile(percorsoCatalogo, vecchio)) return errore;
+    return ScriviFileSicuro(percorsoCatalogo, ContenutoConNuovaRiga(vecchio, *riga1252));
+}
+
+}  // namespace rigata

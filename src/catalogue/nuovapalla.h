@@ -1,0 +1,48 @@
+// A new bullet for the catalogue: the checks of the typed values, the
+// sectional density, the file line and its safe appending to stdbulls.bc.
+// The new-bullet screen shows the refusals and calls these; nothing here
+// touches the catalogue in memory.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "controlli.h"
+
+namespace rigata {
+
+// The texts as typed (UTF-8), pairs in the order of the screen's frame.
+struct DatiNuovaPalla {
+    std::string marca, diametro, peso, tipo, cbStd;
+    std::array<std::string, 4> velocita, cb;  // feet/s; lb/in2 without the leading zero
+};
+
+// The checks of "Memorizza dati", in order; the first that fails comes back
+// with its title and message (line ends are one LF). After the program's own
+// checks come three that keep a corrupt row out of the file: a comma or a
+// line end in any box, a character that Windows-1252 cannot hold, and a
+// diameter that reads as zero (the sectional density divides by it).
+std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati);
+
+// The sectional density text: weight / (7000 x diameter^2), in the format
+// "0.##0", written from the point (".226") when below 1 and whole ("1.143")
+// otherwise. The diameter is typed without its leading zero (".308").
+std::string CalcolaCaricoSezionale(const std::string& diametro, const std::string& peso);
+
+// The file line of a new bullet, without its line end: maker, diameter,
+// weight, type, sectional density and standard coefficient joined by commas
+// as typed, then a comma and the text of each optional box that holds text,
+// in the order Velocita1, CB1, ..., Velocita4, CB4.
+std::string RigaNuovaPalla(const DatiNuovaPalla& dati);
+
+// The catalogue's new content (8-bit text): the old content unchanged, a CR LF
+// when it does not end with a line end, then the new line and CR LF.
+std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std::string& riga1252);
+
+// Appends the bullet's line to the catalogue file through a safe write: a
+// failed write leaves the old file whole. A catalogue that is missing is
+// created with the new line alone. On failure returns the message to show.
+std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati);
+
+}  // namespace rigata
