@@ -70,11 +70,6 @@ TEST(CatalogoConsegnato, SelezionaLaPallaDiDefault) {
     EXPECT_GT(c.IndicePallaDefault, 0);
 }
 
-TEST(CatalogoConsegnato, LaRigaDiDefaultEsatta) {
-    const std::string testo = prova::Leggi(kDati + "/stdbulls.bc");
-    EXPECT_NE(testo.find("\r\nNosler,.243,95,BTsb,.230,.379\r\n"), std::string::npos);
-}
-
 // The build copies the catalogue next to the program only where none is.
 TEST(CatalogoConsegnato, LaCopiaNonSovrascriveLePalleDellUtente) {
     prova::CartellaTemporanea cartella;

@@ -134,14 +134,4 @@ TEST(FileCatalogo, FileMancanteLasciaIlCatalogo) {
     EXPECT_EQ(c.PercorsoCatalogo, cartella.Percorso() + "/stdbulls.bc");
 }
 
-TEST(FileCatalogo, LeggeStdbullsNellaCartellaDelProgramma) {
-    prova::CartellaTemporanea cartella;
-    prova::Scrivi(cartella.File("stdbulls.bc"), "(c) x\r\nA,.3\r\nB,.3\r\nC,.3");
-    Catalogo c;
-    const EsitoCaricamento esito = CaricaCatalogo(c, cartella.Percorso());
-    EXPECT_FALSE(esito.fileMancante);
-    EXPECT_FALSE(esito.errore);
-    EXPECT_EQ(Marche(c), (std::vector<std::string>{"A", "B", "C"}));
-}
-
 }  // namespace

@@ -113,23 +113,4 @@ TEST(Ordine, AvanzamentoDopoOgniRiga) {
     EXPECT_EQ(c.NumeroPalle, 3);
 }
 
-struct CasoChiavi {
-    int k;
-    double diametroJ;
-    bool atteso;
-};
-
-class NonMinori : public ::testing::TestWithParam<CasoChiavi> {};
-
-TEST_P(NonMinori, SoloLeColonneDavantiAK) {
-    // Row 0 is 0.308 / 150; row 1 has the given diameter and a larger weight.
-    const ChiaviRiga i{{0.308, 150}, 0, 0}, j{{GetParam().diametroJ, 999}, 0, 1};
-    EXPECT_EQ(ChiaviNonMinori(i, j, GetParam().k), GetParam().atteso);
-}
-
-INSTANTIATE_TEST_SUITE_P(Colonne, NonMinori,
-                         ::testing::Values(CasoChiavi{1, 0.5, true}, CasoChiavi{2, 0.5, true},
-                                           CasoChiavi{3, 0.5, false}, CasoChiavi{3, 0.308, true},
-                                           CasoChiavi{3, 0.2, true}));
-
 }  // namespace

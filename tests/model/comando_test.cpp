@@ -82,14 +82,6 @@ TEST(ComandoElenco, RigheOltreLe4000SuErrore) {
               "L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate.\n");
 }
 
-TEST(ComandoElenco, CatalogoVuotoNonStampaNulla) {
-    prova::CartellaTemporanea cartella;
-    prova::Scrivi(cartella.File("vuoto.bc"), "(c) solo note\r\n");
-    const Esecuzione e = Esegui({"--elenco", cartella.File("vuoto.bc")});
-    EXPECT_EQ(e.esito, kEsitoOk);
-    EXPECT_EQ(e.out, "");
-}
-
 struct CasoErrore {
     std::vector<std::string> argomenti;
     int esito;
@@ -116,9 +108,5 @@ INSTANTIATE_TEST_SUITE_P(
         CasoErrore{{"--elenco", "a", "--elenco", "b"}, kEsitoUso, "rigata: --elenco ripetuto\n"},
         CasoErrore{{"--elenco", "a", "--tabella", "b"}, kEsitoUso, "rigata: --tabella e --elenco non vanno insieme\n"},
         CasoErrore{{"--elenco", "a", "--campagna"}, kEsitoUso, "rigata: --campagna va con --tabella FILE\n"}));
-
-TEST(ComandoElenco, NellAiuto) {
-    EXPECT_NE(TestoUso().find("  rigata --elenco FILE [--metrico]   stampa"), std::string::npos);
-}
 
 }  // namespace
