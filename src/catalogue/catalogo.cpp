@@ -113,20 +113,19 @@ void OrdinaCatalogo(Catalogo& catalogo, const std::function<void(int i)>& dopoRi
     // of the texts by character code (UTF-8 bytes compare as code points).
     std::vector<int> perMarca(static_cast<size_t>(n));
     std::iota(perMarca.begin(), perMarca.end(), 0);
-    std::sort(perMarca.begin(), perMarca.end(),
-              [&](int a, int b) { return righe[static_cast<size_t>(a)][kMarca] < righe[static_cast<size_t>(b)][kMarca]; });
+    const auto marca = [&](int r) -> const std::string& { return righe[static_cast<size_t>(r)][kMarca]; };
+    std::sort(perMarca.begin(), perMarca.end(), [&](int a, int b) { return marca(a) < marca(b); });
     std::vector<ChiaviRiga> chiavi(static_cast<size_t>(n));
     int rango = 0;
-    for (int t = 0; t < n; ++t) {
-        const auto r = static_cast<size_t>(perMarca[static_cast<size_t>(t)]);
-        if (t > 0 && righe[r][kMarca] != righe[static_cast<size_t>(perMarca[static_cast<size_t>(t) - 1])][kMarca])
-            ++rango;
-        chiavi[r] = ChiaviRiga{{LeggiNumero(righe[r][kDiametro]), LeggiNumero(righe[r][kPeso])}, rango, 0};
+    for (size_t t = 0; t < perMarca.size(); ++t) {
+        const int r = perMarca[t];
+        if (t > 0 && marca(r) != marca(perMarca[t - 1])) ++rango;
+        const auto& riga = righe[static_cast<size_t>(r)];
+        chiavi[static_cast<size_t>(r)] = ChiaviRiga{{LeggiNumero(riga[kDiametro]), LeggiNumero(riga[kPeso])}, rango, r};
     }
 
     // The exchange procedure runs on the keys, row i held aside while j runs;
     // the rows are moved once at the end, into the order the swaps leave them in.
-    for (int r = 0; r < n; ++r) chiavi[static_cast<size_t>(r)].riga = r;
     for (size_t i = 0; i < chiavi.size(); ++i) {
         ChiaviRiga a = chiavi[i];
         for (size_t j = i + 1; j < chiavi.size(); ++j) {

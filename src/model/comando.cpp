@@ -2,7 +2,10 @@
 
 #include <optional>
 
+#include "catalogo.h"
 #include "controlli.h"
+#include "elenco.h"
+#include "file.h"
 #include "modello.h"
 #include "numeri.h"
 #include "rigadati.h"
@@ -70,6 +73,21 @@ int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, st
     return kEsitoOk;
 }
 
+// The catalogue as the start screen lists it: read, sorted, one line per row.
+int Elenco(const std::string& percorso, bool metrico, std::ostream& out, std::ostream& err) {
+    std::string contenuto;
+    if (auto errore = LeggiFile(percorso, contenuto)) {
+        err << *errore << "\n";
+        return kEsitoFile;
+    }
+    Catalogo catalogo;
+    const int escluse = CaricaTestoCatalogo(catalogo, contenuto);
+    if (escluse > 0) err << TestoRigheEscluse(escluse) << "\n";
+    OrdinaCatalogo(catalogo);
+    for (const auto& riga : ElencaCatalogo(catalogo, metrico, {})) out << riga << "\n";
+    return kEsitoOk;
+}
+
 int ErroreUso(std::ostream& err, const std::string& motivo) {
     err << "rigata: " << motivo << "\n\n" << TestoUso();
     return kEsitoUso;
@@ -82,6 +100,9 @@ std::string TestoUso() {
            "  rigata                             apre il programma a finestre\n"
            "  rigata --tabella FILE [--campagna] stampa la tabella di tiro del file di dati FILE\n"
            "                                     (con --campagna la tabella di campagna)\n"
+           "  rigata --elenco FILE [--metrico]   stampa le righe dell'elenco delle palle del file\n"
+           "                                     FILE come le mostra la finestra iniziale, in unità\n"
+           "                                     SAE (con --metrico in unità metriche)\n"
            "  rigata --help                      mostra questo aiuto\n"
            "  rigata --version                   mostra la versione\n"
            "\n"
@@ -91,7 +112,11 @@ std::string TestoUso() {
            "distanza finale (m), intervallo (m), vento laterale (m/s), altezza della linea\n"
            "di mira (mm). Esempio: 0.243,95,0,15,965,0.379,225,0,500,20,5,50\n"
            "\n"
-           "Uscita: 0 tabella stampata, 1 file non leggibile, 2 dati rifiutati, 64 opzioni errate.\n";
+           "L'archivio delle palle (stdbulls.bc) ha una palla per riga: marca, diametro (inch),\n"
+           "peso (grain), tipo, carico sezionale, coefficiente balistico, poi fino a quattro\n"
+           "coppie velocità (feet/s) e coefficiente. Esempio: Nosler,.243,95,BTsb,.230,.379\n"
+           "\n"
+           "Uscita: 0 eseguito, 1 file non leggibile, 2 dati rifiutati, 64 opzioni errate.\n";
 }
 
 bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
@@ -103,8 +128,8 @@ bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
 
 int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
                   const std::string& separatore) {
-    std::optional<std::string> fileTabella;
-    bool campagna = false;
+    std::optional<std::string> fileTabella, fileElenco;
+    bool campagna = false, metrico = false;
     for (size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
         if (a == "--help" || a == "-h") {
@@ -115,17 +140,24 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
             out << "rigata " << kVersione << " (" << kDataVersione << ")\n";
             return kEsitoOk;
         }
-        if (a == "--tabella") {
-            if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il file dopo --tabella");
-            if (fileTabella) return ErroreUso(err, "--tabella ripetuto");
-            fileTabella = argomenti[++i];
+        if (a == "--tabella" || a == "--elenco") {
+            auto& file = a == "--tabella" ? fileTabella : fileElenco;
+            if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il file dopo " + a);
+            if (file) return ErroreUso(err, a + " ripetuto");
+            file = argomenti[++i];
         } else if (a == "--campagna") {
             campagna = true;
+        } else if (a == "--metrico") {
+            metrico = true;
         } else {
             return ErroreUso(err, "opzione sconosciuta: " + a);
         }
     }
-    if (!fileTabella) return ErroreUso(err, campagna ? "--campagna va con --tabella FILE" : "nessun comando");
+    if (fileTabella && fileElenco) return ErroreUso(err, "--tabella e --elenco non vanno insieme");
+    if (campagna && !fileTabella) return ErroreUso(err, "--campagna va con --tabella FILE");
+    if (metrico && !fileElenco) return ErroreUso(err, "--metrico va con --elenco FILE");
+    if (fileElenco) return Elenco(*fileElenco, metrico, out, err);
+    if (!fileTabella) return ErroreUso(err, "nessun comando");
     return Tabella(*fileTabella, campagna ? TipoTabella::Campagna : TipoTabella::Vari, out, err, separatore);
 }
 

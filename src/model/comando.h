@@ -1,4 +1,5 @@
-// The command line: range tables from a data file, without any window.
+// The command line, without any window: range tables from a data file, and
+// the list lines of a bullet catalogue as the start screen shows them.
 #pragma once
 
 #include <ostream>

@@ -19,12 +19,12 @@ struct CasoDivisione {
     CampiDati campi;
 };
 
-class Divisione : public ::testing::TestWithParam<CasoDivisione> {};
+class DivisioneRigaDati : public ::testing::TestWithParam<CasoDivisione> {};
 
-TEST_P(Divisione, RegolaDellaPrimaRiga) { EXPECT_EQ(DividiRigaDati(GetParam().riga), GetParam().campi); }
+TEST_P(DivisioneRigaDati, RegolaDellaPrimaRiga) { EXPECT_EQ(DividiRigaDati(GetParam().riga), GetParam().campi); }
 
 INSTANTIATE_TEST_SUITE_P(
-    Righe, Divisione,
+    Righe, DivisioneRigaDati,
     ::testing::Values(
         CasoDivisione{"0.243,95,450,15,965,0.379,225,0,500,20,5,50",
                       {"0.243", "95", "450", "15", "965", "0.379", "225", "0", "500", "20", "5", "50"}},

@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""Builds the delivered bullet catalogue, data/stdbulls.bc.
+
+Usage: python3 data/make-catalogue.py   (Python 3 standard library only)
+
+Input, beside this script, both in the columns
+maker,diameter_in,weight_gr,model,bc_g1,v1_fps,bc1,v2_fps,bc2,v3_fps,bc3,v4_fps,bc4:
+- bullets-g1.csv: 752 bullets of six makers (MIT licence, LICENSE-bullets-g1.txt;
+  where they come from: bullets-g1.md);
+- nosler-a-mano.csv: the default bullet of start-up and Nosler bullets added by
+  hand from the maker's published G1 coefficients.
+
+Output: Windows-1252 text, lines ending in CR LF. First the note lines (they
+begin with "(c)" and the program skips them), then one line per bullet, in the
+order of bullets-g1.csv followed by nosler-a-mano.csv (the program sorts the
+rows itself; the round-trip test relies on this order):
+
+    maker,.ddd,weight,model,.sd,.bc[,velocity,.bc]...
+
+- the diameter and every coefficient without the leading zero (0.308 -> .308);
+- the sectional density weight / (7000 x diameter^2) to three decimals, taken
+  to 15 significant digits and rounded half away from zero, as the program's
+  own "0.##0" format does, then written from the point (.230);
+- each (velocity, coefficient) pair whose velocity is given and not 0; for
+  Sierra the velocity is the lower edge of the band in which the coefficient
+  holds (a band "below N fps" has lower edge 0 and is left out);
+- the program reads the last field of a line (the one with no comma after it)
+  as four characters at most, so a line whose last field is longer ends with a
+  comma: the reader then finds the whole field before it, and empty columns after.
+"""
+import csv
+import os
+import sys
+from decimal import Decimal, ROUND_HALF_UP
+
+CARTELLA = os.path.dirname(os.path.abspath(__file__))
+SORGENTI = ["bullets-g1.csv", "nosler-a-mano.csv"]
+LICENZA = "LICENSE-bullets-g1.txt"
+USCITA = "stdbulls.bc"
+RIGA_DEFAULT = "Nosler,.243,95,BTsb,.230,.379"
+
+NOTE = [
+    "Rigata - archivio delle palle. Una palla per riga: marca,diametro (inch),peso (grain),",
+    "tipo,carico sezionale,coefficiente balistico G1 standard e fino a quattro coppie",
+    "velocità (feet/s),coefficiente. Le righe che iniziano con (c) sono note.",
+    "Palle di Barnes, Berger, Hornady, Lapua, Sierra e Speer: dati \"Open Source Projectile",
+    "Dataset\" (ammolytics/projectiles, 2018), coefficienti G1 raccolti dai siti dei",
+    "fabbricanti nel 2018 e non verificati sui cataloghi attuali. Per Sierra la velocità",
+    "di ogni coppia è il limite inferiore della fascia in cui vale il coefficiente.",
+    "Le palle Nosler sono state aggiunte a mano: coefficienti G1 pubblicati dal",
+    "fabbricante, trascritti senza confronto con il catalogo attuale. Verificarle",
+    "prima dell'uso.",
+    "",
+    "I dati delle palle sono distribuiti con questa licenza:",
+]
+
+
+def senza_zero(testo):
+    """0.308 -> .308 (the file's form of diameters and coefficients)."""
+    return testo[1:] if testo.startswith("0.") else testo
+
+
+def carico_sezionale(diametro, peso):
+    s = float(peso) / (7000.0 * float(diametro) * float(diametro))
+    arrotondato = Decimal("%.14e" % s).quantize(Decimal("0.001"), rounding=ROUND_HALF_UP)
+    testo = format(arrotondato, "f")
+    return senza_zero(testo)
+
+
+def riga_palla(r):
+    campi = [r["maker"], senza_zero(r["diameter_in"]), r["weight_gr"], r["model"],
+             carico_sezionale(r["diameter_in"], r["weight_gr"]), senza_zero(r["bc_g1"])]
+    for n in range(1, 5):
+        velocita, cb = r["v%d_fps" % n], r["bc%d" % n]
+        if velocita and velocita != "0":
+            campi += [velocita, senza_zero(cb)]
+    for campo in campi:
+        if not campo or "," in campo or campo != campo.strip(" "):
+            sys.exit("campo non scrivibile %r in %r" % (campo, r))
+    if campi[0].startswith("(c)"):
+        sys.exit("la marca farebbe della riga una nota: %r" % r)
+    riga = ",".join(campi)
+    if len(campi[-1]) > 4:
+        riga += ","
+    return riga
+
+
+def main():
+    righe = ["(c)" + (" " + n if n else "") for n in NOTE]
+    with open(os.path.join(CARTELLA, LICENZA), encoding="utf-8") as f:
+        righe += ["(c)" + (" " + l if l else "") for l in f.read().splitlines()]
+    palle = 0
+    for nome in SORGENTI:
+        with open(os.path.join(CARTELLA, nome), newline="", encoding="utf-8") as f:
+            for r in csv.DictReader(f):
+                righe.append(riga_palla(r))
+                palle += 1
+    if RIGA_DEFAULT not in righe:
+        sys.exit("manca la palla di default " + RIGA_DEFAULT)
+    if palle > 4000:
+        sys.exit("più di 4000 palle")
+    with open(os.path.join(CARTELLA, USCITA), "w", encoding="cp1252", newline="") as f:
+        f.write("".join(riga + "\r\n" for riga in righe))
+    print("%s: %d palle" % (USCITA, palle))
+
+
+if __name__ == "__main__":
+    main()
