@@ -61,6 +61,13 @@ std::optional<Rifiuto> ControllaCaratteri(const DatiNuovaPalla& dati) {
     return std::nullopt;
 }
 
+size_t CaratteriUtf8(const std::string& testo) {
+    size_t n = 0;
+    for (char c : testo)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
 }  // namespace
 
 std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
@@ -86,6 +93,11 @@ std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
         }
     }
     if (auto r = ControllaCaratteri(dati)) return r;
+    // The reader skips every line that starts with "(c)" as a note: the bullet would vanish.
+    if (dati.marca.compare(0, 3, "(c)") == 0)
+        return Rifiuto{kTitoloNonValido,
+                       "la marca non può iniziare con \"(c)\"\nle righe che iniziano così sono note "
+                       "e vengono ignorate"};
     if (!(LeggiNumero("0" + dati.diametro) > 0))
         return Rifiuto{kTitoloNonValido,
                        "il diametro deve essere maggiore di zero\nusare il punto come separatore decimale\n"
@@ -106,9 +118,16 @@ std::string CalcolaCaricoSezionale(const std::string& diametro, const std::strin
 std::string RigaNuovaPalla(const DatiNuovaPalla& dati) {
     std::string riga = dati.marca + "," + dati.diametro + "," + dati.peso + "," + dati.tipo + "," +
                        CalcolaCaricoSezionale(dati.diametro, dati.peso) + "," + dati.cbStd;
+    const std::string* ultimo = &dati.cbStd;
     for (size_t n = 0; n < 4; ++n)
         for (const std::string* testo : {&dati.velocita[n], &dati.cb[n]})
-            if (!testo->empty()) riga += "," + *testo;
+            if (!testo->empty()) {
+                riga += "," + *testo;
+                ultimo = testo;
+            }
+    // The reader takes at most four characters of a last field: a longer one
+    // (".6499", "1000.5") gets a closing comma so that it reads back whole.
+    if (CaratteriUtf8(*ultimo) > 4) riga += ",";
     return riga;
 }
 

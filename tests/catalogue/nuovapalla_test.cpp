@@ -114,7 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
                       "il carattere \"Ω\" del campo Tipo palla non si può scrivere", false},
         CasoControllo{"Caratteri1252", [](D& d) { d.marca = "Müller €"; }, "", ""},
         CasoControllo{"DiametroPunto", [](D& d) { d.diametro = "."; }, kNonValido, kDiametroZero},
-        CasoControllo{"DiametroZero", [](D& d) { d.diametro = ".000"; }, kNonValido, kDiametroZero}),
+        CasoControllo{"DiametroZero", [](D& d) { d.diametro = ".000"; }, kNonValido, kDiametroZero},
+        CasoControllo{"MarcaComeNota", [](D& d) { d.marca = "(c)Artigiana"; }, kNonValido,
+                      "la marca non può iniziare con \"(c)\"", false},
+        CasoControllo{"MarcaMaiuscola", [](D& d) { d.marca = "(C)Artigiana"; }, "", ""}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 struct CasoDensita {
@@ -163,8 +166,19 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRiga{"TestiNonToccati", [](D& d) { d.marca = " Nosler ", d.peso = "95 "; },
                  " Nosler ,.243,95 ,BTsb,.230,.379"},
         CasoRiga{"DensitaIntera", [](D& d) { d.diametro = ".308", d.peso = "800"; },
-                 "Nosler,.308,800,BTsb,1.205,.379"}),
+                 "Nosler,.308,800,BTsb,1.205,.379"},
+        CasoRiga{"UltimoCampoLungo", [](D& d) { d.cbStd = ".3795"; }, "Nosler,.243,95,BTsb,.230,.3795,"},
+        CasoRiga{"UltimaVelocitaLunga", [](D& d) { d.velocita[0] = "2500.5"; },
+                 "Nosler,.243,95,BTsb,.230,.379,2500.5,"}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Riga, UltimoCampoLungoSiRileggeIntero) {
+    DatiNuovaPalla d = Valida();
+    d.cb[0] = ".4015", d.velocita[0] = "2500";
+    const RigaCatalogo r = DividiRigaCatalogo(RigaNuovaPalla(d));
+    EXPECT_EQ(r[kCB1], "0.4015");
+    EXPECT_EQ(r[kVelocita2], "");
+}
 
 // What the reader makes of a stored line: the typed texts, the point-led ones with their zero.
 TEST(Riga, SiRileggeComeDigitata) {
