@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -22,12 +23,17 @@ public:
     bool Domanda(QWidget*, const QString&, const QString&) override { return false; }
     QString ApriFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString SalvaFile(QWidget*, const QString&, const QString&) override { return {}; }
-    bool ScegliStampante(QWidget*, QPrinter&) override { return false; }
+    // The printed page goes to a PDF file beside the pictures.
+    bool ScegliStampante(QWidget*, QPrinter& stampante) override {
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(pdf);
+        return true;
+    }
+    QString pdf;
 };
 
 void Salva(QWidget* w, const QString& cartella, const char* nome) {
     w->show();
-    w->adjustSize();
     QApplication::processEvents();
     w->grab().save(cartella + QLatin1Char('/') + QLatin1String(nome));
 }
@@ -44,6 +50,7 @@ int main(int argc, char** argv) {
     const QString uscita = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(uscita);
     DialoghiMuti dialoghi;
+    dialoghi.pdf = uscita + QStringLiteral("/stampa.pdf");
     Programma p(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QCoreApplication::applicationDirPath(), dialoghi);
     p.Main();
     frmAvvio* avvio = p.Avvio();
@@ -59,6 +66,7 @@ int main(int argc, char** argv) {
     QWidget* vari = t->findChild<QWidget*>(QStringLiteral("optTabellaVari"));
     QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));
     Salva(t, uscita, "tabella-generale.png");
+    t->mnuStampa_Click();
     QWidget* campagna = t->findChild<QWidget*>(QStringLiteral("optTabellaCampagna"));
     QTest::mouseDClick(campagna, Qt::LeftButton, {}, QPoint(8, campagna->height() / 2));
     Salva(t, uscita, "tabella-campagna.png");

@@ -147,6 +147,8 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     label1->setWordWrap(true);
     (new QVBoxLayout(riferimenti))->addWidget(label1);
     testi->addWidget(riferimenti);
+    descrizione->setMinimumWidth(330);
+    riferimenti->setMinimumWidth(330);
     sopra->addLayout(testi, 1);
 
     // Instructions and the two-velocity input share one place.
@@ -290,6 +292,7 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     }
     colonnaCatalogo->addLayout(tabellaCB);
     principale->addWidget(catalogo);
+    principale->addStretch(1);
 
     // Buttons.
     auto* pulsanti = new QHBoxLayout;
@@ -331,6 +334,7 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     connect(txtFile_, &QLineEdit::textChanged, this, [this] { blnTextChanged_ = true; });
 
     setCentralWidget(centro);
+    resize(1000, 470);
     Form_Load();
 }
 

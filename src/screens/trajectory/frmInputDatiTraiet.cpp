@@ -329,11 +329,17 @@ void frmInputDatiTraiet::StampaImmagine(QPrinter& stampante) {
     // Centred for the 9100 x 9700 twips buffer, whatever part of it the capture fills.
     const double x = std::nearbyint((pagina.width() * 1440 - kLarghezzaImmagine) / 2);
     const double y = std::nearbyint((pagina.height() * 1440 - kAltezzaImmagine) / 2);
-    const double risoluzione = stampante.resolution();
-    const double scala = risoluzione / (immagine.devicePixelRatio() * Frame3_->logicalDpiX());
+    // At its size on screen, unless that exceeds the buffer: then scaled down
+    // to fit it, so that no column of the table is cut off the page.
+    const double dpi = Frame3_->logicalDpiX() * immagine.devicePixelRatio();
+    double larghezza = immagine.width() / dpi * 1440, altezza = immagine.height() / dpi * 1440;
+    const double riduzione = std::min({1.0, kLarghezzaImmagine / larghezza, kAltezzaImmagine / altezza});
+    larghezza *= riduzione;
+    altezza *= riduzione;
+    const double daTwip = stampante.resolution() / 1440.0;
     QPainter pittore(&stampante);
-    const QRectF destinazione(x / 1440 * risoluzione, y / 1440 * risoluzione, immagine.width() * scala,
-                              immagine.height() * scala);
-    pittore.drawPixmap(destinazione, immagine, QRectF(immagine.rect()));
+    pittore.setRenderHint(QPainter::SmoothPixmapTransform);
+    pittore.drawPixmap(QRectF(x * daTwip, y * daTwip, larghezza * daTwip, altezza * daTwip), immagine,
+                       QRectF(immagine.rect()));
     pittore.end();
 }
