@@ -1,0 +1,18 @@
+// The calculator screens, built afresh at every opening.
+#include "frmPenetrazioneFerro.h"
+#include "frmPenetrazioneLegno.h"
+#include "frmPenetrazioneOsso.h"
+#include "frmPenetrazioneUomo.h"
+#include "frmVarVelCanna.h"
+#include "programma.h"
+
+Schermo* Programma::CreaCalcolatore(TipoCalcolatore tipo) {
+    switch (tipo) {
+        case TipoCalcolatore::Legno: return new frmPenetrazioneLegno(*this);
+        case TipoCalcolatore::Ferro: return new frmPenetrazioneFerro(*this);
+        case TipoCalcolatore::Osso: return new frmPenetrazioneOsso(*this);
+        case TipoCalcolatore::Uomo: return new frmPenetrazioneUomo(*this);
+        case TipoCalcolatore::Canna: return new frmVarVelCanna(*this);
+    }
+    return nullptr;
+}

@@ -1,0 +1,18 @@
+// Penetration of the bullet in force into human muscle, and the velocity it
+// needs to pierce the skin.
+#pragma once
+
+#include "schermocalcolatore.h"
+
+class frmPenetrazioneUomo : public SchermoCalcolatore {
+    Q_OBJECT
+public:
+    explicit frmPenetrazioneUomo(Programma& programma);
+
+private:
+    void cmdCalcolaUomo_Click();
+
+    QLineEdit* txtVelImpattoUomo_;
+    QLineEdit* txtPenetrazioneUomo_;
+    QLineEdit* txtVelocitaLimiteCute_;
+};

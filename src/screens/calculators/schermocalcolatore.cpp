@@ -1,0 +1,113 @@
+#include "schermocalcolatore.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialoghi.h"
+#include "programma.h"
+#include "widget.h"
+
+SchermoCalcolatore::SchermoCalcolatore(Programma& programma, const char* nome, const QString& titolo)
+    : Schermo(programma, false) {
+    setObjectName(QString::fromLatin1(nome));
+    setWindowTitle(titolo);
+    auto* centro = new QWidget(this);
+    corpo_ = new QVBoxLayout(centro);
+    ingressi_ = new QGridLayout;
+    ingressi_->setColumnStretch(1, 1);
+    corpo_->addLayout(ingressi_);
+    setCentralWidget(centro);
+}
+
+void SchermoCalcolatore::CreaMenu(std::initializer_list<VoceMenu> voci) {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    for (const VoceMenu& v : voci) {
+        QAction* azione = file->addAction(QString::fromUtf8(v.testo));
+        azione->setObjectName(QString::fromLatin1(v.nome));
+        const Mossa mossa = v.mossa;
+        connect(azione, &QAction::triggered, this, [this, mossa] {
+            switch (mossa) {
+                case Mossa::Opzioni: mnuOpzioni_Click(); break;
+                case Mossa::NuovaPalla: mnuNuovaPalla_Click(); break;
+                case Mossa::Esci: mnuEsci_Click(); break;
+            }
+        });
+    }
+}
+
+// Captions on the left, boxes on the right edge, in line with the Calcola button.
+void SchermoCalcolatore::Riga(QGridLayout* griglia, QWidget* didascalia, QWidget* casella) {
+    const int riga = griglia->rowCount();
+    griglia->addWidget(didascalia, riga, 0);
+    griglia->setColumnMinimumWidth(1, 12);
+    griglia->addWidget(casella, riga, 2, Qt::AlignRight);
+}
+
+void SchermoCalcolatore::Ingresso(QWidget* didascalia, QWidget* casella) { Riga(ingressi_, didascalia, casella); }
+
+void SchermoCalcolatore::IngressoIntero(QWidget* widget) {
+    ingressi_->addWidget(widget, ingressi_->rowCount(), 0, 1, -1);
+}
+
+QLineEdit* SchermoCalcolatore::IngressoNumerico(const char* nomeDidascalia, const QString& didascalia, const char* nome,
+                                                const QString& testo) {
+    auto* casella = Crea<QLineEdit>(centralWidget(), nome, testo);
+    CampoNumerico(casella);
+    casella->setFixedWidth(kLarghezzaCasella);
+    Ingresso(Crea<QLabel>(centralWidget(), nomeDidascalia, didascalia), casella);
+    return casella;
+}
+
+void SchermoCalcolatore::PulsanteCalcola(const char* nome, std::function<void()> azione) {
+    auto* pulsante = Crea<QPushButton>(centralWidget(), nome, QStringLiteral("Calcola"));
+    pulsante->setMinimumWidth(110);
+    connect(pulsante, &QPushButton::clicked, this, std::move(azione));
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    riga->addWidget(pulsante);
+    corpo_->addLayout(riga);
+}
+
+void SchermoCalcolatore::CorniceRisultati(const char* nome) {
+    cornice_ = Crea<QGroupBox>(centralWidget(), nome, QStringLiteral("Risultati"));
+    risultati_ = new QGridLayout(cornice_);
+    risultati_->setColumnStretch(1, 1);
+    corpo_->addWidget(cornice_);
+}
+
+QLineEdit* SchermoCalcolatore::Risultato(const char* nomeDidascalia, const QString& didascalia, const char* nome) {
+    auto* casella = Crea<QLineEdit>(cornice_, nome);
+    casella->setFixedWidth(kLarghezzaCasella);
+    Riga(risultati_, Crea<QLabel>(cornice_, nomeDidascalia, didascalia), casella);
+    return casella;
+}
+
+void SchermoCalcolatore::ChiusuraDallaFinestra() { mnuOpzioni_Click(); }
+
+void SchermoCalcolatore::Avvisa(const std::optional<rigata::Rifiuto>& rifiuto) {
+    if (rifiuto) prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
+}
+
+std::string SchermoCalcolatore::Separatore() const { return Std(prog_.Separatore()); }
+
+// ChiudiCalcolatore deletes the screen later, so leaving it from inside one
+// of its own slots is safe.
+void SchermoCalcolatore::mnuOpzioni_Click() {
+    prog_.ChiudiCalcolatore();
+    prog_.MostraOpzioni();
+}
+
+void SchermoCalcolatore::mnuNuovaPalla_Click() {
+    prog_.ChiudiCalcolatore();
+    prog_.MostraAvvio();
+}
+
+// Ends at once: unlike the options and trajectory screens, nothing is asked.
+void SchermoCalcolatore::mnuEsci_Click() { prog_.Termina(); }
