@@ -1,4 +1,3 @@
-// Placeholder until the calculator and new-bullet screens exist.
+// Placeholder until the calculator screens exist.
 #include "programma.h"
 Schermo* Programma::CreaCalcolatore(TipoCalcolatore) { return nullptr; }
-Schermo* Programma::CreaNuovaPalla() { return nullptr; }
