@@ -140,7 +140,9 @@ TEST(Guasti, ProcessoUccisoDuranteLaScrittura) {
     ASSERT_TRUE(visto) << "the write never started";
     // Either the old file whole or (had the write just ended) the new one whole: never a mixture.
     const std::string dopo = Leggi(catalogo);
-    if (dopo != kCatalogoVecchio) EXPECT_EQ(dopo.size(), 4000000u * 32) << "a partial catalogue";
+    if (dopo != kCatalogoVecchio) {
+        EXPECT_EQ(dopo.size(), 4000000u * 32) << "a partial catalogue";
+    }
 }
 
 }  // namespace
