@@ -85,11 +85,15 @@ EsitoCaricamento LeggiFileCatalogo(Catalogo& catalogo, const std::string& percor
     return esito;
 }
 
-EsitoCaricamento CaricaCatalogo(Catalogo& catalogo, const std::string& cartellaProgramma) {
+const std::string& ImpostaPercorsiCatalogo(Catalogo& catalogo, const std::string& cartellaProgramma) {
     catalogo.PercorsoApp = cartellaProgramma;
     catalogo.NomeFileCatalogo = "stdbulls.bc";
     catalogo.PercorsoCatalogo = cartellaProgramma + "/" + catalogo.NomeFileCatalogo;
-    return LeggiFileCatalogo(catalogo, catalogo.PercorsoCatalogo);
+    return catalogo.PercorsoCatalogo;
+}
+
+EsitoCaricamento CaricaCatalogo(Catalogo& catalogo, const std::string& cartellaProgramma) {
+    return LeggiFileCatalogo(catalogo, ImpostaPercorsiCatalogo(catalogo, cartellaProgramma));
 }
 
 std::string TestoRigheEscluse(int righeEscluse) {

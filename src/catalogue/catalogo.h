@@ -65,6 +65,10 @@ EsitoCaricamento LeggiFileCatalogo(Catalogo& catalogo, const std::string& percor
 // reads stdbulls.bc there.
 EsitoCaricamento CaricaCatalogo(Catalogo& catalogo, const std::string& cartellaProgramma);
 
+// Sets PercorsoApp, NomeFileCatalogo and PercorsoCatalogo for the program's
+// folder, and returns the catalogue's path (the loader and the writer use it).
+const std::string& ImpostaPercorsiCatalogo(Catalogo& catalogo, const std::string& cartellaProgramma);
+
 // The message the start screen shows once when lines were left out.
 std::string TestoRigheEscluse(int righeEscluse);
 

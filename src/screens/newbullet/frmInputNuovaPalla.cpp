@@ -197,11 +197,7 @@ DatiNuovaPalla frmInputNuovaPalla::DatiImpostati() const {
 
 // The catalogue's path fields, set as the start-up load sets them.
 std::string frmInputNuovaPalla::PercorsoCatalogo() {
-    Catalogo& cat = prog_.Cat();
-    cat.PercorsoApp = Std(prog_.Cartella());
-    cat.NomeFileCatalogo = "stdbulls.bc";
-    cat.PercorsoCatalogo = cat.PercorsoApp + "/" + cat.NomeFileCatalogo;
-    return cat.PercorsoCatalogo;
+    return ImpostaPercorsiCatalogo(prog_.Cat(), Std(prog_.Cartella()));
 }
 
 void frmInputNuovaPalla::cmdMemorizza_Click() {
