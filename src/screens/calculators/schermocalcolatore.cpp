@@ -25,21 +25,18 @@ SchermoCalcolatore::SchermoCalcolatore(Programma& programma, const char* nome, c
     setCentralWidget(centro);
 }
 
-void SchermoCalcolatore::CreaMenu(std::initializer_list<VoceMenu> voci) {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    for (const VoceMenu& v : voci) {
-        QAction* azione = file->addAction(QString::fromUtf8(v.testo));
-        azione->setObjectName(QString::fromLatin1(v.nome));
-        const Mossa mossa = v.mossa;
-        connect(azione, &QAction::triggered, this, [this, mossa] {
-            switch (mossa) {
-                case Mossa::Opzioni: mnuOpzioni_Click(); break;
-                case Mossa::NuovaPalla: mnuNuovaPalla_Click(); break;
-                case Mossa::Esci: mnuEsci_Click(); break;
-            }
-        });
+void SchermoCalcolatore::CreaMenu(std::initializer_list<VoceCalcolatore> voci) {
+    std::vector<VoceMenu> menu;
+    for (const VoceCalcolatore& v : voci) {
+        std::function<void()> azione;
+        switch (v.mossa) {
+            case Mossa::Opzioni: azione = [this] { mnuOpzioni_Click(); }; break;
+            case Mossa::NuovaPalla: azione = [this] { mnuNuovaPalla_Click(); }; break;
+            case Mossa::Esci: azione = [this] { mnuEsci_Click(); }; break;
+        }
+        menu.push_back({v.nome, QString::fromUtf8(v.testo), azione});
     }
+    MenuFile(QStringLiteral("File"), menu);
 }
 
 // Captions on the left, boxes on the right edge, in line with the Calcola button.

@@ -26,7 +26,7 @@ protected:
     // One entry of the File menu: its name, its caption (with the access-key
     // ampersand where it has one) and what it does. Each screen lists its own
     // names, captions and order.
-    struct VoceMenu {
+    struct VoceCalcolatore {
         const char* nome;
         const char* testo;
         Mossa mossa;
@@ -36,7 +36,7 @@ protected:
     // them) the Calcola button and the results frame.
     SchermoCalcolatore(Programma& programma, const char* nome, const QString& titolo);
 
-    void CreaMenu(std::initializer_list<VoceMenu> voci);
+    void CreaMenu(std::initializer_list<VoceCalcolatore> voci);
 
     // The input area: a caption and its box on one row, or one widget across the row.
     void Ingresso(QWidget* didascalia, QWidget* casella);

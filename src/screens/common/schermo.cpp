@@ -1,8 +1,12 @@
 #include "schermo.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
 
 #include "programma.h"
+#include "widget.h"
 
 Schermo::Schermo(Programma& programma, bool senzaChiusura)
     : QMainWindow(nullptr), prog_(programma), senzaChiusura_(senzaChiusura) {
@@ -20,4 +24,28 @@ void Schermo::closeEvent(QCloseEvent* evento) {
     evento->ignore();
     if (prog_.InChiusura()) return;
     if (!senzaChiusura_) ChiusuraDallaFinestra();
+}
+
+QMenu* Schermo::MenuFile(const QString& titolo, const std::vector<VoceMenu>& voci) {
+    QMenu* menu = menuBar()->addMenu(titolo);
+    menu->setObjectName(QStringLiteral("mnuFile"));
+    for (const VoceMenu& v : voci) {
+        QAction* azione = menu->addAction(v.testo);
+        azione->setObjectName(QString::fromLatin1(v.nome));
+        connect(azione, &QAction::triggered, this, v.azione);
+    }
+    return menu;
+}
+
+void Schermo::AvviaOrologio(QLabel* ora, QLabel* data) {
+    ora->setText(TestoOra());
+    data->setText(TestoData());
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(1000);
+    connect(timer, &QTimer::timeout, ora, [ora] {
+        const QString adesso = TestoOra();
+        if (ora->text() != adesso) ora->setText(adesso);
+    });
+    timer->start();
 }

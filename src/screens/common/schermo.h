@@ -4,7 +4,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <vector>
+
 class Programma;
+class QLabel;
+class QMenu;
 
 class Schermo : public QMainWindow {
     Q_OBJECT
@@ -14,6 +19,20 @@ public:
     Schermo(Programma& programma, bool senzaChiusura);
 
 protected:
+    // One entry of a menu: its name (objectName of the action), its caption
+    // (an ampersand marks the access key) and what it does.
+    struct VoceMenu {
+        const char* nome;
+        QString testo;
+        std::function<void()> azione;
+    };
+    // The window's menu, named "mnuFile", with its entries in order.
+    QMenu* MenuFile(const QString& titolo, const std::vector<VoceMenu>& voci);
+
+    // The clock: the time in the system's format, refreshed every second by
+    // the timer "Timer1" when it changes, and today's date (set once).
+    void AvviaOrologio(QLabel* ora, QLabel* data);
+
     void closeEvent(QCloseEvent* evento) override;
     // The window's own close command on a screen that has one; the screen
     // says what it means (back to the options, back to the start screen).

@@ -309,22 +309,10 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
 
     txtFile_ = Crea<QLineEdit>(centro, "txtFile");
     txtFile_->hide();
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(1000);
-    connect(Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* apri = file->addAction(QStringLiteral("&Apri"));
-    apri->setObjectName(QStringLiteral("mnuApri"));
-    QAction* salva = file->addAction(QStringLiteral("Salva con &nome"));
-    salva->setObjectName(QStringLiteral("mnuSalvaConNome"));
-    QAction* fileEsci = file->addAction(QStringLiteral("&Esci"));
-    fileEsci->setObjectName(QStringLiteral("mnuFileEsci"));
-    connect(apri, &QAction::triggered, this, [this] { mnuApri_Click(); });
-    connect(salva, &QAction::triggered, this, [this] { mnuSalvaConNome_Click(); });
-    connect(fileEsci, &QAction::triggered, this, [this] { mnuFileEsci_Click(); });
+    MenuFile(QStringLiteral("&File"), {{"mnuApri", QStringLiteral("&Apri"), [this] { mnuApri_Click(); }},
+                                       {"mnuSalvaConNome", QStringLiteral("Salva con &nome"),
+                                        [this] { mnuSalvaConNome_Click(); }},
+                                       {"mnuFileEsci", QStringLiteral("&Esci"), [this] { mnuFileEsci_Click(); }}});
 
     // Change rules: every entry field rebuilds the data line; the coefficient
     // field also chooses between the instructions and the two-velocity input.
@@ -341,9 +329,7 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
 void frmAvvio::Form_Load() {
     lblSAE_->setText(QStringLiteral("    SAE"));
     lblAggiungi_->hide();
-    lblTime_->setText(TestoOra());
-    lblData_->setText(TestoData());
-    Timer1_->start();
+    AvviaOrologio(lblTime_, lblData_);
     MostraCalcoloCB(false);
     blnTextChanged_ = false;
 }
@@ -528,17 +514,12 @@ void frmAvvio::cmdConfCBVel_Click() {
     MostraCalcoloCB(false);
 }
 
-// ---- spinners and clock ----
+// ---- spinners ----
 
 void frmAvvio::PassoVelocita(int passo) {
     const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), 92.0, 1370.0);
     const double nuova = std::clamp(attuale + passo, 92.0, 1370.0);
     txtVelocitabocca_->setText(Qs(TestoSingolo(static_cast<float>(nuova))));
-}
-
-void frmAvvio::Timer1_Timer() {
-    const QString ora = TestoOra();
-    if (lblTime_->text() != ora) lblTime_->setText(ora);
 }
 
 // ---- data line and data files ----

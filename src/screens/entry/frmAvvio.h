@@ -14,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 class CasellaCliccabile;
 class EtichettaCliccabile;
 
@@ -56,7 +55,6 @@ private:
     void lblSAE_Click();
     void lblMetrico_Click();
     void cmdConfCBVel_Click();
-    void Timer1_Timer();
     void PassoVelocita(int passo);
     void Elenca();
     bool UnitaSAE() const;
@@ -72,7 +70,6 @@ private:
     QGroupBox *fraIstruzioniCB_, *fraCalcolaCB_;
     QLineEdit *txtVelIniz_, *txtVelFin_, *txtTratto_;
     QLabel *lblData_, *lblTime_;
-    QTimer* Timer1_;
     QLineEdit* txtFile_;
 
     bool blnTextChanged_ = false;

@@ -87,14 +87,8 @@ frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
     connect(indietro, &QPushButton::clicked, this, [this] { cmdIndietro_Click(); });
     connect(traiettorie, &QPushButton::clicked, this, [this] { cmdCalcoloTraiettorie_Click(); });
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* nuovaPalla = file->addAction(QStringLiteral("&Nuova Palla"));
-    nuovaPalla->setObjectName(QStringLiteral("mnuNuovaPalla"));
-    QAction* esci = file->addAction(QStringLiteral("&Esci"));
-    esci->setObjectName(QStringLiteral("mnuEsci"));
-    connect(nuovaPalla, &QAction::triggered, this, [this] { mnuNuovaPalla_Click(); });
-    connect(esci, &QAction::triggered, this, [this] { mnuEsci_Click(); });
+    MenuFile(QStringLiteral("File"), {{"mnuNuovaPalla", QStringLiteral("&Nuova Palla"), [this] { mnuNuovaPalla_Click(); }},
+                                      {"mnuEsci", QStringLiteral("&Esci"), [this] { mnuEsci_Click(); }}});
 
     setCentralWidget(centro);
     Form_Load();

@@ -183,25 +183,11 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->hide();
 
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(1000);
-    connect(Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* nuovaPalla = file->addAction(QStringLiteral("&Nuova palla - Salva dati"));
-    nuovaPalla->setObjectName(QStringLiteral("mnuNuovaPalla"));
-    QAction* opzioni = file->addAction(QStringLiteral("&Indietro ad \"Opzioni\""));
-    opzioni->setObjectName(QStringLiteral("mnuOpzioni"));
-    QAction* stampa = file->addAction(QStringLiteral("&Stampa Tabella"));
-    stampa->setObjectName(QStringLiteral("mnuStampa"));
-    QAction* esci = file->addAction(QStringLiteral("&Esci"));
-    esci->setObjectName(QStringLiteral("mnuFileEsci"));
-    connect(nuovaPalla, &QAction::triggered, this, [this] { mnuNuovaPalla_Click(); });
-    connect(opzioni, &QAction::triggered, this, [this] { mnuOpzioni_Click(); });
-    connect(stampa, &QAction::triggered, this, [this] { mnuStampa_Click(); });
-    connect(esci, &QAction::triggered, this, [this] { prog_.Avvio()->mnuFileEsci_Click(); });
+    MenuFile(QStringLiteral("File"),
+             {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
+              {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
+              {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }},
+              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Avvio()->mnuFileEsci_Click(); }}});
 
     setCentralWidget(centro);
     for (QLineEdit* casella : richiesta_)
@@ -210,9 +196,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
 }
 
 void frmInputDatiTraiet::Form_Load() {
-    lblTime_->setText(TestoOra());
-    lblData_->setText(TestoData());
-    Timer1_->start();
+    AvviaOrologio(lblTime_, lblData_);
     Comprimi();
     MostraDatiProiettile();
     caricato_ = true;
@@ -306,11 +290,6 @@ void frmInputDatiTraiet::mnuNuovaPalla_Click() {
     Comprimi();
     prog_.NascondiTraiettorie();
     prog_.MostraAvvio();
-}
-
-void frmInputDatiTraiet::Timer1_Timer() {
-    const QString ora = TestoOra();
-    if (lblTime_->text() != ora) lblTime_->setText(ora);
 }
 
 void frmInputDatiTraiet::mnuStampa_Click() {

@@ -15,7 +15,6 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class QTableView;
-class QTimer;
 class ModelloTabella;
 class OpzioneDoppioClick;
 
@@ -53,7 +52,6 @@ private:
     void Espandi();
     void mnuOpzioni_Click();
     void mnuNuovaPalla_Click();
-    void Timer1_Timer();
 
     QLineEdit* richiesta_[6];  // txtDistZero, txtDistInizio, txtDistFine, txtIntervallo, txtVelVento, txtHottica
     OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
@@ -65,7 +63,6 @@ private:
     ModelloTabella* modello_;
     QLabel *lblTime_, *lblData_;
     QLabel* Picture1_;
-    QTimer* Timer1_;
     bool espanso_ = false;
     bool caricato_ = false;
 };
