@@ -100,7 +100,8 @@ std::string TestoRigheEscluse(int righeEscluse) {
     return "L'archivio delle palle contiene più di " + std::to_string(kMassimoPalle) +
            " palle: " + (righeEscluse == 1 ? "l'ultima riga non è stata caricata."
                                           : "le ultime " + std::to_string(righeEscluse) +
-                                                " righe non sono state caricate.");
+                                                " righe non sono state caricate.") +
+           " Per usarle togliere dall'archivio le palle che non servono.";
 }
 
 bool ChiaviNonMinori(const ChiaviRiga& rigaI, const ChiaviRiga& rigaJ, int k) {

@@ -79,7 +79,7 @@ TEST(ComandoElenco, RigheOltreLe4000SuErrore) {
     EXPECT_EQ(e.esito, kEsitoOk);
     EXPECT_EQ(std::count(e.out.begin(), e.out.end(), '\n'), 4000);
     EXPECT_EQ(e.err,
-              "L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate.\n");
+              "L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate. Per usarle togliere dall'archivio le palle che non servono.\n");
 }
 
 struct CasoErrore {

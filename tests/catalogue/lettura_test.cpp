@@ -99,9 +99,9 @@ TEST(TestoFile, OltreLe4000RigheSiContanoQuelleEscluse) {
     EXPECT_EQ(c.NumeroPalle, 4000);
     EXPECT_EQ(c.Righe.back()[kMarca], "M4000");
     EXPECT_EQ(TestoRigheEscluse(3),
-              "L'archivio delle palle contiene più di 4000 palle: le ultime 3 righe non sono state caricate.");
+              "L'archivio delle palle contiene più di 4000 palle: le ultime 3 righe non sono state caricate. Per usarle togliere dall'archivio le palle che non servono.");
     EXPECT_EQ(TestoRigheEscluse(1),
-              "L'archivio delle palle contiene più di 4000 palle: l'ultima riga non è stata caricata.");
+              "L'archivio delle palle contiene più di 4000 palle: l'ultima riga non è stata caricata. Per usarle togliere dall'archivio le palle che non servono.");
 }
 
 // Whatever the file holds, reading, sorting and listing end normally.

@@ -74,6 +74,18 @@ private slots:
         QVERIFY(!A::Trova<QWidget>(s, "Text1")->isHidden());
     }
 
+    void catalogoOltreLe4000Palle() {
+        QByteArray testo;
+        for (int i = 0; i < 4002; ++i) testo += "Sierra,.308," + QByteArray::number(100 + i % 500) + ",SP,.2,.3\r\n";
+        A a(testo.constData());
+        a.programma->Main();
+        QCOMPARE(a.dialoghi.Di("avviso"),
+                 QStringList{"CATALOGO TROPPO GRANDE!!|L'archivio delle palle contiene più di 4000 palle: le ultime 2 "
+                             "righe non sono state caricate. Per usarle togliere dall'archivio le palle che non "
+                             "servono."});
+        QCOMPARE(A::Trova<QComboBox>(a.programma->Avvio(), "Combo1")->count(), 4000);
+    }
+
     void catalogoSenzaLaPallaPredefinita() {
         A a("RWS,.308,150,KS,.226,.301\r\nSierra,.224,55,SPT,.157,.235\r\n");
         a.programma->Main();
