@@ -62,6 +62,7 @@ cp "$catalogo" "$tmp/catalogo-consegnato"
 mkdir -m 700 "$tmp/casa" "$tmp/run"
 env -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u SESSION_MANAGER \
   HOME="$tmp/casa" XDG_RUNTIME_DIR="$tmp/run" LC_ALL=C.UTF-8 \
+  LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
   "$prefisso/bin/rigata" >"$tmp/programma.log" 2>&1 &
 pid=$!
 
