@@ -2,6 +2,7 @@
 // without, the windows.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 #include <clocale>
 #include <iostream>
@@ -21,6 +22,11 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rigata"));
+    // The id of the installed desktop file and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RIGATA_ID));
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64}) icona.addFile(QStringLiteral(":/rigata/rigata-%1.png").arg(lato));
+    QApplication::setWindowIcon(icona);
     // Screens are hidden and shown, never closed by the window system: the
     // program ends through its exit procedure.
     QApplication::setQuitOnLastWindowClosed(false);
