@@ -8,6 +8,7 @@
 // Windows-1252 holds and that the reader reads back as one row with the typed
 // texts in their columns.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
