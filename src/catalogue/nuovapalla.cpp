@@ -1,5 +1,7 @@
 #include "nuovapalla.h"
 
+#include <cmath>
+
 #include "file.h"
 #include "numeri.h"
 
@@ -61,6 +63,12 @@ std::optional<Rifiuto> ControllaCaratteri(const DatiNuovaPalla& dati) {
     return std::nullopt;
 }
 
+// Grain over 7000 x inch^2, lb/in2. The diameter is typed without its leading zero.
+double CaricoSezionale(const std::string& diametro, const std::string& peso) {
+    const double d = LeggiNumero("0" + diametro);
+    return LeggiNumero(peso) / (7000.0 * d * d);
+}
+
 size_t CaratteriUtf8(const std::string& testo) {
     size_t n = 0;
     for (char c : testo)
@@ -102,13 +110,16 @@ std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
         return Rifiuto{kTitoloNonValido,
                        "il diametro deve essere maggiore di zero\nusare il punto come separatore decimale\n"
                        "senza zero iniziale (esempio: .308)"};
+    // A diameter so small that its square underflows would store an empty density.
+    if (!std::isfinite(CaricoSezionale(dati.diametro, dati.peso)))
+        return Rifiuto{kTitoloNonValido,
+                       "il diametro è troppo piccolo per calcolare il carico sezionale\n"
+                       "usare il punto come separatore decimale\nsenza zero iniziale (esempio: .308)"};
     return std::nullopt;
 }
 
 std::string CalcolaCaricoSezionale(const std::string& diametro, const std::string& peso) {
-    const double d = LeggiNumero("0" + diametro);
-    const double w = LeggiNumero(peso);
-    const std::string testo = FormattaNumero(w / (7000.0 * d * d), "0.##0");
+    const std::string testo = FormattaNumero(CaricoSezionale(diametro, peso), "0.##0");
     // Below 1 the file holds the point and three decimals; a larger density
     // keeps its whole text, as cutting the first character would change it.
     if (testo.compare(0, 2, "0.") == 0) return "." + testo.substr(2, 5);

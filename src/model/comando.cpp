@@ -46,6 +46,33 @@ int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, st
         err << *errore << "\n";
         return kEsitoFile;
     }
+    return ScriviTabella(campi, tipo, out, err, sep);
+}
+
+// The catalogue as the start screen lists it: read, sorted, one line per row.
+int Elenco(const std::string& percorso, bool metrico, std::ostream& out, std::ostream& err) {
+    std::string contenuto;
+    if (auto errore = LeggiFile(percorso, contenuto)) {
+        err << *errore << "\n";
+        return kEsitoFile;
+    }
+    Catalogo catalogo;
+    const int escluse = CaricaTestoCatalogo(catalogo, contenuto);
+    if (escluse > 0) err << TestoRigheEscluse(escluse) << "\n";
+    OrdinaCatalogo(catalogo);
+    for (const auto& riga : ElencaCatalogo(catalogo, metrico, {})) out << riga << "\n";
+    return kEsitoOk;
+}
+
+int ErroreUso(std::ostream& err, const std::string& motivo) {
+    err << "rigata: " << motivo << "\n\n" << TestoUso();
+    return kEsitoUso;
+}
+
+}  // namespace
+
+int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
+                  const std::string& sep) {
     ShotData d;
     if (auto r = LeggiPallaEAmbiente(campi, d)) {
         ScriviRifiuto(err, *r);
@@ -72,28 +99,6 @@ int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, st
     CalcRisultati(d, [&](const ShotData& riga) { scriviCelle(CelleTabella(tipo, riga, sep)); });
     return kEsitoOk;
 }
-
-// The catalogue as the start screen lists it: read, sorted, one line per row.
-int Elenco(const std::string& percorso, bool metrico, std::ostream& out, std::ostream& err) {
-    std::string contenuto;
-    if (auto errore = LeggiFile(percorso, contenuto)) {
-        err << *errore << "\n";
-        return kEsitoFile;
-    }
-    Catalogo catalogo;
-    const int escluse = CaricaTestoCatalogo(catalogo, contenuto);
-    if (escluse > 0) err << TestoRigheEscluse(escluse) << "\n";
-    OrdinaCatalogo(catalogo);
-    for (const auto& riga : ElencaCatalogo(catalogo, metrico, {})) out << riga << "\n";
-    return kEsitoOk;
-}
-
-int ErroreUso(std::ostream& err, const std::string& motivo) {
-    err << "rigata: " << motivo << "\n\n" << TestoUso();
-    return kEsitoUso;
-}
-
-}  // namespace
 
 std::string TestoUso() {
     return "Uso:\n"

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "rigadati.h"
+#include "tabella.h"
+
 namespace rigata {
 
 // Exit statuses of the command line.
@@ -21,6 +24,13 @@ bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti);
 // Runs the command line (argomenti without the program name). Writes UTF-8
 // text to out and err; numbers use the given decimal separator.
 int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+                  const std::string& separatore);
+
+// The table of the twelve fields of a data line, as --tabella prints it: the
+// optimal zero distance, the header and one line per row, cells separated by
+// tabs. Data refused by the checks give the title and message on err and
+// kEsitoRifiuto, with nothing on out.
+int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
                   const std::string& separatore);
 
 std::string TestoUso();

@@ -30,22 +30,23 @@ CampiDati DividiRigaDati(std::string_view riga) {
     return campi;
 }
 
+std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi) {
+    if (contenuto.empty()) return "il file è vuoto";
+    std::string_view riga = contenuto.substr(0, contenuto.find('\n'));
+    if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
+    if (riga.size() > kLunghezzaMassimaRigaDati)
+        return "la prima riga è troppo lunga (più di 32767 caratteri), non è un file di dati";
+    if (contenuto.find('\0') != std::string_view::npos) return "non è un file di testo";
+    const CampiDati grezzi = DividiRigaDati(riga);
+    for (size_t i = 0; i < campi.size(); ++i) campi[i] = Da1252(grezzi[i]);
+    return std::nullopt;
+}
+
 std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi) {
     std::string contenuto;
     if (auto errore = LeggiFile(percorso, contenuto)) return errore;
-    auto rifiuto = [&](const std::string& motivo) {
-        return "Impossibile aprire il file \"" + percorso + "\": " + motivo + ".";
-    };
-    if (contenuto.empty()) return rifiuto("il file è vuoto");
-    std::string_view riga(contenuto);
-    riga = riga.substr(0, riga.find('\n'));
-    if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
-    if (riga.size() > kLunghezzaMassimaRigaDati)
-        return rifiuto("la prima riga è troppo lunga (più di 32767 caratteri), non è un file di dati");
-    if (riga.find('\0') != std::string_view::npos || contenuto.find('\0') != std::string::npos)
-        return rifiuto("non è un file di testo");
-    const CampiDati grezzi = DividiRigaDati(riga);
-    for (size_t i = 0; i < campi.size(); ++i) campi[i] = Da1252(grezzi[i]);
+    if (auto motivo = CampiDaContenuto(contenuto, campi))
+        return "Impossibile aprire il file \"" + percorso + "\": " + *motivo + ".";
     return std::nullopt;
 }
 

@@ -26,9 +26,14 @@ CampiDati DividiRigaDati(std::string_view riga);
 // The longest first line a data file may have.
 constexpr size_t kLunghezzaMassimaRigaDati = 32767;
 
-// Reads a data file: its first line (CR LF or LF), split into the twelve
-// fields, each converted to UTF-8. On failure (missing, a folder, unreadable,
-// empty, not text, a first line too long) returns the message naming the file.
+// The twelve fields of a data file's whole content (Windows-1252): its first
+// line (CR LF or LF), split, each field converted to UTF-8. When the content
+// is not a data file (empty, not text, a first line too long) returns why,
+// as the end of a sentence ("il file è vuoto"), and leaves campi alone.
+std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi);
+
+// Reads a data file as CampiDaContenuto does. On failure (missing, a folder,
+// unreadable, or refused by CampiDaContenuto) returns the message naming the file.
 std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi);
 
 // Writes the data line and CR LF, replacing the file safely. Refuses a line

@@ -115,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoControllo{"Caratteri1252", [](D& d) { d.marca = "Müller €"; }, "", ""},
         CasoControllo{"DiametroPunto", [](D& d) { d.diametro = "."; }, kNonValido, kDiametroZero},
         CasoControllo{"DiametroZero", [](D& d) { d.diametro = ".000"; }, kNonValido, kDiametroZero},
+        // Above zero, but its square underflows: the density would be written empty.
+        CasoControllo{"DiametroSottoIlCalcolo", [](D& d) { d.diametro = ".1e-200"; }, kNonValido,
+                      "il diametro è troppo piccolo per calcolare il carico sezionale", false},
+        CasoControllo{"DiametroConDuecentoZeri", [](D& d) { d.diametro = "." + std::string(200, '0') + "1"; },
+                      kNonValido, "il diametro è troppo piccolo", false},
+        CasoControllo{"DiametroPiccoloMaCalcolabile", [](D& d) { d.diametro = ".1e-100"; }, "", ""},
         CasoControllo{"MarcaComeNota", [](D& d) { d.marca = "(c)Artigiana"; }, kNonValido,
                       "la marca non può iniziare con \"(c)\"", false},
         CasoControllo{"MarcaMaiuscola", [](D& d) { d.marca = "(C)Artigiana"; }, "", ""}),
