@@ -216,14 +216,6 @@ TEST(RichiestaRifiutata, ResistenzaNulla) {
     EXPECT_TRUE(ControllaRichiesta(d, Predefinita()));
 }
 
-TEST(RichiestaRifiutata, IlControlloNonCambiaIDati) {
-    const ShotData d = PallaConfermata();
-    ShotData copia = d;
-    ControllaRichiesta(copia, Predefinita());
-    EXPECT_EQ(copia.DistanzaAzzeramento, d.DistanzaAzzeramento);
-    EXPECT_EQ(copia.AltezzaMira, d.AltezzaMira);
-}
-
 TEST(RichiestaAccettata, AlLimiteDelModelloNessunValoreInfinito) {
     // Just inside the model's range every stored value is finite.
     ShotData d = PallaConfermata();
