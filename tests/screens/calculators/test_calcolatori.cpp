@@ -261,66 +261,30 @@ private slots:
         QTest::newRow("legno 450 m/s") << "optLegno" << d << p << QStringList{"txtVelImpatto=450 m/s"}
                                        << legno("45", "22.3");
         QTest::newRow("legno vuoto") << "optLegno" << d << p << QStringList{"txtVelImpatto="} << legno("", ".");
-        QTest::newRow("legno 0.25") << "optLegno" << d << p << QStringList{"txtVelImpatto=0.25"} << legno("", ".");
-        QTest::newRow("legno 1000") << "optLegno" << d << p << QStringList{"txtVelImpatto=1000"} << legno("150", "74.");
-        QTest::newRow("legno 1000 altra palla") << "optLegno"
-                                                << "0.375"
-                                                << "300" << QStringList{"txtVelImpatto=1000"} << legno("202", "74.");
 
         const QString ferro = QStringLiteral("txtPenetrazioneFerro=");
         QTest::newRow("ferro 500") << "optFerro" << d << p << QStringList{} << QStringList{ferro + "0.55"};
-        QTest::newRow("ferro 800") << "optFerro" << d << p << QStringList{"txtVelImpatto=800"}
-                                   << QStringList{ferro + "1.11"};
         QTest::newRow("ferro -500") << "optFerro" << d << p << QStringList{"txtVelImpatto=-500"}
                                     << QStringList{ferro + "0.55"};
-        QTest::newRow("ferro 1000") << "optFerro" << d << p << QStringList{"txtVelImpatto=1000"}
-                                    << QStringList{ferro + "1.56"};
-        QTest::newRow("ferro vuoto") << "optFerro" << d << p << QStringList{"txtVelImpatto="}
-                                     << QStringList{ferro + "0.00"};
-        QTest::newRow("ferro testo") << "optFerro" << d << p << QStringList{"txtVelImpatto=veloce"}
-                                     << QStringList{ferro + "0.00"};
 
         const QString osso = QStringLiteral("txtPenetrazioneOsso=");
         QTest::newRow("osso 0.44") << "optOsso" << d << p << QStringList{} << QStringList{osso + "10.71"};
-        QTest::newRow("osso 0.30") << "optOsso" << d << p << QStringList{"cBoCoeffPallaOsso=0.30"}
-                                   << QStringList{osso + "7.31"};
-        QTest::newRow("osso 0.15") << "optOsso" << d << p << QStringList{"cBoCoeffPallaOsso=0.15"}
-                                   << QStringList{osso + "3.65"};
         QTest::newRow("osso 0.5 fuori lista")
             << "optOsso" << d << p << QStringList{"cBoCoeffPallaOsso=0.5"} << QStringList{osso + "12.18"};
         QTest::newRow("osso 0,30") << "optOsso" << d << p << QStringList{"cBoCoeffPallaOsso=0,30"}
                                    << QStringList{osso + "0.00"};
-        QTest::newRow("osso 60") << "optOsso" << d << p << QStringList{"txtVelImpatto=60"}
-                                 << QStringList{osso + "0.00"};
-        QTest::newRow("osso vuoto") << "optOsso" << d << p << QStringList{"txtVelImpatto="}
-                                    << QStringList{osso + "1.97"};
 
         auto uomo = [](const char* pen, const char* soglia) {
             return QStringList{QStringLiteral("txtPenetrazioneUomo=") + pen,
                                QStringLiteral("txtVelocitaLimiteCute=") + soglia};
         };
         QTest::newRow("uomo 500") << "optUomo" << d << p << QStringList{} << uomo("104.4", "28");
-        QTest::newRow("uomo 100") << "optUomo" << d << p << QStringList{"txtVelImpattoUomo=100"} << uomo("16.8", "28");
-        QTest::newRow("uomo 900") << "optUomo" << d << p << QStringList{"txtVelImpattoUomo=900"} << uomo("132.9", "28");
         QTest::newRow("uomo 70") << "optUomo" << d << p << QStringList{"txtVelImpattoUomo=70"} << uomo("-8.3", "28");
-        QTest::newRow("uomo palla pesante") << "optUomo"
-                                            << "0.375"
-                                            << "300" << QStringList{} << uomo("141.1", "27");
 
         const QString canna = QStringLiteral("txtVelocitaNuovaCanna=");
         QTest::newRow("canna 60 65") << "optVarVelCanna" << d << p << QStringList{} << QStringList{canna + "918.2"};
-        QTest::newRow("canna altra palla") << "optVarVelCanna"
-                                           << "0.375"
-                                           << "300" << QStringList{} << QStringList{canna + "918.2"};
-        QTest::newRow("canna 600 500") << "optVarVelCanna" << d << p
-                                       << QStringList{"txtPercorsoCannaNota=600", "txtPercorsoCannaDiversa=500"}
-                                       << QStringList{canna + "859.9"};
-        QTest::newRow("canna uguali") << "optVarVelCanna" << d << p << QStringList{"txtPercorsoCannaDiversa=60"}
-                                      << QStringList{canna + "900."};
         QTest::newRow("canna diversa 0") << "optVarVelCanna" << d << p << QStringList{"txtPercorsoCannaDiversa=0"}
                                          << QStringList{canna + "."};
-        QTest::newRow("canna velocita vuota")
-            << "optVarVelCanna" << d << p << QStringList{"txtVelCannaNota="} << QStringList{canna + "."};
     }
 
     void risultati() {
@@ -380,12 +344,7 @@ private slots:
         const QStringList legnoVuoti{"txtPenetrazioneLegno=", "txtVolumeLegno="};
         QTest::newRow("legno negativa") << "optLegno" << QStringList{"txtVelImpatto=-10"} << legnoVuoti
                                         << legnoNegativa;
-        QTest::newRow("legno -0.5") << "optLegno" << QStringList{"txtVelImpatto=-0.5"} << legnoVuoti << legnoNegativa;
         QTest::newRow("legno enorme") << "optLegno" << QStringList{"txtVelImpatto=1e400"} << legnoVuoti << troppoGrande;
-        QTest::newRow("ferro enorme") << "optFerro" << QStringList{"txtVelImpatto=1e100"}
-                                      << QStringList{"txtPenetrazioneFerro="} << troppoGrande;
-        QTest::newRow("osso velocita enorme")
-            << "optOsso" << QStringList{"txtVelImpatto=1e200"} << QStringList{"txtPenetrazioneOsso="} << troppoGrande;
         QTest::newRow("osso coefficiente enorme")
             << "optOsso" << QStringList{"cBoCoeffPallaOsso=1e308", "txtVelImpatto=1e150"}
             << QStringList{"txtPenetrazioneOsso="}
@@ -397,8 +356,6 @@ private slots:
         const QStringList uomoSoglia{"txtPenetrazioneUomo=", "txtVelocitaLimiteCute=28"};
         QTest::newRow("uomo alla soglia")
             << "optUomo" << QStringList{"txtVelImpattoUomo=28.18"} << uomoSoglia << soglia;
-        QTest::newRow("uomo vuoto") << "optUomo" << QStringList{"txtVelImpattoUomo="} << uomoSoglia << soglia;
-        QTest::newRow("uomo negativa") << "optUomo" << QStringList{"txtVelImpattoUomo=-500"} << uomoSoglia << soglia;
         QTest::newRow("uomo enorme") << "optUomo" << QStringList{"txtVelImpattoUomo=1e400"}
                                      << QStringList{"txtPenetrazioneUomo=", "txtVelocitaLimiteCute=28"} << troppoGrande;
         const QString nota = titolo + QStringLiteral(
@@ -407,10 +364,6 @@ private slots:
         const QStringList cannaVuota{"txtVelocitaNuovaCanna="};
         QTest::newRow("canna nota 0") << "optVarVelCanna" << QStringList{"txtPercorsoCannaNota=0"} << cannaVuota
                                       << nota;
-        QTest::newRow("canna nota vuota")
-            << "optVarVelCanna" << QStringList{"txtPercorsoCannaNota="} << cannaVuota << nota;
-        QTest::newRow("canna nota negativa")
-            << "optVarVelCanna" << QStringList{"txtPercorsoCannaNota=-60"} << cannaVuota << nota;
         QTest::newRow("canna diversa negativa")
             << "optVarVelCanna" << QStringList{"txtPercorsoCannaDiversa=-65"} << cannaVuota
             << titolo +
