@@ -123,34 +123,4 @@ INSTANTIATE_TEST_SUITE_P(Opzioni, Uso,
                                            CasoUso{{"--campagna"}, kEsitoUso},
                                            CasoUso{{"--tabella", "a", "--tabella", "b"}, kEsitoUso}));
 
-// The real executable, as a user runs it: the locale's separator and the exit status.
-std::pair<int, std::string> Lancia(const std::string& comando) {
-    FILE* p = popen(comando.c_str(), "r");
-    std::string out;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    const int stato = pclose(p);
-    return {WEXITSTATUS(stato), out};
-}
-
-TEST(Eseguibile, TabellaDaFileInLocaleC) {
-    const auto [esito, out] = Lancia("LC_ALL=C " RIGATA_EXE " --tabella " + kDati + "/esempio.dat");
-    EXPECT_EQ(esito, 0);
-    const auto righe = Righe(out);
-    ASSERT_EQ(righe.size(), 28u);
-    EXPECT_EQ(righe[27], "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4");
-}
-
-TEST(Eseguibile, CoefficienteMancanteRifiutato) {
-    const auto [esito, out] =
-        Lancia("LC_ALL=C " RIGATA_EXE " --tabella " + kDati + "/senza-coefficiente.dat 2>&1");
-    EXPECT_EQ(esito, kEsitoRifiuto);
-    EXPECT_EQ(out.rfind("INSERISCI COEFFICIENTE!!", 0), 0u) << out;
-}
-
-TEST(Eseguibile, OpzioneSconosciuta) {
-    EXPECT_EQ(Lancia(RIGATA_EXE " --sconosciuta 2>/dev/null").first, kEsitoUso);
-}
-
 }  // namespace
