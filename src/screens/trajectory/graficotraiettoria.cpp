@@ -58,12 +58,13 @@ Scala ScalaConPassi(double lo, double hi, int passi) {
     return s;
 }
 
-// A tick value with as many decimals as its step needs.
+// A tick value with as many decimals as its step needs; beyond ten million
+// (only far past any shooting distance) in exponent form.
 QString TestoTacca(double v, double passo, const QString& sep) {
     const int decimali = std::max(0, static_cast<int>(-std::floor(std::log10(passo) + 1e-9)));
     if (std::fabs(v) < passo * 1e-6) v = 0;
-    QString t = QString::number(v, 'f', decimali);
-    if (decimali > 0) t.replace(QLatin1Char('.'), sep);
+    QString t = std::fabs(v) >= 1e7 ? QString::number(v, 'g', 3) : QString::number(v, 'f', decimali);
+    t.replace(QLatin1Char('.'), sep);
     return t;
 }
 
@@ -204,8 +205,8 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
     const bool generale = g.tipo == TipoTabella::Vari;
 
     // Margins: tick labels left and right, a title line above each panel, distances below.
-    const double sinistra = fm.horizontalAdvance(QStringLiteral("-00000,0")) + 6 * u;
-    const double destra = generale ? fm.horizontalAdvance(QStringLiteral("00000,0")) + 6 * u : 14 * u;
+    const double sinistra = fm.horizontalAdvance(QStringLiteral("-0.00e+00")) + 6 * u;
+    const double destra = generale ? fm.horizontalAdvance(QStringLiteral("0.00e+00")) + 6 * u : 14 * u;
     const double titolo = fm.height() * 1.5;
     const double sotto = fm.height() * 2.6;
     const double altezzaUtile = area.height() - sotto - titolo * (generale ? 2 : 1) - (generale ? fm.height() * 0.5 : 0);

@@ -68,11 +68,7 @@ public:
         altezzaIntestazione_ = lineeIntestazione * fmIntestazione_->height() + 6 * u_;
         double totale = 0;
         for (double l : larghezze_) totale += l;
-        // Wider than the page (a narrow paper): the columns shrink to fit.
-        if (totale > pagina_.width()) {
-            for (double& l : larghezze_) l *= pagina_.width() / totale;
-            totale = pagina_.width();
-        }
+        if (totale > pagina_.width()) totale = AdattaColonne(pagina_.width());
         sinistraTabella_ = pagina_.left() + (pagina_.width() - totale) / 2;
         larghezzaTabella_ = totale;
 
@@ -86,6 +82,31 @@ public:
     }
 
     int Pagine() const { return pagine_; }
+
+    // Columns wider than the page together (a narrow paper, or values of
+    // absurd size far beyond any shooting distance): the columns that fit an
+    // equal share keep their width, the others share what is left, and their
+    // longer texts are drawn narrower (never cut).
+    double AdattaColonne(double disponibile) {
+        QVector<int> aperte;
+        for (int c = 0; c < colonne_; ++c) aperte << c;
+        bool cambiato = true;
+        while (cambiato && !aperte.isEmpty()) {
+            cambiato = false;
+            const double quota = disponibile / aperte.size();
+            for (int i = 0; i < aperte.size(); ++i)
+                if (larghezze_[aperte[i]] <= quota) {
+                    disponibile -= larghezze_[aperte[i]];
+                    aperte.remove(i);
+                    cambiato = true;
+                    break;
+                }
+        }
+        for (int c : aperte) larghezze_[c] = disponibile / aperte.size();
+        double totale = 0;
+        for (double l : larghezze_) totale += l;
+        return totale;
+    }
 
     bool Disegna(QPainter& p, QPagedPaintDevice& foglio, const AvanzamentoRapporto& avanzamento) {
         int riga = 0;
@@ -202,7 +223,8 @@ private:
             const QStringList linee = RigheIntestazione(c_.tabella->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
             double yy = y + 3 * u_ + fmIntestazione_->ascent();
             for (const QString& l : linee) {
-                p.drawText(QPointF(x + (larghezze_[col] - fmIntestazione_->horizontalAdvance(l)) / 2, yy), l);
+                const double w = fmIntestazione_->horizontalAdvance(l);
+                TestoStretto(p, QPointF(x + std::max(2 * u_, (larghezze_[col] - w) / 2), yy), l, w, larghezze_[col] - 4 * u_);
                 yy += fmIntestazione_->height();
             }
             x += larghezze_[col];
@@ -218,8 +240,10 @@ private:
             x = x0;
             for (int col = 0; col < colonne_; ++col) {
                 const QString t = c_.tabella->Cella(primaRiga + i, col);
+                const double w = fmTabella_->horizontalAdvance(t);
+                const double posto = larghezze_[col] - 2 * spazio;
+                TestoStretto(p, QPointF(x + larghezze_[col] - spazio - std::min(w, posto), base), t, w, posto);
                 x += larghezze_[col];
-                p.drawText(QPointF(x - spazio - fmTabella_->horizontalAdvance(t), base), t);
             }
         }
         // Lines: frame, column rules, the rule under the header.
@@ -234,6 +258,19 @@ private:
         p.drawLine(QPointF(x0, inizioRighe), QPointF(x0 + larghezzaTabella_, inizioRighe));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(x0, y, larghezzaTabella_, fine - y));
+    }
+
+    // A text at its size, or squeezed sideways when wider than its room.
+    static void TestoStretto(QPainter& p, const QPointF& punto, const QString& t, double larghezza, double posto) {
+        if (larghezza <= posto) {
+            p.drawText(punto, t);
+            return;
+        }
+        p.save();
+        p.translate(punto);
+        p.scale(posto / larghezza, 1);
+        p.drawText(QPointF(0, 0), t);
+        p.restore();
     }
 
     void DisegnaPiede(QPainter& p, int n) {
