@@ -54,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         Carico{"azzeramento_lontano", 0.243f, 95, 450, 965, 0.379, "400", "50", 0, 42},
         // A sight 150 mm high: the bullet enters the band only at 52 m.
         Carico{"mira_alta_comincia_dopo_la_bocca", 0.243f, 95, 450, 965, 0.379, "225", "150", 52, 272},
-        Carico{"308_a_100_m", 0.308f, 150, 0, 850, 0.3, "100", "80", 14, 179}),
+        Carico{"308_a_100_m", 0.308f, 150, 0, 850, 0.3, "100", "80", 14, 179},
+        // At 188 m the bullet is 6.04 cm below the line: the table shows -6.0, inside the band.
+        Carico{"letto_al_decimo_come_la_tabella", 0.243f, 95, 0, 965, 0.379, "103", "50", 0, 188}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(TiroUtile, Frase) {
