@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "costanti.h"
 #include "numeri.h"
 
 namespace rigata {
@@ -158,7 +159,7 @@ ValoriVarVelCanna CalcolaVarVelCanna(double velCannaNota, double percorsoCannaNo
     v.PesoPolvere = pesoPolvereGrani;
     v.PercorsoCannaDiversa = percorsoCannaDiversa;
 
-    v.PesoPolvere = v.PesoPolvere * 0.0648;  // grains to grams, as in CalcolaAtmosfera
+    v.PesoPolvere = v.PesoPolvere * kGrammiPerGrain;
     const double a = std::pow(v.PercorsoCannaNota / (d * 10), 0.25);
     const double b = std::pow(v.PesoPolvere / m, 0.5);
     v.CostanteCanna = v.VelCannaNota / (b * a);

@@ -1,5 +1,7 @@
 #include "controlli.h"
 
+#include <utility>
+
 #include "numeri.h"
 
 namespace rigata {
@@ -32,13 +34,10 @@ std::optional<Rifiuto> ControllaDatiIngresso(float diametroInch, float pesoGrain
     const std::string_view secondo = SecondoCarattere(testoCoeff);
     if (!secondo.empty() && secondo != ".")
         return Rifiuto{"VALORE NON CORRETTO", "Usa il punto come separatore decimale dopo lo 0"};
-    if (!(velocitaBocca > 92 && velocitaBocca < 1370))
-        return Rifiuto{"CAMBIA VALORE!!", "valori consentiti fra 92 e 1370 m/sec"};
+    if (!(velocitaBocca > kVelocitaBoccaMinima && velocitaBocca < kVelocitaBoccaMassima))
+        return Rifiuto{"CAMBIA VALORE!!", "valori consentiti fra " + std::to_string(kVelocitaBoccaMinima) + " e " +
+                                              std::to_string(kVelocitaBoccaMassima) + " m/sec"};
     return std::nullopt;
-}
-
-float TemperaturaInQuota(int altitudine, float temperatura) {
-    return static_cast<float>(temperatura - (altitudine * 0.0065 + 0.0257));
 }
 
 std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatura) {
@@ -46,11 +45,40 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
     if (!altitudine)
         return Rifiuto{"CAMBIA VALORE!!",
                        "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine"};
-    if (!(TemperaturaInQuota(*altitudine, temperatura) > -273))
-        return Rifiuto{"CAMBIA VALORE!!",
-                       "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); "
-                       "aumentare la temperatura o diminuire l'altitudine"};
+    if (!(TemperaturaInQuota(*altitudine, temperatura) > kZeroAssoluto))
+        return Rifiuto{"CAMBIA VALORE!!", "alla quota indicata la temperatura scende sotto lo zero assoluto (" +
+                                              std::to_string(static_cast<int>(kZeroAssoluto)) +
+                                              " °C); aumentare la temperatura o diminuire l'altitudine"};
     return std::nullopt;
+}
+
+std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d) {
+    const std::pair<const std::string*, const char*> singoli[] = {{&testi.diametro, "diametro"},
+                                                                  {&testi.peso, "peso"},
+                                                                  {&testi.temperatura, "temperatura"},
+                                                                  {&testi.velocitaBocca, "velocità alla bocca"}};
+    float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
+    std::optional<Rifiuto> fuoriLimiti;
+    for (size_t i = 0; i < 4; ++i) {
+        if (const auto valore = InSingle(LeggiNumeroEsteso(*singoli[i].first)))
+            *destinazioni[i] = *valore;
+        else if (!fuoriLimiti)
+            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second);
+    }
+    const double altitudine = LeggiNumeroEsteso(testi.altitudine);
+    if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
+    if (fuoriLimiti) return fuoriLimiti;
+
+    if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, testi.coeff, d.VelocitaBocca)) return r;
+    if (auto r = ControllaAmbiente(altitudine, d.Temperatura)) return r;
+    d.CoeffBalistico = LeggiNumeroEsteso(testi.coeff);
+    if (d.CoeffBalistico == 0) return RifiutoCoeffZero();
+    return std::nullopt;
+}
+
+bool PallaEAmbienteValidi(const ShotData& d) {
+    return !ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, {}, d.VelocitaBocca) &&
+           !ControllaAmbiente(d.Altitudine, d.Temperatura);
 }
 
 Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo) {

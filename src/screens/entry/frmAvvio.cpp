@@ -113,7 +113,7 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         {"lblTemperatura", "txtTemperatura", QStringLiteral("temperatura  ........... (°C)"),
          QStringLiteral("Input temperatura ")},
         {"lblVelocitaIniziale", "txtVelocitabocca", QStringLiteral("Velocità bocca(m/s)"),
-         QStringLiteral("Input Velocità alla bocca fra 92 e 1370 m/s")},
+         QStringLiteral("Input Velocità alla bocca fra %1 e %2 m/s").arg(kVelocitaBoccaMinima).arg(kVelocitaBoccaMassima)},
         {"lblCoeffBalistico", "txtCoeffbalistico", QStringLiteral("coefficiente balistico Std"),
          QStringLiteral("Coefficiente balistico utilizzato nei calcoli")}};
     QLineEdit* campiIngresso[6];
@@ -472,33 +472,13 @@ void frmAvvio::lblMetrico_Click() {
 
 void frmAvvio::cmdConferma_Click() {
     ShotData& d = prog_.Dati();
-    // The entries are stored before any check and stay stored when one fails.
-    const std::pair<QLineEdit*, const char*> singoli[] = {{txtDiametro_, "diametro"},
-                                                          {txtPeso_, "peso"},
-                                                          {txtTemperatura_, "temperatura"},
-                                                          {txtVelocitabocca_, "velocità alla bocca"}};
-    float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
-    std::optional<Rifiuto> fuoriLimiti;
-    for (int i = 0; i < 4; ++i) {
-        const auto valore = InSingle(LeggiNumeroEsteso(Std(singoli[i].first->text())));
-        if (valore)
-            *destinazioni[i] = *valore;
-        else if (!fuoriLimiti)
-            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second);
-    }
-    const double altitudine = LeggiNumeroEsteso(Std(txtAltitudine_->text()));
-    if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
-    if (fuoriLimiti) return ControlloInput(*fuoriLimiti);
-
-    const std::string coeff = Std(txtCoeffbalistico_->text());
-    if (const auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, coeff, d.VelocitaBocca))
+    const rigata::TestiIngresso testi{Std(txtDiametro_->text()),    Std(txtPeso_->text()),
+                              Std(txtAltitudine_->text()),  Std(txtTemperatura_->text()),
+                              Std(txtVelocitabocca_->text()), Std(txtCoeffbalistico_->text())};
+    if (const auto r = ControllaIngresso(testi, d)) {
+        // No coefficient: it is computed from two measured velocities.
+        if (*r == RifiutoCoeffZero()) return MostraCalcoloCB(true);
         return ControlloInput(*r);
-    if (const auto r = ControllaAmbiente(altitudine, d.Temperatura)) return ControlloInput(*r);
-
-    d.CoeffBalistico = LeggiNumeroEsteso(coeff);
-    if (d.CoeffBalistico == 0) {
-        MostraCalcoloCB(true);
-        return;
     }
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
@@ -526,8 +506,7 @@ void frmAvvio::cmdConfCBVel_Click() {
           d.TrattoMisurato > 0))
         return ControlloInput(QStringLiteral("VALORI NON CONSENTITI"), QStringLiteral("CAMBIA VALORE!!"));
     // The computation uses the bullet of the last confirmation: it must have been a valid one.
-    if (!(d.DiametroInch > 0 && d.PesoGrain > 0 && d.VelocitaBocca > 92 && d.VelocitaBocca < 1370 &&
-          TemperaturaInQuota(d.Altitudine, d.Temperatura) > -273))
+    if (!PallaEAmbienteValidi(d))
         return ControlloInput(QStringLiteral("prima di calcolare il coefficiente inserire diametro, peso, "
                                              "temperatura e velocità alla bocca validi e premere \"Avanti  >\""),
                               QStringLiteral("CONFERMA I DATI!!"));
@@ -544,8 +523,9 @@ void frmAvvio::cmdConfCBVel_Click() {
 // ---- spinners ----
 
 void frmAvvio::PassoVelocita(int passo) {
-    const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), 92.0, 1370.0);
-    const double nuova = std::clamp(attuale + passo, 92.0, 1370.0);
+    const double minima = kVelocitaBoccaMinima, massima = kVelocitaBoccaMassima;
+    const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), minima, massima);
+    const double nuova = std::clamp(attuale + passo, minima, massima);
     txtVelocitabocca_->setText(Qs(TestoSingolo(static_cast<float>(nuova))));
 }
 
