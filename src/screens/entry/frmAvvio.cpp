@@ -47,18 +47,6 @@ QString Riferimenti() {
         .arg(QString::fromLatin1(kVersione), QString::fromLatin1(kDataVersione));
 }
 
-// The characters at a 1-based position and width of a list line, without the
-// blanks around them; a column beyond the end gives what exists.
-QString Colonna(const QString& riga, int posizione, int larghezza) {
-    QString testo = riga.mid(posizione - 1, larghezza);
-    int inizio = 0, fine = testo.size();
-    while (inizio < fine && testo[inizio] == QLatin1Char(' ')) ++inizio;
-    while (fine > inizio && testo[fine - 1] == QLatin1Char(' ')) --fine;
-    return testo.mid(inizio, fine - inizio);
-}
-
-double Valore(const QString& testo) { return LeggiNumero(Std(testo)); }
-
 }  // namespace
 
 frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
@@ -212,17 +200,19 @@ QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     struct Intestazione {
         const char* nome;
         QString testo;
-        int caratteri;
+        int caratteri;  // up to the next heading's column; 0 for the last heading
     };
-    // Over the list's columns 1, 10, 18 and 26.
-    for (const Intestazione& i : {Intestazione{"Label17", QStringLiteral("Diametro"), 9},
-                                  Intestazione{"Label19", QStringLiteral("Peso"), 8},
-                                  Intestazione{"Label18", QStringLiteral("Marca"), 8},
-                                  Intestazione{"Label20", QStringLiteral("Tipo"), 0}}) {
+    // Over the list's diameter, weight, maker and type.
+    const auto passo = [](CampoElenco campo) { return static_cast<int>(PassoColonnaElenco(campo)); };
+    const Intestazione titoli[] = {{"Label17", QStringLiteral("Diametro"), passo(kCampoDiametro)},
+                                   {"Label19", QStringLiteral("Peso"), passo(kCampoPeso)},
+                                   {"Label18", QStringLiteral("Marca"), passo(kCampoMarca)},
+                                   {"Label20", QStringLiteral("Tipo"), 0}};
+    for (const Intestazione& i : titoli) {
         auto* etichetta = Crea<QLabel>(catalogo, i.nome, i.testo);
         etichetta->setFont(fisso);
         if (i.caratteri) etichetta->setFixedWidth(i.caratteri * carattere);
-        if (i.caratteri == 9) {
+        if (&i == titoli) {
             etichetta->setFixedWidth(i.caratteri * carattere + 5);
             etichetta->setContentsMargins(5, 0, 0, 0);  // the list's own text margin
         }
@@ -422,28 +412,13 @@ void frmAvvio::Combo1_Click() {
     txtVelocitabocca_->setText(QStringLiteral("965"));
     Text1_->hide();
 
-    if (UnitaSAE()) {
-        txtDiametro_->setText(Colonna(riga, 1, 5));
-        txtPeso_->setText(Qs(FormattaNumero(Valore(Colonna(riga, 10, 3)), "###")));
-    } else {
-        diametroMetrico_ = Colonna(riga, 1, 5);
-        const double mm = Valore(diametroMetrico_.endsWith(QLatin1Char('m')) ? Colonna(riga, 1, 4) : diametroMetrico_);
-        // Thousandths of an inch, halves to even, written with three decimals
-        // (also below 0.100 inch, where "0." and the thousandths would be wrong).
-        const double millesimi = std::nearbyint(mm / 0.0254);
-        txtDiametro_->setText(Qs(FormattaNumero(millesimi / 1000, "0.##0")));
-        pesoMetrico_ = Colonna(riga, 10, 5);
-        const double grammi = Valore(pesoMetrico_.endsWith(QLatin1Char('g')) ? Colonna(riga, 10, 4) : pesoMetrico_);
-        txtPeso_->setText(Qs(FormattaNumero(grammi / 0.0648, "###")));
-    }
-
-    const int posizioniVelocita[] = {55, 69, 83, 97};
-    for (int i = 0; i < 4; ++i) velocita_[i]->setText(Colonna(riga, posizioniVelocita[i], 7));
-    const QString standard = Colonna(riga, 48, 7);
-    txtCoeffbalistico_->setText(standard);
-    coeff_[0]->setText(standard);
-    const int posizioniCoeff[] = {62, 76, 90, 104};
-    for (int i = 0; i < 4; ++i) coeff_[i + 1]->setText(Colonna(riga, posizioniCoeff[i], 7));
+    const PallaScelta palla = LeggiRigaElenco(Std(riga), !UnitaSAE());
+    txtDiametro_->setText(Qs(palla.diametro));
+    txtPeso_->setText(Qs(palla.peso));
+    for (int i = 0; i < 4; ++i) velocita_[i]->setText(Qs(palla.velocita[static_cast<size_t>(i)]));
+    txtCoeffbalistico_->setText(Qs(palla.cbStd));
+    coeff_[0]->setText(Qs(palla.cbStd));
+    for (int i = 0; i < 4; ++i) coeff_[i + 1]->setText(Qs(palla.cb[static_cast<size_t>(i)]));
 }
 
 void frmAvvio::lblSAE_Click() {

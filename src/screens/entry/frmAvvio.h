@@ -88,6 +88,5 @@ private:
     QLineEdit* txtFile_;
 
     bool blnTextChanged_ = false;
-    QString diametroMetrico_, pesoMetrico_;  // the last metric pick, as listed
     QString ultimoFile_;                     // the file dialog's proposal
 };
