@@ -119,8 +119,8 @@ ValoriUomo CalcolaUomo(double velImpatto, float diametroMm, float pesoGrammi) {
     const double d = diametroMm, m = pesoGrammi;
     ValoriUomo v;
     v.VelImpatto = velImpatto;
-    // d^2 x 0.0078539 is the cross-section in cm2 (the factor as the program
-    // always used it, a hair below pi / 400).
+    // d^2 x 0.0078539 is the cross-section in cm2 (0.0078539 is a hair below
+    // pi / 400; the muscle figures of the program are computed with it).
     v.DensitaSezionale = m / (std::pow(d, 2) * 0.0078539);
     v.VelLimiteCute = (1 / v.DensitaSezionale) * 125 + 22;
     v.PenetrazioneUomo = v.DensitaSezionale * 2.3 * std::log((v.VelImpatto - v.VelLimiteCute) / 50);
