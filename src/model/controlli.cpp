@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "modello.h"
 #include "numeri.h"
 
 namespace rigata {
@@ -79,6 +80,26 @@ std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d
 bool PallaEAmbienteValidi(const ShotData& d) {
     return !ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, {}, d.VelocitaBocca) &&
            !ControllaAmbiente(d.Altitudine, d.Temperatura);
+}
+
+std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::string_view residua,
+                                              std::string_view tratto, ShotData& d) {
+    d.VelocitaIniziale = InSingle(LeggiNumeroEsteso(iniziale)).value_or(0);
+    d.VelocitaResidua = InSingle(LeggiNumeroEsteso(residua)).value_or(0);
+    d.TrattoMisurato = InSingle(LeggiNumeroEsteso(tratto)).value_or(0);
+    if (!(d.VelocitaIniziale > 0 && d.VelocitaResidua > 0 && d.VelocitaResidua < d.VelocitaIniziale &&
+          d.TrattoMisurato > 0))
+        return Rifiuto{"CAMBIA VALORE!!", "VALORI NON CONSENTITI"};
+    // The computation uses the bullet of the last confirmation: it must have been a valid one.
+    if (!PallaEAmbienteValidi(d))
+        return Rifiuto{"CONFERMA I DATI!!", "prima di calcolare il coefficiente inserire diametro, peso, "
+                                            "temperatura e velocità alla bocca validi e premere \"Avanti  >\""};
+    CalcolaAtmosfera(d);
+    CalcolaResistenzaMisurata(d);
+    CalcolaCoeffBalistico(d);
+    if (d.CoeffBalistico > 0.65)
+        return Rifiuto{"CB troppo grande!!", "Coeff. Bal. superiore a 0.65, diminuire Velocita residua"};
+    return std::nullopt;
 }
 
 Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo) {

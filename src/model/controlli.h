@@ -38,6 +38,15 @@ std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d
 // coefficient aside) and ControllaAmbiente: the last confirmation was valid.
 bool PallaEAmbienteValidi(const ShotData& d);
 
+// The coefficient from two measured velocities (m/s) over a stretch (m), as
+// typed: stores the three values in d (0 when too large for single
+// precision), refuses values that are not positive or a residual velocity
+// not below the initial one, then a bullet and place whose last confirmation
+// was not valid (PallaEAmbienteValidi); computes the atmosphere and the
+// coefficient into d, and refuses a coefficient above 0.65.
+std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::string_view residua,
+                                              std::string_view tratto, ShotData& d);
+
 // Diameter and weight above zero, coefficient not above 1.1 and written with
 // a point after its first digit, muzzle velocity strictly between
 // kVelocitaBoccaMinima and kVelocitaBoccaMassima.

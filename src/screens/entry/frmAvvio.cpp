@@ -471,26 +471,9 @@ void frmAvvio::txtCoeffbalistico_Change() {
 
 void frmAvvio::cmdConfCBVel_Click() {
     ShotData& d = prog_.Dati();
-    const auto iniziale = InSingle(LeggiNumeroEsteso(Std(txtVelIniz_->text())));
-    const auto residua = InSingle(LeggiNumeroEsteso(Std(txtVelFin_->text())));
-    const auto tratto = InSingle(LeggiNumeroEsteso(Std(txtTratto_->text())));
-    d.VelocitaIniziale = iniziale.value_or(0);
-    d.VelocitaResidua = residua.value_or(0);
-    d.TrattoMisurato = tratto.value_or(0);
-    if (!(d.VelocitaIniziale > 0 && d.VelocitaResidua > 0 && d.VelocitaResidua < d.VelocitaIniziale &&
-          d.TrattoMisurato > 0))
-        return ControlloInput(QStringLiteral("VALORI NON CONSENTITI"), QStringLiteral("CAMBIA VALORE!!"));
-    // The computation uses the bullet of the last confirmation: it must have been a valid one.
-    if (!PallaEAmbienteValidi(d))
-        return ControlloInput(QStringLiteral("prima di calcolare il coefficiente inserire diametro, peso, "
-                                             "temperatura e velocità alla bocca validi e premere \"Avanti  >\""),
-                              QStringLiteral("CONFERMA I DATI!!"));
-    CalcolaAtmosfera(d);
-    CalcolaResistenzaMisurata(d);
-    CalcolaCoeffBalistico(d);
-    if (d.CoeffBalistico > 0.65)
-        return ControlloInput(QStringLiteral("Coeff. Bal. superiore a 0.65, diminuire Velocita residua"),
-                              QStringLiteral("CB troppo grande!!"));
+    if (const auto r = CalcolaCoeffDaVelocita(Std(txtVelIniz_->text()), Std(txtVelFin_->text()),
+                                              Std(txtTratto_->text()), d))
+        return ControlloInput(*r);
     txtCoeffbalistico_->setText(Qs(TestoCoeffBalistico(d.CoeffBalistico)));
     MostraCalcoloCB(false);
 }
