@@ -7,10 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "catalogo.h"
@@ -457,7 +455,7 @@ void frmAvvio::cmdConferma_Click() {
     }
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
-    hide();
+    prog_.NascondiAvvio();
     prog_.MostraOpzioni();
 }
 
