@@ -2,39 +2,13 @@
 
 #include <cmath>
 
+#include "caratteri.h"
 #include "costanti.h"
 #include "numeri.h"
 
 namespace rigata {
 
 namespace {
-
-bool Continuazione(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-size_t Caratteri(std::string_view testo) {
-    size_t n = 0;
-    for (char c : testo) n += Continuazione(c) ? 0 : 1;
-    return n;
-}
-
-// The first n characters of a UTF-8 text.
-std::string_view PrimiCaratteri(std::string_view testo, size_t n) {
-    size_t fine = 0;
-    for (size_t contati = 0; fine < testo.size(); ++fine) {
-        if (!Continuazione(testo[fine]) && contati++ == n) break;
-    }
-    return testo.substr(0, fine);
-}
-
-// The last n characters of a UTF-8 text.
-std::string_view UltimiCaratteri(std::string_view testo, size_t n) {
-    size_t inizio = testo.size();
-    for (size_t contati = 0; inizio > 0 && contati < n;) {
-        --inizio;
-        if (!Continuazione(testo[inizio])) ++contati;
-    }
-    return testo.substr(inizio);
-}
 
 // Leading digits with at most one point; reading stops at anything else.
 double CifreIniziali(std::string_view testo) {
@@ -59,12 +33,6 @@ void Scrivi(std::string& riga, size_t& colonna, int campo, std::string_view valo
     riga += tenuto;
     riga.append(c.larghezza - Caratteri(tenuto), ' ');
     colonna = c.inizio + c.larghezza;
-}
-
-// The characters from position inizio (0-based) of a UTF-8 text on.
-std::string_view DaCarattere(std::string_view testo, size_t inizio) {
-    const std::string_view prima = PrimiCaratteri(testo, inizio);
-    return testo.substr(prima.size());
 }
 
 std::string_view SenzaSpazi(std::string_view testo) {

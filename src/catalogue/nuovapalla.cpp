@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "caratteri.h"
 #include "file.h"
 #include "numeri.h"
 
@@ -75,13 +76,6 @@ double CaricoSezionale(const std::string& diametro, const std::string& peso) {
     return LeggiNumero(peso) / (7000.0 * d * d);
 }
 
-size_t CaratteriUtf8(const std::string& testo) {
-    size_t n = 0;
-    for (char c : testo)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 }  // namespace
 
 std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
@@ -145,7 +139,7 @@ std::string RigaNuovaPalla(const DatiNuovaPalla& dati) {
             }
     // The reader takes at most four characters of a last field: a longer one
     // (".6499", "1000.5") gets a closing comma so that it reads back whole.
-    if (CaratteriUtf8(*ultimo) > 4) riga += ",";
+    if (Caratteri(*ultimo) > 4) riga += ",";
     return riga;
 }
 

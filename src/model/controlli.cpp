@@ -2,26 +2,16 @@
 
 #include <utility>
 
+#include "caratteri.h"
 #include "modello.h"
 #include "numeri.h"
 
 namespace rigata {
 
 namespace {
-// The second character of a UTF-8 text, as its bytes (empty when there is none).
+// The second character of a UTF-8 text (empty when there is none).
 std::string_view SecondoCarattere(std::string_view testo) {
-    auto lunghezza = [](unsigned char c) -> size_t {
-        if (c < 0x80) return 1;
-        if ((c & 0xE0) == 0xC0) return 2;
-        if ((c & 0xF0) == 0xE0) return 3;
-        if ((c & 0xF8) == 0xF0) return 4;
-        return 1;
-    };
-    if (testo.empty()) return {};
-    const size_t primo = lunghezza(static_cast<unsigned char>(testo[0]));
-    if (primo >= testo.size()) return {};
-    const size_t secondo = lunghezza(static_cast<unsigned char>(testo[primo]));
-    return testo.substr(primo, secondo);
+    return PrimiCaratteri(DaCarattere(testo, 1), 1);
 }
 }  // namespace
 
