@@ -135,9 +135,10 @@ std::vector<std::string> ElencaCatalogo(Catalogo& catalogo, bool metrico, const 
 }
 
 std::string RigaPallaDefaultSAE() {
-    const std::string vuoto(7, ' ');
-    return FormattaRigaElenco("0.243", "\"   ", "95", "gr   ", "Nosler   ", "BTsb" + std::string(18, ' '),
-                              "0.379  ", {vuoto, vuoto, vuoto, vuoto, vuoto, vuoto, vuoto, vuoto});
+    RigaCatalogo riga;
+    riga[kMarca] = "Nosler", riga[kDiametro] = "0.243", riga[kPeso] = "95", riga[kTipoPalla] = "BTsb";
+    riga[kCBStd] = "0.379";
+    return RigaElenco(riga, false);
 }
 
 }  // namespace rigata
