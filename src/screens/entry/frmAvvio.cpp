@@ -455,8 +455,7 @@ void frmAvvio::cmdConferma_Click() {
     }
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
-    prog_.NascondiAvvio();
-    prog_.MostraOpzioni();
+    prog_.VaiAOpzioni(this);
 }
 
 void frmAvvio::txtCoeffbalistico_Change() {
