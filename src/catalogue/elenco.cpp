@@ -1,37 +1,14 @@
 #include "elenco.h"
 
+#include <cmath>
+
+#include "caratteri.h"
+#include "costanti.h"
 #include "numeri.h"
 
 namespace rigata {
 
 namespace {
-
-bool Continuazione(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-size_t Caratteri(std::string_view testo) {
-    size_t n = 0;
-    for (char c : testo) n += Continuazione(c) ? 0 : 1;
-    return n;
-}
-
-// The first n characters of a UTF-8 text.
-std::string_view PrimiCaratteri(std::string_view testo, size_t n) {
-    size_t fine = 0;
-    for (size_t contati = 0; fine < testo.size(); ++fine) {
-        if (!Continuazione(testo[fine]) && contati++ == n) break;
-    }
-    return testo.substr(0, fine);
-}
-
-// The last n characters of a UTF-8 text.
-std::string_view UltimiCaratteri(std::string_view testo, size_t n) {
-    size_t inizio = testo.size();
-    for (size_t contati = 0; inizio > 0 && contati < n;) {
-        --inizio;
-        if (!Continuazione(testo[inizio])) ++contati;
-    }
-    return testo.substr(inizio);
-}
 
 // Leading digits with at most one point; reading stops at anything else.
 double CifreIniziali(std::string_view testo) {
@@ -47,13 +24,29 @@ double CifreIniziali(std::string_view testo) {
     return LeggiNumero(testo.substr(0, fine));
 }
 
-// Writes one value from its start column (1-based), cut to its width.
-void Scrivi(std::string& riga, size_t& colonna, size_t inizio, size_t larghezza, std::string_view valore) {
-    riga.append(inizio - colonna, ' ');
-    const std::string_view tenuto = PrimiCaratteri(valore, larghezza);
+// Writes one field from its first column, cut to its width; colonna is the
+// column after what is written so far.
+void Scrivi(std::string& riga, size_t& colonna, int campo, std::string_view valore) {
+    const ColonnaElenco c = kColonneElenco[static_cast<size_t>(campo)];
+    riga.append(c.inizio - colonna, ' ');
+    const std::string_view tenuto = PrimiCaratteri(valore, c.larghezza);
     riga += tenuto;
-    riga.append(larghezza - Caratteri(tenuto), ' ');
-    colonna = inizio + larghezza;
+    riga.append(c.larghezza - Caratteri(tenuto), ' ');
+    colonna = c.inizio + c.larghezza;
+}
+
+std::string_view SenzaSpazi(std::string_view testo) {
+    while (!testo.empty() && testo.front() == ' ') testo.remove_prefix(1);
+    while (!testo.empty() && testo.back() == ' ') testo.remove_suffix(1);
+    return testo;
+}
+
+// A field without the unit mark the writer put after its value.
+std::string SenzaUnita(std::string_view riga, CampoElenco campo, std::string_view unita) {
+    std::string_view testo = CampoRigaElenco(riga, campo);
+    if (testo.size() >= unita.size() && testo.substr(testo.size() - unita.size()) == unita)
+        testo.remove_suffix(unita.size());
+    return std::string(SenzaSpazi(testo));
 }
 
 }  // namespace
@@ -65,33 +58,35 @@ std::string FormattaRigaElenco(std::string_view diametro, std::string_view unita
     std::string riga;
     riga.reserve(kLunghezzaRigaElenco + 16);
     size_t colonna = 1;
-    Scrivi(riga, colonna, 1, 9, std::string(diametro) + std::string(unitaDiametro));
-    Scrivi(riga, colonna, 10, 7, std::string(peso) + std::string(unitaPeso));
-    Scrivi(riga, colonna, 18, 7, marca);
-    Scrivi(riga, colonna, 26, 20, tipoPalla);
-    Scrivi(riga, colonna, 48, 7, cbStd);
-    for (size_t m = 0; m < coppie.size(); ++m) Scrivi(riga, colonna, 55 + 7 * m, 7, coppie[m]);
+    Scrivi(riga, colonna, kCampoDiametro, std::string(diametro) + std::string(unitaDiametro));
+    Scrivi(riga, colonna, kCampoPeso, std::string(peso) + std::string(unitaPeso));
+    Scrivi(riga, colonna, kCampoMarca, marca);
+    Scrivi(riga, colonna, kCampoTipo, tipoPalla);
+    Scrivi(riga, colonna, kCampoCBStd, cbStd);
+    for (size_t m = 0; m < coppie.size(); ++m) Scrivi(riga, colonna, kCampoCoppie + static_cast<int>(m), coppie[m]);
     riga.append(kLunghezzaRigaElenco + 1 - colonna, ' ');
     return riga;
 }
 
 std::string ConvertiVelocita(std::string_view velocita) {
     if (velocita.empty()) return {};
-    return FormattaNumero(CifreIniziali(velocita) * 0.3048, "####.0");
+    return FormattaNumero(CifreIniziali(velocita) * kMetriPerPiede, "####.0");
 }
 
 UnitaElenco ConvertiUnitaElenco(bool metrico, std::string& diametro, std::string& peso,
                                 std::array<std::string, 4>& velocita) {
-    if (!metrico) return {"\"", "gr"};
+    if (!metrico) return UnitaDiElenco(false);
     if (LeggiNumero(diametro) > 0) {
         // The last three characters are the thousandths of an inch.
         const double pollici = LeggiNumero(UltimiCaratteri(diametro, 3)) / 1000;
-        diametro = FormattaNumero(pollici * 25.4, "###.#0");
+        diametro = FormattaNumero(pollici * kMmPerPollice, "###.#0");
     }
-    peso = FormattaNumero(LeggiNumero(peso) * 0.0648, "#0.#0");
+    peso = FormattaNumero(LeggiNumero(peso) * kGrammiPerGrain, "#0.#0");
     for (auto& v : velocita) v = ConvertiVelocita(v);
-    return {"mm", "g"};
+    return UnitaDiElenco(true);
 }
+
+UnitaElenco UnitaDiElenco(bool metrico) { return metrico ? UnitaElenco{"mm", "g"} : UnitaElenco{"\"", "gr"}; }
 
 std::string RigaElenco(const RigaCatalogo& riga, bool metrico) {
     std::string diametro = riga[kDiametro], peso = riga[kPeso];
@@ -101,6 +96,31 @@ std::string RigaElenco(const RigaCatalogo& riga, bool metrico) {
                               riga[kCBStd],
                               {velocita[0], riga[kCB1], velocita[1], riga[kCB2], velocita[2], riga[kCB3],
                                velocita[3], riga[kCB4]});
+}
+
+std::string CampoRigaElenco(std::string_view riga, CampoElenco campo) {
+    const ColonnaElenco c = kColonneElenco[static_cast<size_t>(campo)];
+    return std::string(SenzaSpazi(PrimiCaratteri(DaCarattere(riga, c.inizio - 1), c.larghezza)));
+}
+
+PallaScelta LeggiRigaElenco(std::string_view riga, bool metrico) {
+    PallaScelta p;
+    const UnitaElenco unita = UnitaDiElenco(metrico);
+    p.diametro = SenzaUnita(riga, kCampoDiametro, unita.diametro);
+    p.peso = SenzaUnita(riga, kCampoPeso, unita.peso);
+    if (metrico) {
+        // Thousandths of an inch, halves to even, written with three decimals
+        // (also below 0.100 inch, where "0." and the thousandths would be wrong).
+        const double millesimi = std::nearbyint(LeggiNumero(p.diametro) / (kMmPerPollice / 1000));
+        p.diametro = FormattaNumero(millesimi / 1000, "0.##0");
+        p.peso = FormattaNumero(LeggiNumero(p.peso) / kGrammiPerGrain, "###");
+    }
+    p.cbStd = CampoRigaElenco(riga, kCampoCBStd);
+    for (int i = 0; i < 4; ++i) {
+        p.velocita[static_cast<size_t>(i)] = CampoRigaElenco(riga, static_cast<CampoElenco>(kCampoCoppie + 2 * i));
+        p.cb[static_cast<size_t>(i)] = CampoRigaElenco(riga, static_cast<CampoElenco>(kCampoCoppie + 2 * i + 1));
+    }
+    return p;
 }
 
 std::vector<std::string> ElencaCatalogo(Catalogo& catalogo, bool metrico, const std::string& rigaDaRiselezionare) {
@@ -115,9 +135,10 @@ std::vector<std::string> ElencaCatalogo(Catalogo& catalogo, bool metrico, const 
 }
 
 std::string RigaPallaDefaultSAE() {
-    const std::string vuoto(7, ' ');
-    return FormattaRigaElenco("0.243", "\"   ", "95", "gr   ", "Nosler   ", "BTsb" + std::string(18, ' '),
-                              "0.379  ", {vuoto, vuoto, vuoto, vuoto, vuoto, vuoto, vuoto, vuoto});
+    RigaCatalogo riga;
+    riga[kMarca] = "Nosler", riga[kDiametro] = "0.243", riga[kPeso] = "95", riga[kTipoPalla] = "BTsb";
+    riga[kCBStd] = "0.379";
+    return RigaElenco(riga, false);
 }
 
 }  // namespace rigata

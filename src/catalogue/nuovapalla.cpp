@@ -1,7 +1,8 @@
 #include "nuovapalla.h"
 
-#include <cmath>
+#include <algorithm>
 
+#include "caratteri.h"
 #include "file.h"
 #include "numeri.h"
 
@@ -12,6 +13,12 @@ namespace {
 const char* const kTitoloNonValido = "INSERISCI VALORE VALIDO!!";
 
 bool IniziaConPunto(const std::string& testo) { return !testo.empty() && testo.front() == '.'; }
+
+// A point and three digits, as ".308".
+bool TreDecimali(const std::string& testo) {
+    return testo.size() == 4 && testo[0] == '.' &&
+           std::all_of(testo.begin() + 1, testo.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 // Coefficients are typed as a point and digits, compared as texts by
 // character code with the largest allowed one: ".65" passes, ".650" does not.
@@ -69,13 +76,6 @@ double CaricoSezionale(const std::string& diametro, const std::string& peso) {
     return LeggiNumero(peso) / (7000.0 * d * d);
 }
 
-size_t CaratteriUtf8(const std::string& testo) {
-    size_t n = 0;
-    for (char c : testo)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 }  // namespace
 
 std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
@@ -110,11 +110,12 @@ std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
         return Rifiuto{kTitoloNonValido,
                        "il diametro deve essere maggiore di zero\nusare il punto come separatore decimale\n"
                        "senza zero iniziale (esempio: .308)"};
-    // A diameter so small that its square underflows would store an empty density.
-    if (!std::isfinite(CaricoSezionale(dati.diametro, dati.peso)))
+    // The list shows the diameter in millimetres from its last three
+    // characters, the thousandths of an inch: ".3" would list as 0.01 mm.
+    if (!TreDecimali(dati.diametro))
         return Rifiuto{kTitoloNonValido,
-                       "il diametro è troppo piccolo per calcolare il carico sezionale\n"
-                       "usare il punto come separatore decimale\nsenza zero iniziale (esempio: .308)"};
+                       "scrivere il diametro in pollici con il punto e tre decimali,\nsenza zero iniziale "
+                       "(esempio: .308; per 3/10 di pollice .300)"};
     return std::nullopt;
 }
 
@@ -138,7 +139,7 @@ std::string RigaNuovaPalla(const DatiNuovaPalla& dati) {
             }
     // The reader takes at most four characters of a last field: a longer one
     // (".6499", "1000.5") gets a closing comma so that it reads back whole.
-    if (CaratteriUtf8(*ultimo) > 4) riga += ",";
+    if (Caratteri(*ultimo) > 4) riga += ",";
     return riga;
 }
 

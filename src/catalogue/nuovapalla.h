@@ -22,8 +22,9 @@ struct DatiNuovaPalla {
 // with its title and message (line ends are one LF). After the program's own
 // checks come three that keep a corrupt row out of the file: a comma or a
 // line end in any box, a character that Windows-1252 cannot hold, and a
-// diameter that reads as zero or whose square underflows (the sectional
-// density divides by it).
+// diameter that reads as zero (the sectional density divides by it); last,
+// the diameter must be a point and three decimals (".308"), the thousandths
+// of an inch the metric list reads.
 std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati);
 
 // The sectional density text: weight / (7000 x diameter^2), in the format

@@ -20,24 +20,9 @@ namespace {
 
 void ScriviRifiuto(std::ostream& err, const Rifiuto& r) { err << r.titolo << "\n" << r.messaggio << "\n"; }
 
-// The bullet and place of a data file, stored and checked as the entry screen does.
+// The bullet and place of a data file, stored and checked as the start screen does.
 std::optional<Rifiuto> LeggiPallaEAmbiente(const CampiDati& campi, ShotData& d) {
-    const char* nomi[] = {"diametro", "peso", "altitudine", "temperatura", "velocità alla bocca"};
-    double letti[5];
-    for (int i = 0; i < 5; ++i) {
-        letti[i] = LeggiNumeroEsteso(campi[static_cast<size_t>(i)]);
-        if (i != 2 && !InSingle(letti[i])) return RifiutoFuoriLimiti(nomi[i]);
-    }
-    d.DiametroInch = static_cast<float>(letti[0]);
-    d.PesoGrain = static_cast<float>(letti[1]);
-    d.Temperatura = static_cast<float>(letti[3]);
-    d.VelocitaBocca = static_cast<float>(letti[4]);
-    if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, campi[5], d.VelocitaBocca)) return r;
-    d.CoeffBalistico = LeggiNumeroEsteso(campi[5]);
-    if (d.CoeffBalistico == 0) return RifiutoCoeffZero();
-    if (auto r = ControllaAmbiente(letti[2], d.Temperatura)) return r;
-    d.Altitudine = InInteger(letti[2]).value_or(0);
-    return std::nullopt;
+    return ControllaIngresso(TestiIngresso{campi[0], campi[1], campi[2], campi[3], campi[4], campi[5]}, d);
 }
 
 int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, std::ostream& err,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "costanti.h"
 #include "numeri.h"
 
 namespace rigata {
@@ -118,8 +119,8 @@ ValoriUomo CalcolaUomo(double velImpatto, float diametroMm, float pesoGrammi) {
     const double d = diametroMm, m = pesoGrammi;
     ValoriUomo v;
     v.VelImpatto = velImpatto;
-    // d^2 x 0.0078539 is the cross-section in cm2 (the factor as the program
-    // always used it, a hair below pi / 400).
+    // d^2 x 0.0078539 is the cross-section in cm2 (0.0078539 is a hair below
+    // pi / 400; the muscle figures of the program are computed with it).
     v.DensitaSezionale = m / (std::pow(d, 2) * 0.0078539);
     v.VelLimiteCute = (1 / v.DensitaSezionale) * 125 + 22;
     v.PenetrazioneUomo = v.DensitaSezionale * 2.3 * std::log((v.VelImpatto - v.VelLimiteCute) / 50);
@@ -158,7 +159,7 @@ ValoriVarVelCanna CalcolaVarVelCanna(double velCannaNota, double percorsoCannaNo
     v.PesoPolvere = pesoPolvereGrani;
     v.PercorsoCannaDiversa = percorsoCannaDiversa;
 
-    v.PesoPolvere = v.PesoPolvere * 0.0648;  // grains to grams, as in CalcolaAtmosfera
+    v.PesoPolvere = v.PesoPolvere * kGrammiPerGrain;
     const double a = std::pow(v.PercorsoCannaNota / (d * 10), 0.25);
     const double b = std::pow(v.PesoPolvere / m, 0.5);
     v.CostanteCanna = v.VelCannaNota / (b * a);

@@ -2,8 +2,8 @@
 // bone and human muscle, and the velocity from a barrel of another length.
 //
 // Each calculator has two layers:
-//  - `CalcolaXxx`: the formula alone, in double precision and in the written
-//    order, on numbers already read; it checks nothing.
+//  - `CalcolaXxx`: the formula alone, in double precision, step by step in
+//    the order of its terms, on numbers already read; it checks nothing.
 //  - `CalcolaXxxDaTesti`: what the screen's Calcola button does: reads the box
 //    texts with a point as decimal separator (empty or non-numeric text is 0,
 //    "450 m/s" is 450), refuses the inputs the formula has no value for, runs
@@ -86,7 +86,7 @@ struct RisultatiOsso {
 };
 
 // Reads txtVelImpatto, then the text of cBoCoeffPallaOsso (picked or typed;
-// "0,30" reads as 0 and gives 0.00, as the program always did).
+// numbers take a point: "0,30" reads as 0 and gives 0.00).
 RisultatiOsso CalcolaOssoDaTesti(std::string_view testoVelImpatto, std::string_view testoCoeff,
                                  float diametroMm, float pesoGrammi,
                                  std::string_view separatore = ".");

@@ -1,24 +1,17 @@
 #include "controlli.h"
 
+#include <utility>
+
+#include "caratteri.h"
+#include "modello.h"
 #include "numeri.h"
 
 namespace rigata {
 
 namespace {
-// The second character of a UTF-8 text, as its bytes (empty when there is none).
+// The second character of a UTF-8 text (empty when there is none).
 std::string_view SecondoCarattere(std::string_view testo) {
-    auto lunghezza = [](unsigned char c) -> size_t {
-        if (c < 0x80) return 1;
-        if ((c & 0xE0) == 0xC0) return 2;
-        if ((c & 0xF0) == 0xE0) return 3;
-        if ((c & 0xF8) == 0xF0) return 4;
-        return 1;
-    };
-    if (testo.empty()) return {};
-    const size_t primo = lunghezza(static_cast<unsigned char>(testo[0]));
-    if (primo >= testo.size()) return {};
-    const size_t secondo = lunghezza(static_cast<unsigned char>(testo[primo]));
-    return testo.substr(primo, secondo);
+    return PrimiCaratteri(DaCarattere(testo, 1), 1);
 }
 }  // namespace
 
@@ -32,13 +25,10 @@ std::optional<Rifiuto> ControllaDatiIngresso(float diametroInch, float pesoGrain
     const std::string_view secondo = SecondoCarattere(testoCoeff);
     if (!secondo.empty() && secondo != ".")
         return Rifiuto{"VALORE NON CORRETTO", "Usa il punto come separatore decimale dopo lo 0"};
-    if (!(velocitaBocca > 92 && velocitaBocca < 1370))
-        return Rifiuto{"CAMBIA VALORE!!", "valori consentiti fra 92 e 1370 m/sec"};
+    if (!(velocitaBocca > kVelocitaBoccaMinima && velocitaBocca < kVelocitaBoccaMassima))
+        return Rifiuto{"CAMBIA VALORE!!", "valori consentiti fra " + std::to_string(kVelocitaBoccaMinima) + " e " +
+                                              std::to_string(kVelocitaBoccaMassima) + " m/sec"};
     return std::nullopt;
-}
-
-float TemperaturaInQuota(int altitudine, float temperatura) {
-    return static_cast<float>(temperatura - (altitudine * 0.0065 + 0.0257));
 }
 
 std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatura) {
@@ -46,10 +36,59 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
     if (!altitudine)
         return Rifiuto{"CAMBIA VALORE!!",
                        "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine"};
-    if (!(TemperaturaInQuota(*altitudine, temperatura) > -273))
-        return Rifiuto{"CAMBIA VALORE!!",
-                       "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); "
-                       "aumentare la temperatura o diminuire l'altitudine"};
+    if (!(TemperaturaInQuota(*altitudine, temperatura) > kZeroAssoluto))
+        return Rifiuto{"CAMBIA VALORE!!", "alla quota indicata la temperatura scende sotto lo zero assoluto (" +
+                                              std::to_string(static_cast<int>(kZeroAssoluto)) +
+                                              " °C); aumentare la temperatura o diminuire l'altitudine"};
+    return std::nullopt;
+}
+
+std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d) {
+    const std::pair<const std::string*, const char*> singoli[] = {{&testi.diametro, "diametro"},
+                                                                  {&testi.peso, "peso"},
+                                                                  {&testi.temperatura, "temperatura"},
+                                                                  {&testi.velocitaBocca, "velocità alla bocca"}};
+    float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
+    std::optional<Rifiuto> fuoriLimiti;
+    for (size_t i = 0; i < 4; ++i) {
+        if (const auto valore = InSingle(LeggiNumeroEsteso(*singoli[i].first)))
+            *destinazioni[i] = *valore;
+        else if (!fuoriLimiti)
+            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second);
+    }
+    const double altitudine = LeggiNumeroEsteso(testi.altitudine);
+    if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
+    if (fuoriLimiti) return fuoriLimiti;
+
+    if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, testi.coeff, d.VelocitaBocca)) return r;
+    if (auto r = ControllaAmbiente(altitudine, d.Temperatura)) return r;
+    d.CoeffBalistico = LeggiNumeroEsteso(testi.coeff);
+    if (d.CoeffBalistico == 0) return RifiutoCoeffZero();
+    return std::nullopt;
+}
+
+bool PallaEAmbienteValidi(const ShotData& d) {
+    return !ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, {}, d.VelocitaBocca) &&
+           !ControllaAmbiente(d.Altitudine, d.Temperatura);
+}
+
+std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::string_view residua,
+                                              std::string_view tratto, ShotData& d) {
+    d.VelocitaIniziale = InSingle(LeggiNumeroEsteso(iniziale)).value_or(0);
+    d.VelocitaResidua = InSingle(LeggiNumeroEsteso(residua)).value_or(0);
+    d.TrattoMisurato = InSingle(LeggiNumeroEsteso(tratto)).value_or(0);
+    if (!(d.VelocitaIniziale > 0 && d.VelocitaResidua > 0 && d.VelocitaResidua < d.VelocitaIniziale &&
+          d.TrattoMisurato > 0))
+        return Rifiuto{"CAMBIA VALORE!!", "VALORI NON CONSENTITI"};
+    // The computation uses the bullet of the last confirmation: it must have been a valid one.
+    if (!PallaEAmbienteValidi(d))
+        return Rifiuto{"CONFERMA I DATI!!", "prima di calcolare il coefficiente inserire diametro, peso, "
+                                            "temperatura e velocità alla bocca validi e premere \"Avanti  >\""};
+    CalcolaAtmosfera(d);
+    CalcolaResistenzaMisurata(d);
+    CalcolaCoeffBalistico(d);
+    if (d.CoeffBalistico > 0.65)
+        return Rifiuto{"CB troppo grande!!", "Coeff. Bal. superiore a 0.65, diminuire Velocita residua"};
     return std::nullopt;
 }
 

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "costanti.h"
+#include "shotdata.h"
+
 namespace rigata {
 
 struct Rifiuto {
@@ -15,9 +18,38 @@ struct Rifiuto {
     bool operator==(const Rifiuto& o) const { return titolo == o.titolo && messaggio == o.messaggio; }
 };
 
-// Confirmation of the entry screen, after the values were stored: diameter and
-// weight above zero, coefficient not above 1.1 and written with a point after
-// its first digit, muzzle velocity strictly between 92 and 1370 m/s.
+// The six entry texts of a bullet and place, as typed on the start screen or
+// read from a data file's line.
+struct TestiIngresso {
+    std::string diametro, peso, altitudine, temperatura, velocitaBocca, coeff;
+};
+
+// The one check of an entry, for the start screen's confirmation and the
+// command line. First stores into d what fits its field (diameter, weight,
+// temperature and muzzle velocity in single precision, the altitude in 16
+// bits); those values stay stored when a check fails. Then, in order: a value
+// too large for its field (the first such one), ControllaDatiIngresso,
+// ControllaAmbiente, and a zero coefficient (RifiutoCoeffZero: the start
+// screen answers it with the two-velocity input, the command line refuses).
+// When all pass, the coefficient is stored too.
+std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d);
+
+// True when the bullet and place stored in d pass ControllaDatiIngresso (the
+// coefficient aside) and ControllaAmbiente: the last confirmation was valid.
+bool PallaEAmbienteValidi(const ShotData& d);
+
+// The coefficient from two measured velocities (m/s) over a stretch (m), as
+// typed: stores the three values in d (0 when too large for single
+// precision), refuses values that are not positive or a residual velocity
+// not below the initial one, then a bullet and place whose last confirmation
+// was not valid (PallaEAmbienteValidi); computes the atmosphere and the
+// coefficient into d, and refuses a coefficient above 0.65.
+std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::string_view residua,
+                                              std::string_view tratto, ShotData& d);
+
+// Diameter and weight above zero, coefficient not above 1.1 and written with
+// a point after its first digit, muzzle velocity strictly between
+// kVelocitaBoccaMinima and kVelocitaBoccaMassima.
 std::optional<Rifiuto> ControllaDatiIngresso(float diametroInch, float pesoGrain,
                                              std::string_view testoCoeff, float velocitaBocca);
 
@@ -28,10 +60,7 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
 // A typed value that does not fit a single-precision field.
 Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo);
 
-// A zero coefficient on the command line, where the two-velocity input is not offered.
+// A zero (or missing) coefficient.
 Rifiuto RifiutoCoeffZero();
-
-// The temperature at the altitude as the atmosphere computes it.
-float TemperaturaInQuota(int altitudine, float temperatura);
 
 }  // namespace rigata

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "costanti.h"
 #include "numeri.h"
 
 namespace rigata {
@@ -11,19 +12,17 @@ float S(double v) { return static_cast<float>(v); }
 }  // namespace
 
 void CalcolaAtmosfera(ShotData& d) {
-    d.DiametroMm = S(d.DiametroInch * 25.4);
-    // A grain taken as 0.0648 g.
-    d.PesoGrammi = S(d.PesoGrain * 0.0648);
+    d.DiametroMm = S(d.DiametroInch * kMmPerPollice);
+    d.PesoGrammi = S(d.PesoGrain * kGrammiPerGrain);
     // Barometric formula with base 2.718 and a scale height of 7.99 km.
     const double a = static_cast<double>(-static_cast<int32_t>(d.Altitudine)) / 1000 / 7.99;
     d.Pressione = S(1013.25 * std::pow(2.718, a));
-    // Lapse of 0.0065 deg/m plus a fixed 0.0257 deg.
-    d.TemperaturaQuota = S(d.Temperatura - (d.Altitudine * 0.0065 + 0.0257));
-    // mbar to mmHg by 1.3322, density 0.465 x mmHg / K (273, not 273.15). The
-    // absolute temperature is an intermediate, not a stored field: it keeps
-    // full precision (rounding it to single shifts the density at 450 m by
-    // one unit in the last place against the reference figures).
-    d.DensitaAria = S(d.Pressione * 0.465 / 1.3322 / (d.TemperaturaQuota + 273.0));
+    d.TemperaturaQuota = TemperaturaInQuota(d.Altitudine, d.Temperatura);
+    // mbar to mmHg by 1.3322, density 0.465 x mmHg / K. The absolute
+    // temperature is an intermediate, not a stored field: it keeps full
+    // precision (rounding it to single would move the density at 450 m by one
+    // unit in the last place, and every table row with it).
+    d.DensitaAria = S(d.Pressione * 0.465 / 1.3322 / (d.TemperaturaQuota - kZeroAssoluto));
 }
 
 double FunzioneSiacciDi(double v) {
@@ -57,8 +56,7 @@ void CalcolaCadutaZero(ShotData& d) {
     const double k = d.CostanteResistenza;
     const double v0 = d.VelocitaBocca;
     const double x0 = d.DistanzaAzzeramento;
-    // 2.453 = g / 4 with g = 9.812 m/s2.
-    d.CoeffCaduta = S(2.453 / (std::pow(v0, 2) * std::pow(k, 2)));
+    d.CoeffCaduta = S(CoeffCadutaDi(v0, k));
     const double dueK = k + k;
     d.TermineEsp = S(std::exp(dueK * x0) - dueK * x0 - 1);
     d.CadutaAzzeramento = S(static_cast<double>(d.TermineEsp) * d.CoeffCaduta);

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "costanti.h"
 #include "modello.h"
 #include "numeri.h"
 
@@ -112,7 +113,7 @@ std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabe
     // The drop, CoeffCaduta x (exp(2 k x) - 2 k x - 1), grows fastest of all
     // values: keep it in centimetres, with a margin of ten for the columns that
     // add two such terms, within single precision at every distance.
-    const double coeffCaduta = 2.453 / (std::pow(static_cast<double>(prova.VelocitaBocca), 2) * std::pow(k, 2));
+    const double coeffCaduta = CoeffCadutaDi(prova.VelocitaBocca, k);
     const double limite = std::log(static_cast<double>(FLT_MAX) / std::max(1.0, 1000 * coeffCaduta)) / (2 * k);
     if (!(std::isfinite(limite) && limite > 0)) return RifiutoGenerico();
     const double ultima = static_cast<double>(prova.DistanzaInizio) + (*righe > 0 ? *righe - 1 : 0) * static_cast<double>(prova.Intervallo);
@@ -150,7 +151,7 @@ void CalcolaRiga(ShotData& d) {
     const double h = d.AltezzaMira;  // m
     const double x = d.Distanza;
 
-    d.CoeffCadutaRiga = S(2.453 / (std::pow(v0, 2) * std::pow(k, 2)));
+    d.CoeffCadutaRiga = S(CoeffCadutaDi(v0, k));
     const double dueK = k + k;
     d.TermineEspRiga = S(std::exp(dueK * x) - dueK * x - 1);
     d.Caduta = S(static_cast<double>(d.TermineEspRiga) * d.CoeffCadutaRiga);

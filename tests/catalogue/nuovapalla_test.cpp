@@ -30,6 +30,8 @@ const std::string kDiametroZero =
     "il diametro deve essere maggiore di zero\nusare il punto come separatore decimale\n"
     "senza zero iniziale (esempio: .308)";
 
+const char* const kTreDecimali = "scrivere il diametro in pollici con il punto e tre decimali";
+
 DatiNuovaPalla Valida() {
     DatiNuovaPalla d;
     d.marca = "Nosler", d.diametro = ".243", d.peso = "95", d.tipo = "BTsb", d.cbStd = ".379";
@@ -115,12 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoControllo{"Caratteri1252", [](D& d) { d.marca = "Müller €"; }, "", ""},
         CasoControllo{"DiametroPunto", [](D& d) { d.diametro = "."; }, kNonValido, kDiametroZero},
         CasoControllo{"DiametroZero", [](D& d) { d.diametro = ".000"; }, kNonValido, kDiametroZero},
-        // Above zero, but its square underflows: the density would be written empty.
-        CasoControllo{"DiametroSottoIlCalcolo", [](D& d) { d.diametro = ".1e-200"; }, kNonValido,
-                      "il diametro è troppo piccolo per calcolare il carico sezionale", false},
-        CasoControllo{"DiametroConDuecentoZeri", [](D& d) { d.diametro = "." + std::string(200, '0') + "1"; },
-                      kNonValido, "il diametro è troppo piccolo", false},
-        CasoControllo{"DiametroPiccoloMaCalcolabile", [](D& d) { d.diametro = ".1e-100"; }, "", ""},
+        // The metric list reads the thousandths of an inch: a point and three decimals.
+        CasoControllo{"DiametroUnDecimale", [](D& d) { d.diametro = ".3"; }, kNonValido, kTreDecimali, false},
+        CasoControllo{"DiametroQuattroDecimali", [](D& d) { d.diametro = ".3085"; }, kNonValido, kTreDecimali, false},
+        CasoControllo{"DiametroConEsponente", [](D& d) { d.diametro = ".1e-200"; }, kNonValido, kTreDecimali, false},
         CasoControllo{"MarcaComeNota", [](D& d) { d.marca = "(c)Artigiana"; }, kNonValido,
                       "la marca non può iniziare con \"(c)\"", false},
         CasoControllo{"MarcaMaiuscola", [](D& d) { d.marca = "(C)Artigiana"; }, "", ""}),

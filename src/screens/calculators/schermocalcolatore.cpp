@@ -96,15 +96,9 @@ std::string SchermoCalcolatore::Separatore() const { return Std(prog_.Separatore
 
 // ChiudiCalcolatore deletes the screen later, so leaving it from inside one
 // of its own slots is safe.
-void SchermoCalcolatore::mnuOpzioni_Click() {
-    prog_.ChiudiCalcolatore();
-    prog_.MostraOpzioni();
-}
+void SchermoCalcolatore::mnuOpzioni_Click() { prog_.VaiAOpzioni(this); }
 
-void SchermoCalcolatore::mnuNuovaPalla_Click() {
-    prog_.ChiudiCalcolatore();
-    prog_.MostraAvvio();
-}
+void SchermoCalcolatore::mnuNuovaPalla_Click() { prog_.VaiAdAvvio(this); }
 
 // Ends at once: unlike the options and trajectory screens, nothing is asked.
 void SchermoCalcolatore::mnuEsci_Click() { prog_.Termina(); }

@@ -108,6 +108,29 @@ void Programma::ChiudiNuovaPalla() {
     Chiudi(nuovaPalla_);
 }
 
+void Programma::Lascia(Schermo* schermo) {
+    if (schermo == opzioni_.data())
+        ChiudiOpzioni();
+    else if (schermo == calcolatore_.data())
+        ChiudiCalcolatore();
+    else if (schermo == nuovaPalla_.data())
+        ChiudiNuovaPalla();
+    else if (schermo == traiettorie_.data())
+        NascondiTraiettorie();
+    else if (schermo == avvio_.data())
+        NascondiAvvio();
+}
+
+void Programma::VaiAdAvvio(Schermo* da) {
+    Lascia(da);
+    MostraAvvio();
+}
+
+void Programma::VaiAOpzioni(Schermo* da) {
+    Lascia(da);
+    MostraOpzioni();
+}
+
 void Programma::Riavvia() {
     ChiudiNuovaPalla();
     QPointer<Schermo> avvio = avvio_.data();

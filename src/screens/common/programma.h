@@ -59,6 +59,11 @@ public:
     void ChiudiCalcolatore();
     void ApriNuovaPalla();
     void ChiudiNuovaPalla();
+    // From screen da to the start or the options screen: da is closed (the
+    // options, a calculator, the new-bullet screen) or hidden (the start and
+    // trajectory screens), then the other one shown.
+    void VaiAdAvvio(Schermo* da);
+    void VaiAOpzioni(Schermo* da);
     // Uses newly stored bullets: closes the new-bullet and start screens and runs start-up again.
     void Riavvia();
 
@@ -85,6 +90,7 @@ signals:
 
 private:
     void Chiudi(QPointer<Schermo>& schermo);
+    void Lascia(Schermo* schermo);
     // Built afresh at every opening (programma_schermi.cpp).
     Schermo* CreaCalcolatore(TipoCalcolatore tipo);
     Schermo* CreaNuovaPalla();

@@ -7,10 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "catalogo.h"
@@ -46,18 +44,6 @@ QString Riferimenti() {
                "\"Open Source Projectile Dataset\" (2018, licenza MIT), più alcune aggiunte a mano.")
         .arg(QString::fromLatin1(kVersione), QString::fromLatin1(kDataVersione));
 }
-
-// The characters at a 1-based position and width of a list line, without the
-// blanks around them; a column beyond the end gives what exists.
-QString Colonna(const QString& riga, int posizione, int larghezza) {
-    QString testo = riga.mid(posizione - 1, larghezza);
-    int inizio = 0, fine = testo.size();
-    while (inizio < fine && testo[inizio] == QLatin1Char(' ')) ++inizio;
-    while (fine > inizio && testo[fine - 1] == QLatin1Char(' ')) --fine;
-    return testo.mid(inizio, fine - inizio);
-}
-
-double Valore(const QString& testo) { return LeggiNumero(Std(testo)); }
 
 }  // namespace
 
@@ -113,7 +99,7 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         {"lblTemperatura", "txtTemperatura", QStringLiteral("temperatura  ........... (°C)"),
          QStringLiteral("Input temperatura ")},
         {"lblVelocitaIniziale", "txtVelocitabocca", QStringLiteral("Velocità bocca(m/s)"),
-         QStringLiteral("Input Velocità alla bocca fra 92 e 1370 m/s")},
+         QStringLiteral("Input Velocità alla bocca fra %1 e %2 m/s").arg(kVelocitaBoccaMinima).arg(kVelocitaBoccaMassima)},
         {"lblCoeffBalistico", "txtCoeffbalistico", QStringLiteral("coefficiente balistico Std"),
          QStringLiteral("Coefficiente balistico utilizzato nei calcoli")}};
     QLineEdit* campiIngresso[6];
@@ -212,17 +198,19 @@ QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     struct Intestazione {
         const char* nome;
         QString testo;
-        int caratteri;
+        int caratteri;  // up to the next heading's column; 0 for the last heading
     };
-    // Over the list's columns 1, 10, 18 and 26.
-    for (const Intestazione& i : {Intestazione{"Label17", QStringLiteral("Diametro"), 9},
-                                  Intestazione{"Label19", QStringLiteral("Peso"), 8},
-                                  Intestazione{"Label18", QStringLiteral("Marca"), 8},
-                                  Intestazione{"Label20", QStringLiteral("Tipo"), 0}}) {
+    // Over the list's diameter, weight, maker and type.
+    const auto passo = [](CampoElenco campo) { return static_cast<int>(PassoColonnaElenco(campo)); };
+    const Intestazione titoli[] = {{"Label17", QStringLiteral("Diametro"), passo(kCampoDiametro)},
+                                   {"Label19", QStringLiteral("Peso"), passo(kCampoPeso)},
+                                   {"Label18", QStringLiteral("Marca"), passo(kCampoMarca)},
+                                   {"Label20", QStringLiteral("Tipo"), 0}};
+    for (const Intestazione& i : titoli) {
         auto* etichetta = Crea<QLabel>(catalogo, i.nome, i.testo);
         etichetta->setFont(fisso);
         if (i.caratteri) etichetta->setFixedWidth(i.caratteri * carattere);
-        if (i.caratteri == 9) {
+        if (&i == titoli) {
             etichetta->setFixedWidth(i.caratteri * carattere + 5);
             etichetta->setContentsMargins(5, 0, 0, 0);  // the list's own text margin
         }
@@ -422,28 +410,13 @@ void frmAvvio::Combo1_Click() {
     txtVelocitabocca_->setText(QStringLiteral("965"));
     Text1_->hide();
 
-    if (UnitaSAE()) {
-        txtDiametro_->setText(Colonna(riga, 1, 5));
-        txtPeso_->setText(Qs(FormattaNumero(Valore(Colonna(riga, 10, 3)), "###")));
-    } else {
-        diametroMetrico_ = Colonna(riga, 1, 5);
-        const double mm = Valore(diametroMetrico_.endsWith(QLatin1Char('m')) ? Colonna(riga, 1, 4) : diametroMetrico_);
-        // Thousandths of an inch, halves to even, written with three decimals
-        // (also below 0.100 inch, where "0." and the thousandths would be wrong).
-        const double millesimi = std::nearbyint(mm / 0.0254);
-        txtDiametro_->setText(Qs(FormattaNumero(millesimi / 1000, "0.##0")));
-        pesoMetrico_ = Colonna(riga, 10, 5);
-        const double grammi = Valore(pesoMetrico_.endsWith(QLatin1Char('g')) ? Colonna(riga, 10, 4) : pesoMetrico_);
-        txtPeso_->setText(Qs(FormattaNumero(grammi / 0.0648, "###")));
-    }
-
-    const int posizioniVelocita[] = {55, 69, 83, 97};
-    for (int i = 0; i < 4; ++i) velocita_[i]->setText(Colonna(riga, posizioniVelocita[i], 7));
-    const QString standard = Colonna(riga, 48, 7);
-    txtCoeffbalistico_->setText(standard);
-    coeff_[0]->setText(standard);
-    const int posizioniCoeff[] = {62, 76, 90, 104};
-    for (int i = 0; i < 4; ++i) coeff_[i + 1]->setText(Colonna(riga, posizioniCoeff[i], 7));
+    const PallaScelta palla = LeggiRigaElenco(Std(riga), !UnitaSAE());
+    txtDiametro_->setText(Qs(palla.diametro));
+    txtPeso_->setText(Qs(palla.peso));
+    for (int i = 0; i < 4; ++i) velocita_[i]->setText(Qs(palla.velocita[static_cast<size_t>(i)]));
+    txtCoeffbalistico_->setText(Qs(palla.cbStd));
+    coeff_[0]->setText(Qs(palla.cbStd));
+    for (int i = 0; i < 4; ++i) coeff_[i + 1]->setText(Qs(palla.cb[static_cast<size_t>(i)]));
 }
 
 void frmAvvio::lblSAE_Click() {
@@ -472,38 +445,17 @@ void frmAvvio::lblMetrico_Click() {
 
 void frmAvvio::cmdConferma_Click() {
     ShotData& d = prog_.Dati();
-    // The entries are stored before any check and stay stored when one fails.
-    const std::pair<QLineEdit*, const char*> singoli[] = {{txtDiametro_, "diametro"},
-                                                          {txtPeso_, "peso"},
-                                                          {txtTemperatura_, "temperatura"},
-                                                          {txtVelocitabocca_, "velocità alla bocca"}};
-    float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
-    std::optional<Rifiuto> fuoriLimiti;
-    for (int i = 0; i < 4; ++i) {
-        const auto valore = InSingle(LeggiNumeroEsteso(Std(singoli[i].first->text())));
-        if (valore)
-            *destinazioni[i] = *valore;
-        else if (!fuoriLimiti)
-            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second);
-    }
-    const double altitudine = LeggiNumeroEsteso(Std(txtAltitudine_->text()));
-    if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
-    if (fuoriLimiti) return ControlloInput(*fuoriLimiti);
-
-    const std::string coeff = Std(txtCoeffbalistico_->text());
-    if (const auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, coeff, d.VelocitaBocca))
+    const rigata::TestiIngresso testi{Std(txtDiametro_->text()),    Std(txtPeso_->text()),
+                              Std(txtAltitudine_->text()),  Std(txtTemperatura_->text()),
+                              Std(txtVelocitabocca_->text()), Std(txtCoeffbalistico_->text())};
+    if (const auto r = ControllaIngresso(testi, d)) {
+        // No coefficient: it is computed from two measured velocities.
+        if (*r == RifiutoCoeffZero()) return MostraCalcoloCB(true);
         return ControlloInput(*r);
-    if (const auto r = ControllaAmbiente(altitudine, d.Temperatura)) return ControlloInput(*r);
-
-    d.CoeffBalistico = LeggiNumeroEsteso(coeff);
-    if (d.CoeffBalistico == 0) {
-        MostraCalcoloCB(true);
-        return;
     }
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
-    hide();
-    prog_.MostraOpzioni();
+    prog_.VaiAOpzioni(this);
 }
 
 void frmAvvio::txtCoeffbalistico_Change() {
@@ -516,27 +468,9 @@ void frmAvvio::txtCoeffbalistico_Change() {
 
 void frmAvvio::cmdConfCBVel_Click() {
     ShotData& d = prog_.Dati();
-    const auto iniziale = InSingle(LeggiNumeroEsteso(Std(txtVelIniz_->text())));
-    const auto residua = InSingle(LeggiNumeroEsteso(Std(txtVelFin_->text())));
-    const auto tratto = InSingle(LeggiNumeroEsteso(Std(txtTratto_->text())));
-    d.VelocitaIniziale = iniziale.value_or(0);
-    d.VelocitaResidua = residua.value_or(0);
-    d.TrattoMisurato = tratto.value_or(0);
-    if (!(d.VelocitaIniziale > 0 && d.VelocitaResidua > 0 && d.VelocitaResidua < d.VelocitaIniziale &&
-          d.TrattoMisurato > 0))
-        return ControlloInput(QStringLiteral("VALORI NON CONSENTITI"), QStringLiteral("CAMBIA VALORE!!"));
-    // The computation uses the bullet of the last confirmation: it must have been a valid one.
-    if (!(d.DiametroInch > 0 && d.PesoGrain > 0 && d.VelocitaBocca > 92 && d.VelocitaBocca < 1370 &&
-          TemperaturaInQuota(d.Altitudine, d.Temperatura) > -273))
-        return ControlloInput(QStringLiteral("prima di calcolare il coefficiente inserire diametro, peso, "
-                                             "temperatura e velocità alla bocca validi e premere \"Avanti  >\""),
-                              QStringLiteral("CONFERMA I DATI!!"));
-    CalcolaAtmosfera(d);
-    CalcolaResistenzaMisurata(d);
-    CalcolaCoeffBalistico(d);
-    if (d.CoeffBalistico > 0.65)
-        return ControlloInput(QStringLiteral("Coeff. Bal. superiore a 0.65, diminuire Velocita residua"),
-                              QStringLiteral("CB troppo grande!!"));
+    if (const auto r = CalcolaCoeffDaVelocita(Std(txtVelIniz_->text()), Std(txtVelFin_->text()),
+                                              Std(txtTratto_->text()), d))
+        return ControlloInput(*r);
     txtCoeffbalistico_->setText(Qs(TestoCoeffBalistico(d.CoeffBalistico)));
     MostraCalcoloCB(false);
 }
@@ -544,8 +478,9 @@ void frmAvvio::cmdConfCBVel_Click() {
 // ---- spinners ----
 
 void frmAvvio::PassoVelocita(int passo) {
-    const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), 92.0, 1370.0);
-    const double nuova = std::clamp(attuale + passo, 92.0, 1370.0);
+    const double minima = kVelocitaBoccaMinima, massima = kVelocitaBoccaMassima;
+    const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), minima, massima);
+    const double nuova = std::clamp(attuale + passo, minima, massima);
     txtVelocitabocca_->setText(Qs(TestoSingolo(static_cast<float>(nuova))));
 }
 

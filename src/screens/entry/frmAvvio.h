@@ -1,6 +1,6 @@
 // The start screen: bullet and place typed or picked from the catalogue,
 // checked and confirmed; the coefficient from two measured velocities; the
-// data files and the way out of the program.
+// data files (opened and saved from its File menu).
 #pragma once
 
 #include <QString>
@@ -49,8 +49,7 @@ public:
     bool DatiCambiati() const { return blnTextChanged_; }
 
 private:
-    // The steps of the constructor, in the order the widgets are created
-    // (which is also the tab order).
+    // The steps of the constructor, in the order the widgets are created.
     QLayout* CreaOrologio(QWidget* centro);
     QGroupBox* CreaCampi(QWidget* centro);
     QLayout* CreaDescrizione(QWidget* centro);
@@ -88,6 +87,5 @@ private:
     QLineEdit* txtFile_;
 
     bool blnTextChanged_ = false;
-    QString diametroMetrico_, pesoMetrico_;  // the last metric pick, as listed
-    QString ultimoFile_;                     // the file dialog's proposal
+    QString ultimoFile_;  // the file dialog's proposal
 };

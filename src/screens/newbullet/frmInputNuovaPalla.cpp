@@ -229,9 +229,6 @@ void frmInputNuovaPalla::cmdAnnulla_Click() {
     }
 }
 
-void frmInputNuovaPalla::cmdIndietro_Click() {
-    prog_.ChiudiNuovaPalla();
-    prog_.MostraAvvio();
-}
+void frmInputNuovaPalla::cmdIndietro_Click() { prog_.VaiAdAvvio(this); }
 
 void frmInputNuovaPalla::cmdUtilizza_Click() { prog_.Riavvia(); }

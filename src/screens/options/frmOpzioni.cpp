@@ -100,14 +100,8 @@ void frmOpzioni::Form_Load() {
 
 void frmOpzioni::cmdCalcoloTraiettorie_Click() { prog_.MostraTraiettorie(); }
 
-void frmOpzioni::cmdIndietro_Click() {
-    prog_.ChiudiOpzioni();
-    prog_.MostraAvvio();
-}
+void frmOpzioni::cmdIndietro_Click() { prog_.VaiAdAvvio(this); }
 
-void frmOpzioni::mnuNuovaPalla_Click() {
-    prog_.ChiudiOpzioni();
-    prog_.MostraAvvio();
-}
+void frmOpzioni::mnuNuovaPalla_Click() { prog_.VaiAdAvvio(this); }
 
 void frmOpzioni::mnuEsci_Click() { prog_.Esci(); }

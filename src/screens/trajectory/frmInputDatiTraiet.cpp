@@ -275,14 +275,12 @@ bool frmInputDatiTraiet::CalcolaTabella() {
 
 void frmInputDatiTraiet::mnuOpzioni_Click() {
     Comprimi();
-    prog_.NascondiTraiettorie();
-    prog_.MostraOpzioni();
+    prog_.VaiAOpzioni(this);
 }
 
 void frmInputDatiTraiet::mnuNuovaPalla_Click() {
     Comprimi();
-    prog_.NascondiTraiettorie();
-    prog_.MostraAvvio();
+    prog_.VaiAdAvvio(this);
 }
 
 void frmInputDatiTraiet::mnuStampa_Click() {

@@ -121,6 +121,10 @@ private slots:
         QTest::newRow("altitudine fuori misura")
             << QStringList{"0.308", "150", "40000", "15", "965", "0.35"} << "CAMBIA VALORE!!"
             << "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine";
+        // As the command line answers (the core's entry check): the place before the coefficient.
+        QTest::newRow("altitudine fuori misura e coefficiente zero")
+            << QStringList{"0.243", "95", "40000", "15", "965", "0"} << "CAMBIA VALORE!!"
+            << "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine";
         QTest::newRow("sotto lo zero assoluto")
             << QStringList{"0.308", "150", "450", "-300", "965", "0.35"} << "CAMBIA VALORE!!"
             << "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la "

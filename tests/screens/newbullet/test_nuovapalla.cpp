@@ -184,6 +184,10 @@ private slots:
         };
         QTest::newRow("marca vuota") << con(0, "") << QStringList{} << kVuoti;
         QTest::newRow("diametro 0.308") << con(1, "0.308") << QStringList{} << kDiametro;
+        QTest::newRow("diametro .3")
+            << con(1, ".3") << QStringList{}
+            << kTitolo + QStringLiteral("|scrivere il diametro in pollici con il punto e tre decimali,\nsenza zero "
+                                        "iniziale (esempio: .308; per 3/10 di pollice .300)");
         QTest::newRow("peso 19") << con(2, "19") << QStringList{} << kPeso;
         QTest::newRow("coefficiente .650") << con(4, ".650") << QStringList{} << kCoefficiente;
         QTest::newRow("coeff. 2 senza velocita")
