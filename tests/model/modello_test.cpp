@@ -162,10 +162,13 @@ const CasoRiga kRighe[] = {
                      "-1.1138413", "-105.08319", "-86.383492", "-56.831116", "-18.231869"}}};
 TABELLA(RigaTabella, CasoRiga, kRighe);
 
-// The wind times 100 is rounded to single precision before it multiplies the
-// lag: at 3.7 m/s that moves the drift at 500 m by one unit in the last place.
-TEST(Deriva, VentoPerCentoInSingolaPrecisione) {
+// The wind, the drop and the sight height times 100 are rounded to single
+// precision before they enter the drift, the slope columns and the optimal
+// zero: one unit in the last place here.
+TEST(SingolaPrecisione, ValoriPerCento) {
+    EXPECT_EQ(Palla(0, 15, .379, 225, 40).OrdinataMaxOttimale, 7.76000023f);
     EXPECT_EQ(Righe({"225", "0", "500", "20", "3.7", "50"}).at(26).DerivaVento, 54.3851738f);
+    EXPECT_EQ(Righe({"225", "0", "500", "20", "5", "50"}).at(6).Scarto45, 7.00941515f);
 }
 
 struct CasoConteggio {
