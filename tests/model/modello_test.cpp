@@ -99,34 +99,24 @@ class Valore : public ::testing::TestWithParam<CasoValore> {};
 TEST_P(Valore, ComeLaCifra) { EXPECT_CIFRA(GetParam().valore(), GetParam().cifra); }
 #define V(espressione) [] { return double(espressione); }
 const float k308d = Palla(0, 15, 0.4, 0, 0, 0, 0.308f, 150).DiametroMm, k308m = Palla(0, 15, 0.4, 0, 0, 0, 0.308f, 150).PesoGrammi;
+ShotData Zero(float mira = 50) { return Palla(0, 15, .379, 225, mira); }
+ShotData DueVelocita(int16_t quota) { return Palla(quota, 15, 0, 0, 0, 881.3f); }
 const CasoValore kValori[] = {
     {"diametro in mm", V(Palla().DiametroMm), "6.1722002"}, {"peso in g", V(Palla().PesoGrammi), "6.1560001"},
-    {"densita al mare", V(Palla().DensitaAria), "1.2281358"},
-    {"pressione a 1000 m", V(Palla(1000, 20).Pressione), "894.06171"},
-    {"temperatura a 1000 m", V(Palla(1000, 20).TemperaturaQuota), "13.4743"},
-    {"densita a 1000 m", V(Palla(1000, 20).DensitaAria), "1.0893447"},
+    {"densita al mare", V(Palla().DensitaAria), "1.2281358"}, {"pressione a 1000 m", V(Palla(1000, 20).Pressione), "894.06171"},
+    {"temperatura a 1000 m", V(Palla(1000, 20).TemperaturaQuota), "13.4743"}, {"densita a 1000 m", V(Palla(1000, 20).DensitaAria), "1.0893447"},
     {"mach", V(Palla().NumeroMach), "2.8333637"}, {"fattore di forma", V(Palla().FattoreForma), "0.61909791"},
-    {"funzione di Siacci", V(Palla().FunzioneSiacci), "2.5627235"},
-    {"resistenza al mare", V(Palla().CoeffResistenza), "0.32184000"},
-    {"resistenza a 1000 m", V(Palla(1000, 20).CoeffResistenza), "0.32014132"},
-    {"costante di resistenza", V(Palla(0, 15, .379, 225, 50).CostanteResistenza), "0.00096056711"},
-    {"coefficiente di caduta", V(Palla(0, 15, .379, 225, 50).CoeffCaduta), "2.8548777"},
-    {"caduta all azzeramento", V(Palla(0, 15, .379, 225, 50).CadutaAzzeramento), "0.30967733"},
-    {"ordinata massima", V(Palla(0, 15, .379, 225, 50).OrdinataMaxOttimale), "8.1999998"},
-    {"ordinata senza mira", V(Palla(0, 15, .379, 225, 0).OrdinataMaxOttimale), "6.0"},
-    {"tempo di volo ottimale", V(Palla(0, 15, .379, 225, 50).TempoVoloOttimale), "0.25859416"},
-    {"distanza ottimale", V(Palla(0, 15, .379, 225, 50).DistanzaOttimale), "224"},
-    {"due velocita densita a 450 m", V(Palla(450, 15, 0, 0, 0, 881.3f).DensitaAria), "1.1727976"},
-    {"due velocita resistenza", V(Palla(450, 15, 0, 0, 0, 881.3f).CoeffResistenza), "0.3183368"},
-    {"due velocita a 450 m", V(Palla(450, 15, 0, 0, 0, 881.3f).CoeffBalistico), "0.3792321"},
-    {"due velocita al mare", V(Palla(0, 15, 0, 0, 0, 881.3f).CoeffBalistico), "0.4012507"},
+    {"funzione di Siacci", V(Palla().FunzioneSiacci), "2.5627235"}, {"resistenza al mare", V(Palla().CoeffResistenza), "0.32184000"},
+    {"resistenza a 1000 m", V(Palla(1000, 20).CoeffResistenza), "0.32014132"}, {"costante", V(Zero().CostanteResistenza), "0.00096056711"},
+    {"coefficiente di caduta", V(Zero().CoeffCaduta), "2.8548777"}, {"caduta all azzeramento", V(Zero().CadutaAzzeramento), "0.30967733"},
+    {"ordinata massima", V(Zero().OrdinataMaxOttimale), "8.1999998"}, {"ordinata senza mira", V(Zero(0).OrdinataMaxOttimale), "6.0"},
+    {"tempo di volo ottimale", V(Zero().TempoVoloOttimale), "0.25859416"}, {"distanza ottimale", V(Zero().DistanzaOttimale), "224"},
+    {"due velocita densita a 450 m", V(DueVelocita(450).DensitaAria), "1.1727976"}, {"due velocita resistenza", V(DueVelocita(450).CoeffResistenza), "0.3183368"},
+    {"due velocita a 450 m", V(DueVelocita(450).CoeffBalistico), "0.3792321"}, {"due velocita al mare", V(DueVelocita(0).CoeffBalistico), "0.4012507"},
     {"due velocita .308", V(Palla(0, 15, 0, 0, 0, 700, .308f, 180, 800).CoeffBalistico), "0.3035124"},
-    {"legno profondita", V(CalcolaLegno(500, k308d, k308m).PenetrazioneLegno), "52.914"},
-    {"legno volume", V(CalcolaLegno(500, k308d, k308m).VolumeCavita), "26.162"},
-    {"ferro energia", V(CalcolaFerro(800, k308d, k308m).EnergiaKgm), "317.064"},
-    {"ferro profondita", V(CalcolaFerro(500, k308d, k308m).PenetrazioneFerro), "0.5505"},
-    {"uomo densita sezionale", V(CalcolaUomo(500, k308d, k308m).DensitaSezionale), "20.2214"},
-    {"uomo soglia", V(CalcolaUomo(500, k308d, k308m).VelLimiteCute), "28.1816"},
+    {"legno profondita", V(CalcolaLegno(500, k308d, k308m).PenetrazioneLegno), "52.914"}, {"legno volume", V(CalcolaLegno(500, k308d, k308m).VolumeCavita), "26.162"},
+    {"ferro energia", V(CalcolaFerro(800, k308d, k308m).EnergiaKgm), "317.064"}, {"ferro profondita", V(CalcolaFerro(500, k308d, k308m).PenetrazioneFerro), "0.5505"},
+    {"uomo densita sezionale", V(CalcolaUomo(500, k308d, k308m).DensitaSezionale), "20.2214"}, {"uomo soglia", V(CalcolaUomo(500, k308d, k308m).VelLimiteCute), "28.1816"},
     {"canna costante", V(CalcolaVarVelCanna(900, 60, 55, 65, k308d, k308m).CostanteCanna), "1588.236"},
     {"canna polvere in grammi", V(CalcolaVarVelCanna(900, 60, 55, 65, k308d, k308m).PesoPolvere), "3.564000"}};
 TABELLA(Valore, CasoValore, kValori);
@@ -166,7 +156,7 @@ TABELLA(RigaTabella, CasoRiga, kRighe);
 // precision before they enter the drift, the slope columns and the optimal
 // zero: one unit in the last place here.
 TEST(SingolaPrecisione, ValoriPerCento) {
-    EXPECT_EQ(Palla(0, 15, .379, 225, 40).OrdinataMaxOttimale, 7.76000023f);
+    EXPECT_EQ(Zero(40).OrdinataMaxOttimale, 7.76000023f);
     EXPECT_EQ(Righe({"225", "0", "500", "20", "3.7", "50"}).at(26).DerivaVento, 54.3851738f);
     EXPECT_EQ(Righe({"225", "0", "500", "20", "5", "50"}).at(6).Scarto45, 7.00941515f);
 }
@@ -261,33 +251,22 @@ const Rifiuto kGrande = Cambia("valore troppo grande per il campo velocità di i
 const Rifiuto kPalla = Cambia("diametro e peso della palla devono essere maggiori di zero; correggerli nella finestra dei dati della palla");
 const Rifiuto kNota = Cambia("il percorso del proiettile in canna nota deve essere maggiore di zero; inserire il percorso in mm");
 const CasoCalcolo kCalcoli[] = {
-    {"legno 500 virgola", Legno("500", ","), {"53", "26,2"}, {}},
-    {"legno unita dopo il numero", Legno("450 m/s"), {"45", "22.3"}, {}},
-    {"legno vuoto", Legno(""), {"", "."}, {}},
-    {"legno volume dalla sola velocita", Legno("1000", ".", k375d, k375m), {"202", "74."}, {}},
+    {"legno 500 virgola", Legno("500", ","), {"53", "26,2"}, {}}, {"legno unita dopo il numero", Legno("450 m/s"), {"45", "22.3"}, {}},
+    {"legno vuoto", Legno(""), {"", "."}, {}}, {"legno volume dalla sola velocita", Legno("1000", ".", k375d, k375m), {"202", "74."}, {}},
     {"legno negativo", Legno("-0.001"), {"", ""}, Cambia("la velocità di impatto non può essere negativa; inserire un valore maggiore o uguale a zero")},
-    {"legno enorme", Legno("1e250"), {"", ""}, kGrande},
-    {"legno senza palla", Legno("500", ".", 0, 0), {"", ""}, kPalla},
-    {"ferro 800 virgola", Ferro("800", ","), {"1,11"}, {}},
-    {"ferro negativo come positivo", Ferro("-500"), {"0.55"}, {}},
-    {"ferro enorme", Ferro("-1e200"), {""}, kGrande},
-    {"osso camiciata", Osso("200", "0.44"), {"10.71"}, {}},
-    {"osso wad cutter", Osso("200", "0.15"), {"3.65"}, {}},
-    {"osso sotto 60 cresce", Osso("", "0.44"), {"1.97"}, {}},
+    {"legno enorme", Legno("1e250"), {"", ""}, kGrande}, {"legno senza palla", Legno("500", ".", 0, 0), {"", ""}, kPalla},
+    {"ferro 800 virgola", Ferro("800", ","), {"1,11"}, {}}, {"ferro negativo come positivo", Ferro("-500"), {"0.55"}, {}},
+    {"ferro enorme", Ferro("-1e200"), {""}, kGrande}, {"osso camiciata", Osso("200", "0.44"), {"10.71"}, {}},
+    {"osso wad cutter", Osso("200", "0.15"), {"3.65"}, {}}, {"osso sotto 60 cresce", Osso("", "0.44"), {"1.97"}, {}},
     {"osso coefficiente con virgola", Osso("200", "0,30"), {"0.00"}, {}},
     {"osso coefficiente enorme", Osso("200", "1e400"), {""}, Cambia("valore troppo grande per il campo coefficiente; inserire un numero più piccolo")},
-    {"uomo 500", Uomo("500"), {"104.4", "28"}, {}},
-    {"uomo 900 virgola", Uomo("900", ","), {"132,9", "28"}, {}},
-    {"uomo logaritmo negativo", Uomo("70"), {"-8.3", "28"}, {}},
-    {"uomo palla pesante", Uomo("500", ".", k375d, k375m), {"141.1", "27"}, {}},
-    {"uomo appena sopra la soglia", Uomo("28.1816"), {"-650.6", "28"}, {}},
+    {"uomo 500", Uomo("500"), {"104.4", "28"}, {}}, {"uomo 900 virgola", Uomo("900", ","), {"132,9", "28"}, {}},
+    {"uomo logaritmo negativo", Uomo("70"), {"-8.3", "28"}, {}}, {"uomo palla pesante", Uomo("500", ".", k375d, k375m), {"141.1", "27"}, {}},
+    {"uomo appena sopra la soglia", Uomo("28.1816"), {"-650.6", "28"}, {}}, {"uomo enorme", Uomo("1e400"), {"", "28"}, kGrande},
     {"uomo esattamente sulla soglia", Uomo("28.181557905360513"), {"", "28"}, kSoglia},
     {"uomo soglia con virgola", Uomo("", ","), {"", "28"}, Cambia("la velocità di impatto deve superare la velocità limite sulla cute (28,18 m/s); inserire un valore maggiore")},
-    {"uomo enorme", Uomo("1e400"), {"", "28"}, kGrande},
-    {"canna piu corta", Canna("600", "500"), {"859.9"}, {}},
-    {"canna altra palla uguale", Canna("60", "65", "55", k375d, k375m), {"918.2"}, {}},
-    {"canna diversa zero", Canna("60", "0"), {"."}, {}},
-    {"canna nota prima della diversa", Canna("-60", "-65"), {""}, kNota},
+    {"canna piu corta", Canna("600", "500"), {"859.9"}, {}}, {"canna altra palla uguale", Canna("60", "65", "55", k375d, k375m), {"918.2"}, {}},
+    {"canna diversa zero", Canna("60", "0"), {"."}, {}}, {"canna nota prima della diversa", Canna("-60", "-65"), {""}, kNota},
     {"canna diversa negativa", Canna("60", "-65"), {""}, Cambia("il percorso del proiettile nella canna diversa non può essere negativo; inserire un valore maggiore o uguale a zero")},
     {"canna senza polvere", Canna("60", "65", "0"), {""}, Cambia("velocità e percorsi fuori misura, il risultato non è calcolabile; inserire valori realistici")},
     {"canna senza palla", Canna("60", "65", "55", 0, 0), {""}, kPalla}};
