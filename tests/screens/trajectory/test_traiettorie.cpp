@@ -19,9 +19,10 @@ class TestTraiettorie : public QObject {
         Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
         return a.programma->Traiettorie();
     }
+    // The header of the fourth column, then the cells of a row.
     static QStringList Riga(QWidget* t, int riga) {
         QAbstractItemModel* m = Trova<QTableView>(t, "MSFlexGrid1")->model();
-        QStringList celle{m->headerData(riga, Qt::Horizontal).toString()};
+        QStringList celle{m->headerData(3, Qt::Horizontal).toString()};
         for (int c = 0; c < 8; ++c) celle << m->index(riga, c).data().toString();
         return celle;
     }
@@ -34,9 +35,9 @@ private slots:
         DoppioClick(t, "optTabellaVari");
         QVERIFY(Trova(t, "MSFlexGrid1")->isVisible());
         QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "224");
-        QCOMPARE(Riga(t, 1), (QStringList{"Caduta (cm)", "20", "-0.2", "2.5", "946.6", "2758.3", "-0.1", "0.021", "-2.0"}));
+        QCOMPARE(Riga(t, 1), (QStringList{"Velocità (m/s)", "20", "-0.2", "2.5", "946.6", "2758.3", "-0.1", "0.021", "-2.0"}));
         DoppioClick(t, "optTabellaCampagna");
-        QCOMPARE(Riga(t, 25), (QStringList{"", "500", "597.0", "1096.9", "-111.4", "-105.1", "-86.4", "-56.8", "-18.2"}));
+        QCOMPARE(Riga(t, 25), (QStringList{"Scarto  0°(cm)", "500", "597.0", "1096.9", "-111.4", "-105.1", "-86.4", "-56.8", "-18.2"}));
         Scrivi(t, "txtDistFine", "40000");
         Scrivi(t, "txtIntervallo", "1");
         DoppioClick(t, "optTabellaVari");  // refused: the table shown stays
