@@ -19,12 +19,12 @@
 #include "dialoghi.h"
 #include "programma.h"
 
-// Every dialog is recorded as "title|text" (file dialogs as "apri|" and
-// "salva|") and answered from a queue: a bool for questions and the printer,
-// a path for file dialogs. A dialog with no answer queued is recorded in inattesi.
+// Warnings and questions are recorded as "title|text"; questions, file dialogs
+// and the printer dialog are answered from a queue (a bool, or a path). A
+// dialog with no answer queued is recorded in inattesi and gets an empty one.
 class DialoghiScriptati : public Dialoghi {
 public:
-    QStringList avvisi, domande, file, inattesi;
+    QStringList avvisi, domande, inattesi;
     QQueue<QVariant> risposte;
     QString pdf;  // where a confirmed printer dialog prints
 
