@@ -1,7 +1,9 @@
 // Saves pictures of the screens into a folder (for the README), driving the
-// program as a user would. Runs without a display: rigata_foto FOLDER [CATALOGUE_FOLDER]
+// program as a user would: start, options, trajectory, the five calculators
+// and the new-bullet screen. Runs without a display: rigata_foto FOLDER [CATALOGUE_FOLDER]
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,6 +42,52 @@ void Salva(QWidget* w, const QString& cartella, const char* nome) {
     w->show();
     QApplication::processEvents();
     w->grab().save(cartella + QLatin1Char('/') + QLatin1String(nome));
+}
+
+void DoppioClick(QWidget* schermo, const char* nome) {
+    QWidget* w = schermo->findChild<QWidget*>(QLatin1String(nome));
+    QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+// One key event carrying the whole text, as a keyboard with that letter would send it.
+void Digita(QWidget* schermo, const char* nome, const QString& testo) {
+    QWidget* w = schermo->findChild<QWidget*>(QLatin1String(nome));
+    if (auto* lista = qobject_cast<QComboBox*>(w)) w = lista->lineEdit();
+    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, testo, {});
+}
+
+// Each calculator with the results of its boxes' first values, on the .308 of 150 grains.
+void Calcolatori(Programma& p, const QString& uscita) {
+    const struct {
+        const char *opzione, *foto;
+    } calcolatori[] = {{"optLegno", "calcolatore-legno.png"}, {"optFerro", "calcolatore-ferro.png"},
+                       {"optOsso", "calcolatore-osso.png"},   {"optUomo", "calcolatore-uomo.png"},
+                       {"optVarVelCanna", "calcolatore-canna.png"}};
+    frmAvvio* avvio = p.Avvio();
+    avvio->findChild<QLineEdit*>(QStringLiteral("txtDiametro"))->setText(QStringLiteral("0.308"));
+    avvio->findChild<QLineEdit*>(QStringLiteral("txtPeso"))->setText(QStringLiteral("150"));
+    for (const auto& c : calcolatori) {
+        p.MostraAvvio();
+        avvio->findChild<QPushButton*>(QStringLiteral("cmdConferma"))->click();
+        DoppioClick(p.Opzioni(), c.opzione);
+        QWidget* schermo = p.Calcolatore();
+        for (QPushButton* b : schermo->findChildren<QPushButton*>())
+            if (b->text() == QLatin1String("Calcola")) b->click();
+        Salva(schermo, uscita, c.foto);
+        schermo->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// The new-bullet screen filled in, not stored.
+void NuovaPalla(Programma& p, const QString& uscita) {
+    p.ApriNuovaPalla();
+    QWidget* s = p.NuovaPalla();
+    const char* caselle[] = {"cBoMarca", "txtInpDiametro", "txtInpPeso", "txtImpTipoPalla", "txtInpCBStd",
+                             "txtInpCB1", "txtInpVelocita1", "txtInpCB2", "txtInpVelocita2"};
+    const char* testi[] = {"Sierra", ".308", "150", "SPBT GameKing", ".400", ".420", "2800", ".400", "2000"};
+    for (int i = 0; i < 9; ++i) Digita(s, caselle[i], QString::fromUtf8(testi[i]));
+    Salva(s, uscita, "nuova-palla.png");
 }
 
 }  // namespace
@@ -95,5 +143,8 @@ int main(int argc, char** argv) {
     Salva(t, uscita, "tabella-campagna.png");
     QTest::mouseMove(disegno, QPoint(disegno->width() * 8 / 10, disegno->height() / 2));
     Salva(grafico, uscita, "grafico-campagna.png");
+    p.NascondiTraiettorie();
+    Calcolatori(p, uscita);
+    NuovaPalla(p, uscita);
     return 0;
 }

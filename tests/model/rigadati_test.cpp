@@ -1,13 +1,8 @@
+// The data line, the data files that hold it, and their Windows-1252 text.
 #include "rigadati.h"
 
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <csignal>
-#include <fstream>
-
+#include "../supporto/cartella.h"
+#include "casi.h"
 #include "file.h"
 
 using namespace rigata;
@@ -15,95 +10,58 @@ using namespace rigata;
 namespace {
 
 struct CasoDivisione {
-    const char* riga;
+    const char *nome, *riga;
     CampiDati campi;
 };
-
 class DivisioneRigaDati : public ::testing::TestWithParam<CasoDivisione> {};
+TEST_P(DivisioneRigaDati, Campi) { EXPECT_EQ(DividiRigaDati(GetParam().riga), GetParam().campi); }
+const CasoDivisione kDivisioni[] = {
+    {"ultimo campo di cinque caratteri", "1,2,3,4,5,6,7,8,9,10,11,123.45", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "123.4"}},
+    {"senza virgole cinque caratteri e uno saltato", "1,2,abcdefghijklmnopq", {"1", "2", "abcde", "ghijk", "mnopq"}},
+    {"oltre il dodicesimo ignorato", "a,b,c,d,e,f,g,h,i,j,k,l,m", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}}};
+TABELLA(DivisioneRigaDati, CasoDivisione, kDivisioni);
 
-TEST_P(DivisioneRigaDati, RegolaDellaPrimaRiga) { EXPECT_EQ(DividiRigaDati(GetParam().riga), GetParam().campi); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Righe, DivisioneRigaDati,
-    ::testing::Values(
-        CasoDivisione{"0.243,95,450,15,965,0.379,225,0,500,20,5,50",
-                      {"0.243", "95", "450", "15", "965", "0.379", "225", "0", "500", "20", "5", "50"}},
-        // The twelfth field is cut to five characters.
-        CasoDivisione{"0.243,95,450,15,965,0.379,225,0,500,20,5,123.45",
-                      {"0.243", "95", "450", "15", "965", "0.379", "225", "0", "500", "20", "5", "123.4"}},
-        // Fewer commas: five characters, one skipped, five more...
-        CasoDivisione{"1,2,abcdefghijklmnopq", {"1", "2", "abcde", "ghijk", "mnopq", "", "", "", "", "", "", ""}},
-        CasoDivisione{"0.308", {"0.308", "", "", "", "", "", "", "", "", "", "", ""}},
-        CasoDivisione{"", {"", "", "", "", "", "", "", "", "", "", "", ""}},
-        // Extra commas: the text after the twelfth is unused.
-        CasoDivisione{"a,b,c,d,e,f,g,h,i,j,k,l,m,n", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}},
-        CasoDivisione{",,,,,,,,,,,", {"", "", "", "", "", "", "", "", "", "", "", ""}},
-        CasoDivisione{"1,2,3,4,5,6,7,8,9,10,11,", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", ""}}));
-
-TEST(RigaDati, DodiciTestiConLaVirgola) {
-    const CampiDati campi{"0.243", "95", "450", "15", "965", "0.379", "225", "0", "500", "20", "5", "50"};
-    EXPECT_EQ(RigaDati(campi), "0.243,95,450,15,965,0.379,225,0,500,20,5,50");
-    EXPECT_EQ(DividiRigaDati(RigaDati(campi)), campi);
+// Bytes 0x80 to 0x9F: the letters and signs Windows-1252 puts there, and the
+// five bytes without a character kept as the control of the same code.
+TEST(Windows1252, CaratteriDeiByteAlti) {
+    std::string alti, tutti;
+    for (int b = 0x80; b < 0xA0; ++b) alti.push_back(static_cast<char>(b));
+    EXPECT_EQ(Da1252(alti), "€\xC2\x81‚ƒ„…†‡ˆ‰Š‹Œ\xC2\x8DŽ\xC2\x8F\xC2\x90‘’“”•–—˜™š›œ\xC2\x9DžŸ");
+    EXPECT_EQ(Da1252("\xA0\xB0\xE0\xFF"), "\xC2\xA0°àÿ");
+    for (int b = 1; b < 256; ++b) tutti.push_back(static_cast<char>(b));
+    EXPECT_EQ(A1252(Da1252(tutti)), tutti);
+    EXPECT_FALSE(A1252("Ω"));
+    EXPECT_FALSE(A1252("\xff\xfe"));  // not UTF-8
 }
 
-class FileDati : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char modello[] = "/tmp/rigata-dati-XXXXXX";
-        ASSERT_NE(mkdtemp(modello), nullptr);
-        cartella = modello;
-    }
-    void TearDown() override {
-        chmod(cartella.c_str(), 0755);
-        std::system(("rm -rf '" + cartella + "'").c_str());
-    }
-    void Scrivi(const std::string& nome, const std::string& byte) {
-        std::ofstream(cartella + "/" + nome, std::ios::binary) << byte;
-    }
-    std::string Leggi(const std::string& nome) {
-        std::string c;
-        EXPECT_FALSE(LeggiFile(cartella + "/" + nome, c));
-        return c;
-    }
-    std::string cartella;
-};
-
-TEST_F(FileDati, SalvaERiapre) {
-    const std::string riga = "0.243,95,450,15,965,0.379,225,0,500,20,5,50";
-    ASSERT_FALSE(ScriviFileDati(cartella + "/a.dat", riga));
-    EXPECT_EQ(Leggi("a.dat"), riga + "\r\n");
+TEST(FileDati, SalvaERiapreLaPrimaRiga) {
+    prova::CartellaTemporanea cartella;
+    const std::string a = cartella.File("a.dat"), b = cartella.File("b.dat"), riga = "0.243,95,450,15,965,0.379,225,0,500,20,5,50";
     CampiDati campi;
-    ASSERT_FALSE(LeggiFileDati(cartella + "/a.dat", campi));
+    ASSERT_FALSE(ScriviFileDati(a, "café,€," + riga));
+    EXPECT_EQ(prova::Leggi(a), "caf\xe9,\x80," + riga + "\r\n");
+    ASSERT_FALSE(LeggiFileDati(a, campi));
+    EXPECT_EQ(campi[0] + campi[1], "café€");
+    prova::Scrivi(b, riga + "\nseconda,riga\n");
+    ASSERT_FALSE(LeggiFileDati(b, campi));
     EXPECT_EQ(RigaDati(campi), riga);
+    prova::Scrivi(b, std::string(32767, '1') + "\r\n");  // the longest first line
+    EXPECT_FALSE(LeggiFileDati(b, campi));
+    prova::Scrivi(a, "vecchio\r\n");
+    ASSERT_TRUE(ScriviFileDati(a, "0.243,Ω"));
+    EXPECT_EQ(prova::Leggi(a), "vecchio\r\n");
 }
 
-TEST_F(FileDati, SoloLaPrimaRigaAncheConLF) {
-    Scrivi("b.txt", "1,2,3,4,5,6,7,8,9,10,11,12\nqualcosa,altro\n");
-    CampiDati campi;
-    ASSERT_FALSE(LeggiFileDati(cartella + "/b.txt", campi));
-    EXPECT_EQ(campi[11], "12");
-}
-
-TEST_F(FileDati, TestoWindows1252) {
-    Scrivi("c.dat", "caf\xe9,\x80\r\n");
-    CampiDati campi;
-    ASSERT_FALSE(LeggiFileDati(cartella + "/c.dat", campi));
-    EXPECT_EQ(campi[0], "café");
-    EXPECT_EQ(campi[1], "€");
-    ASSERT_FALSE(ScriviFileDati(cartella + "/d.dat", "café,€"));
-    EXPECT_EQ(Leggi("d.dat"), "caf\xe9,\x80\r\n");
-}
-
-struct CasoErrore {
-    const char* contenuto;  // nullptr: no file
+struct CasoIllegibile {
+    const char *nome, *file;  // in the folder; "" is the folder itself
+    std::string contenuto;    // "-": nothing written
     const char* motivo;
 };
-
-class FileDatiIllegibile : public FileDati, public ::testing::WithParamInterface<CasoErrore> {};
-
-TEST_P(FileDatiIllegibile, MessaggioCheNominaIlFile) {
-    const std::string percorso = cartella + "/x.dat";
-    if (GetParam().contenuto) Scrivi("x.dat", GetParam().contenuto);
+class FileIllegibile : public ::testing::TestWithParam<CasoIllegibile> {};
+TEST_P(FileIllegibile, MessaggioCheNominaIlFile) {
+    prova::CartellaTemporanea cartella;
+    const std::string percorso = *GetParam().file ? cartella.File(GetParam().file) : cartella.Percorso();
+    if (GetParam().contenuto != "-") prova::Scrivi(percorso, GetParam().contenuto);
     CampiDati campi;
     campi[0] = "intatto";
     const auto errore = LeggiFileDati(percorso, campi);
@@ -112,89 +70,10 @@ TEST_P(FileDatiIllegibile, MessaggioCheNominaIlFile) {
     EXPECT_NE(errore->find(GetParam().motivo), std::string::npos) << *errore;
     EXPECT_EQ(campi[0], "intatto");
 }
-
-INSTANTIATE_TEST_SUITE_P(Casi, FileDatiIllegibile,
-                         ::testing::Values(CasoErrore{nullptr, "non esiste"}, CasoErrore{"", "vuoto"}));
-
-TEST_F(FileDati, ByteNulloNonETesto) {
-    Scrivi("n.dat", std::string("1,2\0,3", 6));
-    CampiDati campi;
-    const auto errore = LeggiFileDati(cartella + "/n.dat", campi);
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("non è un file di testo"), std::string::npos);
-}
-
-TEST_F(FileDati, RigaTroppoLunga) {
-    Scrivi("lunga.dat", std::string(40000, '1'));
-    CampiDati campi;
-    const auto errore = LeggiFileDati(cartella + "/lunga.dat", campi);
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("troppo lunga"), std::string::npos);
-    Scrivi("giusta.dat", std::string(32767, '1'));
-    EXPECT_FALSE(LeggiFileDati(cartella + "/giusta.dat", campi));
-}
-
-TEST_F(FileDati, UnaCartellaNonEUnFile) {
-    CampiDati campi;
-    const auto errore = LeggiFileDati(cartella, campi);
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("cartella"), std::string::npos);
-    EXPECT_TRUE(ScriviFileDati(cartella, "1,2"));
-}
-
-TEST_F(FileDati, CarattereNonScrivibileRifiutato) {
-    Scrivi("e.dat", "vecchio\r\n");
-    const auto errore = ScriviFileDati(cartella + "/e.dat", "0.243,Ω");
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("\"Ω\""), std::string::npos);
-    EXPECT_EQ(Leggi("e.dat"), "vecchio\r\n");
-}
-
-TEST_F(FileDati, CartellaMancante) {
-    const auto errore = ScriviFileDati(cartella + "/manca/g.dat", "nuovo");
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("non esiste"), std::string::npos);
-}
-
-TEST_F(FileDati, ScritturaInterrottaLasciaIlVecchioFile) {
-    // A file-size limit makes the write fail half-way, for root as well.
-    Scrivi("g.dat", "vecchio\r\n");
-    struct rlimit prima {};
-    getrlimit(RLIMIT_FSIZE, &prima);
-    const auto gestore = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit piccolo = prima;
-    piccolo.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &piccolo);
-    const auto errore = ScriviFileDati(cartella + "/g.dat", std::string(100, '1'));
-    setrlimit(RLIMIT_FSIZE, &prima);
-    signal(SIGXFSZ, gestore);
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("non è stato modificato"), std::string::npos) << *errore;
-    EXPECT_EQ(Leggi("g.dat"), "vecchio\r\n");
-    // No temporary file is left behind.
-    EXPECT_EQ(std::system(("test $(ls -A '" + cartella + "' | wc -l) -eq 1").c_str()), 0);
-}
-
-TEST_F(FileDati, ConservaIPermessiDelFileSostituito) {
-    Scrivi("h.dat", "vecchio\r\n");
-    chmod((cartella + "/h.dat").c_str(), 0600);
-    ASSERT_FALSE(ScriviFileDati(cartella + "/h.dat", "nuovo"));
-    struct stat info {};
-    stat((cartella + "/h.dat").c_str(), &info);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(Leggi("h.dat"), "nuovo\r\n");
-}
-
-TEST(Codifica, Windows1252AndataERitorno) {
-    std::string tutti;
-    for (int b = 1; b < 256; ++b) tutti.push_back(static_cast<char>(b));
-    const auto ritorno = A1252(Da1252(tutti));
-    ASSERT_TRUE(ritorno);
-    EXPECT_EQ(*ritorno, tutti);
-    EXPECT_EQ(Da1252("\x93Velocit\xe0\x94"), "“Velocità”");
-    EXPECT_FALSE(A1252("\xff\xfe"));  // not UTF-8
-    EXPECT_EQ(PrimoCarattereNon1252("abc€Ωd"), "Ω");
-    EXPECT_EQ(PrimoCarattereNon1252("abc€"), "");
-}
+const CasoIllegibile kIllegibili[] = {
+    {"mancante", "x.dat", "-", "non esiste"}, {"vuoto", "x.dat", "", "vuoto"},
+    {"byte nullo", "x.dat", std::string("1,2\0,3", 6), "non è un file di testo"},
+    {"riga di 32768 caratteri", "x.dat", std::string(32768, '1'), "troppo lunga"}, {"una cartella", "", "-", "cartella"}};
+TABELLA(FileIllegibile, CasoIllegibile, kIllegibili);
 
 }  // namespace

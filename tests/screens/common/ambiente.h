@@ -1,77 +1,97 @@
-// A program in a temporary folder with a small catalogue, scripted dialogs
-// and helpers to drive its screens like a user.
+// A program in a temporary folder with a small catalogue and dialogs answered
+// by script, and helpers that drive its screens like a user.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QQueue>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariant>
 
 #include <memory>
 
-#include "dialoghiscriptati.h"
+#include "dialoghi.h"
 #include "programma.h"
 
-// Six bullets; the default one among them (Nosler .243 95 BTsb .379).
-inline const char* kCatalogoProva =
-    "(c) catalogo di prova\r\n"
-    "Sierra,.308,150,SPBT,.226,.400,2800,.420,2000,.400,1600,.380\r\n"
-    "Nosler,.243,95,BTsb,.230,.379\r\n"
-    "\r\n"
-    "Hornady,.308,180,InterLock SP,.271,.425\r\n"
-    "Speer,.416,400,African GS,.330,.318\r\n"
-    "Barnes,.308,130,TTSX,.196,.350,3000,.360\r\n"
-    "RWS,.308,150,KS,.226,.301\r\n";
-
-class Ambiente {
+// Warnings and questions are recorded as "title|text"; questions, file dialogs
+// and the printer dialog are answered from a queue (a bool, or a path). A
+// dialog with no answer queued is recorded in inattesi and gets an empty one.
+class DialoghiScriptati : public Dialoghi {
 public:
+    QStringList avvisi, domande, inattesi;
+    QQueue<QVariant> risposte;
+    QString pdf;  // where a confirmed printer dialog prints
+
+    void Avviso(QWidget*, const QString& titolo, const QString& testo) override { avvisi << titolo + '|' + testo; }
+    bool Domanda(QWidget*, const QString& titolo, const QString& testo) override {
+        domande << titolo + '|' + testo;
+        return Prossima(titolo).toBool();
+    }
+    QString ApriFile(QWidget*, const QString&, const QString&) override { return Prossima("apri").toString(); }
+    QString SalvaFile(QWidget*, const QString&, const QString&) override { return Prossima("salva").toString(); }
+    bool ScegliStampante(QWidget*, QPrinter& stampante) override {
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(pdf);
+        return Prossima("stampante").toBool();
+    }
+    QVariant Prossima(const QString& cosa) {
+        if (risposte.isEmpty()) return inattesi << cosa, QVariant();
+        return risposte.dequeue();
+    }
+};
+
+// Six bullets, the default one (Nosler .243 95 grain) among them.
+inline const char* kCatalogoProva =
+    "(c) catalogo di prova\r\nSierra,.308,150,SPBT,.226,.400,2800,.420,2000,.400,1600,.380\r\n"
+    "Nosler,.243,95,BTsb,.230,.379\r\n\r\nHornady,.308,180,InterLock SP,.271,.425\r\n"
+    "Speer,.416,400,African GS,.330,.318\r\nBarnes,.308,130,TTSX,.196,.350,3000,.360\r\nRWS,.308,150,KS,.226,.301\r\n";
+
+struct Ambiente {
     explicit Ambiente(const char* catalogo = kCatalogoProva) {
-        if (catalogo) {
-            QFile f(cartella.path() + QStringLiteral("/stdbulls.bc"));
-            f.open(QIODevice::WriteOnly);
-            f.write(catalogo);
-        }
+        QFile f(File("stdbulls.bc"));
+        if (catalogo && f.open(QIODevice::WriteOnly)) f.write(catalogo);
+        f.close();
         programma = std::make_unique<Programma>(cartella.path(), dialoghi);
+        programma->Main();
+    }
+    QString File(const QString& nome) const { return cartella.path() + '/' + nome; }
+    QByteArray Contenuto(const QString& nome) const {
+        QFile f(File(nome));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     QTemporaryDir cartella;
     DialoghiScriptati dialoghi;
     std::unique_ptr<Programma> programma;
-
-    template <class T = QWidget>
-    static T* Trova(QWidget* schermo, const char* nome) {
-        T* w = schermo ? schermo->findChild<T*>(QString::fromLatin1(nome)) : nullptr;
-        if (!w) qWarning("control %s not found", nome);
-        return w;
-    }
-    static void Scrivi(QWidget* schermo, const char* campo, const QString& testo) {
-        auto* casella = Trova<QLineEdit>(schermo, campo);
-        casella->selectAll();
-        casella->clear();
-        if (!testo.isEmpty()) QTest::keyClicks(casella, testo);
-    }
-    static QString Testo(QWidget* schermo, const char* nome) {
-        if (auto* e = schermo->findChild<QLineEdit*>(QString::fromLatin1(nome))) return e->text();
-        if (auto* l = schermo->findChild<QLabel*>(QString::fromLatin1(nome))) return l->text();
-        qWarning("control %s not found", nome);
-        return {};
-    }
-    static void Premi(QWidget* schermo, const char* pulsante) {
-        QTest::mouseClick(Trova<QPushButton>(schermo, pulsante), Qt::LeftButton);
-    }
-    static void DoppioClick(QWidget* schermo, const char* opzione) {
-        QWidget* w = Trova<QWidget>(schermo, opzione);
-        QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-    }
-    static void Menu(QWidget* schermo, const char* voce) {
-        auto* azione = schermo->findChild<QAction*>(QString::fromLatin1(voce));
-        if (!azione) qWarning("menu entry %s not found", voce);
-        else azione->trigger();
-    }
-    QString PercorsoFile(const QString& nome) const { return cartella.path() + QLatin1Char('/') + nome; }
 };
+
+template <class T = QWidget>
+T* Trova(QWidget* schermo, const char* nome) {
+    return schermo->findChild<T*>(QString::fromLatin1(nome));
+}
+// Selects the box's text and types over it.
+inline void Scrivi(QWidget* schermo, const char* campo, const QString& testo) {
+    QLineEdit* casella = Trova<QLineEdit>(schermo, campo);
+    casella->selectAll();
+    QTest::keyClick(casella, Qt::Key_Backspace);
+    QTest::keyClicks(casella, testo);
+}
+inline QString Testo(QWidget* schermo, const char* nome) {
+    auto* l = Trova<QLabel>(schermo, nome);
+    return l ? l->text() : Trova<QLineEdit>(schermo, nome)->text();
+}
+inline void Premi(QWidget* schermo, const char* pulsante) {
+    QTest::mouseClick(Trova<QPushButton>(schermo, pulsante), Qt::LeftButton);
+}
+inline void DoppioClick(QWidget* schermo, const char* opzione) {
+    QWidget* w = Trova(schermo, opzione);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+inline void Menu(QWidget* schermo, const char* voce) { Trova<QAction>(schermo, voce)->trigger(); }
+inline void Svuota() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

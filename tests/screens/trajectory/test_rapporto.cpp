@@ -20,19 +20,17 @@
 
 class TestRapporto : public QObject {
     Q_OBJECT
-    using A = Ambiente;
 
     // The default load at 450 m, the table of the given request computed.
-    static frmInputDatiTraiet* Tabella(A& a, const QStringList& richiesta = {"225", "0", "500", "20", "5", "50"},
+    static frmInputDatiTraiet* Tabella(Ambiente& a, const QStringList& richiesta = {"225", "0", "500", "20", "5", "50"},
                                        const char* opzione = "optTabellaVari") {
-        a.programma->Main();
         frmAvvio* s = a.programma->Avvio();
-        A::Scrivi(s, "txtAltitudine", QStringLiteral("450"));
-        A::Premi(s, "cmdConferma");
-        A::Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
+        Scrivi(s, "txtAltitudine", QStringLiteral("450"));
+        Premi(s, "cmdConferma");
+        Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
         frmInputDatiTraiet* t = a.programma->Traiettorie();
         t->ImpostaTestiRichiesta(richiesta);
-        A::DoppioClick(t, opzione);
+        DoppioClick(t, opzione);
         return t;
     }
     // The pages of a PDF as pdftotext lays them out.
@@ -52,10 +50,10 @@ class TestRapporto : public QObject {
         for (auto m = riga.globalMatch(pagina); m.hasNext();) d << m.next().captured(1).toInt();
         return d;
     }
-    static QString Esporta(A& a, frmInputDatiTraiet* t, const char* voce, const QString& nome) {
-        const QString percorso = a.PercorsoFile(nome);
-        a.dialoghi.Rispondi(percorso);
-        A::Menu(t, voce);
+    static QString Esporta(Ambiente& a, frmInputDatiTraiet* t, const char* voce, const QString& nome) {
+        const QString percorso = a.File(nome);
+        a.dialoghi.risposte << percorso;
+        Menu(t, voce);
         return percorso;
     }
 
@@ -66,13 +64,13 @@ private slots:
     }
 
     void stampaTabellaPredefinitaSuUnaPagina() {
-        A a;
+        Ambiente a;
         frmInputDatiTraiet* t = Tabella(a);
-        A::Scrivi(t, "txtCalibro", QStringLiteral(".243 Win"));
-        const QString pdf = a.PercorsoFile(QStringLiteral("stampa.pdf"));
-        a.dialoghi.StampaSuPdf(pdf);
-        a.dialoghi.Rispondi(true);
-        A::Menu(t, "mnuStampa");
+        Scrivi(t, "txtCalibro", QStringLiteral(".243 Win"));
+        const QString pdf = a.File(QStringLiteral("stampa.pdf"));
+        a.dialoghi.pdf = pdf;
+        a.dialoghi.risposte << true;
+        Menu(t, "mnuStampa");
         const QStringList pagine = Pagine(pdf);
         QCOMPARE(pagine.size(), 1);
         const QString& p = pagine[0];
@@ -88,7 +86,7 @@ private slots:
 
     // Every word on paper at 8 pt or more: DejaVu's box is 1.16 times its size.
     void testoAlmenoOttoPunti() {
-        A a;
+        Ambiente a;
         frmInputDatiTraiet* t = Tabella(a);
         const QString pdf = Esporta(a, t, "mnuEsportaPdf", QStringLiteral("tabella.pdf"));
         QProcess p;
@@ -108,10 +106,10 @@ private slots:
 
     // 500 rows: numbered pages, each with the header row, every row once and in order.
     void cinquecentoRigheSuPagineNumerate() {
-        A a;
+        Ambiente a;
         frmInputDatiTraiet* t = Tabella(a, {"225", "0", "499", "1", "5", "50"});
         Esporta(a, t, "mnuEsportaPdf", QStringLiteral("lunga"));  // ".pdf" is added
-        const QStringList pagine = Pagine(a.PercorsoFile(QStringLiteral("lunga.pdf")));
+        const QStringList pagine = Pagine(a.File(QStringLiteral("lunga.pdf")));
         QVERIFY(pagine.size() >= 5);
         QList<int> tutte, attese;
         for (int n = 0; n < pagine.size(); ++n) {
@@ -144,7 +142,7 @@ private slots:
         QFETCH(QByteArray, intestazione);
         QFETCH(QByteArray, riga20m);
         QLocale::setDefault(locale);
-        A a;
+        Ambiente a;
         frmInputDatiTraiet* t = Tabella(a, {"225", "0", "500", "20", "5", "50"}, "optTabellaCampagna");
         QFile f(Esporta(a, t, "mnuEsportaCsv", QStringLiteral("tabella.csv")));
         QLocale::setDefault(QLocale::c());
@@ -157,15 +155,15 @@ private slots:
     }
 
     void copiaSelezioneOTuttaLaTabella() {
-        A a;
+        Ambiente a;
         frmInputDatiTraiet* t = Tabella(a);
-        A::Menu(t, "mnuCopiaTabella");
+        Menu(t, "mnuCopiaTabella");
         const QStringList tutto = QApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(tutto.size(), 28);
         QCOMPARE(tutto[0], QStringLiteral("Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J)\tDev.Vento (cm)\tTempo volo (s)\tScarto mira (cm)"));
         QCOMPARE(tutto[26], QStringLiteral("500\t-182.5\t-114.3\t612.9\t1156.2\t-68.8\t0.656\t-108.2"));
 
-        auto* griglia = A::Trova<QTableView>(t, "MSFlexGrid1");
+        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
         const QAbstractItemModel* m = griglia->model();
         griglia->selectionModel()->select(QItemSelection(m->index(1, 0), m->index(2, 0)), QItemSelectionModel::Select);
         griglia->selectionModel()->select(m->index(1, 3), QItemSelectionModel::Select);
@@ -174,10 +172,9 @@ private slots:
     }
 
     void menuAbilitatoConLaTabella() {
-        A a;
-        a.programma->Main();
-        A::Premi(a.programma->Avvio(), "cmdConferma");
-        A::Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
+        Ambiente a;
+        Premi(a.programma->Avvio(), "cmdConferma");
+        Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
         frmInputDatiTraiet* t = a.programma->Traiettorie();
         const QList<QAction*> menu = t->menuBar()->actions();
         QCOMPARE(menu.size(), 2);
@@ -187,22 +184,22 @@ private slots:
             if (!v->isSeparator()) voci << v->text() + (v->isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
         QCOMPARE(voci, (QStringList{"Esporta &PDF...-", "Esporta &CSV...-", "&Copia tabella-", "&Grafico della traiettoria-"}));
         // Before any table the report holds the request and the bullet only.
-        const QString pdf = a.PercorsoFile(QStringLiteral("vuota.pdf"));
-        a.dialoghi.StampaSuPdf(pdf);
-        a.dialoghi.Rispondi(true);
-        A::Menu(t, "mnuStampa");
+        const QString pdf = a.File(QStringLiteral("vuota.pdf"));
+        a.dialoghi.pdf = pdf;
+        a.dialoghi.risposte << true;
+        Menu(t, "mnuStampa");
         const QString p = Pagine(pdf).value(0);
         QVERIFY(p.contains(QStringLiteral("Distanza di azzeramento")) && p.contains(QStringLiteral("0.379")));
         QVERIFY(!p.contains(QStringLiteral("Tiro utile")) && !p.contains(QStringLiteral("Scarto mira")));
-        A::DoppioClick(t, "optTabellaVari");
+        DoppioClick(t, "optTabellaVari");
         QVERIFY(menu[1]->menu()->actions().constFirst()->isEnabled());
     }
 
     // The chart draws, follows a new table and is saved as SVG.
     void graficoSegueLaTabella() {
-        A a;
+        Ambiente a;
         frmInputDatiTraiet* t = Tabella(a);
-        A::Menu(t, "mnuGrafico");
+        Menu(t, "mnuGrafico");
         auto* finestra = t->findChild<frmGraficoTraiettoria*>();
         QVERIFY(finestra && finestra->isVisible());
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico della traiettoria"));
@@ -214,12 +211,12 @@ private slots:
                 colorati += c.blue() > c.red() + 60;  // the blue trajectory and velocity curves
             }
         QVERIFY(colorati > 200);
-        A::DoppioClick(t, "optTabellaCampagna");
+        DoppioClick(t, "optTabellaCampagna");
         QCOMPARE(finestra->Grafico()->Dati()->tipo, rigata::TipoTabella::Campagna);
         QVERIFY(finestra->Grafico()->grab().toImage() != generale);
-        a.dialoghi.Rispondi(a.PercorsoFile(QStringLiteral("grafico.svg")));
-        A::Premi(finestra, "cmdSalvaImmagine");
-        QFile svg(a.PercorsoFile(QStringLiteral("grafico.svg")));
+        a.dialoghi.risposte << a.File(QStringLiteral("grafico.svg"));
+        Premi(finestra, "cmdSalvaImmagine");
+        QFile svg(a.File(QStringLiteral("grafico.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         const QByteArray testo = svg.readAll();
         QVERIFY(testo.contains("<svg") && testo.contains("Distanza (m)") && testo.contains("60°"));
