@@ -59,6 +59,12 @@ Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo) {
                        "; inserire un numero più piccolo"};
 }
 
+Rifiuto RifiutoVirgola(std::string_view nomeCampo) {
+    return Rifiuto{"USA IL PUNTO!!",
+                   "virgola nel campo " + std::string(nomeCampo) +
+                       ": il separatore decimale è il punto; scrivere per esempio 965.5 e non 965,5"};
+}
+
 Rifiuto RifiutoCoeffZero() {
     return Rifiuto{"INSERISCI COEFFICIENTE!!",
                    "coefficiente balistico mancante o uguale a zero; inserire il coefficiente "

@@ -28,6 +28,9 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
 // A typed value that does not fit a single-precision field.
 Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo);
 
+// A typed number with a decimal comma (VirgolaDecimale): the point is asked for.
+Rifiuto RifiutoVirgola(std::string_view nomeCampo);
+
 // A zero coefficient on the command line, where the two-velocity input is not offered.
 Rifiuto RifiutoCoeffZero();
 

@@ -45,6 +45,27 @@ TEST(Lettura, NumeriEnormiDiventanoInfiniti) {
     EXPECT_EQ(LeggiNumero("0." + std::string(500, '0') + "1"), 0.0);
 }
 
+struct CasoVirgola {
+    const char* nome;
+    const char* testo;
+    bool virgola;
+};
+
+class Virgola : public ::testing::TestWithParam<CasoVirgola> {};
+
+TEST_P(Virgola, VirgolaDopoLeCifre) { EXPECT_EQ(VirgolaDecimale(GetParam().testo), GetParam().virgola); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Testi, Virgola,
+    ::testing::Values(CasoVirgola{"coefficiente", "0,30", true}, CasoVirgola{"velocita", "965,5", true},
+                      CasoVirgola{"negativo", "-1,5", true}, CasoVirgola{"senza_zero", ",30", true},
+                      CasoVirgola{"con_spazi", " 9 65 ,5", true}, CasoVirgola{"dopo_il_punto", ".3,5", true},
+                      CasoVirgola{"virgola_finale", "12,", true}, CasoVirgola{"col_punto", "965.5", false},
+                      CasoVirgola{"unita", "450 m/s", false}, CasoVirgola{"parola", "abc,5", false},
+                      CasoVirgola{"sola_virgola", ",", false}, CasoVirgola{"virgola_e_lettera", ",a", false},
+                      CasoVirgola{"vuoto", "", false}, CasoVirgola{"dopo_unita", "450 m, 5", false}),
+    [](const ::testing::TestParamInfo<CasoVirgola>& i) { return std::string(i.param.nome); });
+
 TEST(Lettura, EsadecimaleEOttaleSoloSulloSchermoDiIngresso) {
     EXPECT_EQ(LeggiNumeroEsteso("&H1F"), 31);
     EXPECT_EQ(LeggiNumeroEsteso("&hff"), 255);

@@ -1,13 +1,18 @@
 #include "widget.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDate>
 #include <QFontDatabase>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controlli.h"
+#include "dialoghi.h"
 #include "numeri.h"
 #include "shotdata.h"
 
@@ -24,6 +29,26 @@ void OpzioneDoppioClick::mouseDoubleClickEvent(QMouseEvent* evento) {
     }
 }
 
+namespace {
+bool TastoDellAzione(const QKeyEvent* evento) {
+    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter || evento->key() == Qt::Key_Space;
+}
+}  // namespace
+
+void OpzioneDoppioClick::keyPressEvent(QKeyEvent* evento) {
+    if (!TastoDellAzione(evento) || evento->modifiers() & ~Qt::KeypadModifier) return QRadioButton::keyPressEvent(evento);
+    evento->accept();
+    if (evento->isAutoRepeat()) return;
+    setChecked(true);
+    emit doubleClicked();
+}
+
+// The button never went down on the key press, so its release clicks nothing.
+void OpzioneDoppioClick::keyReleaseEvent(QKeyEvent* evento) {
+    if (TastoDellAzione(evento) && !(evento->modifiers() & ~Qt::KeypadModifier)) return evento->accept();
+    QRadioButton::keyReleaseEvent(evento);
+}
+
 void CasellaCliccabile::mouseReleaseEvent(QMouseEvent* evento) {
     QLineEdit::mouseReleaseEvent(evento);
     if (evento->button() == Qt::LeftButton) emit clicked();
@@ -38,6 +63,37 @@ void CampoNumerico(QWidget* campo) {
     p.setColor(QPalette::WindowText, Qt::red);
     p.setColor(QPalette::ButtonText, Qt::red);
     campo->setPalette(p);
+}
+
+void InvioPreme(QAbstractButton* pulsante, std::initializer_list<QWidget*> campi) {
+    for (QWidget* campo : campi) {
+        auto* casella = qobject_cast<QLineEdit*>(campo);
+        if (auto* lista = qobject_cast<QComboBox*>(campo)) casella = lista->lineEdit();
+        if (casella) QObject::connect(casella, &QLineEdit::returnPressed, pulsante, &QAbstractButton::click);
+    }
+}
+
+void PulsantiConInvio(QWidget* finestra) {
+    for (QPushButton* pulsante : finestra->findChildren<QPushButton*>()) pulsante->setAutoDefault(true);
+}
+
+namespace {
+QString TestoDigitato(QWidget* campo) {
+    if (auto* lista = qobject_cast<QComboBox*>(campo)) return lista->currentText();
+    if (auto* casella = qobject_cast<QLineEdit*>(campo)) return casella->text();
+    return {};
+}
+}  // namespace
+
+bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri) {
+    for (const NumeroDigitato& n : numeri) {
+        if (!rigata::VirgolaDecimale(Std(TestoDigitato(n.campo)))) continue;
+        const rigata::Rifiuto r = rigata::RifiutoVirgola(n.nome);
+        dialoghi.Avviso(finestra, Qs(r.titolo), Qs(r.messaggio));
+        n.campo->setFocus();
+        return true;
+    }
+    return false;
 }
 
 QFont FontMonospaziato() {

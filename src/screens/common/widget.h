@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <string>
 
 #include <utility>
@@ -22,7 +23,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
 };
 
-// An option item whose action is the double click; a single click only selects it.
+// An option item whose action is the double click; a single click only selects
+// it. From the keyboard, Enter or Space on the focused item is its double click.
 class OpzioneDoppioClick : public QRadioButton {
     Q_OBJECT
 public:
@@ -31,6 +33,8 @@ signals:
     void doubleClicked();
 protected:
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void keyReleaseEvent(QKeyEvent* evento) override;
 };
 
 // A text box that reports a click (the coefficient boxes of the start screen).
@@ -54,6 +58,25 @@ T* Crea(QWidget* padre, const char* nome, A&&... argomenti) {
 
 // Number fields show bold red text.
 void CampoNumerico(QWidget* campo);
+
+class QAbstractButton;
+// Enter in any of the fields (text boxes, or editable drop-down lists) does
+// what a click on the screen's main button does.
+void InvioPreme(QAbstractButton* pulsante, std::initializer_list<QWidget*> campi);
+
+// Enter on a focused button of the window clicks it, as in a dialog.
+void PulsantiConInvio(QWidget* finestra);
+
+class Dialoghi;
+// The typed numbers of a screen, each with the field's name as the messages
+// say it. When one has a decimal comma (read with the point only, "965,5"
+// would be 965), a warning asks for the point, the focus goes to that field,
+// and the answer is true: the caller then computes nothing.
+struct NumeroDigitato {
+    QWidget* campo;  // a QLineEdit or an editable QComboBox
+    const char* nome;
+};
+bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri);
 
 // The fixed-pitch font of the catalogue list.
 QFont FontMonospaziato();

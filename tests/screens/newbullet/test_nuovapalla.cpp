@@ -163,7 +163,7 @@ private slots:
             QWidget* w = A::Trova<QWidget>(s, nome.toLatin1().constData());
             QString testo;
             if (auto* l = qobject_cast<QLabel*>(w)) testo = l->text();
-            else if (auto* p = qobject_cast<QPushButton*>(w)) testo = p->text();
+            else if (auto* p = qobject_cast<QPushButton*>(w)) testo = p->text().remove(QLatin1Char('&'));
             else if (auto* g = qobject_cast<QGroupBox*>(w)) testo = g->title();
             visti << nome + QLatin1Char('|') + testo + QLatin1Char('|') + (w ? w->toolTip() : QString());
         }
