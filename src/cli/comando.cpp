@@ -25,7 +25,7 @@ std::optional<Rifiuto> LeggiPallaEAmbiente(const CampiDati& campi, ShotData& d) 
     double letti[5];
     for (int i = 0; i < 5; ++i) {
         letti[i] = LeggiNumeroEsteso(campi[static_cast<size_t>(i)]);
-        if (i != 2 && !InSingle(letti[i])) return RifiutoFuoriLimiti(nomi[i]);
+        if (i != 2 && !InSingle(letti[i])) return RifiutoFuoriLimiti(nomi[i], letti[i]);
     }
     d.DiametroInch = static_cast<float>(letti[0]);
     d.PesoGrain = static_cast<float>(letti[1]);

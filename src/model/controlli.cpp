@@ -53,10 +53,11 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
     return std::nullopt;
 }
 
-Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo) {
-    return Rifiuto{"CAMBIA VALORE!!",
-                   "valore troppo grande per il campo " + std::string(nomeCampo) +
-                       "; inserire un numero più piccolo"};
+Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore) {
+    const bool negativo = valore < 0;
+    return Rifiuto{"CAMBIA VALORE!!", std::string(negativo ? "valore troppo piccolo" : "valore troppo grande") +
+                                          " per il campo " + std::string(nomeCampo) + "; inserire un numero " +
+                                          (negativo ? "più grande" : "più piccolo")};
 }
 
 Rifiuto RifiutoVirgola(std::string_view nomeCampo) {

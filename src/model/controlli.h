@@ -25,8 +25,10 @@ std::optional<Rifiuto> ControllaDatiIngresso(float diametroInch, float pesoGrain
 // that altitude must stay above absolute zero (the density divides by it).
 std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatura);
 
-// A typed value that does not fit a single-precision field.
-Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo);
+// A typed value that does not fit a single-precision field: "too large, type
+// a smaller number" for a positive value, "too small, type a larger number"
+// for a negative one (-1e39 is refused as too small).
+Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore);
 
 // A typed number with a decimal comma (VirgolaDecimale): the point is asked for.
 Rifiuto RifiutoVirgola(std::string_view nomeCampo);

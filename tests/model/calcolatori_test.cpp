@@ -129,6 +129,7 @@ const Rifiuto kPercorsoNota = Cambia("il percorso del proiettile in canna nota d
 const Rifiuto kPercorsoDiverso = Cambia("il percorso del proiettile nella canna diversa non può essere negativo; inserire un valore maggiore o uguale a zero");
 const Rifiuto kFuoriMisura = Cambia("velocità e percorsi fuori misura, il risultato non è calcolabile; inserire valori realistici");
 const Rifiuto kVelGrande = Cambia("valore troppo grande per il campo velocità di impatto; inserire un numero più piccolo");
+const Rifiuto kVelPiccola = Cambia("valore troppo piccolo per il campo velocità di impatto; inserire un numero più grande");
 const Rifiuto kCoeffGrande = Cambia("valore troppo grande per il campo coefficiente; inserire un numero più piccolo");
 const Rifiuto kPalla = Cambia("diametro e peso della palla devono essere maggiori di zero; correggerli nella finestra dei dati della palla");
 
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Rifiuti, Calcolatore, ::testing::Values(
     Caso{"LegnoAppenaNegativo", Legno("-0.001 m/s"), {"", ""}, kLegnoNegativa},
     Caso{"LegnoEnorme", Legno("1e400"), {"", ""}, kVelGrande},
     Caso{"LegnoFinitoMaTroppoGrande", Legno("1e250"), {"", ""}, kVelGrande},
-    Caso{"FerroEnorme", Ferro("-1e200"), {""}, kVelGrande},
+    Caso{"FerroEnorme", Ferro("-1e200"), {""}, kVelPiccola},
     Caso{"OssoVelocitaEnorme", Osso("1e400", "0.44"), {""}, kVelGrande},
     Caso{"OssoCoeffEnorme", Osso("200", "1e400"), {""}, kCoeffGrande},
     // The threshold stays shown, so the user sees what to exceed.

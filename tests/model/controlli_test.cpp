@@ -78,4 +78,12 @@ TEST(Ambiente, AltitudineETemperatura) {
     EXPECT_FALSE(ControllaAmbiente(0, -272));
 }
 
+// The correction the message asks for follows the sign of the value typed.
+TEST(FuoriLimiti, IlVersoDellaCorrezione) {
+    EXPECT_EQ(RifiutoFuoriLimiti("temperatura", 1e39).messaggio,
+              "valore troppo grande per il campo temperatura; inserire un numero più piccolo");
+    EXPECT_EQ(RifiutoFuoriLimiti("temperatura", -1e39).messaggio,
+              "valore troppo piccolo per il campo temperatura; inserire un numero più grande");
+}
+
 }  // namespace

@@ -453,11 +453,12 @@ void frmAvvio::cmdConferma_Click() {
     float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
     std::optional<Rifiuto> fuoriLimiti;
     for (int i = 0; i < 4; ++i) {
-        const auto valore = InSingle(LeggiNumeroEsteso(Std(singoli[i].first->text())));
+        const double letto = LeggiNumeroEsteso(Std(singoli[i].first->text()));
+        const auto valore = InSingle(letto);
         if (valore)
             *destinazioni[i] = *valore;
         else if (!fuoriLimiti)
-            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second);
+            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second, letto);
     }
     const double altitudine = LeggiNumeroEsteso(Std(txtAltitudine_->text()));
     if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
