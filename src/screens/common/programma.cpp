@@ -8,6 +8,7 @@
 #include "frmAvvio.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
+#include "widget.h"
 
 Programma::Programma(const QString& cartella, Dialoghi& dialoghi) : cartella_(cartella), dialoghi_(dialoghi) {}
 
@@ -113,6 +114,34 @@ void Programma::Riavvia() {
     avvio_ = nullptr;
     Chiudi(avvio);
     Main();
+}
+
+void Programma::AggiornaRigaDati() { AggiornaRigaDati(Traiettorie()->TestiRichiesta()); }
+
+void Programma::AggiornaRigaDati(const QStringList& richiesta) {
+    frmAvvio* avvio = Avvio();
+    const QStringList testi = avvio->TestiIngresso() + richiesta;
+    rigata::CampiDati campi;
+    for (size_t i = 0; i < campi.size(); ++i) campi[i] = Std(testi.value(static_cast<int>(i)));
+    avvio->ImpostaRigaDati(Qs(rigata::RigaDati(campi)));
+}
+
+void Programma::ImpostaCampiDati(const rigata::CampiDati& campi) {
+    QStringList ingresso, richiesta;
+    for (size_t i = 0; i < campi.size(); ++i) (i < 6 ? ingresso : richiesta) << Qs(campi[i]);
+    Avvio()->ImpostaTestiIngresso(ingresso);
+    Traiettorie()->ImpostaTestiRichiesta(richiesta);
+}
+
+void Programma::Esci() {
+    frmAvvio* avvio = Avvio();
+    // A save that fails asks again: leaving never loses the data silently.
+    while (avvio->DatiCambiati() &&
+           dialoghi_.Domanda(avvio, QStringLiteral("Conferma salvataggio"),
+                             QStringLiteral("Non esiste o è stato modificato il file dei dati impostati.\n"
+                                            "Vuoi salvare le modifiche in un file?")))
+        if (avvio->mnuSalvaConNome_Click() != frmAvvio::EsitoSalvataggio::Fallito) break;
+    Termina();
 }
 
 void Programma::Termina() {

@@ -7,8 +7,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include "catalogo.h"
+#include "rigadati.h"
 #include "schermo.h"
 #include "shotdata.h"
 
@@ -60,6 +62,20 @@ public:
     // Uses newly stored bullets: closes the new-bullet and start screens and runs start-up again.
     void Riavvia();
 
+    // The data line of the start screen (txtFile): its six entry texts and
+    // the trajectory screen's six request texts, joined by the core. The
+    // trajectory screen passes its own texts (it may still be in the making).
+    void AggiornaRigaDati();
+    void AggiornaRigaDati(const QStringList& richiesta);
+    // The twelve fields of a data file into the two screens: the entry texts,
+    // then the request texts.
+    void ImpostaCampiDati(const rigata::CampiDati& campi);
+
+    // The way out of the program (the start screen's "<  Uscita" and the Esci
+    // entries of the start, options and trajectory screens): while the data
+    // changed since the last save or opening, asks whether to save them and
+    // saves (a failed save asks again); then ends the program.
+    void Esci();
     // Ends the program at once: every screen goes, nothing is asked.
     void Termina();
     bool InChiusura() const { return inChiusura_; }
@@ -69,7 +85,7 @@ signals:
 
 private:
     void Chiudi(QPointer<Schermo>& schermo);
-    // Built afresh at every opening (defined with the screens they build).
+    // Built afresh at every opening (programma_schermi.cpp).
     Schermo* CreaCalcolatore(TipoCalcolatore tipo);
     Schermo* CreaNuovaPalla();
 

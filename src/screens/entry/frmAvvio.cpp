@@ -17,7 +17,6 @@
 #include "controlli.h"
 #include "dialoghi.h"
 #include "elenco.h"
-#include "frmInputDatiTraiet.h"
 #include "modello.h"
 #include "numeri.h"
 #include "programma.h"
@@ -68,8 +67,24 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
 
     auto* centro = new QWidget(this);
     auto* principale = new QVBoxLayout(centro);
+    principale->addLayout(CreaOrologio(centro));
+    auto* sopra = new QHBoxLayout;
+    principale->addLayout(sopra);
+    sopra->addWidget(CreaCampi(centro));
+    sopra->addLayout(CreaDescrizione(centro), 1);
+    sopra->addLayout(CreaCalcoloCB(centro));
+    principale->addWidget(CreaElenco(centro));
+    principale->addStretch(1);
+    principale->addLayout(CreaPulsanti(centro));
+    CreaMenu(centro);
+    CollegaCampi();
 
-    // Clock.
+    setCentralWidget(centro);
+    resize(1000, 470);
+    Form_Load();
+}
+
+QLayout* frmAvvio::CreaOrologio(QWidget* centro) {
     auto* orologio = new QHBoxLayout;
     orologio->addStretch();
     lblData_ = Crea<QLabel>(centro, "lblData");
@@ -77,12 +92,11 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     orologio->addWidget(lblData_);
     orologio->addSpacing(12);
     orologio->addWidget(lblTime_);
-    principale->addLayout(orologio);
+    return orologio;
+}
 
-    auto* sopra = new QHBoxLayout;
-    principale->addLayout(sopra);
-
-    // The six entry fields.
+// The six entry fields, with the three spinners of the muzzle velocity.
+QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
     auto* ingresso = Crea<QGroupBox>(centro, "fraInputDatiVari");
     auto* griglia = new QGridLayout(ingresso);
     struct Campo {
@@ -133,9 +147,11 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
         frecce->addWidget(ud);
     }
     griglia->addLayout(frecce, 4, 2);
-    sopra->addWidget(ingresso);
+    return ingresso;
+}
 
-    // Description and credits.
+// Description and credits.
+QLayout* frmAvvio::CreaDescrizione(QWidget* centro) {
     auto* testi = new QVBoxLayout;
     auto* descrizione = Crea<QGroupBox>(centro, "fraDescrizione", QStringLiteral("Descrizione"));
     auto* label2 = Crea<QLabel>(descrizione, "Label2", kDescrizione);
@@ -149,9 +165,11 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     testi->addWidget(riferimenti);
     descrizione->setMinimumWidth(330);
     riferimenti->setMinimumWidth(330);
-    sopra->addLayout(testi, 1);
+    return testi;
+}
 
-    // Instructions and the two-velocity input share one place.
+// The instructions and the two-velocity frame share one place.
+QLayout* frmAvvio::CreaCalcoloCB(QWidget* centro) {
     auto* colonnaCB = new QVBoxLayout;
     fraIstruzioniCB_ = Crea<QGroupBox>(centro, "fraIstruzioniCB", QStringLiteral("Calcolo coefficiente balistico..."));
     auto* istruzioni = Crea<QLabel>(fraIstruzioniCB_, "lblIstruzioiCB", kIstruzioniCB);
@@ -179,9 +197,12 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     colonnaCB->addWidget(fraCalcolaCB_);
     fraIstruzioniCB_->setMaximumWidth(260);
     fraCalcolaCB_->setMaximumWidth(260);
-    sopra->addLayout(colonnaCB);
+    return colonnaCB;
+}
 
-    // The catalogue.
+// The catalogue: headings over the list's columns, the unit switch, the list,
+// the loading notice and progress, then the coefficients of the picked bullet.
+QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     auto* catalogo = Crea<QGroupBox>(centro, "fraCarattPalla", QStringLiteral("Caratteristiche della palla"));
     auto* colonnaCatalogo = new QVBoxLayout(catalogo);
     const QFont fisso = FontMonospaziato();
@@ -254,7 +275,13 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     connect(lblAggiungi_, &EtichettaCliccabile::clicked, this, [this] { prog_.ApriNuovaPalla(); });
     colonnaCatalogo->addLayout(avanzamento);
 
-    // Coefficients of the picked bullet: nine headings over nine boxes.
+    colonnaCatalogo->addLayout(CreaTabellaCoefficienti(catalogo));
+    return catalogo;
+}
+
+// Coefficients of the picked bullet: nine headings over nine boxes; a click
+// on a coefficient box puts it in the coefficient field.
+QLayout* frmAvvio::CreaTabellaCoefficienti(QGroupBox* catalogo) {
     auto* tabellaCB = new QGridLayout;
     struct Cella {
         const char *intestazione, *casella;
@@ -290,11 +317,10 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
         casella->setMaximumWidth(80);
         tabellaCB->addWidget(casella, 1, i);
     }
-    colonnaCatalogo->addLayout(tabellaCB);
-    principale->addWidget(catalogo);
-    principale->addStretch(1);
+    return tabellaCB;
+}
 
-    // Buttons.
+QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     auto* pulsanti = new QHBoxLayout;
     auto* esci = Crea<QPushButton>(centro, "cmdEsci", QStringLiteral("<  Uscita"));
     auto* avanti = Crea<QPushButton>(centro, "cmdConferma", QStringLiteral("Avanti  >"));
@@ -303,27 +329,28 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     pulsanti->addWidget(esci);
     pulsanti->addStretch();
     pulsanti->addWidget(avanti);
-    principale->addLayout(pulsanti);
     connect(esci, &QPushButton::clicked, this, [this] { mnuFileEsci_Click(); });
     connect(avanti, &QPushButton::clicked, this, [this] { cmdConferma_Click(); });
+    return pulsanti;
+}
 
+// The File menu, and the hidden data line it opens and saves.
+void frmAvvio::CreaMenu(QWidget* centro) {
     txtFile_ = Crea<QLineEdit>(centro, "txtFile");
     txtFile_->hide();
     MenuFile(QStringLiteral("&File"), {{"mnuApri", QStringLiteral("&Apri"), [this] { mnuApri_Click(); }},
                                        {"mnuSalvaConNome", QStringLiteral("Salva con &nome"),
                                         [this] { mnuSalvaConNome_Click(); }},
                                        {"mnuFileEsci", QStringLiteral("&Esci"), [this] { mnuFileEsci_Click(); }}});
+}
 
-    // Change rules: every entry field rebuilds the data line; the coefficient
-    // field also chooses between the instructions and the two-velocity input.
+// Change rules: every entry field rebuilds the data line; the coefficient
+// field also chooses between the instructions and the two-velocity input.
+void frmAvvio::CollegaCampi() {
     for (QLineEdit* campo : {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_})
         connect(campo, &QLineEdit::textChanged, this, [this] { AggiornaRigaDati(); });
     connect(txtCoeffbalistico_, &QLineEdit::textChanged, this, [this] { txtCoeffbalistico_Change(); });
     connect(txtFile_, &QLineEdit::textChanged, this, [this] { blnTextChanged_ = true; });
-
-    setCentralWidget(centro);
-    resize(1000, 470);
-    Form_Load();
 }
 
 void frmAvvio::Form_Load() {
@@ -530,12 +557,15 @@ QStringList frmAvvio::TestiIngresso() const {
             txtTemperatura_->text(), txtVelocitabocca_->text(), txtCoeffbalistico_->text()};
 }
 
+void frmAvvio::ImpostaTestiIngresso(const QStringList& testi) {
+    QLineEdit* ingresso[] = {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_,
+                             txtCoeffbalistico_};
+    for (int i = 0; i < 6 && i < testi.size(); ++i) ingresso[i]->setText(testi[i]);
+}
+
 void frmAvvio::ImpostaRigaDati(const QString& riga) { txtFile_->setText(riga); }
 
-void frmAvvio::AggiornaRigaDati() {
-    const QStringList traiettoria = prog_.Traiettorie()->TestiRichiesta();
-    ImpostaRigaDati((TestiIngresso() + traiettoria).join(QLatin1Char(',')));
-}
+void frmAvvio::AggiornaRigaDati() { prog_.AggiornaRigaDati(); }
 
 void frmAvvio::mnuApri_Click() {
     // A save that fails stops the opening, so the changed data stay on the screen.
@@ -550,12 +580,7 @@ void frmAvvio::mnuApri_Click() {
     CampiDati campi;
     if (const auto errore = LeggiFileDati(Std(percorso), campi))
         return ControlloInput(Qs(*errore), QStringLiteral("FILE NON LEGGIBILE!!"));
-    QLineEdit* ingresso[] = {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_,
-                             txtCoeffbalistico_};
-    for (int i = 0; i < 6; ++i) ingresso[i]->setText(Qs(campi[static_cast<size_t>(i)]));
-    QStringList richiesta;
-    for (size_t i = 6; i < 12; ++i) richiesta << Qs(campi[i]);
-    prog_.Traiettorie()->ImpostaTestiRichiesta(richiesta);
+    prog_.ImpostaCampiDati(campi);
     blnTextChanged_ = false;
 }
 
@@ -571,12 +596,4 @@ frmAvvio::EsitoSalvataggio frmAvvio::mnuSalvaConNome_Click() {
     return EsitoSalvataggio::Salvato;
 }
 
-void frmAvvio::mnuFileEsci_Click() {
-    // A save that fails asks again: leaving never loses the data silently.
-    while (blnTextChanged_ &&
-           prog_.Dlg().Domanda(this, QStringLiteral("Conferma salvataggio"),
-                               QStringLiteral("Non esiste o è stato modificato il file dei dati impostati.\n"
-                                              "Vuoi salvare le modifiche in un file?")))
-        if (mnuSalvaConNome_Click() != EsitoSalvataggio::Fallito) break;
-    prog_.Termina();
-}
+void frmAvvio::mnuFileEsci_Click() { prog_.Esci(); }

@@ -11,6 +11,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -30,14 +31,16 @@ public:
     // select the bullet of RigaPallaDefault.
     void CaricaEdElenca();
 
-    // The data line of the twelve fields into txtFile.
+    // The data line of the twelve fields into txtFile (through Programma,
+    // which adds the trajectory screen's request).
     void AggiornaRigaDati();
     // The six texts of the entry fields, in the order of the data line.
     QStringList TestiIngresso() const;
+    void ImpostaTestiIngresso(const QStringList& testi);
     void ImpostaRigaDati(const QString& riga);
 
-    // File menu: open, save and the exit procedure (also run by "<  Uscita"
-    // and by the exit entries of the options and trajectory screens).
+    // File menu: open, save, and the way out of the program (Programma::Esci,
+    // also run by "<  Uscita").
     void mnuApri_Click();
     enum class EsitoSalvataggio { Salvato, Annullato, Fallito };
     EsitoSalvataggio mnuSalvaConNome_Click();
@@ -46,6 +49,18 @@ public:
     bool DatiCambiati() const { return blnTextChanged_; }
 
 private:
+    // The steps of the constructor, in the order the widgets are created
+    // (which is also the tab order).
+    QLayout* CreaOrologio(QWidget* centro);
+    QGroupBox* CreaCampi(QWidget* centro);
+    QLayout* CreaDescrizione(QWidget* centro);
+    QLayout* CreaCalcoloCB(QWidget* centro);
+    QGroupBox* CreaElenco(QWidget* centro);
+    QLayout* CreaTabellaCoefficienti(QGroupBox* catalogo);
+    QLayout* CreaPulsanti(QWidget* centro);
+    void CreaMenu(QWidget* centro);
+    void CollegaCampi();
+
     void Form_Load();
     void ControlloInput(const QString& messaggio, const QString& titolo);
     void ControlloInput(const rigata::Rifiuto& rifiuto);

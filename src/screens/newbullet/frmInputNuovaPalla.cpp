@@ -249,6 +249,3 @@ void frmInputNuovaPalla::cmdIndietro_Click() {
 }
 
 void frmInputNuovaPalla::cmdUtilizza_Click() { prog_.Riavvia(); }
-
-// The program builds this screen afresh at every opening.
-Schermo* Programma::CreaNuovaPalla() { return new frmInputNuovaPalla(*this); }

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "frmAvvio.h"
 #include "programma.h"
 #include "widget.h"
 
@@ -114,4 +113,4 @@ void frmOpzioni::mnuNuovaPalla_Click() {
     prog_.MostraAvvio();
 }
 
-void frmOpzioni::mnuEsci_Click() { prog_.Avvio()->mnuFileEsci_Click(); }
+void frmOpzioni::mnuEsci_Click() { prog_.Esci(); }

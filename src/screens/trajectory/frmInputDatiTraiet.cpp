@@ -17,7 +17,6 @@
 #include <cmath>
 
 #include "dialoghi.h"
-#include "frmAvvio.h"
 #include "modello.h"
 #include "modellotabella.h"
 #include "numeri.h"
@@ -199,7 +198,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
               {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }},
-              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Avvio()->mnuFileEsci_Click(); }}});
+              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }}});
 
     setCentralWidget(centro);
     for (QLineEdit* casella : richiesta_)
@@ -230,8 +229,7 @@ void frmInputDatiTraiet::ImpostaTestiRichiesta(const QStringList& testi) {
 
 void frmInputDatiTraiet::AggiornaRigaDati() {
     if (!caricato_) return;
-    frmAvvio* avvio = prog_.Avvio();
-    avvio->ImpostaRigaDati((avvio->TestiIngresso() + TestiRichiesta()).join(QLatin1Char(',')));
+    prog_.AggiornaRigaDati(TestiRichiesta());
 }
 
 void frmInputDatiTraiet::MostraDatiProiettile() {

@@ -1,4 +1,6 @@
-// The calculator screens, built afresh at every opening.
+// The screens Programma builds afresh at every opening: the five calculators
+// and the new-bullet screen.
+#include "frmInputNuovaPalla.h"
 #include "frmPenetrazioneFerro.h"
 #include "frmPenetrazioneLegno.h"
 #include "frmPenetrazioneOsso.h"
@@ -16,3 +18,5 @@ Schermo* Programma::CreaCalcolatore(TipoCalcolatore tipo) {
     }
     return nullptr;
 }
+
+Schermo* Programma::CreaNuovaPalla() { return new frmInputNuovaPalla(*this); }
