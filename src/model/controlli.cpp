@@ -60,10 +60,16 @@ Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore) {
                                           (negativo ? "più grande" : "più piccolo")};
 }
 
-Rifiuto RifiutoVirgola(std::string_view nomeCampo) {
-    return Rifiuto{"USA IL PUNTO!!",
-                   "virgola nel campo " + std::string(nomeCampo) +
-                       ": il separatore decimale è il punto; scrivere per esempio 965.5 e non 965,5"};
+Rifiuto RifiutoVirgola(std::string_view nomeCampo, std::string_view testo) {
+    const size_t inizio = testo.find_first_not_of(" \t\n");
+    const std::string digitato(inizio == std::string_view::npos ? std::string_view() : testo.substr(inizio));
+    std::string corretto = digitato;
+    if (const size_t virgola = corretto.find(','); virgola != std::string::npos) corretto[virgola] = '.';
+    while (!corretto.empty() && (corretto.back() == ' ' || corretto.back() == '\t' || corretto.back() == '\n'))
+        corretto.pop_back();
+    return Rifiuto{"USA IL PUNTO!!", "virgola nel campo " + std::string(nomeCampo) +
+                                         ": il separatore decimale è il punto; scrivere " + corretto + " e non " +
+                                         digitato.substr(0, corretto.size())};
 }
 
 Rifiuto RifiutoCoeffZero() {

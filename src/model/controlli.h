@@ -30,8 +30,9 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
 // for a negative one (-1e39 is refused as too small).
 Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore);
 
-// A typed number with a decimal comma (VirgolaDecimale): the point is asked for.
-Rifiuto RifiutoVirgola(std::string_view nomeCampo);
+// A typed number with a decimal comma (VirgolaDecimale): the point is asked
+// for, with the typed text written both ways ("scrivere 965.5 e non 965,5").
+Rifiuto RifiutoVirgola(std::string_view nomeCampo, std::string_view testo);
 
 // A zero coefficient on the command line, where the two-velocity input is not offered.
 Rifiuto RifiutoCoeffZero();

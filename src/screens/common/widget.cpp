@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,6 +51,49 @@ void OpzioneDoppioClick::keyReleaseEvent(QKeyEvent* evento) {
     QRadioButton::keyReleaseEvent(evento);
 }
 
+void EtichettaCliccabile::keyPressEvent(QKeyEvent* evento) {
+    if (!TastoDellAzione(evento) || evento->modifiers() & ~Qt::KeypadModifier) return QLabel::keyPressEvent(evento);
+    evento->accept();
+    if (!evento->isAutoRepeat()) emit clicked();
+}
+
+void EtichettaCliccabile::paintEvent(QPaintEvent* evento) {
+    QLabel::paintEvent(evento);
+    if (!hasFocus()) return;
+    QStylePainter pittore(this);
+    QStyleOptionFocusRect opzione;
+    opzione.initFrom(this);
+    pittore.drawPrimitive(QStyle::PE_FrameFocusRect, opzione);
+}
+
+void ListaSceltaDeliberata::wheelEvent(QWheelEvent* evento) {
+    if (hasFocus()) return QComboBox::wheelEvent(evento);
+    evento->ignore();  // the window under it scrolls, the pick stays
+}
+
+void FrecceDaTastiera(QLineEdit* casella, std::function<void(int)> passo) {
+    // Filters the box's keys; a child of the box, so it goes with it.
+    class Filtro : public QObject {
+    public:
+        Filtro(QObject* padre, std::function<void(int)> p) : QObject(padre), passo_(std::move(p)) {}
+        bool eventFilter(QObject*, QEvent* evento) override {
+            if (evento->type() != QEvent::KeyPress) return false;
+            const auto* tasto = static_cast<QKeyEvent*>(evento);
+            if (tasto->modifiers() & ~Qt::KeypadModifier) return false;
+            switch (tasto->key()) {
+                case Qt::Key_Up: passo_(+1); return true;
+                case Qt::Key_Down: passo_(-1); return true;
+                case Qt::Key_PageUp: passo_(+10); return true;
+                case Qt::Key_PageDown: passo_(-10); return true;
+                default: return false;
+            }
+        }
+    private:
+        std::function<void(int)> passo_;
+    };
+    casella->installEventFilter(new Filtro(casella, std::move(passo)));
+}
+
 void CasellaCliccabile::mouseReleaseEvent(QMouseEvent* evento) {
     QLineEdit::mouseReleaseEvent(evento);
     if (evento->button() == Qt::LeftButton) emit clicked();
@@ -88,7 +133,7 @@ QString TestoDigitato(QWidget* campo) {
 bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri) {
     for (const NumeroDigitato& n : numeri) {
         if (!rigata::VirgolaDecimale(Std(TestoDigitato(n.campo)))) continue;
-        const rigata::Rifiuto r = rigata::RifiutoVirgola(n.nome);
+        const rigata::Rifiuto r = rigata::RifiutoVirgola(n.nome, Std(TestoDigitato(n.campo)));
         dialoghi.Avviso(finestra, Qs(r.titolo), Qs(r.messaggio));
         n.campo->setFocus();
         return true;
@@ -130,6 +175,7 @@ FrecceSuGiu::FrecceSuGiu(QWidget* padre) : QWidget(padre) {
         freccia->setArrowType(direzione > 0 ? Qt::UpArrow : Qt::DownArrow);
         freccia->setAutoRepeat(true);
         freccia->setFixedSize(18, 12);
+        freccia->setFocusPolicy(Qt::NoFocus);
         connect(freccia, &QToolButton::clicked, this, [this, direzione] { emit passo(direzione); });
         layout->addWidget(freccia);
     }

@@ -78,6 +78,7 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     principale->addLayout(CreaPulsanti(centro));
     CreaMenu(centro);
     CollegaCampi();
+    PulsantiConInvio(this);
 
     setCentralWidget(centro);
     resize(1000, 470);
@@ -147,6 +148,7 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         frecce->addWidget(ud);
     }
     griglia->addLayout(frecce, 4, 2);
+    FrecceDaTastiera(txtVelocitabocca_, [this](int passo) { PassoVelocita(passo); });
     return ingresso;
 }
 
@@ -189,10 +191,11 @@ QLayout* frmAvvio::CreaCalcoloCB(QWidget* centro) {
         campo->setMaximumWidth(80);
         grigliaCB->addWidget(campo, riga++, 1);
     }
-    auto* conferma = Crea<QPushButton>(fraCalcolaCB_, "cmdConfCBVel", QStringLiteral("Conferma"));
+    auto* conferma = Crea<QPushButton>(fraCalcolaCB_, "cmdConfCBVel", QStringLiteral("&Conferma"));
     conferma->setToolTip(QStringLiteral("conferma calcolo coeff. balistico"));
     grigliaCB->addWidget(conferma, 3, 1);
     connect(conferma, &QPushButton::clicked, this, [this] { cmdConfCBVel_Click(); });
+    InvioPreme(conferma, {txtVelIniz_, txtVelFin_, txtTratto_});
     colonnaCB->addWidget(fraIstruzioniCB_);
     colonnaCB->addWidget(fraCalcolaCB_);
     fraIstruzioniCB_->setMaximumWidth(260);
@@ -248,7 +251,7 @@ QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     connect(lblSAE_, &EtichettaCliccabile::clicked, this, [this] { lblSAE_Click(); });
     connect(lblMetrico_, &EtichettaCliccabile::clicked, this, [this] { lblMetrico_Click(); });
 
-    Combo1_ = Crea<QComboBox>(catalogo, "Combo1");
+    Combo1_ = Crea<ListaSceltaDeliberata>(catalogo, "Combo1");
     Combo1_->setFont(fisso);
     Combo1_->setToolTip(QStringLiteral("visualizza le caratteristiche delle palle"));
     Combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -261,6 +264,7 @@ QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     Text1_ = Crea<QLineEdit>(catalogo, "Text1", QStringLiteral(" Attendi!!!!  Caricamento e ordinamento dati"));
     Text1_->setFont(fisso);
     Text1_->setReadOnly(true);
+    Text1_->setFocusPolicy(Qt::NoFocus);
     avanzamento->addWidget(Text1_, 1);
     PB1_ = Crea<QProgressBar>(catalogo, "PB1");
     PB1_->setToolTip(QStringLiteral("ordina i dati delle palle"));
@@ -315,6 +319,9 @@ QLayout* frmAvvio::CreaTabellaCoefficienti(QGroupBox* catalogo) {
             casella = velocita_[i / 2] = Crea<QLineEdit>(catalogo, celle[i].casella);
         }
         casella->setMaximumWidth(80);
+        CampoNumerico(casella);
+        // Tab goes through the coefficients, which Enter puts in the coefficient field.
+        if (!coefficiente) casella->setFocusPolicy(Qt::ClickFocus);
         tabellaCB->addWidget(casella, 1, i);
     }
     return tabellaCB;
@@ -322,8 +329,8 @@ QLayout* frmAvvio::CreaTabellaCoefficienti(QGroupBox* catalogo) {
 
 QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     auto* pulsanti = new QHBoxLayout;
-    auto* esci = Crea<QPushButton>(centro, "cmdEsci", QStringLiteral("<  Uscita"));
-    auto* avanti = Crea<QPushButton>(centro, "cmdConferma", QStringLiteral("Avanti  >"));
+    auto* esci = Crea<QPushButton>(centro, "cmdEsci", QStringLiteral("<  &Uscita"));
+    auto* avanti = Crea<QPushButton>(centro, "cmdConferma", QStringLiteral("&Avanti  >"));
     avanti->setToolTip(QStringLiteral("Conferma i dati o apre input per calcolo Coeff. Bal."));
     avanti->setDefault(true);
     pulsanti->addWidget(esci);
@@ -331,6 +338,7 @@ QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     pulsanti->addWidget(avanti);
     connect(esci, &QPushButton::clicked, this, [this] { mnuFileEsci_Click(); });
     connect(avanti, &QPushButton::clicked, this, [this] { cmdConferma_Click(); });
+    InvioPreme(avanti, {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_, txtCoeffbalistico_});
     return pulsanti;
 }
 
@@ -406,7 +414,11 @@ void frmAvvio::Elenca() {
     Combo1_->addItems(testi);
     PB1_->hide();
     lblAggiungi_->show();
-    if (Combo1_->count() == 0) return;  // an empty catalogue selects nothing
+    if (Combo1_->count() == 0) {
+        // An empty catalogue selects nothing: the notice says so instead of waiting.
+        Text1_->setText(QStringLiteral(" Elenco vuoto: per inserire palle fare click su \"Aggiungi palle\""));
+        return;
+    }
     int posizione = cat.IndicePallaDefault;
     if (posizione < 0 || posizione >= Combo1_->count()) posizione = 0;
     Combo1_->setCurrentIndex(posizione);
@@ -489,6 +501,12 @@ void frmAvvio::cmdConferma_Click() {
     }
     const double altitudine = LeggiNumeroEsteso(Std(txtAltitudine_->text()));
     if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
+    // A decimal comma would read as the whole part ("965,5" as 965).
+    if (VirgolaRifiutata(prog_.Dlg(), this,
+                         {{txtDiametro_, "diametro"}, {txtPeso_, "peso"}, {txtAltitudine_, "altitudine"},
+                          {txtTemperatura_, "temperatura"}, {txtVelocitabocca_, "velocità alla bocca"},
+                          {txtCoeffbalistico_, "coefficiente balistico"}}))
+        return;
     if (fuoriLimiti) return ControlloInput(*fuoriLimiti);
 
     const std::string coeff = Std(txtCoeffbalistico_->text());
@@ -516,6 +534,10 @@ void frmAvvio::txtCoeffbalistico_Change() {
 // ---- coefficient from two measured velocities ----
 
 void frmAvvio::cmdConfCBVel_Click() {
+    if (VirgolaRifiutata(prog_.Dlg(), this,
+                         {{txtVelIniz_, "velocità iniziale"}, {txtVelFin_, "velocità residua"},
+                          {txtTratto_, "tratto considerato"}}))
+        return;
     ShotData& d = prog_.Dati();
     const auto iniziale = InSingle(LeggiNumeroEsteso(Std(txtVelIniz_->text())));
     const auto residua = InSingle(LeggiNumeroEsteso(Std(txtVelFin_->text())));
@@ -540,13 +562,18 @@ void frmAvvio::cmdConfCBVel_Click() {
                               QStringLiteral("CB troppo grande!!"));
     txtCoeffbalistico_->setText(Qs(TestoCoeffBalistico(d.CoeffBalistico)));
     MostraCalcoloCB(false);
+    // On to the options: the next key is Enter (the bullet list keeps its pick).
+    findChild<QPushButton*>(QStringLiteral("cmdConferma"))->setFocus();
 }
 
 // ---- spinners ----
 
+// Within the velocities the confirmation accepts (above 92 and below 1370 m/s):
+// whole steps stop at 93 and 1369.
 void frmAvvio::PassoVelocita(int passo) {
-    const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), 92.0, 1370.0);
-    const double nuova = std::clamp(attuale + passo, 92.0, 1370.0);
+    constexpr double kMinima = 93, kMassima = 1369;
+    const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), kMinima, kMassima);
+    const double nuova = std::clamp(attuale + passo, kMinima, kMassima);
     txtVelocitabocca_->setText(Qs(TestoSingolo(static_cast<float>(nuova))));
 }
 

@@ -129,8 +129,9 @@ private slots:
             A::Premi(s, nome.constData());
         QCOMPARE(a.dialoghi.Di(QStringLiteral("avviso")),
                  QStringList{QStringLiteral("USA IL PUNTO!!|virgola nel campo ") + campo +
-                             QStringLiteral(": il separatore decimale è il punto; scrivere per esempio 965.5 e "
-                                            "non 965,5")});
+                             QStringLiteral(": il separatore decimale è il punto; scrivere ") +
+                             QString(testo).replace(QLatin1Char(','), QLatin1Char('.')) + QStringLiteral(" e non ") +
+                             testo});
         // Nothing computed; the box keeps its text.
         if (auto* t = qobject_cast<frmInputDatiTraiet*>(s)) QVERIFY(!t->Espanso());
         for (QLineEdit* e : s->findChildren<QLineEdit*>())

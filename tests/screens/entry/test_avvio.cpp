@@ -103,15 +103,17 @@ private slots:
         const QString separatore = QStringLiteral("Usa il punto come separatore decimale dopo lo 0");
         const QString velocita = QStringLiteral("valori consentiti fra 92 e 1370 m/sec");
         QTest::newRow("diametro con la virgola")
-            << QStringList{"0,308", "150", "450", "15", "965", "0.35"} << "CAMBIA VALORE!!" << maggiori;
+            << QStringList{"0,308", "150", "450", "15", "965", "0.35"} << "USA IL PUNTO!!"
+            << "virgola nel campo diametro: il separatore decimale è il punto; scrivere 0.308 e non 0,308";
+        QTest::newRow("velocita con la virgola")
+            << QStringList{"0.308", "150", "450", "15", "965,5", "0.35"} << "USA IL PUNTO!!"
+            << "virgola nel campo velocità alla bocca: il separatore decimale è il punto; scrivere 965.5 e non 965,5";
         QTest::newRow("peso vuoto") << QStringList{"0.308", "", "450", "15", "965", "0.35"} << "CAMBIA VALORE!!"
                                     << maggiori;
         QTest::newRow("coefficiente 1.11") << QStringList{"0.308", "150", "450", "15", "965", "1.11"}
                                            << "VALORE TROPPO GRANDE" << "Inserisci valore minore di 1.1";
         QTest::newRow("coefficiente .35") << QStringList{"0.308", "150", "450", "15", "965", ".35"}
                                           << "VALORE NON CORRETTO" << separatore;
-        QTest::newRow("coefficiente 0,35") << QStringList{"0.308", "150", "450", "15", "965", "0,35"}
-                                           << "VALORE NON CORRETTO" << separatore;
         QTest::newRow("solo il primo") << QStringList{"0.308", "150", "450", "15", "50", ".35"}
                                        << "VALORE NON CORRETTO" << separatore;
         QTest::newRow("velocita 92") << QStringList{"0.308", "150", "450", "15", "92", "0.35"} << "CAMBIA VALORE!!"
@@ -343,10 +345,10 @@ private slots:
         premi("udVInizUnita", "giu");
         QCOMPARE(A::Testo(s, "txtVelocitabocca"), QStringLiteral("1054"));
         for (int i = 0; i < 5; ++i) premi("udVInizCentinaia", "su");
-        QCOMPARE(A::Testo(s, "txtVelocitabocca"), QStringLiteral("1370"));
+        QCOMPARE(A::Testo(s, "txtVelocitabocca"), QStringLiteral("1369"));  // 1370 is refused
         A::Scrivi(s, "txtVelocitabocca", QString());
         premi("udVInizUnita", "giu");
-        QCOMPARE(A::Testo(s, "txtVelocitabocca"), QStringLiteral("92"));
+        QCOMPARE(A::Testo(s, "txtVelocitabocca"), QStringLiteral("93"));  // 92 is refused
     }
 
     void senzaComandoDiChiusura() {

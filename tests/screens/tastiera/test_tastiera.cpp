@@ -3,6 +3,7 @@
 // the buttons answer to their access keys.
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "ambiente.h"
@@ -171,6 +172,139 @@ private slots:
         QFile f(a.PercorsoFile(QStringLiteral("stdbulls.bc")));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().endsWith("Prova,.308,150,SP,.226,.400\r\n"));
+    }
+
+    // The start screen's tab order: top to bottom, left to right, no spinner
+    // arrow in it, "Avanti  >" last.
+    void ordineDiTabulazioneDellAvvio() {
+        A a;
+        a.programma->Main();
+        frmAvvio* s = a.programma->Avvio();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        A::Trova<QWidget>(s, "txtDiametro")->setFocus();
+        QStringList visti{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 15; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visti << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visti, (QStringList{"txtDiametro", "txtPeso", "txtAltitudine", "txtTemperatura", "txtVelocitabocca",
+                                     "txtCoeffbalistico", "lblSAE", "Combo1", "lblAggiungi", "txtCoeff_Bal_Std",
+                                     "txtCoeff_Bal_Vel1", "txtCoeff_Bal_Vel2", "txtCoeff_Bal_Vel3",
+                                     "txtCoeff_Bal_Vel4", "cmdEsci", "cmdConferma"}));
+    }
+
+    // Enter in any entry field is "Avanti  >".
+    void invioAvanti_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("diametro") << "txtDiametro";
+        QTest::newRow("coefficiente") << "txtCoeffbalistico";
+    }
+    void invioAvanti() {
+        QFETCH(QString, campo);
+        A a;
+        a.programma->Main();
+        QTest::keyClick(A::Trova<QWidget>(a.programma->Avvio(), campo.toLatin1().constData()), Qt::Key_Return);
+        QVERIFY(a.programma->Opzioni());
+        QVERIFY(!a.programma->Avvio()->isVisible());
+    }
+
+    // The two-velocity frame: Enter is "Conferma", then the focus waits on
+    // "Avanti  >", and Enter goes on to the options with the computed coefficient.
+    void invioConferma() {
+        A a;
+        a.programma->Main();
+        frmAvvio* s = a.programma->Avvio();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        A::Scrivi(s, "txtCoeffbalistico", QString());
+        QTest::keyClick(A::Trova<QWidget>(s, "txtCoeffbalistico"), Qt::Key_Return);
+        QVERIFY(A::Trova<QWidget>(s, "fraCalcolaCB")->isVisible());
+        QTest::keyClick(A::Trova<QWidget>(s, "txtTratto"), Qt::Key_Return);
+        QVERIFY(a.dialoghi.registro.isEmpty());
+        QVERIFY(!A::Trova<QWidget>(s, "fraCalcolaCB")->isVisible());
+        const QString coefficiente = A::Testo(s, "txtCoeffbalistico");
+        QVERIFY(coefficiente.startsWith(QStringLiteral("0.")));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdConferma"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(a.programma->Opzioni());
+        QCOMPARE(A::Testo(a.programma->Opzioni(), "lblCoeffBalistico"), coefficiente);
+    }
+
+    // Up/Down step the velocity by 1, Page Up/Down by 10, within 93 and 1369
+    // (92 and 1370 are refused by the confirmation).
+    void frecceDellaVelocita_data() {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("su") << "965" << int(Qt::Key_Up) << "966";
+        QTest::newRow("giu") << "965" << int(Qt::Key_Down) << "964";
+        QTest::newRow("pagina su") << "965" << int(Qt::Key_PageUp) << "975";
+        QTest::newRow("in cima") << "1369" << int(Qt::Key_Up) << "1369";
+        QTest::newRow("in fondo") << "93" << int(Qt::Key_PageDown) << "93";
+        QTest::newRow("vuota") << "" << int(Qt::Key_Down) << "93";
+    }
+    void frecceDellaVelocita() {
+        QFETCH(QString, prima);
+        QFETCH(int, tasto);
+        QFETCH(QString, dopo);
+        A a;
+        a.programma->Main();
+        frmAvvio* s = a.programma->Avvio();
+        A::Scrivi(s, "txtVelocitabocca", prima);
+        QTest::keyClick(A::Trova<QWidget>(s, "txtVelocitabocca"), Qt::Key(tasto));
+        QCOMPARE(A::Testo(s, "txtVelocitabocca"), dopo);
+    }
+
+    // The wheel over the bullet list without the focus changes nothing: the
+    // typed place and the computed coefficient stay.
+    void rotellaSenzaFuoco() {
+        A a;
+        a.programma->Main();
+        frmAvvio* s = a.programma->Avvio();
+        auto* lista = A::Trova<QComboBox>(s, "Combo1");
+        QVERIFY(lista->focusPolicy() != Qt::WheelFocus);
+        A::Scrivi(s, "txtAltitudine", QStringLiteral("1200"));
+        const int scelta = lista->currentIndex();
+        QWheelEvent rotella(QPointF(10, 5), lista->mapToGlobal(QPointF(10, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(lista, &rotella);
+        QCOMPARE(lista->currentIndex(), scelta);
+        QCOMPARE(A::Testo(s, "txtAltitudine"), QStringLiteral("1200"));
+    }
+
+    // The waiting notice goes when loading ends, whatever the catalogue held.
+    void avvisoDiAttesa_data() {
+        QTest::addColumn<QByteArray>("catalogo");
+        QTest::addColumn<QString>("avviso");  // empty: the notice is hidden
+        const QString vuoto = QStringLiteral(" Elenco vuoto: per inserire palle fare click su \"Aggiungi palle\"");
+        QTest::newRow("con palle") << QByteArray(kCatalogoProva) << QString();
+        QTest::newRow("file vuoto") << QByteArray("") << vuoto;
+        QTest::newRow("solo note") << QByteArray("(c) nota\r\n(c) altra nota\r\n") << vuoto;
+    }
+    void avvisoDiAttesa() {
+        QFETCH(QByteArray, catalogo);
+        QFETCH(QString, avviso);
+        A a(catalogo.constData());
+        a.programma->Main();
+        frmAvvio* s = a.programma->Avvio();
+        auto* notizia = A::Trova<QLineEdit>(s, "Text1");
+        QCOMPARE(notizia->isHidden(), avviso.isEmpty());
+        if (!avviso.isEmpty()) QCOMPARE(notizia->text(), avviso);
+        QVERIFY(A::Trova<QWidget>(s, "PB1")->isHidden());
+        QVERIFY(!A::Trova<QWidget>(s, "lblAggiungi")->isHidden());
+    }
+
+    // "Aggiungi palle" and the unit switch answer to Enter and Space as to a click.
+    void etichetteDaTastiera() {
+        A a;
+        a.programma->Main();
+        frmAvvio* s = a.programma->Avvio();
+        QTest::keyClick(A::Trova<QWidget>(s, "lblSAE"), Qt::Key_Space);
+        QVERIFY(A::Trova<QWidget>(s, "lblSAE")->isHidden());
+        QVERIFY(A::Trova<QComboBox>(s, "Combo1")->currentText().startsWith(QStringLiteral("6.17mm")));
+        QTest::keyClick(A::Trova<QWidget>(s, "lblAggiungi"), Qt::Key_Return);
+        QVERIFY(a.programma->NuovaPalla());
     }
 };
 
