@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # End to end: the program installed into a temporary prefix, started through
 # bin/rigata on a virtual X display and driven by keyboard and mouse: start,
-# options, trajectory table and back, a data file saved through the file
+# options, trajectory table and back, a calculator, a data file saved through the file
 # dialog, a new bullet stored in the installed catalogue, File > Esci.
 #   percorso.sh CMAKE BUILD_DIR
 # Exit 77 (skipped) where xvfb-run, xauth, xdotool or xprop is missing or no X
 # server can start. Without a window manager the test gives the focus itself.
 #
-# Three places are reached by the mouse at points measured on the screens as
-# laid out (the controls there have no keyboard access): the double click on
-# "Tabella parametri vari", the "Aggiungi palle" label and the "File" menu of
-# the screens whose menu has no mnemonic. Buttons anchored at a corner are
-# clicked from that corner.
+# The road is driven by the keyboard (Enter, Tab, Space, access keys); only
+# the "File" menu of the screens whose menu caption has no mnemonic is opened
+# by a click at a point measured on the screen as laid out. Qt's dialogs
+# speak Italian whatever the locale ("Salva come").
 set -euo pipefail
 
 if [ "${1:-}" != --dentro ]; then
@@ -56,7 +55,6 @@ fuoco() {
 }
 clic() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 altezza() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
-larghezza() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
 
 cp "$catalogo" "$tmp/catalogo-consegnato"
 mkdir -m 700 "$tmp/casa" "$tmp/run"
@@ -67,24 +65,25 @@ env -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u SESSION
 pid=$!
 
 # Start screen: the delivered catalogue is found beside the real executable
-# (no warning window), "Avanti  >" is the last control of the tab chain.
+# (no warning window); Enter in the first field is "Avanti  >".
 avvio=$(finestra "Inserimento dati")
 sleep 0.5
 [ "$(visibili)" = "Inserimento dati" ] || errore "all'avvio altre finestre oltre la schermata iniziale"
 [[ "$(xprop -id "$avvio" _NET_WM_ICON)" == *"Icon ("* ]] || errore "la finestra non ha l'icona del programma"
 fuoco "$avvio"
-xdotool key shift+Tab space
+xdotool key Return
 
-# Options: "Calcolo Traiettorie" is the last control too.
+# Options: "Calcolo Traiettorie" has the focus; Enter.
 opzioni=$(finestra "Opzioni")
 fuoco "$opzioni"
-xdotool key shift+Tab space
+xdotool key Return
 
-# Trajectory request: a double click on the first layout computes the
-# table and the window grows to show it.
+# Trajectory request: Tab past the six request boxes to the first layout,
+# Enter computes the table and the window grows to show it.
 traiettorie=$(finestra "Dati Traiettorie")
 compressa=$(altezza "$traiettorie")
-xdotool mousemove --window "$traiettorie" 420 65 click --repeat 2 --delay 80 1
+fuoco "$traiettorie"
+xdotool key Tab Tab Tab Tab Tab Tab Return
 for _ in $(seq 50); do [ "$(altezza "$traiettorie")" -gt $((compressa + 200)) ] && break; sleep 0.1; done
 [ "$(altezza "$traiettorie")" -gt $((compressa + 200)) ] || errore "la tabella non è stata calcolata"
 
@@ -92,6 +91,20 @@ for _ in $(seq 50); do [ "$(altezza "$traiettorie")" -gt $((compressa + 200)) ] 
 clic "$traiettorie" 20 8
 sleep 0.3
 xdotool key i
+opzioni=$(finestra "Opzioni")
+
+# A calculator: Tab from "Calcolo Traiettorie" to the first option, Enter;
+# Enter in its box computes (no warning window), File > Opzioni goes back.
+fuoco "$opzioni"
+xdotool key Tab Return
+legno=$(finestra "Penetrazione nel legno di abete")
+fuoco "$legno"
+xdotool key Return
+sleep 0.3
+[ "$(visibili)" = "Penetrazione nel legno di abete" ] || errore "il calcolo ha aperto altre finestre"
+clic "$legno" 20 8
+sleep 0.3
+xdotool key Down Return
 opzioni=$(finestra "Opzioni")
 clic "$opzioni" 20 8
 sleep 0.3
@@ -103,7 +116,7 @@ fuoco "$avvio"
 xdotool key alt+f
 sleep 0.3
 xdotool key n
-dialogo=$(finestra "Save As")
+dialogo=$(finestra "Salva come")
 fuoco "$dialogo"
 xdotool type --delay 10 "$tmp/prova.dat"
 xdotool key Return
@@ -111,9 +124,11 @@ for _ in $(seq 50); do [ -f "$tmp/prova.dat" ] && break; sleep 0.1; done
 printf '0.243,95,450,15,965,0.379,225,0,500,20,5,50\r\n' >"$tmp/atteso.dat"
 cmp -s "$tmp/atteso.dat" "$tmp/prova.dat" || errore "file dati salvato diverso: $(od -c "$tmp/prova.dat" | head -5)"
 
-# "Aggiungi palle": a new bullet typed and stored in the installed catalogue.
+# "Aggiungi palle" (reached with Tab, opened with Space): a new bullet typed
+# and stored in the installed catalogue with Enter.
 avvio=$(finestra "Inserimento dati")
-clic "$avvio" 60 353
+fuoco "$avvio"
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
 nuova=$(finestra "Input dati nuova palla")
 fuoco "$nuova"
 xdotool type --delay 10 "Prova"
@@ -121,15 +136,15 @@ for campo in .308 150 E2E .400; do
   xdotool key Tab
   xdotool type --delay 10 "$campo"
 done
-# "Memorizza dati" is the last button while "Utilizza nuovi dati" is hidden.
-clic "$nuova" $(($(larghezza "$nuova") - 40)) $(($(altezza "$nuova") - 22))
+xdotool key Return
 { cat "$tmp/catalogo-consegnato"; printf 'Prova,.308,150,E2E,.226,.400\r\n'; } >"$tmp/catalogo-atteso"
 for _ in $(seq 50); do cmp -s "$tmp/catalogo-atteso" "$catalogo" && break; sleep 0.1; done
 cmp -s "$tmp/catalogo-atteso" "$catalogo" || errore "il catalogo installato non ha la nuova palla in fondo"
 
-# "<-- Indietro" to the start screen, then File > Esci: the program ends.
+# "<-- Indietro" (Alt+I) to the start screen, then File > Esci: the program ends.
 nuova=$(finestra "Input dati nuova palla")
-clic "$nuova" 40 $(($(altezza "$nuova") - 22))
+fuoco "$nuova"
+xdotool key alt+i
 avvio=$(finestra "Inserimento dati")
 fuoco "$avvio"
 xdotool key alt+f
