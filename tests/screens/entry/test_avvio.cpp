@@ -105,9 +105,6 @@ private slots:
         QTest::newRow("diametro con la virgola")
             << QStringList{"0,308", "150", "450", "15", "965", "0.35"} << "USA IL PUNTO!!"
             << "virgola nel campo diametro: il separatore decimale è il punto; scrivere 0.308 e non 0,308";
-        QTest::newRow("velocita con la virgola")
-            << QStringList{"0.308", "150", "450", "15", "965,5", "0.35"} << "USA IL PUNTO!!"
-            << "virgola nel campo velocità alla bocca: il separatore decimale è il punto; scrivere 965.5 e non 965,5";
         QTest::newRow("peso vuoto") << QStringList{"0.308", "", "450", "15", "965", "0.35"} << "CAMBIA VALORE!!"
                                     << maggiori;
         QTest::newRow("coefficiente 1.11") << QStringList{"0.308", "150", "450", "15", "965", "1.11"}
