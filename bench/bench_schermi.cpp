@@ -57,6 +57,8 @@ long PiccoMemoriaKb() {
 
 }  // namespace
 
+void BenchRapporto(Programma& p, frmInputDatiTraiet* t);
+
 void BenchSchermi(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -96,4 +98,5 @@ void BenchSchermi(int argc, char** argv) {
     }
     std::printf("tabella di 32766 righe calcolata e mostrata nella griglia: %.0f ms (migliore di 3)\n", migliore);
     std::printf("picco di memoria (catalogo pieno e tabella massima): %.1f MB\n", PiccoMemoriaKb() / 1024.0);
+    BenchRapporto(p, traiettorie);
 }

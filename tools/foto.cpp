@@ -4,12 +4,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
 #include "dialoghi.h"
 #include "frmAvvio.h"
+#include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 #include "programma.h"
@@ -67,8 +71,29 @@ int main(int argc, char** argv) {
     QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));
     Salva(t, uscita, "tabella-generale.png");
     t->mnuStampa_Click();
+    // The menu "Tabella" open over the screen.
+    QMenu* tabella = t->findChild<QMenu*>(QStringLiteral("mnuTabella"));
+    const QRect voce = t->menuBar()->actionGeometry(tabella->menuAction());
+    tabella->popup(t->menuBar()->mapToGlobal(voce.bottomLeft()));
+    QApplication::processEvents();
+    QPixmap schermo = t->grab();
+    {
+        QPainter pittore(&schermo);
+        pittore.drawPixmap(t->mapFromGlobal(tabella->pos()), tabella->grab());
+    }
+    schermo.copy(0, 0, schermo.width(), std::min(schermo.height(), 330)).save(uscita + QStringLiteral("/menu-tabella.png"));
+    tabella->hide();
+    // The chart window, with the values under the mouse at 150 m.
+    t->findChild<QAction*>(QStringLiteral("mnuGrafico"))->trigger();
+    auto* grafico = t->findChild<frmGraficoTraiettoria*>();
+    QWidget* disegno = grafico->Grafico();
+    QApplication::processEvents();
+    QTest::mouseMove(disegno, QPoint(disegno->width() * 3 / 10, disegno->height() / 3));
+    Salva(grafico, uscita, "grafico.png");
     QWidget* campagna = t->findChild<QWidget*>(QStringLiteral("optTabellaCampagna"));
     QTest::mouseDClick(campagna, Qt::LeftButton, {}, QPoint(8, campagna->height() / 2));
     Salva(t, uscita, "tabella-campagna.png");
+    QTest::mouseMove(disegno, QPoint(disegno->width() * 8 / 10, disegno->height() / 2));
+    Salva(grafico, uscita, "grafico-campagna.png");
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "catalogo.h"
 #include "controlli.h"
+#include "csv.h"
 #include "elenco.h"
 #include "file.h"
 #include "modello.h"
@@ -40,13 +41,13 @@ std::optional<Rifiuto> LeggiPallaEAmbiente(const CampiDati& campi, ShotData& d) 
 }
 
 int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, std::ostream& err,
-            const std::string& sep) {
+            const std::string& sep, bool csv) {
     CampiDati campi;
     if (auto errore = LeggiFileDati(percorso, campi)) {
         err << *errore << "\n";
         return kEsitoFile;
     }
-    return ScriviTabella(campi, tipo, out, err, sep);
+    return ScriviTabella(campi, tipo, out, err, sep, csv);
 }
 
 // The catalogue as the start screen lists it: read, sorted, one line per row.
@@ -72,7 +73,7 @@ int ErroreUso(std::ostream& err, const std::string& motivo) {
 }  // namespace
 
 int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
-                  const std::string& sep) {
+                  const std::string& sep, bool csv) {
     ShotData d;
     if (auto r = LeggiPallaEAmbiente(campi, d)) {
         ScriviRifiuto(err, *r);
@@ -90,6 +91,10 @@ int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, s
     ApplicaRichiesta(d, richiesta);
     CalcolaAzzeramento(d);
 
+    if (csv) {
+        out << TabellaCsv(d, tipo, sep);
+        return kEsitoOk;
+    }
     out << kTestoDistanzaOttimale << TestoIntero(d.DistanzaOttimale) << "\n";
     auto scriviCelle = [&out](const CelleRiga& celle) {
         for (size_t i = 0; i < celle.size(); ++i) out << (i ? "\t" : "") << celle[i];
@@ -103,8 +108,10 @@ int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, s
 std::string TestoUso() {
     return "Uso:\n"
            "  rigata                             apre il programma a finestre\n"
-           "  rigata --tabella FILE [--campagna] stampa la tabella di tiro del file di dati FILE\n"
-           "                                     (con --campagna la tabella di campagna)\n"
+           "  rigata --tabella FILE [--campagna] [--csv]\n"
+           "                                     stampa la tabella di tiro del file di dati FILE\n"
+           "                                     (con --campagna la tabella di campagna, con --csv\n"
+           "                                     in CSV come il file esportato dal programma)\n"
            "  rigata --elenco FILE [--metrico]   stampa le righe dell'elenco delle palle del file\n"
            "                                     FILE come le mostra la finestra iniziale, in unità\n"
            "                                     SAE (con --metrico in unità metriche)\n"
@@ -134,7 +141,7 @@ bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
 int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
                   const std::string& separatore) {
     std::optional<std::string> fileTabella, fileElenco;
-    bool campagna = false, metrico = false;
+    bool campagna = false, metrico = false, csv = false;
     for (size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
         if (a == "--help" || a == "-h") {
@@ -152,6 +159,8 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
             file = argomenti[++i];
         } else if (a == "--campagna") {
             campagna = true;
+        } else if (a == "--csv") {
+            csv = true;
         } else if (a == "--metrico") {
             metrico = true;
         } else {
@@ -160,10 +169,12 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
     }
     if (fileTabella && fileElenco) return ErroreUso(err, "--tabella e --elenco non vanno insieme");
     if (campagna && !fileTabella) return ErroreUso(err, "--campagna va con --tabella FILE");
+    if (csv && !fileTabella) return ErroreUso(err, "--csv va con --tabella FILE");
     if (metrico && !fileElenco) return ErroreUso(err, "--metrico va con --elenco FILE");
     if (fileElenco) return Elenco(*fileElenco, metrico, out, err);
     if (!fileTabella) return ErroreUso(err, "nessun comando");
-    return Tabella(*fileTabella, campagna ? TipoTabella::Campagna : TipoTabella::Vari, out, err, separatore);
+    return Tabella(*fileTabella, campagna ? TipoTabella::Campagna : TipoTabella::Vari, out, err, separatore,
+                   csv);
 }
 
 }  // namespace rigata

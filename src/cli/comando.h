@@ -28,10 +28,11 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
 
 // The table of the twelve fields of a data line, as --tabella prints it: the
 // optimal zero distance, the header and one line per row, cells separated by
-// tabs. Data refused by the checks give the title and message on err and
-// kEsitoRifiuto, with nothing on out.
+// tabs; with csv, the table as CSV (csv.h) without the byte-order mark. Data
+// refused by the checks give the title and message on err and kEsitoRifiuto,
+// with nothing on out.
 int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
-                  const std::string& separatore);
+                  const std::string& separatore, bool csv = false);
 
 std::string TestoUso();
 

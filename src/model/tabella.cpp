@@ -143,40 +143,42 @@ std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabe
     return std::nullopt;
 }
 
-void CalcRisultati(ShotData& d, const ScriviRiga& scrivi) {
+void CalcolaRiga(ShotData& d) {
     const double k = d.CostanteResistenza;
     const double v0 = d.VelocitaBocca;
     const double x0 = d.DistanzaAzzeramento;
     const double h = d.AltezzaMira;  // m
+    const double x = d.Distanza;
 
+    d.CoeffCadutaRiga = S(2.453 / (std::pow(v0, 2) * std::pow(k, 2)));
+    const double dueK = k + k;
+    d.TermineEspRiga = S(std::exp(dueK * x) - dueK * x - 1);
+    d.Caduta = S(static_cast<double>(d.TermineEspRiga) * d.CoeffCadutaRiga);
+    d.Ordinata = S(d.CadutaAzzeramento / x0 * x - d.Caduta);
+    d.Velocita = S(v0 * std::exp(-k * x));
+    d.Energia = S(std::pow(static_cast<double>(d.Velocita), 2) * d.PesoGrammi / 2000);
+    d.TempoVolo = S((1 / (v0 * k)) * (std::exp(k * x) - 1));
+    // Lag behind a flight in vacuum times the cross-wind, in cm.
+    d.DerivaVento = S((d.TempoVolo - x / v0) * S(d.VelocitaVento * 100.0));
+    d.CorrezioneMira = S((x0 - x) * h / x0);
+    d.ScartoMira = S(d.Ordinata - d.CorrezioneMira);
+
+    const double caduta = S(d.Caduta * 100.0);
+    const double scarto = S(d.ScartoMira * 100.0);
+    d.Scarto15 = S(kFattore15 * caduta + scarto);
+    d.Scarto30 = S(kFattore30 * caduta + scarto);
+    d.Scarto45 = S(kFattore45 * caduta + scarto);
+    d.Scarto60 = S(kFattore60 * caduta + scarto);
+}
+
+void CalcRisultati(ShotData& d, const ScriviRiga& scrivi) {
     d.Distanza = S(d.DistanzaInizio - static_cast<float>(d.Intervallo));
     d.RigaGriglia = 0;
     const int righe = NumeroRighe(d).value_or(0);
     for (int indice = 1; indice <= righe; ++indice) {
         d.IndiceRiga = static_cast<int16_t>(indice);
         d.Distanza = S(d.Distanza + d.Intervallo);
-        const double x = d.Distanza;
-
-        d.CoeffCadutaRiga = S(2.453 / (std::pow(v0, 2) * std::pow(k, 2)));
-        const double dueK = k + k;
-        d.TermineEspRiga = S(std::exp(dueK * x) - dueK * x - 1);
-        d.Caduta = S(static_cast<double>(d.TermineEspRiga) * d.CoeffCadutaRiga);
-        d.Ordinata = S(d.CadutaAzzeramento / x0 * x - d.Caduta);
-        d.Velocita = S(v0 * std::exp(-k * x));
-        d.Energia = S(std::pow(static_cast<double>(d.Velocita), 2) * d.PesoGrammi / 2000);
-        d.TempoVolo = S((1 / (v0 * k)) * (std::exp(k * x) - 1));
-        // Lag behind a flight in vacuum times the cross-wind, in cm.
-        d.DerivaVento = S((d.TempoVolo - x / v0) * S(d.VelocitaVento * 100.0));
-        d.CorrezioneMira = S((x0 - x) * h / x0);
-        d.ScartoMira = S(d.Ordinata - d.CorrezioneMira);
-
-        const double caduta = S(d.Caduta * 100.0);
-        const double scarto = S(d.ScartoMira * 100.0);
-        d.Scarto15 = S(kFattore15 * caduta + scarto);
-        d.Scarto30 = S(kFattore30 * caduta + scarto);
-        d.Scarto45 = S(kFattore45 * caduta + scarto);
-        d.Scarto60 = S(kFattore60 * caduta + scarto);
-
+        CalcolaRiga(d);
         d.RigaGriglia = static_cast<int16_t>(d.RigaGriglia + 1);
         scrivi(d);
     }

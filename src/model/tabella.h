@@ -47,6 +47,10 @@ std::optional<int> NumeroRighe(const ShotData& d);
 using ScriviRiga = std::function<void(const ShotData&)>;
 void CalcRisultati(ShotData& d, const ScriviRiga& scrivi);
 
+// The row fields (drop, height, velocity, energy, time, drift, points of
+// impact) at the distance d.Distanza, for the zeroing stored in the record.
+void CalcolaRiga(ShotData& d);
+
 enum class TipoTabella { Vari, Campagna };
 
 using CelleRiga = std::array<std::string, 8>;

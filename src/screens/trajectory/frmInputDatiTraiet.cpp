@@ -8,14 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrinter>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "azionitabella.h"
 #include "dialoghi.h"
 #include "modello.h"
 #include "modellotabella.h"
@@ -30,8 +29,6 @@ namespace {
 // (with the table). The window takes the content's height plus its menu bar
 // (3500 and 10490 twips with the title bar of the window system).
 constexpr int kCorniceCompressa = 2655, kCorniceEspansa = 9630;
-// The capture buffer the page is centred for.
-constexpr int kLarghezzaImmagine = 9100, kAltezzaImmagine = 9700;
 
 QStringList ComeLista(const CelleRiga& celle) {
     QStringList l;
@@ -189,16 +186,13 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
     contenuto->addWidget(risultato_, 1);
 
-    // The capture of the content for printing; never part of the layout.
-    Picture1_ = new QLabel(this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->hide();
-
     MenuFile(QStringLiteral("File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
               {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }},
               {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }}});
+    // The menu "Tabella" after File: exports, copy and chart.
+    azioni_ = new AzioniTabella(*this, prog_, *modello_, *MSFlexGrid1_);
 
     setCentralWidget(centro);
     for (QLineEdit* casella : richiesta_)
@@ -297,6 +291,7 @@ bool frmInputDatiTraiet::CalcolaTabella() {
     for (int c = 0; c < modello_->columnCount(); ++c)
         intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
                                            modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
+    azioni_->TabellaMostrata(prog_.Dati(), tipo);
     return true;
 }
 
@@ -325,32 +320,7 @@ void frmInputDatiTraiet::mnuNuovaPalla_Click() {
 }
 
 void frmInputDatiTraiet::mnuStampa_Click() {
-    // The content as the screen shows it (collapsed or expanded), drawn from
-    // the widgets themselves: windows covering the screen are never captured.
-    Picture1_->setPixmap(Frame3_->grab());
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setFullPage(true);
-    if (!prog_.Dlg().ScegliStampante(this, stampante)) return;
-    StampaImmagine(stampante);
-}
-
-void frmInputDatiTraiet::StampaImmagine(QPrinter& stampante) {
-    const QPixmap immagine = Picture1_->pixmap();
-    const QRectF pagina = stampante.paperRect(QPrinter::Inch);
-    // Centred for the 9100 x 9700 twips buffer, whatever part of it the capture fills.
-    const double x = std::nearbyint((pagina.width() * 1440 - kLarghezzaImmagine) / 2);
-    const double y = std::nearbyint((pagina.height() * 1440 - kAltezzaImmagine) / 2);
-    // At its size on screen, unless that exceeds the buffer: then scaled down
-    // to fit it, so that no column of the table is cut off the page.
-    const double dpi = Frame3_->logicalDpiX() * immagine.devicePixelRatio();
-    double larghezza = immagine.width() / dpi * 1440, altezza = immagine.height() / dpi * 1440;
-    const double riduzione = std::min({1.0, kLarghezzaImmagine / larghezza, kAltezzaImmagine / altezza});
-    larghezza *= riduzione;
-    altezza *= riduzione;
-    const double daTwip = stampante.resolution() / 1440.0;
-    QPainter pittore(&stampante);
-    pittore.setRenderHint(QPainter::SmoothPixmapTransform);
-    pittore.drawPixmap(QRectF(x * daTwip, y * daTwip, larghezza * daTwip, altezza * daTwip), immagine,
-                       QRectF(immagine.rect()));
-    pittore.end();
+    // The report drawn into the print job (text and lines, every row of the
+    // table on as many pages as it needs), after the printer dialog.
+    azioni_->Stampa();
 }

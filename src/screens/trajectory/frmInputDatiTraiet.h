@@ -4,7 +4,6 @@
 // only hidden and shown, so request, layout and table are kept.
 #pragma once
 
-#include <QPixmap>
 #include <QStringList>
 
 #include "schermo.h"
@@ -13,8 +12,8 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QTableView;
+class AzioniTabella;
 class ModelloTabella;
 class OpzioneDoppioClick;
 
@@ -35,10 +34,9 @@ public:
     // either option). False when the request was refused.
     bool CalcolaTabella();
 
-    // Prints the content of the screen on one page, after the printer dialog.
+    // Prints the report of the screen (request, bullet, notes, optimal zero,
+    // chart and the whole table), after the printer dialog.
     void mnuStampa_Click();
-    // Draws the captured content on a printer page, centred.
-    void StampaImmagine(QPrinter& stampante);
 
     bool Espanso() const { return espanso_; }
     const ModelloTabella& Tabella() const { return *modello_; }
@@ -64,7 +62,7 @@ private:
     QTableView* MSFlexGrid1_;
     ModelloTabella* modello_;
     QLabel *lblTime_, *lblData_;
-    QLabel* Picture1_;
+    AzioniTabella* azioni_;
     bool espanso_ = false;
     bool caricato_ = false;
 };

@@ -177,23 +177,6 @@ private slots:
                  QStringLiteral("0.243,95,0,15,965,0.379,225,0,500,20,3.5,50"));
     }
 
-    void stampaSuPdf() {
-        A a;
-        frmInputDatiTraiet* t = ApriTraiettorie(a);
-        A::DoppioClick(t, "optTabellaVari");
-        const QString pdf = a.PercorsoFile(QStringLiteral("tabella.pdf"));
-        a.dialoghi.StampaSuPdf(pdf);
-        a.dialoghi.Rispondi(true);
-        A::Menu(t, "mnuStampa");
-        QCOMPARE(a.dialoghi.Di("stampante").size(), 1);
-        QFile f(pdf);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray contenuto = f.readAll();
-        QVERIFY(contenuto.startsWith("%PDF"));
-        QVERIFY(contenuto.size() > 20000);  // the picture of the table
-        QCOMPARE(contenuto.count("/Type /Page\n") + contenuto.count("/Type /Page\r") + contenuto.count("/Type /Page "), 1);
-    }
-
     void stampaAnnullataNonStampa() {
         A a;
         frmInputDatiTraiet* t = ApriTraiettorie(a);

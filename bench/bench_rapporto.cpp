@@ -1,0 +1,82 @@
+// Benchmarks of what leaves the trajectory screen: the chart redrawn for the
+// largest table, the report to PDF (default and largest table), the CSV of
+// the largest table. RIGATA_BENCH_PDF=FOLDER keeps the two PDFs there.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "azionitabella.h"
+#include "frmInputDatiTraiet.h"
+#include "graficotraiettoria.h"
+#include "modellotabella.h"
+#include "programma.h"
+
+namespace {
+
+double Ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
+
+void Conserva(const QByteArray& pdf, const char* nome) {
+    const QByteArray cartella = qgetenv("RIGATA_BENCH_PDF");
+    if (cartella.isEmpty()) return;
+    QFile f(QString::fromLocal8Bit(cartella) + QLatin1Char('/') + QLatin1String(nome));
+    if (f.open(QIODevice::WriteOnly)) f.write(pdf);
+}
+
+}  // namespace
+
+// The screen has just computed the largest table (32766 rows).
+void BenchRapporto(Programma& p, frmInputDatiTraiet* t) {
+    auto* azioni = t->findChild<AzioniTabella*>();
+    QElapsedTimer tempo;
+
+    // The chart of the largest table in a window-sized picture: one point per pixel column.
+    GraficoTraiettoria grafico(QStringLiteral("."));
+    grafico.Imposta(CreaDatiGrafico(p.Dati(), rigata::TipoTabella::Vari));
+    grafico.resize(1200, 800);
+    QImage immagine(grafico.size(), QImage::Format_RGB32);
+    double disegno = 1e9;
+    for (int prova = 0; prova < 10; ++prova) {
+        tempo.restart();
+        QPainter pittore(&immagine);
+        grafico.Disegna(pittore, QRectF(immagine.rect()));
+        pittore.end();
+        disegno = std::min(disegno, Ms(tempo));
+    }
+    std::printf("grafico della tabella di 32766 righe ridisegnato (1200 x 800): %.1f ms (migliore di 10; obiettivo < 16 ms)\n",
+                disegno);
+
+    double csv = 1e9;
+    qsizetype byteCsv = 0;
+    for (int prova = 0; prova < 5; ++prova) {
+        tempo.restart();
+        byteCsv = azioni->Csv().size();
+        csv = std::min(csv, Ms(tempo));
+    }
+    std::printf("CSV della tabella di 32766 righe: %.1f ms, %lld byte (migliore di 5; obiettivo < 100 ms)\n", csv,
+                static_cast<long long>(byteCsv));
+
+    tempo.restart();
+    int pagine = 0;
+    const auto grande = azioni->PdfRapporto([&](int, int n) { return pagine = n, true; });
+    std::printf("PDF della tabella di 32766 righe: %.2f s, %d pagine, %.1f MB (obiettivo < 15 s)\n", Ms(tempo) / 1000,
+                pagine, grande ? grande->size() / 1048576.0 : 0.0);
+    if (grande) Conserva(*grande, "tabella-massima.pdf");
+
+    t->ImpostaTestiRichiesta({"225", "0", "500", "20", "5", "50"});
+    t->CalcolaTabella();
+    double predefinita = 1e9;
+    std::optional<QByteArray> piccola;
+    for (int prova = 0; prova < 5; ++prova) {
+        tempo.restart();
+        piccola = azioni->PdfRapporto();
+        predefinita = std::min(predefinita, Ms(tempo));
+    }
+    std::printf("PDF della tabella predefinita (26 righe, con il grafico): %.0f ms (migliore di 5; obiettivo < 300 ms)\n",
+                predefinita);
+    if (piccola) Conserva(*piccola, "tabella-predefinita.pdf");
+}

@@ -1,0 +1,31 @@
+// The range table as CSV text for spreadsheets: a header line (headers
+// without surrounding blanks), then one line per row with the cell texts as
+// the grid shows them, lines ending in CR LF. Fields are separated by ";"
+// where the decimal separator is a comma (so "12,5" stays one cell), by ","
+// otherwise; a field holding the separator, a quote or a line break is quoted.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tabella.h"
+
+namespace rigata {
+
+// The UTF-8 byte-order mark files start with (spreadsheets read the file as
+// UTF-8 only with it).
+extern const char* const kBomUtf8;
+
+char SeparatoreCsv(std::string_view separatoreDecimale);
+
+// One line, CR LF included.
+std::string RigaCsv(const CelleRiga& celle, char separatore);
+
+// The header line: each header with its surrounding blanks taken away.
+std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore);
+
+// The whole table of a checked and zeroed record, as --tabella --csv writes
+// it (no byte-order mark).
+std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separatoreDecimale);
+
+}  // namespace rigata

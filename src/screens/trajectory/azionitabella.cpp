@@ -1,0 +1,270 @@
+#include "azionitabella.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDateTime>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QRegularExpression>
+#include <QTableView>
+
+#include <set>
+
+#include "csv.h"
+#include "dialoghi.h"
+#include "file.h"
+#include "frmGraficoTraiettoria.h"
+#include "modellotabella.h"
+#include "numeri.h"
+#include "programma.h"
+#include "widget.h"
+
+using namespace rigata;
+
+namespace {
+
+// Margins of the printed page, mm.
+constexpr double kMarginePagina = 12;
+
+void ImpostaPagina(QPagedPaintDevice& foglio) {
+    foglio.setPageSize(QPageSize(QPageSize::A4));
+    foglio.setPageOrientation(QPageLayout::Portrait);
+    foglio.setPageMargins(QMarginsF(kMarginePagina, kMarginePagina, kMarginePagina, kMarginePagina),
+                          QPageLayout::Millimeter);
+}
+
+// A progress dialog that appears when making the pages takes a while; its
+// "Annulla" cancels the report.
+class Avanzamento {
+public:
+    explicit Avanzamento(QWidget* padre, const QString& testo)
+        : dialogo_(testo, QStringLiteral("Annulla"), 0, 1, padre) {
+        dialogo_.setObjectName(QStringLiteral("dlgAvanzamento"));
+        dialogo_.setWindowTitle(QStringLiteral("Rigata"));
+        dialogo_.setWindowModality(Qt::WindowModal);
+        dialogo_.setMinimumDuration(400);
+        dialogo_.setAutoReset(false);
+    }
+    bool operator()(int pagina, int pagine) {
+        dialogo_.setMaximum(pagine);
+        dialogo_.setLabelText(QStringLiteral("Pagina %1 di %2...").arg(pagina).arg(pagine));
+        dialogo_.setValue(pagina - 1);
+        return !dialogo_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialogo_;
+};
+
+QString TestoNumero(double v, const QString& sep) { return Qs(TestoSingolo(static_cast<float>(v), Std(sep))); }
+
+}  // namespace
+
+AzioniTabella::AzioniTabella(QMainWindow& schermo, Programma& programma, const ModelloTabella& modello,
+                             QTableView& griglia)
+    : QObject(&schermo), schermo_(schermo), prog_(programma), modello_(modello), griglia_(griglia) {
+    QMenu* menu = schermo.menuBar()->addMenu(QStringLiteral("&Tabella"));
+    menu->setObjectName(QStringLiteral("mnuTabella"));
+    const std::pair<const char*, QString> voci[] = {{"mnuEsportaPdf", QStringLiteral("Esporta &PDF...")},
+                                                    {"mnuEsportaCsv", QStringLiteral("Esporta &CSV...")},
+                                                    {"mnuCopiaTabella", QStringLiteral("&Copia tabella")},
+                                                    {"mnuGrafico", QStringLiteral("&Grafico della traiettoria")}};
+    void (AzioniTabella::*comandi[])() = {&AzioniTabella::EsportaPdf, &AzioniTabella::EsportaCsv,
+                                          &AzioniTabella::CopiaTabella, &AzioniTabella::MostraGrafico};
+    for (int i = 0; i < 4; ++i) {
+        if (i == 2) menu->addSeparator();
+        azioni_[i] = menu->addAction(voci[i].second);
+        azioni_[i]->setObjectName(QString::fromLatin1(voci[i].first));
+        azioni_[i]->setEnabled(false);
+        connect(azioni_[i], &QAction::triggered, this, comandi[i]);
+    }
+    // Several cells can be selected and copied with Ctrl+C.
+    griglia_.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    griglia_.installEventFilter(this);
+}
+
+void AzioniTabella::TabellaMostrata(const ShotData& d, TipoTabella tipo) {
+    dati_ = d;
+    tipo_ = tipo;
+    separatore_ = prog_.Separatore();
+    for (QAction* a : azioni_) a->setEnabled(true);
+    if (grafico_) grafico_->Imposta(CreaDatiGrafico(d, tipo));
+}
+
+bool AzioniTabella::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == &griglia_ && evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy)) {
+        if (dati_) CopiaTabella();
+        return true;
+    }
+    return QObject::eventFilter(oggetto, evento);
+}
+
+QString AzioniTabella::Testo(const char* nome) const {
+    const QString n = QString::fromLatin1(nome);
+    if (auto* e = schermo_.findChild<QLineEdit*>(n)) return e->text();
+    if (auto* l = schermo_.findChild<QLabel*>(n)) return l->text();
+    return {};
+}
+
+ContenutoRapporto AzioniTabella::Contenuto() const {
+    ContenutoRapporto c;
+    c.dataOra = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy  HH:mm"));
+    const QString sep = dati_ ? separatore_ : prog_.Separatore();
+    c.separatore = sep;
+
+    // The request of the table shown, or as the boxes read before any table.
+    ShotData richiesta = dati_ ? *dati_ : prog_.Dati();
+    double altezzaMm = richiesta.AltezzaMira * 1000.0;  // stored in m by the zeroing
+    if (!dati_) {
+        std::array<std::string, 6> testi;
+        const char* caselle[] = {"txtDistZero", "txtDistInizio", "txtDistFine", "txtIntervallo", "txtVelVento", "txtHottica"};
+        for (size_t i = 0; i < 6; ++i) testi[i] = Std(Testo(caselle[i]));
+        const RichiestaTabella r = LeggiRichiesta(testi);
+        ApplicaRichiesta(richiesta, r);
+        altezzaMm = r.altezzaMira;
+    }
+    c.richiesta = {{QStringLiteral("Distanza di azzeramento"), TestoNumero(richiesta.DistanzaAzzeramento, sep) + QStringLiteral(" m")},
+                   {QStringLiteral("Altezza linea di mira"), TestoNumero(altezzaMm, sep) + QStringLiteral(" mm")},
+                   {QStringLiteral("Distanza iniziale"), TestoNumero(richiesta.DistanzaInizio, sep) + QStringLiteral(" m")},
+                   {QStringLiteral("Distanza finale"), TestoNumero(richiesta.DistanzaFine, sep) + QStringLiteral(" m")},
+                   {QStringLiteral("Intervallo"), Qs(TestoIntero(richiesta.Intervallo)) + QStringLiteral(" m")},
+                   {QStringLiteral("Vento laterale"), TestoNumero(richiesta.VelocitaVento, sep) + QStringLiteral(" m/s")}};
+
+    // The bullet and place with the screen's captions.
+    const QStringList valori = TestiDatiInForza(dati_ ? *dati_ : prog_.Dati(), sep);
+    const char* titoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
+    for (int i = 0; i < 6; ++i) c.proiettile.append({Testo(titoli[i]).simplified(), valori.value(i)});
+
+    // The cartridge notes, captions without their dotted fillers.
+    const std::pair<const char*, const char*> note[] = {{"lblCalibro", "txtCalibro"}, {"Label6", "Text3"},
+                                                        {"Label8", "Text2"},         {"Label9", "Text1"},
+                                                        {"Label10", "Text4"},        {"Label11", "Text5"}};
+    static const QRegularExpression puntini(QStringLiteral("\\s*\\.{3,}\\s*"));
+    for (const auto& [etichetta, casella] : note)
+        c.cartuccia.append({Testo(etichetta).replace(puntini, QStringLiteral(" ")).simplified(), Testo(casella).trimmed()});
+
+    if (dati_ && modello_.rowCount() > 0) {
+        c.titolo = tipo_ == TipoTabella::Vari ? QStringLiteral("Tabella parametri vari") : QStringLiteral("Tabella di Campagna");
+        c.distanzaOttimale = Qs(kTestoDistanzaOttimale) + Qs(TestoIntero(dati_->DistanzaOttimale));
+        c.grafico = CreaDatiGrafico(*dati_, tipo_);
+        c.tiroUtile = Qs(TestoTiroUtile(c.grafico->tiroUtile));
+        c.tabella = &modello_;
+    } else {
+        c.titolo = QStringLiteral("Dati della tabella di tiro");
+    }
+    return c;
+}
+
+void AzioniTabella::Stampa() {
+    QPrinter stampante(QPrinter::HighResolution);
+    ImpostaPagina(stampante);
+    stampante.setDocName(QStringLiteral("Rigata - tabella di tiro"));
+    if (!prog_.Dlg().ScegliStampante(&schermo_, stampante)) return;
+    const ContenutoRapporto c = Contenuto();
+    Avanzamento avanzamento(&schermo_, QStringLiteral("Stampa della tabella..."));
+    DisegnaRapporto(stampante, c, std::ref(avanzamento));
+}
+
+std::optional<QByteArray> AzioniTabella::PdfRapporto(const AvanzamentoRapporto& avanzamento) const {
+    QByteArray byte;
+    QBuffer buffer(&byte);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        ImpostaPagina(pdf);
+        pdf.setResolution(1200);
+        pdf.setTitle(QStringLiteral("Rigata - tabella di tiro"));
+        pdf.setCreator(QStringLiteral("Rigata"));
+        if (!DisegnaRapporto(pdf, Contenuto(), avanzamento)) return std::nullopt;
+    }
+    return byte;
+}
+
+QByteArray AzioniTabella::Csv() const {
+    const char sep = SeparatoreCsv(Std(separatore_));
+    CelleRiga celle;
+    for (int col = 0; col < 8 && col < modello_.columnCount(); ++col)
+        celle[static_cast<size_t>(col)] = Std(modello_.headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+    std::string testo = std::string(kBomUtf8) + IntestazioneCsv(celle, sep);
+    testo.reserve(static_cast<size_t>(modello_.rowCount()) * 64);
+    for (int r = 0; r < modello_.rowCount(); ++r) {
+        for (int col = 0; col < 8; ++col) celle[static_cast<size_t>(col)] = Std(modello_.Cella(r, col));
+        testo += RigaCsv(celle, sep);
+    }
+    return QByteArray::fromStdString(testo);
+}
+
+QString AzioniTabella::TestoAppunti() const {
+    // The rows and columns the selection touches; unselected cells among them stay empty.
+    std::set<int> righe, colonne;
+    const QModelIndexList scelte = griglia_.selectionModel() ? griglia_.selectionModel()->selectedIndexes() : QModelIndexList();
+    for (const QModelIndex& i : scelte) righe.insert(i.row()), colonne.insert(i.column());
+    if (scelte.isEmpty()) {
+        for (int r = 0; r < modello_.rowCount(); ++r) righe.insert(r);
+        for (int c = 0; c < modello_.columnCount(); ++c) colonne.insert(c);
+    }
+    QStringList linee, campi;
+    for (int c : colonne) campi << modello_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed();
+    linee << campi.join(QLatin1Char('\t'));
+    for (int r : righe) {
+        campi.clear();
+        for (int c : colonne)
+            campi << (scelte.isEmpty() || griglia_.selectionModel()->isSelected(modello_.index(r, c)) ? modello_.Cella(r, c) : QString());
+        linee << campi.join(QLatin1Char('\t'));
+    }
+    return linee.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void AzioniTabella::CopiaTabella() { QApplication::clipboard()->setText(TestoAppunti()); }
+
+QString AzioniTabella::PercorsoScelto(const QString& filtri, const QString& proposta, const QString& estensione) {
+    QString percorso = prog_.Dlg().SalvaFile(&schermo_, filtri, proposta);
+    // An export keeps its kind in its name: the extension is added when missing.
+    if (!percorso.isEmpty() && !percorso.endsWith(estensione, Qt::CaseInsensitive)) percorso += estensione;
+    return percorso;
+}
+
+void AzioniTabella::Scrivi(const QString& percorso, const QByteArray& byte) {
+    if (const auto errore = ScriviFileSicuro(Std(percorso), std::string_view(byte.constData(), static_cast<size_t>(byte.size()))))
+        prog_.Dlg().Avviso(&schermo_, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
+}
+
+void AzioniTabella::EsportaPdf() {
+    const QString percorso = PercorsoScelto(QStringLiteral("Documento PDF|*.pdf|"),
+                                            ultimoPdf_.isEmpty() ? QStringLiteral("tabella.pdf") : ultimoPdf_,
+                                            QStringLiteral(".pdf"));
+    if (percorso.isEmpty()) return;
+    ultimoPdf_ = percorso;
+    Avanzamento avanzamento(&schermo_, QStringLiteral("Esportazione in PDF..."));
+    // Made in memory first: a cancelled export writes nothing.
+    if (const auto pdf = PdfRapporto(std::ref(avanzamento))) Scrivi(percorso, *pdf);
+}
+
+void AzioniTabella::EsportaCsv() {
+    const QString percorso = PercorsoScelto(QStringLiteral("Tabella CSV|*.csv|"),
+                                            ultimoCsv_.isEmpty() ? QStringLiteral("tabella.csv") : ultimoCsv_,
+                                            QStringLiteral(".csv"));
+    if (percorso.isEmpty()) return;
+    ultimoCsv_ = percorso;
+    Scrivi(percorso, Csv());
+}
+
+void AzioniTabella::MostraGrafico() {
+    if (!dati_) return;
+    if (!grafico_) grafico_ = new frmGraficoTraiettoria(prog_.Dlg(), prog_.Separatore(), &schermo_);
+    grafico_->Imposta(CreaDatiGrafico(*dati_, tipo_));
+    grafico_->show();
+    grafico_->raise();
+    grafico_->activateWindow();
+}
+
+frmGraficoTraiettoria* AzioniTabella::Grafico() const { return grafico_; }

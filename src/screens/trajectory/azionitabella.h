@@ -1,0 +1,67 @@
+// What leaves the trajectory screen: the printed report, the PDF and CSV
+// exports, the copy to the clipboard and the chart window. Adds the menu
+// "&Tabella" to the screen; its entries are enabled once a table is shown.
+// The table's record is kept as it was computed, so the report, the files and
+// the chart always describe the table in the grid, whatever is typed since.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <optional>
+
+#include "rapporto.h"
+#include "shotdata.h"
+#include "tabella.h"
+
+class QAction;
+class QMainWindow;
+class QTableView;
+class ModelloTabella;
+class Programma;
+class frmGraficoTraiettoria;
+
+class AzioniTabella : public QObject {
+    Q_OBJECT
+public:
+    AzioniTabella(QMainWindow& schermo, Programma& programma, const ModelloTabella& modello, QTableView& griglia);
+
+    // A table was computed and shown: d is the record after the computation.
+    void TabellaMostrata(const rigata::ShotData& d, rigata::TipoTabella tipo);
+
+    void Stampa();       // the printer dialog, then the report
+    void EsportaPdf();
+    void EsportaCsv();
+    void CopiaTabella();  // the selected cells, or the whole table
+    void MostraGrafico();
+
+    // What the report shows now; the screen's texts are read at the call.
+    ContenutoRapporto Contenuto() const;
+    // The report as PDF bytes; empty when cancelled.
+    std::optional<QByteArray> PdfRapporto(const AvanzamentoRapporto& avanzamento = {}) const;
+    // The table as the CSV file holds it (byte-order mark first).
+    QByteArray Csv() const;
+    // The selection (or the whole table) as tab-separated lines with headers.
+    QString TestoAppunti() const;
+    frmGraficoTraiettoria* Grafico() const;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    QString Testo(const char* nome) const;
+    QString PercorsoScelto(const QString& filtri, const QString& proposta, const QString& estensione);
+    void Scrivi(const QString& percorso, const QByteArray& byte);
+
+    QMainWindow& schermo_;
+    Programma& prog_;
+    const ModelloTabella& modello_;
+    QTableView& griglia_;
+    QAction* azioni_[4];
+    std::optional<rigata::ShotData> dati_;  // the record of the table shown
+    rigata::TipoTabella tipo_ = rigata::TipoTabella::Vari;
+    QString separatore_;                    // the decimal separator of its cells
+    QPointer<frmGraficoTraiettoria> grafico_;
+    QString ultimoPdf_, ultimoCsv_;
+};

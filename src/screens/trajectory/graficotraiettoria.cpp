@@ -1,0 +1,404 @@
+#include "graficotraiettoria.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "numeri.h"
+#include "widget.h"
+
+using namespace rigata;
+
+namespace {
+
+// Half-height of the band and the colours of the curves.
+const QColor kColoreTraiettoria(0x1f, 0x4e, 0x9a);
+const QColor kColoreVelocita(0x1f, 0x4e, 0x9a);
+const QColor kColoreEnergia(0xa6, 0x4b, 0x00);
+const QColor kColoreFascia(0xee, 0xf3, 0xe8);
+const QColor kColoreTiroUtile(0xc9, 0xe4, 0xb8);
+const QColor kColoreAzzeramento(0xb0, 0x20, 0x20);
+const QColor kColoreGriglia(0xdd, 0xdd, 0xdd);
+const QColor kColoriPendii[5] = {QColor(0x1f, 0x4e, 0x9a), QColor(0x00, 0x8b, 0x8b), QColor(0x3a, 0x8f, 0x2a),
+                                 QColor(0xd0, 0x7a, 0x00), QColor(0xb0, 0x20, 0x20)};
+const char* const kNomiPendii[5] = {"piano", "15°", "30°", "45°", "60°"};
+
+// An axis with round tick values: 1, 2 or 5 times a power of ten.
+struct Scala {
+    double min = 0, max = 1, passo = 1;
+    double Tra(double v, double da, double a) const { return da + (v - min) / (max - min) * (a - da); }
+};
+
+Scala ScalaTonda(double lo, double hi, int tacche, bool arrotondaEstremi) {
+    if (!std::isfinite(lo) || !std::isfinite(hi)) lo = 0, hi = 1;
+    if (hi - lo < 1e-9) lo -= 1, hi += 1;
+    const double grezzo = (hi - lo) / std::max(1, tacche);
+    const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
+    const double f = grezzo / potenza;
+    const double passo = (f <= 1 ? 1 : f <= 2 ? 2 : f <= 5 ? 5 : 10) * potenza;
+    if (!arrotondaEstremi) return {lo, hi, passo};
+    return {std::floor(lo / passo) * passo, std::ceil(hi / passo) * passo, passo};
+}
+
+// A round scale of exactly passi steps that holds lo..hi (the second scale of
+// a panel, sharing the grid of the first).
+Scala ScalaConPassi(double lo, double hi, int passi) {
+    Scala s = ScalaTonda(lo, hi, passi, true);
+    for (int i = 0; i < 60; ++i) {
+        s.min = std::floor(lo / s.passo) * s.passo;
+        if (s.min + passi * s.passo >= hi) break;
+        const double f = s.passo / std::pow(10.0, std::floor(std::log10(s.passo) + 1e-9));
+        s.passo *= f < 1.5 ? 2 : f < 3 ? 2.5 : 2;  // 1 -> 2 -> 5 -> 10
+    }
+    s.max = s.min + passi * s.passo;
+    return s;
+}
+
+// A tick value with as many decimals as its step needs; beyond ten million
+// (only far past any shooting distance) in exponent form.
+QString TestoTacca(double v, double passo, const QString& sep) {
+    const int decimali = std::max(0, static_cast<int>(-std::floor(std::log10(passo) + 1e-9)));
+    if (std::fabs(v) < passo * 1e-6) v = 0;
+    QString t = std::fabs(v) >= 1e7 ? QString::number(v, 'g', 3) : QString::number(v, 'f', decimali);
+    t.replace(QLatin1Char('.'), sep);
+    return t;
+}
+
+// A value as the table writes it (one decimal), with the screen's separator.
+QString Valore(double v, const char* schema, const QString& sep) { return Qs(FormattaNumero(v, schema, Std(sep))); }
+
+struct Pannello {
+    QRectF piano;
+    Scala sx, sy;
+    double X(double d) const { return sx.Tra(d, piano.left(), piano.right()); }
+    double Y(double v) const { return sy.Tra(v, piano.bottom(), piano.top()); }
+};
+
+void DisegnaAssi(QPainter& p, const Pannello& pan, const QFontMetricsF& fm, const QString& sep, bool etichetteX,
+                 const std::optional<Scala>& destra = std::nullopt, const QColor& coloreSinistra = Qt::black,
+                 const QColor& coloreDestra = Qt::black) {
+    const double u = p.device()->logicalDpiX() / 72.0;
+    p.setPen(QPen(kColoreGriglia, 0.5 * u));
+    const double mezzaRiga = fm.ascent() / 2 - fm.descent() / 2;
+    // Vertical grid and distance ticks: multiples of the step within the table's span.
+    for (double d = std::ceil(pan.sx.min / pan.sx.passo - 1e-9) * pan.sx.passo; d <= pan.sx.max + pan.sx.passo * 1e-9;
+         d += pan.sx.passo) {
+        const double x = pan.X(d);
+        p.setPen(QPen(kColoreGriglia, 0.5 * u));
+        p.drawLine(QPointF(x, pan.piano.top()), QPointF(x, pan.piano.bottom()));
+        if (etichetteX) {
+            const QString t = TestoTacca(d, pan.sx.passo, sep);
+            p.setPen(Qt::black);
+            p.drawText(QPointF(x - fm.horizontalAdvance(t) / 2, pan.piano.bottom() + fm.ascent() + 2 * u), t);
+        }
+    }
+    for (double v = pan.sy.min; v <= pan.sy.max + pan.sy.passo * 1e-9; v += pan.sy.passo) {
+        const double y = pan.Y(v);
+        p.setPen(QPen(kColoreGriglia, 0.5 * u));
+        p.drawLine(QPointF(pan.piano.left(), y), QPointF(pan.piano.right(), y));
+        const QString t = TestoTacca(v, pan.sy.passo, sep);
+        p.setPen(coloreSinistra);
+        p.drawText(QPointF(pan.piano.left() - fm.horizontalAdvance(t) - 3 * u, y + mezzaRiga), t);
+        if (destra) {
+            const double w = destra->min + (v - pan.sy.min) / (pan.sy.max - pan.sy.min) * (destra->max - destra->min);
+            p.setPen(coloreDestra);
+            p.drawText(QPointF(pan.piano.right() + 3 * u, y + mezzaRiga), TestoTacca(w, destra->passo, sep));
+        }
+    }
+    p.setPen(QPen(Qt::black, 0.8 * u));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(pan.piano);
+}
+
+void DisegnaCurva(QPainter& p, const Pannello& pan, const std::vector<PuntoTraiettoria>& punti,
+                  double (*valore)(const PuntoTraiettoria&, int), int indice, const QPen& penna,
+                  const std::optional<Scala>& scalaPropria = std::nullopt) {
+    QPolygonF linea;
+    linea.reserve(static_cast<int>(punti.size()));
+    for (const auto& pt : punti) {
+        double v = valore(pt, indice);
+        if (!std::isfinite(v)) continue;
+        if (scalaPropria) v = pan.sy.min + (v - scalaPropria->min) / (scalaPropria->max - scalaPropria->min) *
+                                               (pan.sy.max - pan.sy.min);
+        linea << QPointF(pan.X(pt.distanza), pan.Y(v));
+    }
+    p.setPen(penna);
+    p.drawPolyline(linea);
+}
+
+double Scarto(const PuntoTraiettoria& pt, int i) { return i == 0 ? pt.scarto : pt.pendii[i - 1]; }
+double Velocita(const PuntoTraiettoria& pt, int) { return pt.velocita; }
+double Energia(const PuntoTraiettoria& pt, int) { return pt.energia; }
+
+std::pair<double, double> Estremi(const std::vector<PuntoTraiettoria>& punti, int curve) {
+    double lo = INFINITY, hi = -INFINITY;
+    for (const auto& pt : punti)
+        for (int i = 0; i < curve; ++i) {
+            const double v = Scarto(pt, i);
+            if (std::isfinite(v)) lo = std::min(lo, v), hi = std::max(hi, v);
+        }
+    return {lo, hi};
+}
+
+// The values at the mouse in a small box beside the cursor line.
+void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const DatiGrafico& g, double distanza,
+                    const QFont& carattere, const QString& sep) {
+    const double u = p.device()->logicalDpiX() / 72.0;
+    const PuntoTraiettoria pt = PuntoA(g.dati, distanza);
+    QStringList righe{QStringLiteral("Distanza: %1 m").arg(Valore(distanza, "####0", sep))};
+    if (g.tipo == TipoTabella::Vari) {
+        righe << QStringLiteral("Scarto: %1 cm").arg(Valore(pt.scarto, "###0.0", sep))
+              << QStringLiteral("Velocità: %1 m/s").arg(Valore(pt.velocita, "###0.0", sep))
+              << QStringLiteral("Energia: %1 J").arg(Valore(pt.energia, "###0.0", sep));
+    } else {
+        for (int i = 0; i < 5; ++i)
+            righe << QStringLiteral("Scarto %1: %2 cm").arg(QString::fromUtf8(kNomiPendii[i]), Valore(Scarto(pt, i), "###0.0", sep));
+    }
+    const double x = pan.X(distanza);
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 0.8 * u, Qt::DashLine));
+    p.drawLine(QPointF(x, pan.piano.top()), QPointF(x, tutto.bottom()));
+    const QFontMetricsF fm(carattere, p.device());
+    double larghezza = 0;
+    for (const QString& r : righe) larghezza = std::max(larghezza, fm.horizontalAdvance(r));
+    QRectF riquadro(0, pan.piano.top() + 4 * u, larghezza + 8 * u, righe.size() * fm.height() + 6 * u);
+    riquadro.moveLeft(x + 8 * u + riquadro.width() < pan.piano.right() ? x + 8 * u : x - 8 * u - riquadro.width());
+    p.setPen(QPen(QColor(0x88, 0x88, 0x88), 0.5 * u));
+    p.setBrush(QColor(255, 255, 240, 235));
+    p.drawRect(riquadro);
+    p.setPen(Qt::black);
+    p.setFont(carattere);
+    for (int i = 0; i < righe.size(); ++i)
+        p.drawText(QPointF(riquadro.left() + 4 * u, riquadro.top() + 3 * u + fm.ascent() + i * fm.height()), righe[i]);
+}
+
+}  // namespace
+
+DatiGrafico CreaDatiGrafico(const ShotData& d, TipoTabella tipo) {
+    DatiGrafico g;
+    g.dati = d;
+    g.tipo = tipo;
+    const int righe = NumeroRighe(d).value_or(0);
+    const double ultima = static_cast<double>(d.DistanzaInizio) + std::max(0, righe - 1) * static_cast<double>(d.Intervallo);
+    g.da = std::min<double>(d.DistanzaInizio, ultima);
+    g.a = std::max<double>(d.DistanzaInizio, ultima);
+    if (g.a - g.da < 1) {  // one row: a span around it from the muzzle
+        g.da = std::min(0.0, g.da);
+        g.a = std::max(g.a, g.da + 100);
+    }
+    g.tiroUtile = TiroUtile(d);
+    return g;
+}
+
+PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafico& g, const QFont& carattere,
+                                const QString& sep, std::optional<double> cursore) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(carattere);
+    const double u = p.device()->logicalDpiX() / 72.0;  // device units per point
+    const QFontMetricsF fm(carattere, p.device());
+    QFont grassetto = carattere;
+    grassetto.setBold(true);
+    const bool generale = g.tipo == TipoTabella::Vari;
+
+    // Margins: tick labels left and right, a title line above each panel, distances below.
+    const double sinistra = fm.horizontalAdvance(QStringLiteral("-0.00e+00")) + 6 * u;
+    const double destra = generale ? fm.horizontalAdvance(QStringLiteral("0.00e+00")) + 6 * u : 14 * u;
+    const double titolo = fm.height() * 1.5;
+    const double sotto = fm.height() * 2.6;
+    const double altezzaUtile = area.height() - sotto - titolo * (generale ? 2 : 1) - (generale ? fm.height() * 0.5 : 0);
+    const double altezzaSopra = generale ? altezzaUtile * 0.64 : altezzaUtile;
+    const QRectF pianoSopra(area.left() + sinistra, area.top() + titolo, area.width() - sinistra - destra, altezzaSopra);
+
+    const int colonne = std::max(2, static_cast<int>(pianoSopra.width()));  // one point per pixel column
+    const auto punti = CampionaTraiettoria(g.dati, g.da, g.a, colonne);
+
+    Pannello sopra;
+    sopra.piano = pianoSopra;
+    sopra.sx = ScalaTonda(g.da, g.a, 10, false);
+    auto [lo, hi] = Estremi(punti, generale ? 1 : 5);
+    lo = std::min(lo, -kFasciaTiroUtile);
+    hi = std::max(hi, kFasciaTiroUtile);
+    const double margine = (hi - lo) * 0.05;
+    sopra.sy = ScalaTonda(lo - margine, hi + margine, std::max(3, static_cast<int>(pianoSopra.height() / (fm.height() * 2.2))), true);
+
+    p.fillRect(area, Qt::white);
+    // Title line: what is drawn, and the point-blank range.
+    p.setFont(grassetto);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(area.left() + sinistra, area.top() + fm.ascent()),
+               generale ? QStringLiteral("Scarto dalla linea di mira (cm)")
+                        : QStringLiteral("Scarto dalla linea di mira (cm) in piano e in pendenza"));
+    p.setFont(carattere);
+    const QString utile = Qs(TestoTiroUtile(g.tiroUtile));
+    if (generale)
+        p.drawText(QPointF(pianoSopra.right() - fm.horizontalAdvance(utile), area.top() + fm.ascent()), utile);
+
+    // Band of +-6 cm and the point-blank stretch inside it.
+    p.save();
+    p.setClipRect(pianoSopra);
+    const double y6 = sopra.Y(kFasciaTiroUtile), ym6 = sopra.Y(-kFasciaTiroUtile);
+    p.fillRect(QRectF(QPointF(pianoSopra.left(), y6), QPointF(pianoSopra.right(), ym6)), kColoreFascia);
+    if (generale && g.tiroUtile)
+        p.fillRect(QRectF(QPointF(sopra.X(g.tiroUtile->da), y6), QPointF(sopra.X(g.tiroUtile->a), ym6)), kColoreTiroUtile);
+    p.restore();
+    DisegnaAssi(p, sopra, fm, sep, !generale);
+    p.save();
+    p.setClipRect(pianoSopra);
+    p.setPen(QPen(QColor(0x5a, 0x8f, 0x3a), 0.6 * u, Qt::DashLine));
+    p.drawLine(QPointF(pianoSopra.left(), y6), QPointF(pianoSopra.right(), y6));
+    p.drawLine(QPointF(pianoSopra.left(), ym6), QPointF(pianoSopra.right(), ym6));
+    // The line of sight.
+    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.0 * u));
+    p.drawLine(QPointF(pianoSopra.left(), sopra.Y(0)), QPointF(pianoSopra.right(), sopra.Y(0)));
+    p.drawText(QPointF(pianoSopra.left() + 4 * u, sopra.Y(0) - 3 * u), QStringLiteral("linea di mira"));
+    p.setPen(QColor(0x3a, 0x6f, 0x2a));
+    const QString fascia = QStringLiteral("±6 cm");
+    p.drawText(QPointF(pianoSopra.right() - fm.horizontalAdvance(fascia) - 4 * u, y6 - 3 * u), fascia);
+
+    // The zero distance.
+    const double x0 = g.dati.DistanzaAzzeramento;
+    if (generale && x0 >= g.da && x0 <= g.a) {
+        const double x = sopra.X(x0);
+        p.setPen(QPen(kColoreAzzeramento, 0.8 * u, Qt::DashLine));
+        p.drawLine(QPointF(x, pianoSopra.top()), QPointF(x, pianoSopra.bottom()));
+        p.setPen(kColoreAzzeramento);
+        const QString t = QStringLiteral("azzeramento %1 m").arg(Valore(x0, "####0", sep));
+        const double tx = x + 3 * u + fm.horizontalAdvance(t) < pianoSopra.right() ? x + 3 * u : x - 3 * u - fm.horizontalAdvance(t);
+        p.drawText(QPointF(tx, pianoSopra.top() + fm.ascent() + 2 * u), t);
+    }
+
+    // The curves.
+    const int curve = generale ? 1 : 5;
+    for (int i = curve - 1; i >= 0; --i)
+        DisegnaCurva(p, sopra, punti, Scarto, i, QPen(generale ? kColoreTraiettoria : kColoriPendii[i], 1.6 * u));
+
+    // The highest point, where the bullet turns within the table's span.
+    if (generale && punti.size() > 2) {
+        size_t massimo = 0;
+        for (size_t i = 1; i < punti.size(); ++i)
+            if (punti[i].scarto > punti[massimo].scarto) massimo = i;
+        if (massimo > 0 && massimo + 1 < punti.size()) {
+            const QPointF c(sopra.X(punti[massimo].distanza), sopra.Y(punti[massimo].scarto));
+            p.setPen(QPen(kColoreTraiettoria, 0.8 * u));
+            p.setBrush(kColoreTraiettoria);
+            p.drawEllipse(c, 2.2 * u, 2.2 * u);
+            p.setBrush(Qt::NoBrush);
+            const QString t = QStringLiteral("punto più alto %1 cm a %2 m")
+                                  .arg(Valore(punti[massimo].scarto, "###0.0", sep), Valore(punti[massimo].distanza, "####0", sep));
+            const double w = fm.horizontalAdvance(t);
+            const double tx = std::clamp(c.x() - w / 2, pianoSopra.left() + 2 * u, pianoSopra.right() - w - 2 * u);
+            const double ty = c.y() - 5 * u - fm.descent() > pianoSopra.top() + fm.height() ? c.y() - 5 * u - fm.descent()
+                                                                                            : c.y() + 5 * u + fm.ascent();
+            p.setPen(Qt::black);
+            p.drawText(QPointF(tx, ty), t);
+        }
+    }
+    p.restore();
+
+    Pannello ultimo = sopra;
+    if (!generale) {
+        // Legend: one short line per slope.
+        double x = pianoSopra.right();
+        for (int i = 4; i >= 0; --i) {
+            const QString t = QString::fromUtf8(kNomiPendii[i]);
+            x -= fm.horizontalAdvance(t) + 20 * u;
+            const double y = area.top() + fm.ascent();
+            p.setPen(QPen(kColoriPendii[i], 2 * u));
+            p.drawLine(QPointF(x, y - fm.ascent() / 3), QPointF(x + 14 * u, y - fm.ascent() / 3));
+            p.setPen(Qt::black);
+            p.drawText(QPointF(x + 17 * u, y), t);
+        }
+    } else {
+        // Velocity (left scale) and energy (right scale) over the same distances.
+        const double topSotto = pianoSopra.bottom() + fm.height() * 0.5 + titolo;
+        Pannello basso;
+        basso.piano = QRectF(pianoSopra.left(), topSotto, pianoSopra.width(), area.bottom() - sotto - topSotto);
+        basso.sx = sopra.sx;
+        double vmin = INFINITY, vmax = -INFINITY, emin = INFINITY, emax = -INFINITY;
+        for (const auto& pt : punti) {
+            if (std::isfinite(pt.velocita)) vmin = std::min(vmin, pt.velocita), vmax = std::max(vmax, pt.velocita);
+            if (std::isfinite(pt.energia)) emin = std::min(emin, pt.energia), emax = std::max(emax, pt.energia);
+        }
+        const int tacche = std::max(2, static_cast<int>(basso.piano.height() / (fm.height() * 2.2)));
+        basso.sy = ScalaTonda(vmin, vmax, tacche, true);
+        // The energy scale has as many steps as the velocity scale, so both share the grid.
+        const int passi = static_cast<int>(std::lround((basso.sy.max - basso.sy.min) / basso.sy.passo));
+        const Scala energia = ScalaConPassi(emin, emax, passi);
+        p.setPen(kColoreVelocita);
+        p.setFont(grassetto);
+        const double yTitolo = topSotto - titolo + fm.ascent();
+        p.drawText(QPointF(basso.piano.left(), yTitolo), QStringLiteral("Velocità (m/s)"));
+        p.setPen(kColoreEnergia);
+        const QString te = QStringLiteral("Energia (J)");
+        p.drawText(QPointF(basso.piano.right() - QFontMetricsF(grassetto, p.device()).horizontalAdvance(te), yTitolo), te);
+        p.setFont(carattere);
+        DisegnaAssi(p, basso, fm, sep, true, energia, kColoreVelocita, kColoreEnergia);
+        p.save();
+        p.setClipRect(basso.piano);
+        DisegnaCurva(p, basso, punti, Velocita, 0, QPen(kColoreVelocita, 1.6 * u));
+        DisegnaCurva(p, basso, punti, Energia, 0, QPen(kColoreEnergia, 1.6 * u, Qt::DashLine), energia);
+        p.restore();
+        ultimo = basso;
+    }
+    const QString etichetta = QStringLiteral("Distanza (m)");
+    p.setPen(Qt::black);
+    p.drawText(QPointF(ultimo.piano.center().x() - fm.horizontalAdvance(etichetta) / 2,
+                       ultimo.piano.bottom() + fm.height() + fm.ascent() + 4 * u),
+               etichetta);
+
+    if (cursore && *cursore >= g.da && *cursore <= g.a)
+        DisegnaCursore(p, QRectF(area.left(), area.top(), area.width(), ultimo.piano.bottom() - area.top()), sopra, g,
+                       *cursore, carattere, sep);
+    p.restore();
+    return {pianoSopra, g.da, g.a};
+}
+
+GraficoTraiettoria::GraficoTraiettoria(const QString& separatore, QWidget* padre)
+    : QWidget(padre), separatore_(separatore) {
+    setObjectName(QStringLiteral("graficoTraiettoria"));
+    setMouseTracking(true);
+    setMinimumSize(420, 320);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraficoTraiettoria::Imposta(const DatiGrafico& dati) {
+    dati_ = dati;
+    cursore_.reset();
+    update();
+}
+
+void GraficoTraiettoria::Disegna(QPainter& p, const QRectF& area) const {
+    if (dati_) DisegnaGrafico(p, area, *dati_, font(), separatore_);
+}
+
+void GraficoTraiettoria::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRectF area = QRectF(rect()).adjusted(8, 8, -8, -8);
+    p.fillRect(rect(), Qt::white);
+    if (!dati_) {
+        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Nessuna tabella calcolata"));
+        return;
+    }
+    posizione_ = DisegnaGrafico(p, area, *dati_, font(), separatore_, cursore_);
+}
+
+void GraficoTraiettoria::mouseMoveEvent(QMouseEvent* evento) {
+    const QRectF& piano = posizione_.piano;
+    const double x = evento->position().x();
+    std::optional<double> nuovo;
+    if (dati_ && piano.width() > 0 && x >= piano.left() && x <= piano.right())
+        nuovo = std::round(posizione_.da + (x - piano.left()) / piano.width() * (posizione_.a - posizione_.da));
+    if (nuovo != cursore_) {
+        cursore_ = nuovo;
+        update();
+    }
+}
+
+void GraficoTraiettoria::leaveEvent(QEvent*) {
+    cursore_.reset();
+    update();
+}

@@ -1,0 +1,68 @@
+// The trajectory chart: one painting routine for the screen, the printed
+// report and the saved pictures. For the general table, the point of impact
+// against the line of sight with the line of sight, the band of +-6 cm, the
+// point-blank range, the zero distance and the highest point, and under it
+// velocity and energy; for the field table, the point of impact on the level
+// and on the four slopes. Every curve is computed from the model at one point
+// per pixel column at most, never joined from the table's rows.
+#pragma once
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+#include "shotdata.h"
+#include "tabella.h"
+#include "tiroutile.h"
+
+class QPainter;
+
+// What the chart shows: the zeroed record of a computed table, its layout and
+// the distances its rows span.
+struct DatiGrafico {
+    rigata::ShotData dati;
+    rigata::TipoTabella tipo = rigata::TipoTabella::Vari;
+    double da = 0, a = 0;  // m, da < a
+    std::optional<rigata::TrattoUtile> tiroUtile;
+};
+
+// From the record as the table's computation left it (zeroed, request stored).
+DatiGrafico CreaDatiGrafico(const rigata::ShotData& d, rigata::TipoTabella tipo);
+
+// Where the plots lie, for turning a mouse position into a distance.
+struct PosizioneGrafico {
+    QRectF piano;  // the plot area of the distances (both panels share it horizontally)
+    double da = 0, a = 0;
+};
+
+// Paints the chart into area (device coordinates) with the given base font.
+// separatore: the decimal separator of every number. cursore: a distance
+// whose values are shown (mouse hover), or none.
+PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafico& g, const QFont& carattere,
+                                const QString& separatore, std::optional<double> cursore = std::nullopt);
+
+// The chart as a widget: repaints when the data change, shows the values
+// under the mouse.
+class GraficoTraiettoria : public QWidget {
+    Q_OBJECT
+public:
+    explicit GraficoTraiettoria(const QString& separatore, QWidget* padre = nullptr);
+    void Imposta(const DatiGrafico& dati);
+    const std::optional<DatiGrafico>& Dati() const { return dati_; }
+    // The chart drawn into a picture of the given size (for the saved image).
+    void Disegna(QPainter& p, const QRectF& area) const;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void leaveEvent(QEvent* evento) override;
+
+private:
+    std::optional<DatiGrafico> dati_;
+    QString separatore_;
+    PosizioneGrafico posizione_;
+    std::optional<double> cursore_;
+};
