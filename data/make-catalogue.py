@@ -17,7 +17,10 @@ rows itself; the round-trip test relies on this order):
 
     maker,.ddd,weight,model,.sd,.bc[,velocity,.bc]...
 
-- the diameter and every coefficient without the leading zero (0.308 -> .308);
+- no two bullets with the same maker, diameter, weight and model: the rows
+  listed in varianti.csv get a model that tells them apart, or are left out;
+- the diameter and every coefficient without the leading zero (0.308 -> .308),
+  the coefficients with three decimals at most (.2106 -> .211);
 - the sectional density weight / (7000 x diameter^2) to three decimals, taken
   to 15 significant digits and rounded half away from zero, as the program's
   own "0.##0" format does, then written from the point (.230);
@@ -55,6 +58,47 @@ NOTE = [
 ]
 
 
+# Rows of the sources whose maker, diameter, weight and model are the same
+# as another row's: different bullets the sources do not tell apart, or the
+# same bullet listed twice. varianti.csv lists them by maker, diameter,
+# weight, model and G1 coefficient, with the model to write (written_model),
+# or an empty one to leave the row out:
+# - a much lower coefficient at the same weight is the flat-nose bullet for
+#   tubular magazines (the sources' notes say so of the .308 150 gr TSX at
+#   .184; the same holds for the Hot-Cor and the Barnes .458 pairs): "FN";
+# - Sierra .308 200 gr MatchKing at .715/.695/.660: the bands of the 230 gr
+#   bullet (the sources' notes); the .565 row is the 200 gr one; left out;
+# - Barnes .308 110 gr TAC-TX at .289 and .295: one bullet listed twice with
+#   two figures; the first listing is kept.
+VARIANTI_CSV = "varianti.csv"
+
+
+def leggi_varianti():
+    with open(os.path.join(CARTELLA, VARIANTI_CSV), newline="", encoding="utf-8") as f:
+        return {(r["maker"], r["diameter_in"], r["weight_gr"], r["model"], r["bc_g1"]): r["written_model"] or None
+                for r in csv.DictReader(f)}
+
+
+VARIANTI = leggi_varianti()
+
+
+def variante(r):
+    """The row as written: model told apart, or None when left out."""
+    chiave = (r["maker"], r["diameter_in"], r["weight_gr"], r["model"], r["bc_g1"])
+    if chiave not in VARIANTI:
+        return r
+    if VARIANTI[chiave] is None:
+        return None
+    return dict(r, model=VARIANTI[chiave])
+
+
+def tre_decimali(testo):
+    """A coefficient with three decimals at most, rounded half up (.2106 -> .211)."""
+    if not testo or len(testo.partition(".")[2]) <= 3:
+        return testo
+    return format(Decimal(testo).quantize(Decimal("0.001"), rounding=ROUND_HALF_UP), "f")
+
+
 def senza_zero(testo):
     """0.308 -> .308 (the file's form of diameters and coefficients)."""
     return testo[1:] if testo.startswith("0.") else testo
@@ -69,11 +113,11 @@ def carico_sezionale(diametro, peso):
 
 def riga_palla(r):
     campi = [r["maker"], senza_zero(r["diameter_in"]), r["weight_gr"], r["model"],
-             carico_sezionale(r["diameter_in"], r["weight_gr"]), senza_zero(r["bc_g1"])]
+             carico_sezionale(r["diameter_in"], r["weight_gr"]), senza_zero(tre_decimali(r["bc_g1"]))]
     for n in range(1, 5):
         velocita, cb = r["v%d_fps" % n], r["bc%d" % n]
         if velocita and velocita != "0":
-            campi += [velocita, senza_zero(cb)]
+            campi += [velocita, senza_zero(tre_decimali(cb))]
     for campo in campi:
         if not campo or "," in campo or campo != campo.strip(" "):
             sys.exit("campo non scrivibile %r in %r" % (campo, r))
@@ -90,9 +134,17 @@ def main():
     with open(os.path.join(CARTELLA, LICENZA), encoding="utf-8") as f:
         righe += ["(c)" + (" " + l if l else "") for l in f.read().splitlines()]
     palle = 0
+    viste = set()
     for nome in SORGENTI:
         with open(os.path.join(CARTELLA, nome), newline="", encoding="utf-8") as f:
             for r in csv.DictReader(f):
+                r = variante(r)
+                if r is None:
+                    continue
+                chiave = (r["maker"], r["diameter_in"], r["weight_gr"], r["model"])
+                if chiave in viste:
+                    sys.exit("due palle con marca, diametro, peso e tipo %r: distinguerle in varianti.csv" % (chiave,))
+                viste.add(chiave)
                 righe.append(riga_palla(r))
                 palle += 1
     if RIGA_DEFAULT not in righe:

@@ -12,6 +12,7 @@
 #include "comando.h"
 #include "dialoghi.h"
 #include "programma.h"
+#include "traduzione.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rigata"));
+    CaricaTraduzioneQt(app);
     // The id of the installed desktop file and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(RIGATA_ID));
     QIcon icona;

@@ -20,9 +20,10 @@ std::optional<Rifiuto> ControllaPalla(float diametroMm, float pesoGrammi) {
 
 // A result beyond the double range (a typed 1e400 reads as infinity) is
 // refused rather than written.
-std::optional<Rifiuto> ControllaFinito(double valore, std::string_view campo) {
+// letto: the typed value the result came from (its sign says which way to correct it).
+std::optional<Rifiuto> ControllaFinito(double valore, double letto, std::string_view campo) {
     if (std::isfinite(valore)) return std::nullopt;
-    return RifiutoFuoriLimiti(campo);
+    return RifiutoFuoriLimiti(campo, letto);
 }
 
 const char* const kCampoVelImpatto = "velocità di impatto";
@@ -54,7 +55,7 @@ RisultatiLegno CalcolaLegnoDaTesti(std::string_view testoVelImpatto, float diame
     }
     const ValoriLegno v = CalcolaLegno(vel, diametroMm, pesoGrammi);
     // The volume is finite whenever the depth is (both grow with p).
-    if ((r.rifiuto = ControllaFinito(v.PenetrazioneLegno, kCampoVelImpatto))) return r;
+    if ((r.rifiuto = ControllaFinito(v.PenetrazioneLegno, vel, kCampoVelImpatto))) return r;
     r.penetrazioneLegno = FormattaNumero(v.PenetrazioneLegno, "###", separatore);
     r.volumeLegno = FormattaNumero(v.VolumeCavita, "###.#", separatore);
     return r;
@@ -79,7 +80,7 @@ RisultatiFerro CalcolaFerroDaTesti(std::string_view testoVelImpatto, float diame
     const double vel = LeggiNumero(testoVelImpatto);
     if ((r.rifiuto = ControllaPalla(diametroMm, pesoGrammi))) return r;
     const ValoriFerro v = CalcolaFerro(vel, diametroMm, pesoGrammi);
-    if ((r.rifiuto = ControllaFinito(v.PenetrazioneFerro, kCampoVelImpatto))) return r;
+    if ((r.rifiuto = ControllaFinito(v.PenetrazioneFerro, vel, kCampoVelImpatto))) return r;
     r.penetrazioneFerro = FormattaNumero(v.PenetrazioneFerro, "0.#0", separatore);
     return r;
 }
@@ -106,7 +107,7 @@ RisultatiOsso CalcolaOssoDaTesti(std::string_view testoVelImpatto, std::string_v
     if (!std::isfinite(v.PenetrazioneOsso)) {
         // The velocity term alone tells which of the two boxes is too large.
         const bool colpaVelocita = !std::isfinite(std::pow((vel - 60) / 100, 2));
-        r.rifiuto = RifiutoFuoriLimiti(colpaVelocita ? kCampoVelImpatto : "coefficiente");
+        r.rifiuto = colpaVelocita ? RifiutoFuoriLimiti(kCampoVelImpatto, vel) : RifiutoFuoriLimiti("coefficiente", coeff);
         return r;
     }
     r.penetrazioneOsso = FormattaNumero(v.PenetrazioneOsso, "0.#0", separatore);
@@ -142,7 +143,7 @@ RisultatiUomo CalcolaUomoDaTesti(std::string_view testoVelImpatto, float diametr
                                 " m/s); inserire un valore maggiore"};
         return r;
     }
-    if ((r.rifiuto = ControllaFinito(v.PenetrazioneUomo, kCampoVelImpatto))) return r;
+    if ((r.rifiuto = ControllaFinito(v.PenetrazioneUomo, vel, kCampoVelImpatto))) return r;
     r.penetrazioneUomo = FormattaNumero(v.PenetrazioneUomo, "###.#", separatore);
     return r;
 }

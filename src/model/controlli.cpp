@@ -51,13 +51,21 @@ std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d
     float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
     std::optional<Rifiuto> fuoriLimiti;
     for (size_t i = 0; i < 4; ++i) {
-        if (const auto valore = InSingle(LeggiNumeroEsteso(*singoli[i].first)))
+        const double letto = LeggiNumeroEsteso(*singoli[i].first);
+        if (const auto valore = InSingle(letto))
             *destinazioni[i] = *valore;
         else if (!fuoriLimiti)
-            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second);
+            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second, letto);
     }
     const double altitudine = LeggiNumeroEsteso(testi.altitudine);
     if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
+    // A decimal comma would read as the whole part ("965,5" as 965).
+    const std::pair<const std::string*, const char*> tutti[] = {
+        {&testi.diametro, "diametro"},       {&testi.peso, "peso"},
+        {&testi.altitudine, "altitudine"},   {&testi.temperatura, "temperatura"},
+        {&testi.velocitaBocca, "velocità alla bocca"}, {&testi.coeff, "coefficiente balistico"}};
+    for (const auto& [testo, nome] : tutti)
+        if (VirgolaDecimale(*testo)) return RifiutoVirgola(nome, *testo);
     if (fuoriLimiti) return fuoriLimiti;
 
     if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, testi.coeff, d.VelocitaBocca)) return r;
@@ -92,10 +100,23 @@ std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::st
     return std::nullopt;
 }
 
-Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo) {
-    return Rifiuto{"CAMBIA VALORE!!",
-                   "valore troppo grande per il campo " + std::string(nomeCampo) +
-                       "; inserire un numero più piccolo"};
+Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore) {
+    const bool negativo = valore < 0;
+    return Rifiuto{"CAMBIA VALORE!!", std::string(negativo ? "valore troppo piccolo" : "valore troppo grande") +
+                                          " per il campo " + std::string(nomeCampo) + "; inserire un numero " +
+                                          (negativo ? "più grande" : "più piccolo")};
+}
+
+Rifiuto RifiutoVirgola(std::string_view nomeCampo, std::string_view testo) {
+    const size_t inizio = testo.find_first_not_of(" \t\n");
+    const std::string digitato(inizio == std::string_view::npos ? std::string_view() : testo.substr(inizio));
+    std::string corretto = digitato;
+    if (const size_t virgola = corretto.find(','); virgola != std::string::npos) corretto[virgola] = '.';
+    while (!corretto.empty() && (corretto.back() == ' ' || corretto.back() == '\t' || corretto.back() == '\n'))
+        corretto.pop_back();
+    return Rifiuto{"USA IL PUNTO!!", "virgola nel campo " + std::string(nomeCampo) +
+                                         ": il separatore decimale è il punto; scrivere " + corretto + " e non " +
+                                         digitato.substr(0, corretto.size())};
 }
 
 Rifiuto RifiutoCoeffZero() {

@@ -57,8 +57,14 @@ std::optional<Rifiuto> ControllaDatiIngresso(float diametroInch, float pesoGrain
 // that altitude must stay above absolute zero (the density divides by it).
 std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatura);
 
-// A typed value that does not fit a single-precision field.
-Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo);
+// A typed value that does not fit a single-precision field: "too large, type
+// a smaller number" for a positive value, "too small, type a larger number"
+// for a negative one (-1e39 is refused as too small).
+Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore);
+
+// A typed number with a decimal comma (VirgolaDecimale): the point is asked
+// for, with the typed text written both ways ("scrivere 965.5 e non 965,5").
+Rifiuto RifiutoVirgola(std::string_view nomeCampo, std::string_view testo);
 
 // A zero (or missing) coefficient.
 Rifiuto RifiutoCoeffZero();

@@ -146,6 +146,22 @@ double LeggiNumero(std::string_view testo) {
     return LeggiDecimale(r);
 }
 
+bool VirgolaDecimale(std::string_view testo) {
+    Lettore r{testo};
+    if (r.Guarda() == '+' || r.Guarda() == '-') r.Avanza();
+    // The digits and the point of a number, blanks skipped as the reading skips them.
+    bool cifre = false;
+    for (int c = r.Guarda(); Cifra(c) || c == '.'; c = r.Guarda()) {
+        cifre = cifre || Cifra(c);
+        r.Avanza();
+    }
+    if (r.Guarda() != ',') return false;
+    if (cifre) return true;
+    // ",30": a comma where the point of ".30" would stand.
+    r.Avanza();
+    return Cifra(r.Guarda());
+}
+
 double LeggiNumeroEsteso(std::string_view testo) {
     Lettore r{testo};
     if (r.Guarda() == '&') {

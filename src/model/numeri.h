@@ -25,6 +25,12 @@ double LeggiNumero(std::string_view testo);
 // after "&H" or an octal one after "&O" (either letter case).
 double LeggiNumeroEsteso(std::string_view testo);
 
+// True when the typed text's leading number is followed by a comma, as a
+// decimal comma would stand: "0,30", "965,5", "-1,5", ",30", "9 65,5".
+// Such a text would read as its whole part ("965,5" as 965), so the screens
+// refuse it and ask for the point. "abc,5", "965" and "965 m/s" are not.
+bool VirgolaDecimale(std::string_view testo);
+
 // Integer and Long conversion: nearest whole number, halves to the even
 // neighbour. Empty when the value is not finite or falls outside the type.
 std::optional<int16_t> InInteger(double valore);

@@ -78,7 +78,7 @@ std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabe
         {r.fine, "distanza finale"},                 {r.vento, "velocità del vento"},
         {r.altezzaMira, "altezza della linea di mira"}};
     for (const auto& [valore, nome] : campi)
-        if (!InSingle(valore)) return RifiutoFuoriLimiti(nome);
+        if (!InSingle(valore)) return RifiutoFuoriLimiti(nome, valore);
 
     const auto passo = InInteger(r.intervallo);
     if (!passo || *passo == 0)

@@ -2,7 +2,9 @@
 // lines of the start screen, the delivered stdbulls.bc, and new bullets.
 #include "catalogo.h"
 
+#include <array>
 #include <functional>
+#include <set>
 #include <random>
 
 #include "../supporto/cartella.h"
@@ -115,6 +117,15 @@ TEST(CatalogoConsegnato, PallaPredefinitaSelezionata) {
     const EsitoCaricamento esito = LeggiFileCatalogo(c, std::string(RIGATA_DATI) + "/stdbulls.bc");
     ASSERT_FALSE(esito.fileMancante || esito.errore || esito.righeEscluse);
     EXPECT_GE(c.NumeroPalle, 782);
+    // A hunter can tell every bullet from the others: no two rows with the same
+    // maker, diameter, weight and type; coefficients with three decimals at most.
+    std::set<std::array<std::string, 4>> chiavi;
+    for (const RigaCatalogo& r : c.Righe) {
+        EXPECT_TRUE(chiavi.insert({r[kMarca], r[kDiametro], r[kPeso], r[kTipoPalla]}).second)
+            << r[kMarca] << " " << r[kDiametro] << " " << r[kPeso] << " " << r[kTipoPalla];
+        for (size_t k : {kCBStd, kCB1, kCB2, kCB3, kCB4})
+            EXPECT_LE(r[k].size() - std::min(r[k].size(), r[k].find('.') + 1), 3u) << r[kMarca] << " " << r[k];
+    }
     OrdinaCatalogo(c);
     const std::string predefinita = "0.243\"   95gr    Nosler  BTsb                  0.379" + std::string(58, ' ');
     EXPECT_EQ(RigaPallaDefaultSAE(), predefinita);

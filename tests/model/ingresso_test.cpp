@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "calcolo da due velocità misurate si fa nella finestra del programma)"},
         // A value too large for its field comes first of all.
         CasoIngresso{"TemperaturaFuoriMisura", {"0.243", "95", "40000", "-1e39", "965", "0"}, kCambia,
-                     "valore troppo grande per il campo temperatura; inserire un numero più piccolo"},
+                     "valore troppo piccolo per il campo temperatura; inserire un numero più grande"},
         CasoIngresso{"VelocitaFuoriMisura", {"0.243", "95", "450", "15", "1e39", ".379"}, kCambia,
                      "valore troppo grande per il campo velocità alla bocca; inserire un numero più piccolo"},
         // The bullet's checks come before the place's.

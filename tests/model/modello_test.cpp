@@ -39,6 +39,21 @@ const CasoLettura kLetture[] = {
     {"prefisso ignoto", "&X1", 0, 0}};
 TABELLA(Lettura, CasoLettura, kLetture);
 
+// A decimal comma right after the digits is refused on the screens instead of
+// reading as the whole part.
+struct CasoVirgola {
+    const char* nome;
+    const char* testo;
+    bool virgola;
+};
+class Virgola : public ::testing::TestWithParam<CasoVirgola> {};
+TEST_P(Virgola, DopoLeCifre) { EXPECT_EQ(VirgolaDecimale(GetParam().testo), GetParam().virgola); }
+const CasoVirgola kVirgole[] = {
+    {"coefficiente", "0,30", true}, {"negativo", "-1,5", true},     {"senza zero", ",30", true},
+    {"con spazi", " 9 65 ,5", true}, {"dopo il punto", ".3,5", true}, {"col punto", "965.5", false},
+    {"dopo le unita", "450 m, 5", false}, {"parola", "abc,5", false}, {"sola virgola", ",", false}};
+TABELLA(Virgola, CasoVirgola, kVirgole);
+
 TEST(Arrotondamento, InteriAlPariEFuoriMisura) {
     EXPECT_EQ(InInteger(450.5), 450); EXPECT_EQ(InInteger(451.5), 452); EXPECT_EQ(InInteger(-2.5), -2);
     EXPECT_EQ(InInteger(32767.4), 32767); EXPECT_FALSE(InInteger(32767.5)); EXPECT_FALSE(InInteger(-32768.6));
@@ -248,6 +263,7 @@ auto Canna(std::string nota, std::string diversa, std::string polvere = "55", fl
 Rifiuto Cambia(std::string messaggio) { return {"CAMBIA VALORE!!", messaggio}; }
 const Rifiuto kSoglia = Cambia("la velocità di impatto deve superare la velocità limite sulla cute (28.18 m/s); inserire un valore maggiore");
 const Rifiuto kGrande = Cambia("valore troppo grande per il campo velocità di impatto; inserire un numero più piccolo");
+const Rifiuto kPiccolo = Cambia("valore troppo piccolo per il campo velocità di impatto; inserire un numero più grande");
 const Rifiuto kPalla = Cambia("diametro e peso della palla devono essere maggiori di zero; correggerli nella finestra dei dati della palla");
 const Rifiuto kNota = Cambia("il percorso del proiettile in canna nota deve essere maggiore di zero; inserire il percorso in mm");
 const CasoCalcolo kCalcoli[] = {
@@ -256,7 +272,7 @@ const CasoCalcolo kCalcoli[] = {
     {"legno negativo", Legno("-0.001"), {"", ""}, Cambia("la velocità di impatto non può essere negativa; inserire un valore maggiore o uguale a zero")},
     {"legno enorme", Legno("1e250"), {"", ""}, kGrande}, {"legno senza palla", Legno("500", ".", 0, 0), {"", ""}, kPalla},
     {"ferro 800 virgola", Ferro("800", ","), {"1,11"}, {}}, {"ferro negativo come positivo", Ferro("-500"), {"0.55"}, {}},
-    {"ferro enorme", Ferro("-1e200"), {""}, kGrande}, {"osso camiciata", Osso("200", "0.44"), {"10.71"}, {}},
+    {"ferro enorme", Ferro("-1e200"), {""}, kPiccolo}, {"osso camiciata", Osso("200", "0.44"), {"10.71"}, {}},
     {"osso wad cutter", Osso("200", "0.15"), {"3.65"}, {}}, {"osso sotto 60 cresce", Osso("", "0.44"), {"1.97"}, {}},
     {"osso coefficiente con virgola", Osso("200", "0,30"), {"0.00"}, {}},
     {"osso coefficiente enorme", Osso("200", "1e400"), {""}, Cambia("valore troppo grande per il campo coefficiente; inserire un numero più piccolo")},

@@ -36,7 +36,7 @@ void SchermoCalcolatore::CreaMenu(std::initializer_list<VoceCalcolatore> voci) {
         }
         menu.push_back({v.nome, QString::fromUtf8(v.testo), azione});
     }
-    MenuFile(QStringLiteral("File"), menu);
+    MenuFile(QStringLiteral("&File"), menu);
 }
 
 // Captions on the left, boxes on the right edge, in line with the Calcola button.
@@ -63,9 +63,12 @@ QLineEdit* SchermoCalcolatore::IngressoNumerico(const char* nomeDidascalia, cons
 }
 
 void SchermoCalcolatore::PulsanteCalcola(const char* nome, std::function<void()> azione) {
-    auto* pulsante = Crea<QPushButton>(centralWidget(), nome, QStringLiteral("Calcola"));
+    auto* pulsante = Crea<QPushButton>(centralWidget(), nome, QStringLiteral("&Calcola"));
     pulsante->setMinimumWidth(110);
     connect(pulsante, &QPushButton::clicked, this, std::move(azione));
+    // Enter in any input (all created before the button) is a click on it.
+    for (QLineEdit* casella : centralWidget()->findChildren<QLineEdit*>()) InvioPreme(pulsante, {casella});
+    pulsante->setAutoDefault(true);
     auto* riga = new QHBoxLayout;
     riga->addStretch();
     riga->addWidget(pulsante);
@@ -81,6 +84,7 @@ void SchermoCalcolatore::CorniceRisultati(const char* nome) {
 
 QLineEdit* SchermoCalcolatore::Risultato(const char* nomeDidascalia, const QString& didascalia, const char* nome) {
     auto* casella = Crea<QLineEdit>(cornice_, nome);
+    CampoNumerico(casella);
     casella->setFixedWidth(kLarghezzaCasella);
     Riga(risultati_, Crea<QLabel>(cornice_, nomeDidascalia, didascalia), casella);
     return casella;
@@ -90,6 +94,10 @@ void SchermoCalcolatore::ChiusuraDallaFinestra() { mnuOpzioni_Click(); }
 
 void SchermoCalcolatore::Avvisa(const std::optional<rigata::Rifiuto>& rifiuto) {
     if (rifiuto) prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
+}
+
+bool SchermoCalcolatore::VirgolaRifiutata(std::initializer_list<NumeroDigitato> numeri) {
+    return ::VirgolaRifiutata(prog_.Dlg(), this, numeri);
 }
 
 std::string SchermoCalcolatore::Separatore() const { return Std(prog_.Separatore()); }

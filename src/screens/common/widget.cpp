@@ -1,13 +1,20 @@
 #include "widget.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDate>
 #include <QFontDatabase>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controlli.h"
+#include "dialoghi.h"
 #include "numeri.h"
 #include "shotdata.h"
 
@@ -24,6 +31,69 @@ void OpzioneDoppioClick::mouseDoubleClickEvent(QMouseEvent* evento) {
     }
 }
 
+namespace {
+bool TastoDellAzione(const QKeyEvent* evento) {
+    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter || evento->key() == Qt::Key_Space;
+}
+}  // namespace
+
+void OpzioneDoppioClick::keyPressEvent(QKeyEvent* evento) {
+    if (!TastoDellAzione(evento) || evento->modifiers() & ~Qt::KeypadModifier) return QRadioButton::keyPressEvent(evento);
+    evento->accept();
+    if (evento->isAutoRepeat()) return;
+    setChecked(true);
+    emit doubleClicked();
+}
+
+// The button never went down on the key press, so its release clicks nothing.
+void OpzioneDoppioClick::keyReleaseEvent(QKeyEvent* evento) {
+    if (TastoDellAzione(evento) && !(evento->modifiers() & ~Qt::KeypadModifier)) return evento->accept();
+    QRadioButton::keyReleaseEvent(evento);
+}
+
+void EtichettaCliccabile::keyPressEvent(QKeyEvent* evento) {
+    if (!TastoDellAzione(evento) || evento->modifiers() & ~Qt::KeypadModifier) return QLabel::keyPressEvent(evento);
+    evento->accept();
+    if (!evento->isAutoRepeat()) emit clicked();
+}
+
+void EtichettaCliccabile::paintEvent(QPaintEvent* evento) {
+    QLabel::paintEvent(evento);
+    if (!hasFocus()) return;
+    QStylePainter pittore(this);
+    QStyleOptionFocusRect opzione;
+    opzione.initFrom(this);
+    pittore.drawPrimitive(QStyle::PE_FrameFocusRect, opzione);
+}
+
+void ListaSceltaDeliberata::wheelEvent(QWheelEvent* evento) {
+    if (hasFocus()) return QComboBox::wheelEvent(evento);
+    evento->ignore();  // the window under it scrolls, the pick stays
+}
+
+void FrecceDaTastiera(QLineEdit* casella, std::function<void(int)> passo) {
+    // Filters the box's keys; a child of the box, so it goes with it.
+    class Filtro : public QObject {
+    public:
+        Filtro(QObject* padre, std::function<void(int)> p) : QObject(padre), passo_(std::move(p)) {}
+        bool eventFilter(QObject*, QEvent* evento) override {
+            if (evento->type() != QEvent::KeyPress) return false;
+            const auto* tasto = static_cast<QKeyEvent*>(evento);
+            if (tasto->modifiers() & ~Qt::KeypadModifier) return false;
+            switch (tasto->key()) {
+                case Qt::Key_Up: passo_(+1); return true;
+                case Qt::Key_Down: passo_(-1); return true;
+                case Qt::Key_PageUp: passo_(+10); return true;
+                case Qt::Key_PageDown: passo_(-10); return true;
+                default: return false;
+            }
+        }
+    private:
+        std::function<void(int)> passo_;
+    };
+    casella->installEventFilter(new Filtro(casella, std::move(passo)));
+}
+
 void CasellaCliccabile::mouseReleaseEvent(QMouseEvent* evento) {
     QLineEdit::mouseReleaseEvent(evento);
     if (evento->button() == Qt::LeftButton) emit clicked();
@@ -38,6 +108,37 @@ void CampoNumerico(QWidget* campo) {
     p.setColor(QPalette::WindowText, Qt::red);
     p.setColor(QPalette::ButtonText, Qt::red);
     campo->setPalette(p);
+}
+
+void InvioPreme(QAbstractButton* pulsante, std::initializer_list<QWidget*> campi) {
+    for (QWidget* campo : campi) {
+        auto* casella = qobject_cast<QLineEdit*>(campo);
+        if (auto* lista = qobject_cast<QComboBox*>(campo)) casella = lista->lineEdit();
+        if (casella) QObject::connect(casella, &QLineEdit::returnPressed, pulsante, &QAbstractButton::click);
+    }
+}
+
+void PulsantiConInvio(QWidget* finestra) {
+    for (QPushButton* pulsante : finestra->findChildren<QPushButton*>()) pulsante->setAutoDefault(true);
+}
+
+namespace {
+QString TestoDigitato(QWidget* campo) {
+    if (auto* lista = qobject_cast<QComboBox*>(campo)) return lista->currentText();
+    if (auto* casella = qobject_cast<QLineEdit*>(campo)) return casella->text();
+    return {};
+}
+}  // namespace
+
+bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri) {
+    for (const NumeroDigitato& n : numeri) {
+        if (!rigata::VirgolaDecimale(Std(TestoDigitato(n.campo)))) continue;
+        const rigata::Rifiuto r = rigata::RifiutoVirgola(n.nome, Std(TestoDigitato(n.campo)));
+        dialoghi.Avviso(finestra, Qs(r.titolo), Qs(r.messaggio));
+        n.campo->setFocus();
+        return true;
+    }
+    return false;
 }
 
 QFont FontMonospaziato() {
@@ -74,6 +175,7 @@ FrecceSuGiu::FrecceSuGiu(QWidget* padre) : QWidget(padre) {
         freccia->setArrowType(direzione > 0 ? Qt::UpArrow : Qt::DownArrow);
         freccia->setAutoRepeat(true);
         freccia->setFixedSize(18, 12);
+        freccia->setFocusPolicy(Qt::NoFocus);
         connect(freccia, &QToolButton::clicked, this, [this, direzione] { emit passo(direzione); });
         layout->addWidget(freccia);
     }

@@ -1,28 +1,38 @@
 // Small controls and helpers shared by the screens.
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include <utility>
 
-// A label that reacts to a click.
+// A label that reacts to a click. It takes the keyboard focus too (drawn as a
+// dotted frame), and Enter or Space on it is its click.
 class EtichettaCliccabile : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit EtichettaCliccabile(QWidget* padre = nullptr) : EtichettaCliccabile(QString(), padre) {}
+    explicit EtichettaCliccabile(const QString& testo, QWidget* padre = nullptr) : QLabel(testo, padre) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
 signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 };
 
-// An option item whose action is the double click; a single click only selects it.
+// An option item whose action is the double click; a single click only selects
+// it. From the keyboard, Enter or Space on the focused item is its double click.
 class OpzioneDoppioClick : public QRadioButton {
     Q_OBJECT
 public:
@@ -31,17 +41,33 @@ signals:
     void doubleClicked();
 protected:
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void keyReleaseEvent(QKeyEvent* evento) override;
 };
 
-// A text box that reports a click (the coefficient boxes of the start screen).
+// A text box that reports a click (the coefficient boxes of the start
+// screen); Enter in it is its click.
 class CasellaCliccabile : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit CasellaCliccabile(QWidget* padre = nullptr) : QLineEdit(padre) {
+        connect(this, &QLineEdit::returnPressed, this, &CasellaCliccabile::clicked);
+    }
 signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
+};
+
+// A drop-down list whose pick changes only by a deliberate choice: the wheel
+// turns it only while it has the keyboard focus, and the wheel never gives
+// it the focus.
+class ListaSceltaDeliberata : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ListaSceltaDeliberata(QWidget* padre = nullptr) : QComboBox(padre) { setFocusPolicy(Qt::StrongFocus); }
+protected:
+    void wheelEvent(QWheelEvent* evento) override;
 };
 
 // Creates a child with the given objectName.
@@ -54,6 +80,25 @@ T* Crea(QWidget* padre, const char* nome, A&&... argomenti) {
 
 // Number fields show bold red text.
 void CampoNumerico(QWidget* campo);
+
+class QAbstractButton;
+// Enter in any of the fields (text boxes, or editable drop-down lists) does
+// what a click on the screen's main button does.
+void InvioPreme(QAbstractButton* pulsante, std::initializer_list<QWidget*> campi);
+
+// Enter on a focused button of the window clicks it, as in a dialog.
+void PulsantiConInvio(QWidget* finestra);
+
+class Dialoghi;
+// The typed numbers of a screen, each with the field's name as the messages
+// say it. When one has a decimal comma (read with the point only, "965,5"
+// would be 965), a warning asks for the point, the focus goes to that field,
+// and the answer is true: the caller then computes nothing.
+struct NumeroDigitato {
+    QWidget* campo;  // a QLineEdit or an editable QComboBox
+    const char* nome;
+};
+bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri);
 
 // The fixed-pitch font of the catalogue list.
 QFont FontMonospaziato();
@@ -77,7 +122,12 @@ QStringList TestiDatiInForza(const rigata::ShotData& dati, const QString& separa
 inline std::string Std(const QString& s) { return s.toStdString(); }
 inline QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
+// Up and Down in the box report +1 and -1, Page Up and Page Down +10 and -10
+// (the keyboard's way to step a number that spinners step with the mouse).
+void FrecceDaTastiera(QLineEdit* casella, std::function<void(int)> passo);
+
 // An up-down spinner: two small arrow buttons; each press reports +1 or -1.
+// The arrows stay out of the tab order: the keyboard steps the box itself.
 class FrecceSuGiu : public QWidget {
     Q_OBJECT
 public:

@@ -64,6 +64,7 @@ frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
     principale->addLayout(CreaPulsanti(centro));
     CreaMenu(centro);
     CollegaCampi();
+    PulsantiConInvio(this);
 
     setCentralWidget(centro);
     resize(1000, 470);
@@ -133,6 +134,7 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         frecce->addWidget(ud);
     }
     griglia->addLayout(frecce, 4, 2);
+    FrecceDaTastiera(txtVelocitabocca_, [this](int passo) { PassoVelocita(passo); });
     return ingresso;
 }
 
@@ -175,10 +177,11 @@ QLayout* frmAvvio::CreaCalcoloCB(QWidget* centro) {
         campo->setMaximumWidth(80);
         grigliaCB->addWidget(campo, riga++, 1);
     }
-    auto* conferma = Crea<QPushButton>(fraCalcolaCB_, "cmdConfCBVel", QStringLiteral("Conferma"));
+    auto* conferma = Crea<QPushButton>(fraCalcolaCB_, "cmdConfCBVel", QStringLiteral("&Conferma"));
     conferma->setToolTip(QStringLiteral("conferma calcolo coeff. balistico"));
     grigliaCB->addWidget(conferma, 3, 1);
     connect(conferma, &QPushButton::clicked, this, [this] { cmdConfCBVel_Click(); });
+    InvioPreme(conferma, {txtVelIniz_, txtVelFin_, txtTratto_});
     colonnaCB->addWidget(fraIstruzioniCB_);
     colonnaCB->addWidget(fraCalcolaCB_);
     fraIstruzioniCB_->setMaximumWidth(260);
@@ -236,7 +239,7 @@ QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     connect(lblSAE_, &EtichettaCliccabile::clicked, this, [this] { lblSAE_Click(); });
     connect(lblMetrico_, &EtichettaCliccabile::clicked, this, [this] { lblMetrico_Click(); });
 
-    Combo1_ = Crea<QComboBox>(catalogo, "Combo1");
+    Combo1_ = Crea<ListaSceltaDeliberata>(catalogo, "Combo1");
     Combo1_->setFont(fisso);
     Combo1_->setToolTip(QStringLiteral("visualizza le caratteristiche delle palle"));
     Combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -249,6 +252,7 @@ QGroupBox* frmAvvio::CreaElenco(QWidget* centro) {
     Text1_ = Crea<QLineEdit>(catalogo, "Text1", QStringLiteral(" Attendi!!!!  Caricamento e ordinamento dati"));
     Text1_->setFont(fisso);
     Text1_->setReadOnly(true);
+    Text1_->setFocusPolicy(Qt::NoFocus);
     avanzamento->addWidget(Text1_, 1);
     PB1_ = Crea<QProgressBar>(catalogo, "PB1");
     PB1_->setToolTip(QStringLiteral("ordina i dati delle palle"));
@@ -303,6 +307,9 @@ QLayout* frmAvvio::CreaTabellaCoefficienti(QGroupBox* catalogo) {
             casella = velocita_[i / 2] = Crea<QLineEdit>(catalogo, celle[i].casella);
         }
         casella->setMaximumWidth(80);
+        CampoNumerico(casella);
+        // Tab goes through the coefficients, which Enter puts in the coefficient field.
+        if (!coefficiente) casella->setFocusPolicy(Qt::ClickFocus);
         tabellaCB->addWidget(casella, 1, i);
     }
     return tabellaCB;
@@ -310,8 +317,8 @@ QLayout* frmAvvio::CreaTabellaCoefficienti(QGroupBox* catalogo) {
 
 QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     auto* pulsanti = new QHBoxLayout;
-    auto* esci = Crea<QPushButton>(centro, "cmdEsci", QStringLiteral("<  Uscita"));
-    auto* avanti = Crea<QPushButton>(centro, "cmdConferma", QStringLiteral("Avanti  >"));
+    auto* esci = Crea<QPushButton>(centro, "cmdEsci", QStringLiteral("<  &Uscita"));
+    auto* avanti = Crea<QPushButton>(centro, "cmdConferma", QStringLiteral("&Avanti  >"));
     avanti->setToolTip(QStringLiteral("Conferma i dati o apre input per calcolo Coeff. Bal."));
     avanti->setDefault(true);
     pulsanti->addWidget(esci);
@@ -319,6 +326,7 @@ QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     pulsanti->addWidget(avanti);
     connect(esci, &QPushButton::clicked, this, [this] { mnuFileEsci_Click(); });
     connect(avanti, &QPushButton::clicked, this, [this] { cmdConferma_Click(); });
+    InvioPreme(avanti, {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_, txtCoeffbalistico_});
     return pulsanti;
 }
 
@@ -394,7 +402,11 @@ void frmAvvio::Elenca() {
     Combo1_->addItems(testi);
     PB1_->hide();
     lblAggiungi_->show();
-    if (Combo1_->count() == 0) return;  // an empty catalogue selects nothing
+    if (Combo1_->count() == 0) {
+        // An empty catalogue selects nothing: the notice says so instead of waiting.
+        Text1_->setText(QStringLiteral(" Elenco vuoto: per inserire palle fare click su \"Aggiungi palle\""));
+        return;
+    }
     int posizione = cat.IndicePallaDefault;
     if (posizione < 0 || posizione >= Combo1_->count()) posizione = 0;
     Combo1_->setCurrentIndex(posizione);
@@ -467,18 +479,26 @@ void frmAvvio::txtCoeffbalistico_Change() {
 // ---- coefficient from two measured velocities ----
 
 void frmAvvio::cmdConfCBVel_Click() {
+    if (VirgolaRifiutata(prog_.Dlg(), this,
+                         {{txtVelIniz_, "velocità iniziale"}, {txtVelFin_, "velocità residua"},
+                          {txtTratto_, "tratto considerato"}}))
+        return;
     ShotData& d = prog_.Dati();
     if (const auto r = CalcolaCoeffDaVelocita(Std(txtVelIniz_->text()), Std(txtVelFin_->text()),
                                               Std(txtTratto_->text()), d))
         return ControlloInput(*r);
     txtCoeffbalistico_->setText(Qs(TestoCoeffBalistico(d.CoeffBalistico)));
     MostraCalcoloCB(false);
+    // On to the options: the next key is Enter (the bullet list keeps its pick).
+    findChild<QPushButton*>(QStringLiteral("cmdConferma"))->setFocus();
 }
 
 // ---- spinners ----
 
+// Within the velocities the confirmation accepts (above 92 and below 1370 m/s):
+// whole steps stop at 93 and 1369.
 void frmAvvio::PassoVelocita(int passo) {
-    const double minima = kVelocitaBoccaMinima, massima = kVelocitaBoccaMassima;
+    const double minima = kVelocitaBoccaMinima + 1, massima = kVelocitaBoccaMassima - 1;  // the values the confirmation accepts
     const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), minima, massima);
     const double nuova = std::clamp(attuale + passo, minima, massima);
     txtVelocitabocca_->setText(Qs(TestoSingolo(static_cast<float>(nuova))));

@@ -28,8 +28,10 @@ const QStringList kMarche = {
     QStringLiteral("Remington"), QStringLiteral("RWS"), QStringLiteral("Sierra"),    QStringLiteral("Speer"),
     QStringLiteral("Winchester")};
 
+// A number box (bold red).
 QLineEdit* Casella(QWidget* padre, const char* nome, int larghezza, const QString& suggerimento = {}) {
     auto* casella = Crea<QLineEdit>(padre, nome);
+    CampoNumerico(casella);
     casella->setFixedWidth(larghezza);
     casella->setToolTip(suggerimento);
     return casella;
@@ -70,7 +72,8 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
     cBoMarca_->setFixedWidth(170);
     txtInpDiametro_ = Casella(centro, "txtInpDiametro", 80, kSenzaZero);
     txtInpPeso_ = Casella(centro, "txtInpPeso", 80);
-    txtImpTipoPalla_ = Casella(centro, "txtImpTipoPalla", 170);
+    txtImpTipoPalla_ = Crea<QLineEdit>(centro, "txtImpTipoPalla");
+    txtImpTipoPalla_->setFixedWidth(170);
     txtInpCBStd_ = Casella(centro, "txtInpCBStd", 80, kSenzaZero);
     struct Riga {
         const char* etichetta;
@@ -116,10 +119,10 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
     txtDatiPalle_->hide();
 
     auto* pulsanti = new QHBoxLayout;
-    auto* indietro = Crea<QPushButton>(centro, "cmdIndietro", QStringLiteral("<-- Indietro  "));
-    auto* annulla = Crea<QPushButton>(centro, "cmdAnnulla", QStringLiteral("Cancella dati impostati"));
-    auto* memorizza = Crea<QPushButton>(centro, "cmdMemorizza", QStringLiteral("Memorizza dati"));
-    cmdUtilizza_ = Crea<QPushButton>(centro, "cmdUtilizza", QStringLiteral("Utilizza nuovi dati"));
+    auto* indietro = Crea<QPushButton>(centro, "cmdIndietro", QStringLiteral("<-- &Indietro  "));
+    auto* annulla = Crea<QPushButton>(centro, "cmdAnnulla", QStringLiteral("&Cancella dati impostati"));
+    auto* memorizza = Crea<QPushButton>(centro, "cmdMemorizza", QStringLiteral("&Memorizza dati"));
+    cmdUtilizza_ = Crea<QPushButton>(centro, "cmdUtilizza", QStringLiteral("&Utilizza nuovi dati"));
     pulsanti->addWidget(indietro);
     pulsanti->addStretch();
     pulsanti->addWidget(annulla);
@@ -131,6 +134,10 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
     connect(annulla, &QPushButton::clicked, this, [this] { cmdAnnulla_Click(); });
     connect(memorizza, &QPushButton::clicked, this, [this] { cmdMemorizza_Click(); });
     connect(cmdUtilizza_, &QPushButton::clicked, this, [this] { cmdUtilizza_Click(); });
+    // Enter in any box stores the bullet.
+    InvioPreme(memorizza, {cBoMarca_, txtInpDiametro_, txtInpPeso_, txtImpTipoPalla_, txtInpCBStd_});
+    for (int n = 0; n < 4; ++n) InvioPreme(memorizza, {txtInpCB_[n], txtInpVelocita_[n]});
+    PulsantiConInvio(this);
 
     // Change rules. The maker's rule follows its typed text only (textEdited):
     // a pick from the drop-down part sets the text without being a change of
@@ -201,6 +208,13 @@ std::string frmInputNuovaPalla::PercorsoCatalogo() {
 }
 
 void frmInputNuovaPalla::cmdMemorizza_Click() {
+    if (VirgolaRifiutata(prog_.Dlg(), this,
+                         {{txtInpDiametro_, "diametro"}, {txtInpPeso_, "peso"}, {txtInpCBStd_, "coefficiente balistico"},
+                          {txtInpCB_[0], "1) coefficiente"}, {txtInpVelocita_[0], "1) velocità"},
+                          {txtInpCB_[1], "2) coefficiente"}, {txtInpVelocita_[1], "2) velocità"},
+                          {txtInpCB_[2], "3) coefficiente"}, {txtInpVelocita_[2], "3) velocità"},
+                          {txtInpCB_[3], "4) coefficiente"}, {txtInpVelocita_[3], "4) velocità"}}))
+        return;
     const DatiNuovaPalla dati = DatiImpostati();
     if (const auto rifiuto = ControllaNuovaPalla(dati))
         return ControlloInput(Qs(rifiuto->messaggio), Qs(rifiuto->titolo));

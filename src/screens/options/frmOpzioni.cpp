@@ -73,8 +73,8 @@ frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
 
     auto* piede = Crea<QGroupBox>(centro, "fraPieMasch");
     auto* pulsanti = new QHBoxLayout(piede);
-    auto* indietro = Crea<QPushButton>(piede, "cmdIndietro", QStringLiteral("<  Indietro"));
-    auto* traiettorie = Crea<QPushButton>(piede, "cmdCalcoloTraiettorie", QStringLiteral("Calcolo Traiettorie"));
+    auto* indietro = Crea<QPushButton>(piede, "cmdIndietro", QStringLiteral("<  &Indietro"));
+    auto* traiettorie = Crea<QPushButton>(piede, "cmdCalcoloTraiettorie", QStringLiteral("Calcolo &Traiettorie"));
     QFont grassetto = traiettorie->font();
     grassetto.setBold(true);
     traiettorie->setFont(grassetto);
@@ -86,10 +86,13 @@ frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
     connect(indietro, &QPushButton::clicked, this, [this] { cmdIndietro_Click(); });
     connect(traiettorie, &QPushButton::clicked, this, [this] { cmdCalcoloTraiettorie_Click(); });
 
-    MenuFile(QStringLiteral("File"), {{"mnuNuovaPalla", QStringLiteral("&Nuova Palla"), [this] { mnuNuovaPalla_Click(); }},
+    MenuFile(QStringLiteral("&File"), {{"mnuNuovaPalla", QStringLiteral("&Nuova Palla"), [this] { mnuNuovaPalla_Click(); }},
                                       {"mnuEsci", QStringLiteral("&Esci"), [this] { mnuEsci_Click(); }}});
 
     setCentralWidget(centro);
+    PulsantiConInvio(this);
+    // The usual road goes on to the table: Enter at once, or Tab to the list.
+    traiettorie->setFocus();
     Form_Load();
 }
 

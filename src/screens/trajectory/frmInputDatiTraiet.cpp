@@ -146,35 +146,47 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     orologio->addStretch();
     riga->addLayout(orologio);
 
-    // Below: the optimal zero distance and the table.
+    // Below: the table, and beside it the optimal zero distance, so that the
+    // whole height under the request goes to the table: the default table
+    // (0 to 500 m by 20, 26 rows) is in sight without scrolling.
     risultato_ = new QWidget(Frame3_);
     auto* sotto = new QVBoxLayout(risultato_);
     sotto->setContentsMargins(0, 0, 0, 0);
     auto* shape = Crea<QFrame>(risultato_, "Shape1");
     shape->setFrameShape(QFrame::HLine);
     sotto->addWidget(shape);
+    auto* tabellaEZero = new QHBoxLayout;
+    sotto->addLayout(tabellaEZero, 1);
+    modello_ = new ModelloTabella(this);
+    MSFlexGrid1_ = Crea<QTableView>(risultato_, "MSFlexGrid1");
+    tabellaEZero->addWidget(MSFlexGrid1_, 1);
     auto* zero = new QHBoxLayout;
-    zero->addWidget(Crea<QLabel>(risultato_, "lblDistZeroOK", Qs(kTestoDistanzaOttimale)));
+    auto* lblDistZeroOK = Crea<QLabel>(risultato_, "lblDistZeroOK", Qs(kTestoDistanzaOttimale));
+    lblDistZeroOK->setWordWrap(true);
+    lblDistZeroOK->setFixedWidth(lblDistZeroOK->fontMetrics().horizontalAdvance(Qs(kTestoDistanzaOttimale)) / 2 + 24);
+    zero->addWidget(lblDistZeroOK, 0, Qt::AlignTop);
     lblRisultDistZeroOK_ = Crea<QLabel>(risultato_, "lblRisultDistZeroOK");
     QFont grassetto = lblRisultDistZeroOK_->font();
     grassetto.setBold(true);
     lblRisultDistZeroOK_->setFont(grassetto);
-    zero->addWidget(lblRisultDistZeroOK_);
-    zero->addStretch();
-    sotto->addLayout(zero);
-    modello_ = new ModelloTabella(this);
-    MSFlexGrid1_ = Crea<QTableView>(risultato_, "MSFlexGrid1");
+    lblRisultDistZeroOK_->setMinimumWidth(lblRisultDistZeroOK_->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+    zero->addWidget(lblRisultDistZeroOK_, 0, Qt::AlignBottom);
+    auto* colonnaZero = new QVBoxLayout;
+    colonnaZero->addLayout(zero);
+    colonnaZero->addStretch();
+    tabellaEZero->addLayout(colonnaZero);
     MSFlexGrid1_->setModel(modello_);
     MSFlexGrid1_->verticalHeader()->hide();
     MSFlexGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(MSFlexGrid1_->fontMetrics().height() + 4);
+    // Compact rows: the text line and two pixels.
+    MSFlexGrid1_->verticalHeader()->setMinimumSectionSize(1);
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(MSFlexGrid1_->fontMetrics().height() + 2);
     MSFlexGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    sotto->addWidget(MSFlexGrid1_, 1);
     contenuto->addWidget(risultato_, 1);
 
-    MenuFile(QStringLiteral("File"),
+    MenuFile(QStringLiteral("&File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
               {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }},
@@ -236,6 +248,12 @@ void frmInputDatiTraiet::Espandi() {
 
 bool frmInputDatiTraiet::LeggiDatiTabella() {
     ShotData& d = prog_.Dati();
+    // A decimal comma would read as the whole part (225,5 as 225).
+    if (VirgolaRifiutata(prog_.Dlg(), this,
+                         {{richiesta_[0], "distanza di azzeramento"}, {richiesta_[5], "altezza della linea di mira"},
+                          {richiesta_[1], "distanza iniziale"}, {richiesta_[2], "distanza finale"},
+                          {richiesta_[3], "intervallo"}, {richiesta_[4], "velocità del vento"}}))
+        return false;
     std::array<std::string, 6> testi;
     for (size_t i = 0; i < 6; ++i) testi[i] = Std(richiesta_[i]->text());
     const RichiestaTabella richiesta = LeggiRichiesta(testi);
@@ -258,7 +276,11 @@ void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
 }
 
 bool frmInputDatiTraiet::CalcolaTabella() {
-    if (!LeggiDatiTabella()) return false;
+    if (!LeggiDatiTabella()) {
+        RimettiSpunta();
+        return false;
+    }
+    opzioneMostrata_ = optTabellaVari_->isChecked() ? optTabellaVari_ : optTabellaCampagna_;
     ImpostaGrigliaTabelle();
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     const std::string sep = Std(prog_.Separatore());
@@ -271,6 +293,18 @@ bool frmInputDatiTraiet::CalcolaTabella() {
                                            modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
     azioni_->TabellaMostrata(prog_.Dati(), tipo);
     return true;
+}
+
+// The tick goes back to the layout of the table still in the grid (none
+// before the first table), so the screen and its print never show one layout
+// ticked over the other's table.
+void frmInputDatiTraiet::RimettiSpunta() {
+    if (opzioneMostrata_) return opzioneMostrata_->setChecked(true);
+    for (OpzioneDoppioClick* o : {optTabellaVari_, optTabellaCampagna_}) {
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
 }
 
 void frmInputDatiTraiet::mnuOpzioni_Click() {

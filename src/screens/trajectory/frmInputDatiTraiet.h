@@ -46,6 +46,7 @@ private:
     bool LeggiDatiTabella();
     void ImpostaGrigliaTabelle();
     void AggiornaRigaDati();
+    void RimettiSpunta();
     void Comprimi();
     void Espandi();
     void mnuOpzioni_Click();
@@ -53,6 +54,7 @@ private:
 
     QLineEdit* richiesta_[6];  // txtDistZero, txtDistInizio, txtDistFine, txtIntervallo, txtVelVento, txtHottica
     OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
+    OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
     QLabel* datiProiettile_[6];
     QFrame* Frame3_;
     QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
