@@ -255,7 +255,7 @@ TEST(Memorizza, ScritturaFallitaLasciaIlVecchioFile) {
     EXPECT_EQ(prova::Leggi(percorso), vecchio);
     int file = 0;
     for ([[maybe_unused]] const auto& voce : std::filesystem::directory_iterator(cartella.Percorso())) ++file;
-    EXPECT_EQ(file, 1);
+    EXPECT_EQ(file, 2);  // the catalogue and its lock file
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "programma.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 
 #include "dialoghi.h"
@@ -9,7 +10,12 @@
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 
-Programma::Programma(const QString& cartella, Dialoghi& dialoghi) : cartella_(cartella), dialoghi_(dialoghi) {}
+Programma::Programma(const QString& cartella, Dialoghi& dialoghi)
+    : Programma(QFile::encodeName(cartella).toStdString(), dialoghi) {}
+
+Programma::Programma(const std::string& cartellaFile, Dialoghi& dialoghi)
+    : cartella_(QFile::decodeName(QByteArray::fromStdString(cartellaFile))), cartellaFile_(cartellaFile),
+      dialoghi_(dialoghi) {}
 
 Programma::~Programma() {
     inChiusura_ = true;

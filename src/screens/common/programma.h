@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <string>
+
 #include "catalogo.h"
 #include "schermo.h"
 #include "shotdata.h"
@@ -25,12 +27,15 @@ class Programma : public QObject {
 public:
     // cartella: the program's folder, where the catalogue lives.
     Programma(const QString& cartella, Dialoghi& dialoghi);
+    // The folder as the system's bytes (any name, valid UTF-8 or not).
+    Programma(const std::string& cartellaFile, Dialoghi& dialoghi);
     ~Programma() override;
 
     rigata::ShotData& Dati() { return dati_; }
     rigata::Catalogo& Cat() { return catalogo_; }
     Dialoghi& Dlg() { return dialoghi_; }
-    const QString& Cartella() const { return cartella_; }
+    const QString& Cartella() const { return cartella_; }  // for showing
+    const std::string& CartellaFile() const { return cartellaFile_; }  // for the core's file functions
     // The decimal separator of the user's locale, for every number shown.
     QString Separatore() const;
 
@@ -74,6 +79,7 @@ private:
     Schermo* CreaNuovaPalla();
 
     QString cartella_;
+    std::string cartellaFile_;
     Dialoghi& dialoghi_;
     rigata::ShotData dati_;
     rigata::Catalogo catalogo_;

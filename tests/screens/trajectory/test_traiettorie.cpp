@@ -1,8 +1,11 @@
 // The trajectory screen, printing and the data files, driven like a user.
+#include <QClipboard>
 #include <QFile>
 #include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include "ambiente.h"
 #include "frmAvvio.h"
@@ -236,38 +239,89 @@ private slots:
         QVERIFY(a.dialoghi.inattesi.isEmpty());
     }
 
-    void dodicesimoValoreTagliatoACinqueCaratteri() {
+    void dodicesimoValoreTornaIntero() {
         A a;
         frmInputDatiTraiet* t = ApriTraiettorie(a);
         QFile f(a.PercorsoFile(QStringLiteral("lungo.dat")));
         f.open(QIODevice::WriteOnly);
-        f.write("0.243,95,450,15,965,0.379,225,0,500,20,5,123.45\r\n");
+        f.write("0.243,95,450,15,965,0.379,225,0,500,20,5,38.125\r\n");
         f.close();
         frmAvvio* s = a.programma->Avvio();
         a.dialoghi.Rispondi(false);
         a.dialoghi.Rispondi(f.fileName());
         s->mnuApri_Click();
-        QCOMPARE(A::Testo(t, "txtHottica"), QStringLiteral("123.4"));
+        QCOMPARE(A::Testo(t, "txtHottica"), QStringLiteral("38.125"));
+    }
+
+    // Values that would not come back from the file: refused before writing, the data kept.
+    void salvataggioRifiutatoPrimaDiScrivere_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("virgola decimale") << "txtVelVento" << "3,5"
+                                          << "il campo \"velocità del vento laterale\" contiene una virgola";
+        QTest::newRow("carattere non scrivibile") << "txtHottica" << "50Ω" << "contiene il carattere \"Ω\"";
+    }
+    void salvataggioRifiutatoPrimaDiScrivere() {
+        QFETCH(QString, campo);
+        QFETCH(QString, testo);
+        QFETCH(QString, messaggio);
+        A a;
+        frmInputDatiTraiet* t = ApriTraiettorie(a);
+        A::Trova<QLineEdit>(t, campo.toLatin1().constData())->setText(testo);
+        frmAvvio* s = a.programma->Avvio();
+        const QString file = a.PercorsoFile(QStringLiteral("caccia.dat"));
+        a.dialoghi.Rispondi(file);
+        s->mnuSalvaConNome_Click();
+        const QStringList avvisi = a.dialoghi.Di("avviso");
+        QCOMPARE(avvisi.size(), 1);
+        QVERIFY2(avvisi[0].startsWith(QStringLiteral("SALVATAGGIO NON RIUSCITO!!|")), qPrintable(avvisi[0]));
+        QVERIFY2(avvisi[0].contains(messaggio), qPrintable(avvisi[0]));
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(s->DatiCambiati());
+    }
+
+    // A value copied with its line end goes in without it.
+    void incollaSenzaACapo() {
+        A a;
+        frmInputDatiTraiet* t = ApriTraiettorie(a);
+        frmAvvio* s = a.programma->Avvio();
+        auto* temperatura = A::Trova<QLineEdit>(s, "txtTemperatura");
+        temperatura->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("15\r\n"));
+        temperatura->paste();
+        QCOMPARE(temperatura->text(), QStringLiteral("15"));
+        auto* vento = A::Trova<QLineEdit>(t, "txtVelVento");
+        vento->setText(QStringLiteral("3.5"));
+        vento->setCursorPosition(1);
+        QGuiApplication::clipboard()->setText(QStringLiteral("2\n5"));
+        vento->paste();
+        QCOMPARE(vento->text(), QStringLiteral("325.5"));
+        QCOMPARE(vento->cursorPosition(), 3);
     }
 
     void fileIllegibiliNonCambianoNulla_data() {
         QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<bool>("cartella");
+        QTest::addColumn<bool>("speciale");  // not a plain file: the path in contenuto, or the folder;
         QTest::newRow("mancante") << QByteArray() << false;
         QTest::newRow("vuoto") << QByteArray("") << false;
         QTest::newRow("binario") << QByteArray("\x7f" "ELF\0\0\0", 7) << false;
         QTest::newRow("riga lunghissima") << QByteArray(40000, '7') << false;
         QTest::newRow("una cartella") << QByteArray() << true;
+        QTest::newRow("un dispositivo") << QByteArray("/dev/zero") << true;
+        QTest::newRow("una fifo") << QByteArray("fifo") << true;
     }
     void fileIllegibiliNonCambianoNulla() {
         QFETCH(QByteArray, contenuto);
-        QFETCH(bool, cartella);
+        QFETCH(bool, speciale);
         A a;
         ApriTraiettorie(a);
         frmAvvio* s = a.programma->Avvio();
         QString percorso = a.PercorsoFile(QStringLiteral("dati.dat"));
-        if (cartella) {
-            percorso = a.cartella.path();
+        if (speciale && contenuto == "fifo") {
+            QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0644) == 0);
+        } else if (speciale) {
+            percorso = contenuto.isNull() ? a.cartella.path() : QString::fromLatin1(contenuto);
         } else if (!contenuto.isNull()) {
             QFile f(percorso);
             f.open(QIODevice::WriteOnly);
