@@ -147,6 +147,9 @@ std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std
     std::string contenuto = vecchioContenuto;
     // Without a line end the new bullet would be joined to the last one.
     if (!contenuto.empty() && contenuto.back() != '\n') contenuto += "\r\n";
+    // The reader skips a UTF-8 byte-order mark at the start of the file: a
+    // first line beginning with those bytes ("ï»¿") goes after an empty line.
+    if (contenuto.empty() && riga1252.compare(0, 3, "\xEF\xBB\xBF") == 0) contenuto = "\r\n";
     contenuto += riga1252;
     contenuto += "\r\n";
     return contenuto;

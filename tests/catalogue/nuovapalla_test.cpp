@@ -219,7 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoAggiunta{"A,.3,1,T,.1,.2", "Nosler", "A,.3,1,T,.1,.2\r\n" + kNuova},
                       CasoAggiunta{"A,.3,1,T,.1,.2\n", "Nosler", "A,.3,1,T,.1,.2\n" + kNuova},
                       CasoAggiunta{"", "Nosler", kNuova}, CasoAggiunta{nullptr, "Nosler", kNuova},
-                      CasoAggiunta{nullptr, "Müller", "M\xfcller" + kNuova.substr(6)}));
+                      CasoAggiunta{nullptr, "Müller", "M\xfcller" + kNuova.substr(6)},
+                      // The bytes of a byte-order mark would be skipped at the start of the file.
+                      CasoAggiunta{"", "ï»¿(c)", "\r\n\xEF\xBB\xBF(c)" + kNuova.substr(6)}));
 
 TEST(Memorizza, CarattereNon1252NonScriveNulla) {
     prova::CartellaTemporanea cartella;
