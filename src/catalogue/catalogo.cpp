@@ -47,9 +47,12 @@ RigaCatalogo DividiRigaCatalogo(std::string_view riga) {
 
 bool RigaDiNota(std::string_view riga) { return riga.substr(0, 3) == "(c)"; }
 
-int CaricaTestoCatalogo(Catalogo& catalogo, std::string_view contenuto) {
-    catalogo.Righe.clear();
-    int escluse = 0;
+namespace {
+
+// Calls fai(riga) for each data line of a catalogue text, in order.
+template <class F>
+void PerRigaDati(std::string_view contenuto, F fai) {
+    contenuto = SenzaBOM(contenuto);
     size_t inizio = 0;
     while (inizio < contenuto.size()) {
         size_t fine = contenuto.find('\n', inizio);
@@ -58,16 +61,36 @@ int CaricaTestoCatalogo(Catalogo& catalogo, std::string_view contenuto) {
         inizio = fine + 1;
         if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
         if (riga.empty() || RigaDiNota(riga)) continue;
+        fai(riga);
+    }
+}
+
+}  // namespace
+
+int CaricaTestoCatalogo(Catalogo& catalogo, std::string_view contenuto) {
+    catalogo.Righe.clear();
+    int escluse = 0;
+    PerRigaDati(contenuto, [&](std::string_view riga) {
         if (catalogo.Righe.size() >= static_cast<size_t>(kMassimoPalle)) {
             ++escluse;
-            continue;
+            return;
         }
         RigaCatalogo celle = DividiRigaCatalogo(riga);
         for (auto& cella : celle) cella = Da1252(cella);
         catalogo.Righe.push_back(std::move(celle));
-    }
+    });
     catalogo.NumeroPalle = static_cast<int16_t>(catalogo.Righe.size());
     return escluse;
+}
+
+int ContaRigheDati(std::string_view contenuto) {
+    int righe = 0;
+    PerRigaDati(contenuto, [&](std::string_view) { ++righe; });
+    return righe;
+}
+
+std::optional<std::string> LeggiTestoCatalogo(const std::string& percorso, std::string& contenuto) {
+    return LeggiFile(percorso, contenuto, kMassimoByteCatalogo);
 }
 
 EsitoCaricamento LeggiFileCatalogo(Catalogo& catalogo, const std::string& percorso) {
@@ -77,7 +100,7 @@ EsitoCaricamento LeggiFileCatalogo(Catalogo& catalogo, const std::string& percor
         return esito;
     }
     std::string contenuto;
-    if (auto errore = LeggiFile(percorso, contenuto)) {
+    if (auto errore = LeggiTestoCatalogo(percorso, contenuto)) {
         esito.errore = std::move(errore);
         return esito;
     }

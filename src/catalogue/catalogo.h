@@ -18,6 +18,10 @@ namespace rigata {
 
 constexpr int kColonneCatalogo = 14;
 constexpr int kMassimoPalle = 4000;
+// The largest catalogue file read: 4000 rows of the longest line a 16-bit
+// position reaches (32767 characters) take 131 MB; a real row is under 100
+// bytes. A larger file is refused without being read.
+constexpr size_t kMassimoByteCatalogo = size_t{256} << 20;
 
 // Column c of the file (1 to 14) is index c - 1.
 enum ColonnaCatalogo : int {
@@ -52,13 +56,22 @@ RigaCatalogo DividiRigaCatalogo(std::string_view riga);
 bool RigaDiNota(std::string_view riga);
 
 // Fills the rows from the whole text of a catalogue file (Windows-1252, lines
-// ending in CR LF or a bare LF; the last line may have no end). Note lines and
-// empty lines are skipped; data lines beyond the 4000th are not loaded.
+// ending in CR LF or a bare LF; the last line may have no end; a UTF-8
+// byte-order mark at the start skipped). Note lines and empty lines are
+// skipped; data lines beyond the 4000th are not loaded.
 // Returns how many data lines were left out.
 int CaricaTestoCatalogo(Catalogo& catalogo, std::string_view contenuto);
 
+// The data lines of a catalogue text, counted as CaricaTestoCatalogo counts them.
+int ContaRigheDati(std::string_view contenuto);
+
+// The bytes of a catalogue file: a plain file of at most kMassimoByteCatalogo
+// bytes (anything else is refused with the message, before reading).
+std::optional<std::string> LeggiTestoCatalogo(const std::string& percorso, std::string& contenuto);
+
 // Reads the catalogue file at a path. A missing file leaves the catalogue as
-// it was; so does one that cannot be read, whose message comes back in errore.
+// it was; so does one that cannot be read (not a plain file, too large,
+// unreadable), whose message comes back in errore.
 EsitoCaricamento LeggiFileCatalogo(Catalogo& catalogo, const std::string& percorso);
 
 // The start-up load: sets the three path fields from the program's folder and

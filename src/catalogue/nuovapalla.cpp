@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "caratteri.h"
+#include "catalogo.h"
 #include "file.h"
 #include "numeri.h"
 
@@ -147,23 +148,47 @@ std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std
     std::string contenuto = vecchioContenuto;
     // Without a line end the new bullet would be joined to the last one.
     if (!contenuto.empty() && contenuto.back() != '\n') contenuto += "\r\n";
+    // The reader skips a UTF-8 byte-order mark at the start of the file: a
+    // first line beginning with those bytes ("ï»¿") goes after an empty line.
+    if (contenuto.empty() && riga1252.compare(0, 3, "\xEF\xBB\xBF") == 0) contenuto = "\r\n";
     contenuto += riga1252;
     contenuto += "\r\n";
     return contenuto;
 }
 
+std::string FileBloccoCatalogo(const std::string& percorsoCatalogo) {
+    const std::string bersaglio = RisolviCollegamento(percorsoCatalogo);
+    const std::string cartella = CartellaDi(bersaglio);
+    const auto barra = bersaglio.find_last_of('/');
+    const std::string nome = barra == std::string::npos ? bersaglio : bersaglio.substr(barra + 1);
+    return cartella + "/." + nome + ".lock";
+}
+
 std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati) {
     const std::string riga = RigaNuovaPalla(dati);
+    const std::string inizio = "Impossibile salvare il file \"" + percorsoCatalogo + "\": ";
+    const std::string fine = " L'archivio non è stato modificato.";
     const auto riga1252 = A1252(riga);
     if (!riga1252)
-        return "Impossibile salvare il file \"" + percorsoCatalogo + "\": il carattere \"" +
-               PrimoCarattereNon1252(riga) +
-               "\" non si può scrivere nell'archivio delle palle. Il file non è stato modificato.";
+        return inizio + "il carattere \"" + PrimoCarattereNon1252(riga) +
+               "\" non si può scrivere nell'archivio delle palle." + fine;
+    // Read, append and rename under one lock, so that a bullet stored by
+    // another program in the meantime is kept.
+    const Blocco blocco(FileBloccoCatalogo(percorsoCatalogo), 10);
+    if (blocco.errore()) return inizio + *blocco.errore() + "." + fine;
     std::string vecchio;
     // A catalogue removed since start-up is created anew with this bullet alone.
     if (FileEsiste(percorsoCatalogo))
-        if (auto errore = LeggiFile(percorsoCatalogo, vecchio)) return errore;
-    return ScriviFileSicuro(percorsoCatalogo, ContenutoConNuovaRiga(vecchio, *riga1252));
+        if (auto errore = LeggiTestoCatalogo(percorsoCatalogo, vecchio)) return errore;
+    if (ContaRigheDati(vecchio) >= kMassimoPalle)
+        return "L'archivio delle palle \"" + percorsoCatalogo + "\" contiene già " + std::to_string(kMassimoPalle) +
+               " palle, il massimo che il programma può caricare: la nuova palla non è stata memorizzata." + fine +
+               " Per aggiungerla togliere dall'archivio le palle che non servono.";
+    const std::string nuovo = ContenutoConNuovaRiga(vecchio, *riga1252);
+    if (nuovo.size() > kMassimoByteCatalogo)
+        return inizio + "l'archivio supererebbe " + std::to_string(kMassimoByteCatalogo >> 20) +
+               " MB, il massimo che il programma può leggere." + fine;
+    return ScriviFileSicuro(percorsoCatalogo, nuovo);
 }
 
 }  // namespace rigata

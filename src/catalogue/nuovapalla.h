@@ -42,9 +42,16 @@ std::string RigaNuovaPalla(const DatiNuovaPalla& dati);
 // when it does not end with a line end, then the new line and CR LF.
 std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std::string& riga1252);
 
-// Appends the bullet's line to the catalogue file through a safe write: a
-// failed write leaves the old file whole. A catalogue that is missing is
-// created with the new line alone. On failure returns the message to show.
+// Appends the bullet's line to the catalogue file at a path (a symbolic link
+// is followed). Programs storing at the same moment take turns: each holds
+// the lock file beside the catalogue (".stdbulls.bc.lock"), reads the file
+// under it and appends to what it finds, through a safe write that leaves the
+// old file whole on failure. A catalogue that is missing is created with the
+// new line alone; one that already holds 4000 bullets is refused, unchanged.
+// On failure returns the message to show.
 std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati);
+
+// The lock file of a catalogue: ".NAME.lock" beside the file a link leads to.
+std::string FileBloccoCatalogo(const std::string& percorsoCatalogo);
 
 }  // namespace rigata

@@ -1,6 +1,7 @@
 #include "comando.h"
 
 #include <optional>
+#include <sstream>
 
 #include "catalogo.h"
 #include "controlli.h"
@@ -38,7 +39,7 @@ int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, st
 // The catalogue as the start screen lists it: read, sorted, one line per row.
 int Elenco(const std::string& percorso, bool metrico, std::ostream& out, std::ostream& err) {
     std::string contenuto;
-    if (auto errore = LeggiFile(percorso, contenuto)) {
+    if (auto errore = LeggiTestoCatalogo(percorso, contenuto)) {
         err << *errore << "\n";
         return kEsitoFile;
     }
@@ -113,7 +114,8 @@ std::string TestoUso() {
            "peso (grain), tipo, carico sezionale, coefficiente balistico, poi fino a quattro\n"
            "coppie velocità (feet/s) e coefficiente. Esempio: Nosler,.243,95,BTsb,.230,.379\n"
            "\n"
-           "Uscita: 0 eseguito, 1 file non leggibile, 2 dati rifiutati, 64 opzioni errate.\n";
+           "Uscita: 0 eseguito, 1 file non leggibile o risultato non scrivibile, 2 dati rifiutati,\n"
+           "64 opzioni errate.\n";
 }
 
 bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
@@ -160,6 +162,18 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
     if (!fileTabella) return ErroreUso(err, "nessun comando");
     return Tabella(*fileTabella, campagna ? TipoTabella::Campagna : TipoTabella::Vari, out, err, separatore,
                    csv);
+}
+
+int EseguiComandoSu(const std::vector<std::string>& argomenti, int fdUscita, std::ostream& err,
+                    const std::string& separatore) {
+    // The output is written in one go, so that a failed write gives its exact cause.
+    std::ostringstream out;
+    const int esito = EseguiComando(argomenti, out, err, separatore);
+    if (const int errore = ScriviTuttoSu(fdUscita, out.str())) {
+        err << "rigata: impossibile scrivere il risultato: " << MotivoErrore(errore) << ".\n";
+        return kEsitoFile;
+    }
+    return esito;
 }
 
 }  // namespace rigata

@@ -13,7 +13,7 @@ namespace rigata {
 
 // Exit statuses of the command line.
 constexpr int kEsitoOk = 0;
-constexpr int kEsitoFile = 1;      // a file that cannot be read
+constexpr int kEsitoFile = 1;      // a file that cannot be read, or output that cannot be written
 constexpr int kEsitoRifiuto = 2;   // data refused by the program's checks
 constexpr int kEsitoUso = 64;      // wrong options
 
@@ -25,6 +25,12 @@ bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti);
 // text to out and err; numbers use the given decimal separator.
 int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
                   const std::string& separatore);
+
+// Runs the command line and writes its output to the descriptor fdUscita.
+// When the output cannot be written (a full disk, a closed pipe) says so on
+// err and returns kEsitoFile. SIGPIPE must be ignored by the caller.
+int EseguiComandoSu(const std::vector<std::string>& argomenti, int fdUscita, std::ostream& err,
+                    const std::string& separatore);
 
 // The table of the twelve fields of a data line, as --tabella prints it: the
 // optimal zero distance, the header and one line per row, cells separated by

@@ -4,6 +4,42 @@
 
 namespace rigata {
 
+namespace {
+
+// The fields' names in messages, in the order of the data line.
+const char* const kNomiCampi[kCampiRigaDati] = {
+    "diametro della palla",        "peso della palla",          "altitudine",
+    "temperatura",                 "velocità alla bocca",       "coefficiente balistico",
+    "distanza di azzeramento",     "distanza iniziale",         "distanza finale",
+    "intervallo di calcolo",       "velocità del vento laterale", "altezza della linea di mira"};
+
+// The bytes of a UTF-8 byte-order mark as Windows-1252 shows them: a file
+// starting with them would lose them on opening.
+const std::string kBOMIn1252 = "ï»¿";
+
+std::optional<std::string> ProblemaCampo(const std::string& testo) {
+    if (testo.find(',') != std::string::npos) {
+        std::string conPunto = testo;
+        for (char& c : conPunto)
+            if (c == ',') c = '.';
+        return "contiene una virgola, che nel file separa i valori. Per i decimali usare il punto: \"" + conPunto +
+               "\" invece di \"" + testo + "\"";
+    }
+    for (char c : testo) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\r' || c == '\n') return std::string("contiene un a capo: scrivere il valore su una sola riga");
+        if ((b < 0x20 && c != '\t') || b == 0x7F)
+            return "contiene un carattere di controllo (codice " + std::to_string(b) + "): toglierlo";
+    }
+    const std::string carattere = PrimoCarattereNon1252(testo);
+    if (!carattere.empty())
+        return "contiene il carattere \"" + carattere +
+               "\", che un file di dati non può contenere: sostituirlo o toglierlo";
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::string RigaDati(const CampiDati& campi) {
     std::string riga;
     for (size_t i = 0; i < campi.size(); ++i) {
@@ -16,27 +52,33 @@ std::string RigaDati(const CampiDati& campi) {
 CampiDati DividiRigaDati(std::string_view riga) {
     CampiDati campi;
     size_t p = 0;  // characters before the field: the previous separator's position
-    for (auto& campo : campi) {
+    bool dopoVirgola = true;  // every field so far ended at a comma
+    for (size_t k = 0; k < campi.size(); ++k) {
         if (p >= riga.size()) break;  // fields after the end of the line stay empty
         const size_t virgola = riga.find(',', p);
         if (virgola != std::string_view::npos) {
-            campo = std::string(riga.substr(p, virgola - p));
+            campi[k] = std::string(riga.substr(p, virgola - p));
             p = virgola + 1;
+        } else if (k == campi.size() - 1 && dopoVirgola) {
+            campi[k] = std::string(riga.substr(p));  // the last value, up to the line end
         } else {
-            campo = std::string(riga.substr(p, 5));
+            campi[k] = std::string(riga.substr(p, 5));
             p += 6;
+            dopoVirgola = false;
         }
     }
     return campi;
 }
 
 std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi) {
+    contenuto = SenzaBOM(contenuto);
     if (contenuto.empty()) return "il file è vuoto";
     std::string_view riga = contenuto.substr(0, contenuto.find('\n'));
     if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
     if (riga.size() > kLunghezzaMassimaRigaDati)
         return "la prima riga è troppo lunga (più di 32767 caratteri), non è un file di dati";
-    if (contenuto.find('\0') != std::string_view::npos) return "non è un file di testo";
+    // Only the first line counts: what follows it may be anything.
+    if (riga.find('\0') != std::string_view::npos) return "non è un file di testo";
     const CampiDati grezzi = DividiRigaDati(riga);
     for (size_t i = 0; i < campi.size(); ++i) campi[i] = Da1252(grezzi[i]);
     return std::nullopt;
@@ -44,19 +86,30 @@ std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDat
 
 std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi) {
     std::string contenuto;
-    if (auto errore = LeggiFile(percorso, contenuto)) return errore;
+    // A byte-order mark, the longest first line and its CR LF: enough to
+    // tell a data file, however large the file is.
+    if (auto errore = LeggiInizioFile(percorso, contenuto, 3 + kLunghezzaMassimaRigaDati + 2)) return errore;
     if (auto motivo = CampiDaContenuto(contenuto, campi))
         return "Impossibile aprire il file \"" + percorso + "\": " + *motivo + ".";
     return std::nullopt;
 }
 
-std::optional<std::string> ScriviFileDati(const std::string& percorso, std::string_view rigaUtf8) {
-    const auto testo = A1252(rigaUtf8);
-    if (!testo)
-        return "Impossibile salvare il file \"" + percorso + "\": il carattere \"" +
-               PrimoCarattereNon1252(rigaUtf8) +
-               "\" non si può scrivere nei file di dati; toglierlo dai campi. Il file non è stato modificato.";
-    return ScriviFileSicuro(percorso, *testo + "\r\n");
+std::optional<std::string> ControllaCampiDati(const CampiDati& campi) {
+    for (size_t i = 0; i < campi.size(); ++i)
+        if (auto problema = ProblemaCampo(campi[i]))
+            return "il campo \"" + std::string(kNomiCampi[i]) + "\" " + *problema + ".";
+    if (campi[0].compare(0, kBOMIn1252.size(), kBOMIn1252) == 0)
+        return "il campo \"" + std::string(kNomiCampi[0]) + "\" comincia con \"" + kBOMIn1252 +
+               "\", che all'apertura del file andrebbe perso: toglierlo.";
+    if (A1252(RigaDati(campi))->size() > kLunghezzaMassimaRigaDati)
+        return "i valori sono troppo lunghi: insieme superano 32767 caratteri.";
+    return std::nullopt;
+}
+
+std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi) {
+    if (auto motivo = ControllaCampiDati(campi))
+        return "Il file \"" + percorso + "\" non è stato salvato: " + *motivo;
+    return ScriviFileSicuro(percorso, *A1252(RigaDati(campi)) + "\r\n");
 }
 
 }  // namespace rigata

@@ -19,25 +19,38 @@ std::string RigaDati(const CampiDati& campi);
 
 // Splits a first line into twelve fields: each field ends at the next comma;
 // with no comma left, a field is the next five characters at most, and the
-// following one starts a character after them. Positions count characters;
-// on a file's line (Windows-1252) a character is a byte.
+// following one starts a character after them. The twelfth field after
+// eleven commas runs to the next comma or the end of the line, so a value of
+// any length comes back whole. Positions count characters; on a file's line
+// (Windows-1252) a character is a byte.
 CampiDati DividiRigaDati(std::string_view riga);
 
 // The longest first line a data file may have.
 constexpr size_t kLunghezzaMassimaRigaDati = 32767;
 
-// The twelve fields of a data file's whole content (Windows-1252): its first
-// line (CR LF or LF), split, each field converted to UTF-8. When the content
-// is not a data file (empty, not text, a first line too long) returns why,
-// as the end of a sentence ("il file è vuoto"), and leaves campi alone.
+// The twelve fields of a data file's content (Windows-1252; at least its
+// first line and line end, anything after it is ignored): a UTF-8 byte-order
+// mark skipped, the first line (CR LF or LF) split, each field converted to
+// UTF-8. When the first line is not a data line (empty file, a null byte, more
+// than 32767 characters) returns why, as the end of a sentence ("il file è
+// vuoto"), and leaves campi alone.
 std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi);
 
-// Reads a data file as CampiDaContenuto does. On failure (missing, a folder,
-// unreadable, or refused by CampiDaContenuto) returns the message naming the file.
+// Reads a data file as CampiDaContenuto does, only as far as the longest
+// first line allows. On failure (missing, not a plain file, unreadable, or
+// refused by CampiDaContenuto) returns the message naming the file.
 std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi);
 
-// Writes the data line and CR LF, replacing the file safely. Refuses a line
-// with characters that Windows-1252 cannot hold. On failure returns the message.
-std::optional<std::string> ScriviFileDati(const std::string& percorso, std::string_view rigaUtf8);
+// Why the twelve texts (UTF-8) would not come back from a data file as they
+// are: a field holding a comma, a line break, a control character or a
+// character that Windows-1252 cannot hold, a first field starting with the
+// bytes of a byte-order mark, or a line longer than 32767 characters. The
+// message names the field and what to type instead; nothing when they can.
+std::optional<std::string> ControllaCampiDati(const CampiDati& campi);
+
+// Writes the data line of the twelve texts and CR LF, replacing the file
+// safely, once ControllaCampiDati passes them: a refusal writes nothing. On
+// failure returns the message, which names the file.
+std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi);
 
 }  // namespace rigata

@@ -1,19 +1,21 @@
-// Writes that fail: a folder that became read-only, a full file system, a
-// process killed half-way. The old catalogue and data file stay whole, and a
-// failure comes back as a message for the user.
+// Writes that fail or race: permissions, group and owner, temporary files
+// left by a killed program, two programs storing bullets at once, a full
+// catalogue. The old files stay whole, and a failure comes back as a message.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "../supporto/cartella.h"
+#include "catalogo.h"
 #include "file.h"
 #include "nuovapalla.h"
 #include "rigadati.h"
+#include "utente.h"
 
 using namespace rigata;
 using prova::Leggi;
@@ -21,128 +23,155 @@ using prova::Scrivi;
 
 namespace {
 
-const std::string kCatalogoVecchio = "Nosler,.243,95,BTsb,.230,.379\r\nSierra,.308,150,SPBT,.226,.400\r\n";
-const std::string kDatiVecchi = "0.243,95,450,15,965,0.379,225,0,500,20,5,50\r\n";
+const std::string kVecchio = "Nosler,.243,95,BTsb,.230,.379\r\n";
 
-DatiNuovaPalla Palla() {
+DatiNuovaPalla Palla(const std::string& marca = "Hornady") {
     DatiNuovaPalla d;
-    d.marca = "Hornady", d.diametro = ".308", d.peso = "180", d.tipo = "SP", d.cbStd = ".425";
+    d.marca = marca, d.diametro = ".308", d.peso = "180", d.tipo = "SP", d.cbStd = ".425";
     return d;
 }
 
-// The two writes of the program into one folder; each message must name its file.
-void ScriviEntrambi(const std::string& cartella, std::string& erroreCatalogo, std::string& erroreDati) {
-    const std::string catalogo = cartella + "/stdbulls.bc", dati = cartella + "/caccia.dat";
-    erroreCatalogo = MemorizzaPalla(catalogo, Palla()).value_or("");
-    erroreDati = ScriviFileDati(dati, "0.308,150,0,15,820,0.4,200,0,400,20,3,45").value_or("");
+int Temporanei(const std::string& cartella) {
+    int n = 0;
+    for (const auto& voce : std::filesystem::directory_iterator(cartella))
+        n += voce.path().filename().string().find(".rigata-") != std::string::npos;
+    return n;
 }
 
-void PreparaVecchi(const std::string& cartella) {
-    Scrivi(cartella + "/stdbulls.bc", kCatalogoVecchio);
-    Scrivi(cartella + "/caccia.dat", kDatiVecchi);
-}
+// ---- permissions, checked as an ordinary user ----
 
-void VerificaVecchiInteri(const std::string& cartella) {
-    EXPECT_EQ(Leggi(cartella + "/stdbulls.bc"), kCatalogoVecchio);
-    EXPECT_EQ(Leggi(cartella + "/caccia.dat"), kDatiVecchi);
-}
+struct CasoPermessi {
+    const char* nome;
+    mode_t file;       // 0: no file there
+    mode_t cartella;
+    bool sottocartellaMancante;
+    const char* motivo;  // "%C" stands for the folder
+    bool esisteva;       // the message speaks of the previous content
+};
 
-TEST(Guasti, CartellaDiventataDiSolaLettura) {
+class Permessi : public ::testing::TestWithParam<CasoPermessi> {};
+
+TEST_P(Permessi, RifiutoCheNominaFileOCartella) {
+    const CasoPermessi& caso = GetParam();
     prova::CartellaTemporanea c;
-    PreparaVecchi(c.Percorso());
-    if (geteuid() != 0) {
-        chmod(c.Percorso().c_str(), 0555);
-        std::string ec, ed;
-        ScriviEntrambi(c.Percorso(), ec, ed);
-        chmod(c.Percorso().c_str(), 0755);
-        EXPECT_NE(ec.find("stdbulls.bc\": permesso negato"), std::string::npos) << ec;
-        EXPECT_NE(ed.find("caccia.dat\": permesso negato"), std::string::npos) << ed;
-        VerificaVecchiInteri(c.Percorso());
-        return;
+    const std::string cartella = caso.sottocartellaMancante ? c.File("manca") : c.Percorso();
+    const std::string file = cartella + "/caccia.dat";
+    if (caso.file) {
+        Scrivi(file, kVecchio);
+        prova::CediANobody(file);
+        chmod(file.c_str(), caso.file);
     }
-    // Root writes anywhere: the writes run in a child that has become an ordinary user.
-    const uid_t uid = 65534;  // nobody
-    const gid_t gid = 65534;
-    for (const std::string nome : {"", "/stdbulls.bc", "/caccia.dat"})
-        ASSERT_EQ(chown((c.Percorso() + nome).c_str(), uid, gid), 0);
-    chmod(c.Percorso().c_str(), 0555);
-    int tubo[2];
-    ASSERT_EQ(pipe(tubo), 0);
-    const pid_t figlio = fork();
-    if (figlio == 0) {
-        close(tubo[0]);
-        if (setgid(gid) != 0 || setuid(uid) != 0) _exit(3);
-        std::string ec, ed;
-        ScriviEntrambi(c.Percorso(), ec, ed);
-        const std::string risposta = ec + "\n" + ed;
-        (void)!write(tubo[1], risposta.data(), risposta.size());
-        _exit(0);
-    }
-    close(tubo[1]);
-    std::string risposta;
-    char buf[512];
-    for (ssize_t n; (n = read(tubo[0], buf, sizeof buf)) > 0;) risposta.append(buf, static_cast<size_t>(n));
-    close(tubo[0]);
-    int stato = 0;
-    waitpid(figlio, &stato, 0);
+    prova::CediANobody(c.Percorso());
+    chmod(c.Percorso().c_str(), caso.cartella);
+    const auto errore = prova::ComeUtenteComune([&] { return ScriviFileSicuro(file, "nuovo").value_or("(riuscito)"); });
     chmod(c.Percorso().c_str(), 0755);
-    ASSERT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << "the child could not become an ordinary user";
-    EXPECT_NE(risposta.find("stdbulls.bc\": permesso negato"), std::string::npos) << risposta;
-    EXPECT_NE(risposta.find("caccia.dat\": permesso negato"), std::string::npos) << risposta;
-    VerificaVecchiInteri(c.Percorso());
+    ASSERT_TRUE(errore) << "the child could not become an ordinary user";
+    std::string motivo = caso.motivo;
+    if (motivo.find("%C") != std::string::npos) motivo.replace(motivo.find("%C"), 2, cartella);
+    EXPECT_EQ(errore->rfind("Impossibile salvare il file \"" + file + "\": " + motivo + ".", 0), 0u) << *errore;
+    EXPECT_EQ(errore->find("precedente") != std::string::npos, caso.esisteva) << *errore;
+    if (caso.file) {
+        EXPECT_EQ(Leggi(file), kVecchio);
+    }
+    EXPECT_EQ(Temporanei(c.Percorso()), 0);
 }
 
-TEST(Guasti, FileSystemPieno) {
+INSTANTIATE_TEST_SUITE_P(
+    Casi, Permessi,
+    ::testing::Values(
+        CasoPermessi{"file_di_sola_lettura", 0444, 0755, false, "il file è protetto dalla scrittura", true},
+        CasoPermessi{"cartella_di_sola_lettura", 0644, 0555, false,
+                     "nella cartella \"%C\" non si può scrivere (permesso negato)", true},
+        CasoPermessi{"file_nuovo_in_cartella_di_sola_lettura", 0, 0555, false,
+                     "nella cartella \"%C\" non si può scrivere (permesso negato)", false},
+        CasoPermessi{"cartella_mancante", 0, 0755, true, "la cartella \"%C\" non esiste", false}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Guasti, GruppoPermessiEProprietarioConservati) {
+    if (geteuid() != 0) GTEST_SKIP() << "files of another owner and group need root to be set up";
     prova::CartellaTemporanea c;
-    // A small file system of its own; needs the right to mount (root).
-    if (mount("rigata-prova", c.Percorso().c_str(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "a small file system cannot be mounted here";
-    PreparaVecchi(c.Percorso());
-    // Fill what is left, so that no new block can be had.
-    Scrivi(c.Percorso() + "/riempitivo", std::string(200 * 1024, 'x'));
-    std::string ec, ed;
-    ScriviEntrambi(c.Percorso(), ec, ed);
-    EXPECT_NE(ec.find("stdbulls.bc\": spazio su disco esaurito"), std::string::npos) << ec;
-    EXPECT_NE(ed.find("caccia.dat\": spazio su disco esaurito"), std::string::npos) << ed;
-    EXPECT_NE(ed.find("non è stato modificato"), std::string::npos) << ed;
-    VerificaVecchiInteri(c.Percorso());
-    // No temporary file is left to fill the disk further.
-    int temporanei = 0;
-    for (const auto& voce : std::filesystem::directory_iterator(c.Percorso()))
-        temporanei += voce.path().filename().string().rfind(".rigata-", 0) == 0;
-    EXPECT_EQ(temporanei, 0);
-    umount2(c.Percorso().c_str(), MNT_DETACH);
+    // A catalogue shared by a group: root's file, writable by the group nobody belongs to.
+    const std::string condiviso = c.File("stdbulls.bc");
+    Scrivi(condiviso, kVecchio);
+    ASSERT_EQ(chown(condiviso.c_str(), 0, prova::kGruppoCondiviso), 0);
+    chmod(condiviso.c_str(), 0664);
+    prova::CediANobody(c.Percorso());
+    const auto errore = prova::ComeUtenteComune([&] { return MemorizzaPalla(condiviso, Palla()).value_or(""); });
+    ASSERT_EQ(errore, "");
+    struct stat info {};
+    stat(condiviso.c_str(), &info);
+    EXPECT_EQ(info.st_gid, prova::kGruppoCondiviso);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+    // Root, who may, keeps the owner as well.
+    const std::string altrui = c.File("altrui.dat");
+    Scrivi(altrui, kVecchio);
+    ASSERT_EQ(chown(altrui.c_str(), prova::kNobody, prova::kGruppoCondiviso), 0);
+    chmod(altrui.c_str(), 0640);
+    ASSERT_FALSE(ScriviFileSicuro(altrui, "nuovo"));
+    stat(altrui.c_str(), &info);
+    EXPECT_EQ(info.st_uid, prova::kNobody);
+    EXPECT_EQ(info.st_gid, prova::kGruppoCondiviso);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-TEST(Guasti, ProcessoUccisoDuranteLaScrittura) {
+// ---- temporary files left by a killed program ----
+
+TEST(Guasti, TemporaneiAbbandonatiRimossiAllaScritturaSeguente) {
     prova::CartellaTemporanea c;
     const std::string catalogo = c.File("stdbulls.bc");
-    Scrivi(catalogo, kCatalogoVecchio);
-    const pid_t figlio = fork();
-    if (figlio == 0) {
-        // A large new content, so that the write takes a while.
-        std::string nuovo;
-        for (int i = 0; i < 4000000; ++i) nuovo += "Sierra,.308,150,SPBT,.226,.400\r\n";
-        ScriviFileSicuro(catalogo, nuovo);
-        _exit(0);
+    Scrivi(catalogo, kVecchio);
+    // A killed writer's file, a live writer's (it holds the lock), another file's.
+    for (const char* nome : {".stdbulls.bc.rigata-MORTO0", ".stdbulls.bc.rigata-VIVO00", ".altro.dat.rigata-ALTRO0"})
+        Scrivi(c.File(nome), "parziale");
+    const int vivo = open(c.File(".stdbulls.bc.rigata-VIVO00").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(vivo, LOCK_EX), 0);
+    ASSERT_FALSE(MemorizzaPalla(catalogo, Palla()));
+    close(vivo);
+    EXPECT_FALSE(FileEsiste(c.File(".stdbulls.bc.rigata-MORTO0")));
+    EXPECT_TRUE(FileEsiste(c.File(".stdbulls.bc.rigata-VIVO00")));
+    EXPECT_TRUE(FileEsiste(c.File(".altro.dat.rigata-ALTRO0")));
+}
+
+// ---- the catalogue shared by programs ----
+
+TEST(Catalogo, DueProgrammiCheMemorizzanoInsiemeNonPerdonoPalle) {
+    prova::CartellaTemporanea c;
+    const std::string catalogo = c.File("stdbulls.bc");
+    Scrivi(catalogo, kVecchio);
+    pid_t figli[2];
+    for (int k = 0; k < 2; ++k) {
+        figli[k] = fork();
+        if (figli[k] == 0) {
+            for (int i = 0; i < 50; ++i)
+                if (MemorizzaPalla(catalogo, Palla(std::string(1, static_cast<char>('A' + k)) + std::to_string(i))))
+                    _exit(1);
+            _exit(0);
+        }
     }
-    // Kill it as soon as its temporary file appears.
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    bool visto = false;
-    while (!visto && std::chrono::steady_clock::now() < limite) {
-        for (const auto& voce : std::filesystem::directory_iterator(c.Percorso()))
-            visto = visto || voce.path().filename().string().rfind(".rigata-", 0) == 0;
-        if (!visto) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    for (pid_t figlio : figli) {
+        int stato = 0;
+        waitpid(figlio, &stato, 0);
+        EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << "a store reported a failure";
     }
-    kill(figlio, SIGKILL);
-    int stato = 0;
-    waitpid(figlio, &stato, 0);
-    ASSERT_TRUE(visto) << "the write never started";
-    // Either the old file whole or (had the write just ended) the new one whole: never a mixture.
-    const std::string dopo = Leggi(catalogo);
-    if (dopo != kCatalogoVecchio) {
-        EXPECT_EQ(dopo.size(), 4000000u * 32) << "a partial catalogue";
-    }
+    Catalogo letto;
+    CaricaTestoCatalogo(letto, Leggi(catalogo));
+    EXPECT_EQ(letto.NumeroPalle, 101);
+    EXPECT_TRUE(FileEsiste(c.File(".stdbulls.bc.lock")));
+}
+
+TEST(Catalogo, LaPalla4001NonVieneMemorizzata) {
+    prova::CartellaTemporanea c;
+    const std::string catalogo = c.File("stdbulls.bc");
+    std::string pieno = "(c) note do not count\r\n\r\n";
+    for (int i = 1; i < kMassimoPalle; ++i) pieno += "Sierra,.308,150,SPBT,.226,.400\r\n";
+    Scrivi(catalogo, pieno);
+    ASSERT_FALSE(MemorizzaPalla(catalogo, Palla()));  // row 4000 still fits
+    const std::string conQuattromila = Leggi(catalogo);
+    const auto errore = MemorizzaPalla(catalogo, Palla());
+    ASSERT_TRUE(errore);
+    EXPECT_NE(errore->find("contiene già 4000 palle"), std::string::npos) << *errore;
+    EXPECT_NE(errore->find("non è stato modificato"), std::string::npos) << *errore;
+    EXPECT_EQ(Leggi(catalogo), conQuattromila);
 }
 
 }  // namespace

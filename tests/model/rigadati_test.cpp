@@ -16,7 +16,7 @@ struct CasoDivisione {
 class DivisioneRigaDati : public ::testing::TestWithParam<CasoDivisione> {};
 TEST_P(DivisioneRigaDati, Campi) { EXPECT_EQ(DividiRigaDati(GetParam().riga), GetParam().campi); }
 const CasoDivisione kDivisioni[] = {
-    {"ultimo campo di cinque caratteri", "1,2,3,4,5,6,7,8,9,10,11,123.45", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "123.4"}},
+    {"ultimo campo fino alla fine della riga", "1,2,3,4,5,6,7,8,9,10,11,123.45", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "123.45"}},
     {"senza virgole cinque caratteri e uno saltato", "1,2,abcdefghijklmnopq", {"1", "2", "abcde", "ghijk", "mnopq"}},
     {"oltre il dodicesimo ignorato", "a,b,c,d,e,f,g,h,i,j,k,l,m", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}}};
 TABELLA(DivisioneRigaDati, CasoDivisione, kDivisioni);
@@ -38,8 +38,8 @@ TEST(FileDati, SalvaERiapreLaPrimaRiga) {
     prova::CartellaTemporanea cartella;
     const std::string a = cartella.File("a.dat"), b = cartella.File("b.dat"), riga = "0.243,95,450,15,965,0.379,225,0,500,20,5,50";
     CampiDati campi;
-    ASSERT_FALSE(ScriviFileDati(a, "café,€," + riga));
-    EXPECT_EQ(prova::Leggi(a), "caf\xe9,\x80," + riga + "\r\n");
+    ASSERT_FALSE(ScriviFileDati(a, DividiRigaDati("café,€," + riga.substr(10))));
+    EXPECT_EQ(prova::Leggi(a), "caf\xe9,\x80," + riga.substr(10) + "\r\n");
     ASSERT_FALSE(LeggiFileDati(a, campi));
     EXPECT_EQ(campi[0] + campi[1], "café€");
     prova::Scrivi(b, riga + "\nseconda,riga\n");
@@ -48,7 +48,7 @@ TEST(FileDati, SalvaERiapreLaPrimaRiga) {
     prova::Scrivi(b, std::string(32767, '1') + "\r\n");  // the longest first line
     EXPECT_FALSE(LeggiFileDati(b, campi));
     prova::Scrivi(a, "vecchio\r\n");
-    ASSERT_TRUE(ScriviFileDati(a, "0.243,Ω"));
+    ASSERT_TRUE(ScriviFileDati(a, DividiRigaDati("0.243,Ω")));
     EXPECT_EQ(prova::Leggi(a), "vecchio\r\n");
 }
 

@@ -1,6 +1,7 @@
 #include "programma.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 
 #include "dialoghi.h"
@@ -10,7 +11,12 @@
 #include "frmOpzioni.h"
 #include "widget.h"
 
-Programma::Programma(const QString& cartella, Dialoghi& dialoghi) : cartella_(cartella), dialoghi_(dialoghi) {}
+Programma::Programma(const QString& cartella, Dialoghi& dialoghi)
+    : Programma(QFile::encodeName(cartella).toStdString(), dialoghi) {}
+
+Programma::Programma(const std::string& cartellaFile, Dialoghi& dialoghi)
+    : cartella_(QFile::decodeName(QByteArray::fromStdString(cartellaFile))), cartellaFile_(cartellaFile),
+      dialoghi_(dialoghi) {}
 
 Programma::~Programma() {
     inChiusura_ = true;
@@ -142,11 +148,16 @@ void Programma::Riavvia() {
 void Programma::AggiornaRigaDati() { AggiornaRigaDati(Traiettorie()->TestiRichiesta()); }
 
 void Programma::AggiornaRigaDati(const QStringList& richiesta) {
-    frmAvvio* avvio = Avvio();
-    const QStringList testi = avvio->TestiIngresso() + richiesta;
+    Avvio()->ImpostaRigaDati(Qs(rigata::RigaDati(CampiDati(richiesta))));
+}
+
+rigata::CampiDati Programma::CampiDati() { return CampiDati(Traiettorie()->TestiRichiesta()); }
+
+rigata::CampiDati Programma::CampiDati(const QStringList& richiesta) {
+    const QStringList testi = Avvio()->TestiIngresso() + richiesta;
     rigata::CampiDati campi;
     for (size_t i = 0; i < campi.size(); ++i) campi[i] = Std(testi.value(static_cast<int>(i)));
-    avvio->ImpostaRigaDati(Qs(rigata::RigaDati(campi)));
+    return campi;
 }
 
 void Programma::ImpostaCampiDati(const rigata::CampiDati& campi) {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 #include "catalogo.h"
 #include "rigadati.h"
 #include "schermo.h"
@@ -27,12 +29,15 @@ class Programma : public QObject {
 public:
     // cartella: the program's folder, where the catalogue lives.
     Programma(const QString& cartella, Dialoghi& dialoghi);
+    // The folder as the system's bytes (any name, valid UTF-8 or not).
+    Programma(const std::string& cartellaFile, Dialoghi& dialoghi);
     ~Programma() override;
 
     rigata::ShotData& Dati() { return dati_; }
     rigata::Catalogo& Cat() { return catalogo_; }
     Dialoghi& Dlg() { return dialoghi_; }
-    const QString& Cartella() const { return cartella_; }
+    const QString& Cartella() const { return cartella_; }  // for showing
+    const std::string& CartellaFile() const { return cartellaFile_; }  // for the core's file functions
     // The decimal separator of the user's locale, for every number shown.
     QString Separatore() const;
 
@@ -72,6 +77,9 @@ public:
     // trajectory screen passes its own texts (it may still be in the making).
     void AggiornaRigaDati();
     void AggiornaRigaDati(const QStringList& richiesta);
+    // The twelve texts of the two screens, in the order of the data line.
+    rigata::CampiDati CampiDati(const QStringList& richiesta);
+    rigata::CampiDati CampiDati();
     // The twelve fields of a data file into the two screens: the entry texts,
     // then the request texts.
     void ImpostaCampiDati(const rigata::CampiDati& campi);
@@ -96,6 +104,7 @@ private:
     Schermo* CreaNuovaPalla();
 
     QString cartella_;
+    std::string cartellaFile_;
     Dialoghi& dialoghi_;
     rigata::ShotData dati_;
     rigata::Catalogo catalogo_;

@@ -11,6 +11,7 @@
 #include <QStylePainter>
 #include <QTime>
 #include <QToolButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "controlli.h"
@@ -98,6 +99,29 @@ void CasellaCliccabile::mouseReleaseEvent(QMouseEvent* evento) {
     QLineEdit::mouseReleaseEvent(evento);
     if (evento->button() == Qt::LeftButton) emit clicked();
 }
+
+namespace {
+
+// Accepts every text, once its line breaks are removed; QLineEdit takes the
+// changed text and cursor in place of what was typed or pasted.
+class SenzaACapo : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& testo, int& cursore) const override {
+        for (qsizetype i = testo.size() - 1; i >= 0; --i) {
+            const QChar c = testo.at(i);
+            if (c == u'\n' || c == u'\r' || c == QChar(0x2028) || c == QChar(0x2029) || c == QChar(0x85)) {
+                testo.remove(i, 1);
+                if (i < cursore) --cursore;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+void UnaRiga(QLineEdit* campo) { campo->setValidator(new SenzaACapo(campo)); }
 
 void CampoNumerico(QWidget* campo) {
     QFont f = campo->font();

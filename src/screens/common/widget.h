@@ -78,6 +78,10 @@ T* Crea(QWidget* padre, const char* nome, A&&... argomenti) {
     return w;
 }
 
+// A one-line field: line breaks pasted, dropped or set into it are removed
+// (a value spread over lines would break the data line of the data files).
+void UnaRiga(QLineEdit* campo);
+
 // Number fields show bold red text.
 void CampoNumerico(QWidget* campo);
 

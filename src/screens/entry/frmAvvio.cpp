@@ -110,6 +110,7 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         campiIngresso[i]->setToolTip(campi[i].suggerimento);
         campiIngresso[i]->setMaximumWidth(90);
         CampoNumerico(campiIngresso[i]);
+        UnaRiga(campiIngresso[i]);
         griglia->addWidget(campiIngresso[i], i, 1);
     }
     txtDiametro_ = campiIngresso[0];
@@ -374,7 +375,7 @@ void frmAvvio::ControlloInput(const Rifiuto& rifiuto) { ControlloInput(Qs(rifiut
 
 void frmAvvio::CaricaEdElenca() {
     Catalogo& cat = prog_.Cat();
-    const EsitoCaricamento esito = CaricaCatalogo(cat, Std(prog_.Cartella()));
+    const EsitoCaricamento esito = CaricaCatalogo(cat, prog_.CartellaFile());
     if (esito.fileMancante) {
         ControlloInput(QStringLiteral("File Inesistente!!"), QStringLiteral("CAMBIA PERCORSO!!"));
     } else if (esito.errore) {
@@ -542,7 +543,8 @@ frmAvvio::EsitoSalvataggio frmAvvio::mnuSalvaConNome_Click() {
     const QString percorso = prog_.Dlg().SalvaFile(this, kFiltri, ultimoFile_);
     if (percorso.isEmpty()) return EsitoSalvataggio::Annullato;
     ultimoFile_ = percorso;
-    if (const auto errore = ScriviFileDati(Std(percorso), Std(txtFile_->text()))) {
+    // The twelve texts, each checked before anything is written.
+    if (const auto errore = ScriviFileDati(Std(percorso), prog_.CampiDati())) {
         ControlloInput(Qs(*errore), QStringLiteral("SALVATAGGIO NON RIUSCITO!!"));
         return EsitoSalvataggio::Fallito;
     }

@@ -204,7 +204,7 @@ DatiNuovaPalla frmInputNuovaPalla::DatiImpostati() const {
 
 // The catalogue's path fields, set as the start-up load sets them.
 std::string frmInputNuovaPalla::PercorsoCatalogo() {
-    return ImpostaPercorsiCatalogo(prog_.Cat(), Std(prog_.Cartella()));
+    return ImpostaPercorsiCatalogo(prog_.Cat(), prog_.CartellaFile());
 }
 
 void frmInputNuovaPalla::cmdMemorizza_Click() {

@@ -77,6 +77,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         auto* casella = Crea<QLineEdit>(frame1, campi[i].campo);
         CampoNumerico(casella);
         casella->setMinimumWidth(64);
+        UnaRiga(casella);
         casella->setMaximumWidth(80);
         griglia1->addWidget(casella, i, 1);
         richiesta_[campi[i].posizione] = casella;

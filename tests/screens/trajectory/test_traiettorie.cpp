@@ -1,5 +1,6 @@
 // The trajectory screen and the data files of the start screen: the option
 // items compute the table into the grid, the menus print, save, open and end.
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
@@ -8,6 +9,8 @@
 #include "frmAvvio.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
+
+#include <sys/stat.h>
 
 class TestTraiettorie : public QObject {
     Q_OBJECT
@@ -90,6 +93,58 @@ private slots:
         QCOMPARE(a.dialoghi.avvisi.size(), 1);
         QVERIFY(a.dialoghi.avvisi[0].startsWith("SALVATAGGIO NON RIUSCITO!!|"));
         QCOMPARE(fine.count(), 1);
+    }
+    // What File > Apri cannot read leaves every box as it was, with a message
+    // naming the file; a special file never hangs the program.
+    void fileIllegibili_data() {
+        QTest::addColumn<QString>("percorso");
+        QTest::newRow("una cartella") << "";
+        QTest::newRow("un dispositivo") << "/dev/zero";
+        QTest::newRow("una fifo") << "fifo";
+        QTest::newRow("riga lunghissima") << "lunga";
+    }
+    void fileIllegibili() {
+        QFETCH(QString, percorso);
+        Ambiente a;
+        frmAvvio* s = a.programma->Avvio();
+        if (percorso.isEmpty()) percorso = a.cartella.path();
+        if (percorso == "fifo") QVERIFY(mkfifo(QFile::encodeName(percorso = a.File("fifo")).constData(), 0644) == 0);
+        if (percorso == "lunga") {
+            QFile f(percorso = a.File("lunga.dat"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(40000, '7')) == 40000);
+        }
+        a.dialoghi.risposte << false << percorso;
+        Menu(s, "mnuApri");
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+        QVERIFY2(a.dialoghi.avvisi[0].contains(percorso), qPrintable(a.dialoghi.avvisi[0]));
+        QCOMPARE(Testo(s, "txtDiametro"), "0.243");
+    }
+
+    // A value that would not come back from the file is refused before writing;
+    // the sixth character of the sight height comes back; a pasted line end is dropped.
+    void valoriCheTornanoDalFile() {
+        Ambiente a;
+        QWidget* t = Apri(a);
+        frmAvvio* s = a.programma->Avvio();
+        Scrivi(t, "txtVelVento", "3,5");
+        a.dialoghi.risposte << a.File("caccia.dat");
+        Menu(s, "mnuSalvaConNome");
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+        QVERIFY2(a.dialoghi.avvisi[0].startsWith("SALVATAGGIO NON RIUSCITO!!|") &&
+                     a.dialoghi.avvisi[0].contains("il campo \"velocità del vento laterale\" contiene una virgola"),
+                 qPrintable(a.dialoghi.avvisi[0]));
+        QVERIFY(!QFile::exists(a.File("caccia.dat")));
+        auto* vento = Trova<QLineEdit>(t, "txtVelVento");
+        vento->clear();
+        QGuiApplication::clipboard()->setText("3.5\r\n");
+        vento->paste();
+        Scrivi(t, "txtHottica", "38.125");
+        a.dialoghi.risposte << a.File("caccia.dat") << false << a.File("caccia.dat");
+        Menu(s, "mnuSalvaConNome");
+        QCOMPARE(a.Contenuto("caccia.dat"), "0.243,95,0,15,965,0.379,225,0,500,20,3.5,38.125\r\n");
+        Scrivi(t, "txtHottica", "50");
+        Menu(s, "mnuApri");
+        QCOMPARE(Testo(t, "txtHottica"), "38.125");
     }
 };
 
