@@ -1,15 +1,32 @@
 #include "programma.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 
+#include "catalogoutente.h"
 #include "dialoghi.h"
 #include "elenco.h"
+#include "file.h"
 #include "frmAvvio.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 
-Programma::Programma(const QString& cartella, Dialoghi& dialoghi) : cartella_(cartella), dialoghi_(dialoghi) {}
+namespace {
+
+// An environment variable as the system holds it (bytes), or null when unset.
+const char* Variabile(const char* nome, QByteArray& valore) {
+    if (!qEnvironmentVariableIsSet(nome)) return nullptr;
+    valore = qgetenv(nome);
+    return valore.constData();
+}
+
+}  // namespace
+
+Programma::Programma(const QString& cartella, Dialoghi& dialoghi) : cartella_(cartella), dialoghi_(dialoghi) {
+    QByteArray xdg, casa;
+    catalogoUtente_ = rigata::PercorsoCatalogoUtente(Variabile("XDG_DATA_HOME", xdg), Variabile("HOME", casa));
+}
 
 Programma::~Programma() {
     inChiusura_ = true;
@@ -21,6 +38,33 @@ Programma::~Programma() {
 }
 
 QString Programma::Separatore() const { return QLocale().decimalPoint(); }
+
+// ---- the catalogue's files ----
+
+rigata::EsitoCaricamento Programma::CaricaCatalogo() {
+    const std::string& consegnato = rigata::ImpostaPercorsiCatalogo(catalogo_, cartella_.toStdString());
+    return rigata::CaricaCatalogoUnito(catalogo_, consegnato, catalogoUtente_);
+}
+
+Programma::DestinazionePalla Programma::CatalogoPerMemorizzare() {
+    DestinazionePalla destinazione;
+    destinazione.percorso = rigata::ImpostaPercorsiCatalogo(catalogo_, cartella_.toStdString());
+    // Without a data folder of his own the write is tried where it always was,
+    // and its failure is reported as before.
+    if (rigata::CatalogoScrivibile(destinazione.percorso) || catalogoUtente_.empty()) return destinazione;
+    destinazione.percorso = catalogoUtente_;
+    destinazione.primaDellUtente = !rigata::FileEsiste(catalogoUtente_);
+    destinazione.errore = rigata::PreparaCartellaCatalogo(catalogoUtente_);
+    return destinazione;
+}
+
+void Programma::AvvisaCatalogoUtente(QWidget* padre) {
+    dialoghi_.Avviso(padre, QStringLiteral("ARCHIVIO PERSONALE"),
+                     QStringLiteral("La cartella del programma non è modificabile da questo utente: le palle che "
+                                    "memorizzi sono salvate nel tuo archivio personale\n\n%1\n\ne compaiono "
+                                    "nell'elenco insieme a quelle fornite con il programma.")
+                         .arg(QFile::decodeName(QByteArray::fromStdString(catalogoUtente_))));
+}
 
 void Programma::Main() {
     catalogo_.RigaPallaDefault = rigata::RigaPallaDefaultSAE();
