@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed program: one folder with the executable and its catalogue,
-# bin/rigata a relative link to it, desktop file and icons under one id; a
-# second install keeps the catalogue a user has stored bullets in.
+# bin/rigata a relative link to it, desktop file and icons under one id, the
+# manual page, AppStream entry and copyright; a second install keeps the
+# catalogue a user has stored bullets in.
 #   installazione.sh CMAKE BUILD_DIR SOURCE_DIR ID
 set -euo pipefail
 cmake=$1 costruzione=$2 sorgenti=$3 id=$4
@@ -24,6 +25,11 @@ grep -qxF "Exec=\"$tmp/pre fisso\\\\\$/bin/rigata\"" "$desktop" || errore "Exec=
 for lato in 16 32 48 64 128 256; do
   [ -f "$p/share/icons/hicolor/${lato}x$lato/apps/$id.png" ] || errore "icona $lato px mancante"
 done
+# man rigata, the AppStream entry, the copyright with the bullet data's notice.
+zcat "$p/share/man/man1/rigata.1.gz" | grep -q '^\.TH RIGATA 1 ' || errore "pagina di manuale mancante"
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$p/share/metainfo/$id.metainfo.xml" ||
+  errore "voce AppStream mancante o senza il file desktop"
+grep -q 'Copyright (c) 2018 ammolytics' "$p/share/doc/rigata/copyright" || errore "copyright mancante"
 
 # A new version installed over the old one keeps the stored bullets.
 printf 'Prova,.308,150,E2E,.226,.400\r\n' >>"$p/lib/rigata/stdbulls.bc"

@@ -15,7 +15,8 @@ tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 errore() { echo "ERRORE: $*" >&2; exit 1; }
 
-(cd "$costruzione" && "$cpack" -G DEB -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log" >&2; errore "cpack non riuscito"; }
+# Built with a group-writable umask: the package's modes must not follow it.
+(umask 0002 && cd "$costruzione" && "$cpack" -G DEB -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log" >&2; errore "cpack non riuscito"; }
 deb=$(ls "$tmp"/cpack/rigata_*.deb)
 
 # Package data: dependencies from the libraries plus Qt's translations.
