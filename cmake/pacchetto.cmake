@@ -84,7 +84,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # Files 0644, folders and the program 0755, owned by root, whoever builds
 # (CPack writes root as the owner itself, so no fakeroot is needed).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The staged tree's last touches (the package's mark on its catalogue, the
+# folders' modes): cmake/cartelle-pacchetto.cmake.
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/cmake/cartelle-pacchetto.cmake")
+set(CPACK_RIGATA_CARTELLA_PROGRAMMA "${CPACK_PACKAGING_INSTALL_PREFIX}/${RIGATA_CARTELLA_PROGRAMMA}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ballistic calculator for hunting rifles with rifled barrels")
 # The long description; CPack puts the summary above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Rigata computes the exterior and terminal ballistics of a bullet fired from a

@@ -69,6 +69,12 @@ bool CatalogoScrivibile(const std::string& percorsoCatalogo) {
     return ::access(percorsoCatalogo.c_str(), W_OK) == 0 || errno == ENOENT;
 }
 
+bool MemorizzaNelCatalogoConsegnato(const std::string& percorsoCatalogo) {
+    struct stat info {};
+    const std::string segno = CartellaDi(percorsoCatalogo) + "/" + kSegnoCatalogoDelPacchetto;
+    return ::lstat(segno.c_str(), &info) != 0 && CatalogoScrivibile(percorsoCatalogo);
+}
+
 std::optional<std::string> PreparaCartellaCatalogo(const std::string& percorsoCatalogo) {
     const std::string cartella = CartellaDi(percorsoCatalogo);
     for (size_t fine = cartella.find('/', 1);; fine = cartella.find('/', fine + 1)) {

@@ -20,6 +20,15 @@ namespace rigata {
 // Either value may be null (unset). Empty when neither gives an absolute path.
 std::string PercorsoCatalogoUtente(const char* xdgDataHome, const char* home);
 
+// A file of this name beside the delivered catalogue marks it as the
+// package's own: a package manager replaces it at every upgrade, so nobody's
+// bullets, not even those of the folder's owner, are stored in it.
+inline constexpr const char* kSegnoCatalogoDelPacchetto = "catalogo-del-pacchetto";
+
+// True when the bullets a user stores go to the delivered catalogue at
+// percorso: it is not the package's (above) and he may write it.
+bool MemorizzaNelCatalogoConsegnato(const std::string& percorsoCatalogo);
+
 // True when this user may replace the catalogue file at percorso through the
 // safe write: its folder can be written and searched, and the file, where it
 // exists, can be written. Asked of the system (access rights, read-only

@@ -98,6 +98,11 @@ TEST(CatalogoUnito, CartellaPreparataEScrivibile) {
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     EXPECT_TRUE(CatalogoScrivibile(proprio));
     EXPECT_FALSE(PreparaCartellaCatalogo(proprio));  // a second time: nothing to do
+    // A package's catalogue is never written, even by whom may write it.
+    EXPECT_TRUE(MemorizzaNelCatalogoConsegnato(proprio));
+    prova::Scrivi(cartella.File("dati/rigata/catalogo-del-pacchetto"), "");
+    EXPECT_FALSE(MemorizzaNelCatalogoConsegnato(proprio));
+    EXPECT_TRUE(CatalogoScrivibile(proprio));
 
     // A file where a folder should be.
     prova::Scrivi(cartella.File("file"), "x");

@@ -64,30 +64,38 @@ fi
 palle=$(tr -d '\r' <"$cartella/stdbulls.bc" | LC_ALL=C awk 'NF && !/^\(c\)/' | wc -l)
 [ "$(wc -l <"$tmp/elenco")" -eq "$palle" ] || errore "--elenco: $(wc -l <"$tmp/elenco") righe invece di $palle"
 
-# The window program, as a user who cannot write the program's folder: as
-# root (whom access() lets write anywhere) the nobody user, otherwise the
-# current user with the folder made read-only.
-chmod -R a-w "$cartella"
+# The window program. utente NAME TEST [VAR=VALUE...] runs the driver as the
+# user of "come" in his own home and data folder.
 chmod 755 "$tmp" "$radice"
 cp "$guida" "$tmp/guida"
-if [ "$(id -u)" = 0 ]; then
-  come=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
-  chown nobody:nogroup "$tmp/guida"
-else
-  come=()
-fi
-utente() {  # utente NAME TEST [VAR=VALUE...]: the driver in the user's own home and data folder
+chmod 755 "$tmp/guida"
+utente() {
   local casa="$tmp/$1" prova=$2
   shift 2
   if [ ! -d "$casa" ]; then
     mkdir -m 700 "$casa"
-    if [ "$(id -u)" = 0 ]; then chown nobody:nogroup "$casa"; fi
+    if [ ${#come[@]} -gt 0 ]; then chown nobody:nogroup "$casa"; fi
   fi
   env -i PATH=/usr/bin:/bin HOME="$casa" XDG_DATA_HOME="$casa/dati" XDG_RUNTIME_DIR="$casa" \
     QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 RIGATA_CARTELLA_PROGRAMMA="$cartella" "$@" \
     "${come[@]}" "$tmp/guida" "$prova" >"$tmp/guida.log" 2>&1 ||
     { cat "$tmp/guida.log" >&2; errore "programma a finestre: $prova"; }
 }
+[ -f "$cartella/catalogo-del-pacchetto" ] || errore "il catalogo non porta il segno del pacchetto"
+# The owner of the program's folder, who may write it: the package's
+# catalogue is not his to change either, his bullets go to his own.
+come=()
+utente proprietario memorizza
+cmp -s "$sorgenti/data/stdbulls.bc" "$cartella/stdbulls.bc" || errore "il proprietario ha cambiato il catalogo del pacchetto"
+[ -s "$tmp/proprietario/dati/rigata/stdbulls.bc" ] || errore "archivio personale del proprietario mancante"
+
+# From here the tree stands for an install without the package's mark
+# (cmake --install --prefix /usr/local): a user who cannot write the program's
+# folder, as root (whom access() lets write anywhere) the nobody user,
+# otherwise the current user with the folder made read-only.
+rm "$cartella/catalogo-del-pacchetto"
+chmod -R a-w "$cartella"
+if [ "$(id -u)" = 0 ]; then come=(setpriv --reuid=nobody --regid=nogroup --clear-groups --); fi
 utente anna memorizza
 proprio="$tmp/anna/dati/rigata/stdbulls.bc"
 printf 'Prova,.308,150,E2E,.226,.400\r\nProva,.243,95,E2E,.230,.379\r\n' >"$tmp/atteso"

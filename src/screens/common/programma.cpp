@@ -51,7 +51,7 @@ Programma::DestinazionePalla Programma::CatalogoPerMemorizzare() {
     destinazione.percorso = rigata::ImpostaPercorsiCatalogo(catalogo_, cartella_.toStdString());
     // Without a data folder of his own the write is tried where it always was,
     // and its failure is reported as before.
-    if (rigata::CatalogoScrivibile(destinazione.percorso) || catalogoUtente_.empty()) return destinazione;
+    if (rigata::MemorizzaNelCatalogoConsegnato(destinazione.percorso) || catalogoUtente_.empty()) return destinazione;
     destinazione.percorso = catalogoUtente_;
     destinazione.primaDellUtente = !rigata::FileEsiste(catalogoUtente_);
     destinazione.errore = rigata::PreparaCartellaCatalogo(catalogoUtente_);

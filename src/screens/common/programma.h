@@ -46,8 +46,8 @@ public:
     // Loads both into Cat(): the delivered rows, then the user's.
     rigata::EsitoCaricamento CaricaCatalogo();
     // Where the next stored bullet goes: the delivered catalogue when this
-    // user may write it and its folder, otherwise his own (its folder made
-    // where missing).
+    // user may write it and its folder and it is not a package's, otherwise
+    // his own (its folder made where missing).
     struct DestinazionePalla {
         std::string percorso;
         bool primaDellUtente = false;       // his own catalogue does not exist yet: tell him where it is
