@@ -5,6 +5,9 @@ file(WRITE "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/${CPACK_RIGATA_CARTELLA_PROGRAM
   "Archivio delle palle del pacchetto: un aggiornamento lo sostituisce.\n"
   "Le palle che ogni utente memorizza vanno nel suo archivio personale,\n"
   "~/.local/share/rigata/stdbulls.bc.\n")
+# A package replaces its catalogue at every upgrade: the fingerprint that
+# tells a hand install whether it may do so is not needed.
+file(REMOVE "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/${CPACK_RIGATA_CARTELLA_PROGRAMMA}/stdbulls.bc.sha256")
 # Every folder 0755 and the mark 0644, whatever the umask of the one who
 # builds (install() sets the modes of the files it installs, but the folders
 # above them are made with the umask).
