@@ -60,9 +60,9 @@ Programma::DestinazionePalla Programma::CatalogoPerMemorizzare() {
 
 void Programma::AvvisaCatalogoUtente(QWidget* padre) {
     dialoghi_.Avviso(padre, QStringLiteral("ARCHIVIO PERSONALE"),
-                     QStringLiteral("La cartella del programma non è modificabile da questo utente: le palle che "
-                                    "memorizzi sono salvate nel tuo archivio personale\n\n%1\n\ne compaiono "
-                                    "nell'elenco insieme a quelle fornite con il programma.")
+                     QStringLiteral("Le palle che memorizzi sono salvate nel tuo archivio personale:\n\n%1\n\n"
+                                    "L'elenco della finestra iniziale le mostra insieme a quelle fornite con il "
+                                    "programma, che restano com'erano.")
                          .arg(QFile::decodeName(QByteArray::fromStdString(catalogoUtente_))));
 }
 
