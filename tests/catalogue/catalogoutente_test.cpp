@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -42,15 +41,6 @@ std::string Righe(const std::string& marca, int quante) {
     std::string testo;
     for (int i = 0; i < quante; ++i) testo += marca + ",.308," + std::to_string(100 + i) + ",SP,.2,.3\r\n";
     return testo;
-}
-
-TEST(CatalogoUnito, PalleDelProgrammaPoiQuelleDellUtente) {
-    Catalogo c;
-    EXPECT_EQ(CaricaTestiCatalogo(c, "(c) nota\r\nSierra,.308,150,SP,.226,.4\r\n", "Mia,.243,95,BT,.230,.379"), 0);
-    ASSERT_EQ(c.NumeroPalle, 2);
-    EXPECT_EQ(c.Righe[0][kMarca], "Sierra");
-    EXPECT_EQ(c.Righe[1][kMarca], "Mia");
-    EXPECT_EQ(c.Righe[1][kCBStd], "0.379");
 }
 
 TEST(CatalogoUnito, UnSoloLimiteDi4000Righe) {
@@ -110,17 +100,6 @@ TEST(CatalogoUnito, CartellaPreparataEScrivibile) {
     ASSERT_TRUE(errore);
     EXPECT_NE(errore->find(cartella.File("file")), std::string::npos) << *errore;
     EXPECT_FALSE(CatalogoScrivibile(cartella.File("file/stdbulls.bc")));
-
-    // Mode bits bind every user but root (whose case the package test runs
-    // as an unprivileged user): a read-only file, then a read-only folder.
-    if (::geteuid() == 0) return;
-    prova::Scrivi(proprio, "");
-    ::chmod(proprio.c_str(), 0444);
-    EXPECT_FALSE(CatalogoScrivibile(proprio));
-    ::chmod(proprio.c_str(), 0644);
-    ::chmod(cartella.File("dati/rigata").c_str(), 0500);
-    EXPECT_FALSE(CatalogoScrivibile(proprio));
-    ::chmod(cartella.File("dati/rigata").c_str(), 0700);
 }
 
 }  // namespace
