@@ -16,13 +16,14 @@ set(generati "${CMAKE_BINARY_DIR}/generato")
 include(GNUInstallDirs)
 
 # The manual page, compressed as Debian wants it (-n: no name or time inside,
-# so the same page gives the same bytes).
-configure_file(docs/rigata.1.in "${generati}/rigata.1" @ONLY)
+# so the same page gives the same bytes). Made when CMake configures (again
+# whenever a source changes), so an install needs no build target of its own.
 find_program(RIGATA_GZIP gzip REQUIRED)
-add_custom_command(OUTPUT "${generati}/rigata.1.gz"
-  COMMAND "${RIGATA_GZIP}" -9nkf "${generati}/rigata.1"
-  DEPENDS "${generati}/rigata.1"
-  VERBATIM)
+function(rigata_comprimi origine destinazione)
+  configure_file("${origine}" "${destinazione}" @ONLY)
+  execute_process(COMMAND "${RIGATA_GZIP}" -9nkf "${destinazione}" COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+rigata_comprimi(docs/rigata.1.in "${generati}/rigata.1")
 
 # The AppStream entry.
 configure_file(data/rigata.metainfo.xml.in "${generati}/${RIGATA_ID}.metainfo.xml" @ONLY)
@@ -40,12 +41,7 @@ foreach(riga IN LISTS righe_mit)
 endforeach()
 string(REGEX REPLACE "\n$" "" RIGATA_TESTO_MIT "${RIGATA_TESTO_MIT}")
 configure_file(data/copyright.in "${generati}/copyright" @ONLY)
-configure_file(data/changelog.in "${generati}/changelog" @ONLY)
-add_custom_command(OUTPUT "${generati}/changelog.gz"
-  COMMAND "${RIGATA_GZIP}" -9nkf "${generati}/changelog"
-  DEPENDS "${generati}/changelog"
-  VERBATIM)
-add_custom_target(documenti_installati ALL DEPENDS "${generati}/rigata.1.gz" "${generati}/changelog.gz")
+rigata_comprimi(data/changelog.in "${generati}/changelog")
 
 install(FILES "${generati}/rigata.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES "${generati}/${RIGATA_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
