@@ -41,8 +41,7 @@ public:
     // The catalogue's files: the delivered one in the program's folder
     // (Cat().PercorsoCatalogo, set by every load and store), and the user's
     // own in his data folder (from XDG_DATA_HOME or HOME as the program found
-    // them at start; empty when neither is usable).
-    const std::string& PercorsoCatalogoUtente() const { return catalogoUtente_; }
+    // them at start; none when neither is usable).
     // Loads both into Cat(): the delivered rows, then the user's.
     rigata::EsitoCaricamento CaricaCatalogo();
     // Where the next stored bullet goes: the delivered catalogue when this
