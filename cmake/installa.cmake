@@ -5,14 +5,35 @@
 set(radice "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(cartella "${radice}/${RIGATA_CARTELLA_PROGRAMMA}")
 
-# The catalogue beside the executable, only where none is: the bullets a
-# user stored in it survive every later install of a new version.
-if(EXISTS "${cartella}/stdbulls.bc" OR IS_SYMLINK "${cartella}/stdbulls.bc")
-  message(STATUS "Catalogo già presente, lasciato com'è: ${cartella}/stdbulls.bc")
-else()
+# The catalogue beside the executable. The bullets a user stored in it
+# survive every later install of a new version: one already there is
+# replaced only when it is still as an install delivered it (its SHA-256,
+# written beside it at that install, matches), so that an upgrade brings the
+# newly delivered bullets wherever nobody stored any.
+set(catalogo "${cartella}/stdbulls.bc")
+set(impronta "${cartella}/stdbulls.bc.sha256")
+set(installa_catalogo TRUE)
+if(EXISTS "${catalogo}" OR IS_SYMLINK "${catalogo}")
+  set(installa_catalogo FALSE)
+  if(EXISTS "${impronta}" AND NOT IS_SYMLINK "${catalogo}")
+    file(SHA256 "${catalogo}" attuale)
+    file(READ "${impronta}" consegnata)
+    string(STRIP "${consegnata}" consegnata)
+    if(attuale STREQUAL consegnata)
+      set(installa_catalogo TRUE)
+    endif()
+  endif()
+endif()
+if(installa_catalogo)
   # file(INSTALL) puts DESTDIR in front by itself.
   file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/${RIGATA_CARTELLA_PROGRAMMA}" TYPE FILE FILES "${RIGATA_CATALOGO}"
        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  file(SHA256 "${RIGATA_CATALOGO}" consegnata)
+  file(WRITE "${impronta}" "${consegnata}\n")
+  file(CHMOD "${impronta}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${impronta}")
+else()
+  message(STATUS "Catalogo già presente, con palle aggiunte: lasciato com'è: ${catalogo}")
 endif()
 
 # bin/rigata: a relative link, so the whole prefix can be moved. The program

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed program: one folder with the executable and its catalogue,
-# bin/rigata a relative link to it, desktop file and icons under one id; a
-# second install keeps the catalogue a user has stored bullets in.
+# bin/rigata a relative link to it, desktop file and icons under one id, the
+# manual page, AppStream entry and copyright; a second install keeps the
+# catalogue a user has stored bullets in.
 #   installazione.sh CMAKE BUILD_DIR SOURCE_DIR ID
 set -euo pipefail
 cmake=$1 costruzione=$2 sorgenti=$3 id=$4
@@ -24,13 +25,25 @@ grep -qxF "Exec=\"$tmp/pre fisso\\\\\$/bin/rigata\"" "$desktop" || errore "Exec=
 for lato in 16 32 48 64 128 256; do
   [ -f "$p/share/icons/hicolor/${lato}x$lato/apps/$id.png" ] || errore "icona $lato px mancante"
 done
+# man rigata, the AppStream entry, the copyright with the bullet data's notice.
+zcat "$p/share/man/man1/rigata.1.gz" | grep -q '^\.TH RIGATA 1 ' || errore "pagina di manuale mancante"
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$p/share/metainfo/$id.metainfo.xml" ||
+  errore "voce AppStream mancante o senza il file desktop"
+grep -q 'Copyright (c) 2018 ammolytics' "$p/share/doc/rigata/copyright" || errore "copyright mancante"
+
+# A new version installed over an old catalogue that nobody changed brings
+# the newly delivered bullets.
+printf 'Vecchia,.308,150,SP,.226,.400\r\n' >"$p/lib/rigata/stdbulls.bc"
+sha256sum "$p/lib/rigata/stdbulls.bc" | cut -d' ' -f1 >"$p/lib/rigata/stdbulls.bc.sha256"
+"$cmake" --install "$costruzione" --prefix "$p" >/dev/null
+cmp -s "$sorgenti/data/stdbulls.bc" "$p/lib/rigata/stdbulls.bc" || errore "l'aggiornamento non ha portato il nuovo catalogo"
 
 # A new version installed over the old one keeps the stored bullets.
 printf 'Prova,.308,150,E2E,.226,.400\r\n' >>"$p/lib/rigata/stdbulls.bc"
 cp "$p/lib/rigata/stdbulls.bc" "$tmp/catalogo-utente"
 "$cmake" --install "$costruzione" --prefix "$p" >"$tmp/seconda.log"
 cmp -s "$tmp/catalogo-utente" "$p/lib/rigata/stdbulls.bc" || errore "la reinstallazione ha sovrascritto il catalogo"
-grep -q "Catalogo già presente" "$tmp/seconda.log" || errore "la reinstallazione non dice che il catalogo resta"
+grep -q "Catalogo già presente, con palle aggiunte" "$tmp/seconda.log" || errore "la reinstallazione non dice che il catalogo resta"
 [ "$(readlink "$p/bin/rigata")" = ../lib/rigata/rigata ] || errore "collegamento perso alla reinstallazione"
 
 # Staged for a package: everything under DESTDIR, the paths without it.

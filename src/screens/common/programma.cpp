@@ -4,19 +4,35 @@
 #include <QFile>
 #include <QLocale>
 
+#include "catalogoutente.h"
 #include "dialoghi.h"
 #include "elenco.h"
+#include "file.h"
 #include "frmAvvio.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 #include "widget.h"
+
+namespace {
+
+// An environment variable as the system holds it (bytes), or null when unset.
+const char* Variabile(const char* nome, QByteArray& valore) {
+    if (!qEnvironmentVariableIsSet(nome)) return nullptr;
+    valore = qgetenv(nome);
+    return valore.constData();
+}
+
+}  // namespace
 
 Programma::Programma(const QString& cartella, Dialoghi& dialoghi)
     : Programma(QFile::encodeName(cartella).toStdString(), dialoghi) {}
 
 Programma::Programma(const std::string& cartellaFile, Dialoghi& dialoghi)
     : cartella_(QFile::decodeName(QByteArray::fromStdString(cartellaFile))), cartellaFile_(cartellaFile),
-      dialoghi_(dialoghi) {}
+      dialoghi_(dialoghi) {
+    QByteArray xdg, casa;
+    catalogoUtente_ = rigata::PercorsoCatalogoUtente(Variabile("XDG_DATA_HOME", xdg), Variabile("HOME", casa));
+}
 
 Programma::~Programma() {
     inChiusura_ = true;
@@ -28,6 +44,33 @@ Programma::~Programma() {
 }
 
 QString Programma::Separatore() const { return QLocale().decimalPoint(); }
+
+// ---- the catalogue's files ----
+
+rigata::EsitoCaricamento Programma::CaricaCatalogo() {
+    const std::string& consegnato = rigata::ImpostaPercorsiCatalogo(catalogo_, cartellaFile_);
+    return rigata::CaricaCatalogoUnito(catalogo_, consegnato, catalogoUtente_);
+}
+
+Programma::DestinazionePalla Programma::CatalogoPerMemorizzare() {
+    DestinazionePalla destinazione;
+    destinazione.percorso = rigata::ImpostaPercorsiCatalogo(catalogo_, cartellaFile_);
+    // Without a data folder of his own the write is tried where it always was,
+    // and its failure is reported as before.
+    if (rigata::MemorizzaNelCatalogoConsegnato(destinazione.percorso) || catalogoUtente_.empty()) return destinazione;
+    destinazione.percorso = catalogoUtente_;
+    destinazione.primaDellUtente = !rigata::FileEsiste(catalogoUtente_);
+    destinazione.errore = rigata::PreparaCartellaCatalogo(catalogoUtente_);
+    return destinazione;
+}
+
+void Programma::AvvisaCatalogoUtente(QWidget* padre) {
+    dialoghi_.Avviso(padre, QStringLiteral("ARCHIVIO PERSONALE"),
+                     QStringLiteral("Le palle che memorizzi sono salvate nel tuo archivio personale:\n\n%1\n\n"
+                                    "L'elenco della finestra iniziale le mostra insieme a quelle fornite con il "
+                                    "programma, che restano com'erano.")
+                         .arg(QFile::decodeName(QByteArray::fromStdString(catalogoUtente_))));
+}
 
 void Programma::Main() {
     catalogo_.RigaPallaDefault = rigata::RigaPallaDefaultSAE();

@@ -11,12 +11,16 @@
 
 #include <string>
 
+#include <optional>
+#include <string>
+
 #include "catalogo.h"
 #include "rigadati.h"
 #include "schermo.h"
 #include "shotdata.h"
 
 class Dialoghi;
+class QWidget;
 class Schermo;
 class frmAvvio;
 class frmOpzioni;
@@ -40,6 +44,24 @@ public:
     const std::string& CartellaFile() const { return cartellaFile_; }  // for the core's file functions
     // The decimal separator of the user's locale, for every number shown.
     QString Separatore() const;
+
+    // The catalogue's files: the delivered one in the program's folder
+    // (Cat().PercorsoCatalogo, set by every load and store), and the user's
+    // own in his data folder (from XDG_DATA_HOME or HOME as the program found
+    // them at start; none when neither is usable).
+    // Loads both into Cat(): the delivered rows, then the user's.
+    rigata::EsitoCaricamento CaricaCatalogo();
+    // Where the next stored bullet goes: the delivered catalogue when this
+    // user may write it and its folder and it is not a package's, otherwise
+    // his own (its folder made where missing).
+    struct DestinazionePalla {
+        std::string percorso;
+        bool primaDellUtente = false;       // his own catalogue does not exist yet: tell him where it is
+        std::optional<std::string> errore;  // his folder could not be made
+    };
+    DestinazionePalla CatalogoPerMemorizzare();
+    // Tells the user, once, where the bullets he stores are kept.
+    void AvvisaCatalogoUtente(QWidget* padre);
 
     // Start-up: the default bullet's line, the start screen shown, the
     // catalogue loaded, sorted and listed, the default bullet selected.
@@ -105,6 +127,7 @@ private:
 
     QString cartella_;
     std::string cartellaFile_;
+    std::string catalogoUtente_;
     Dialoghi& dialoghi_;
     rigata::ShotData dati_;
     rigata::Catalogo catalogo_;

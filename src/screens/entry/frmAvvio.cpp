@@ -375,7 +375,7 @@ void frmAvvio::ControlloInput(const Rifiuto& rifiuto) { ControlloInput(Qs(rifiut
 
 void frmAvvio::CaricaEdElenca() {
     Catalogo& cat = prog_.Cat();
-    const EsitoCaricamento esito = CaricaCatalogo(cat, prog_.CartellaFile());
+    const EsitoCaricamento esito = prog_.CaricaCatalogo();
     if (esito.fileMancante) {
         ControlloInput(QStringLiteral("File Inesistente!!"), QStringLiteral("CAMBIA PERCORSO!!"));
     } else if (esito.errore) {

@@ -202,11 +202,6 @@ DatiNuovaPalla frmInputNuovaPalla::DatiImpostati() const {
     return dati;
 }
 
-// The catalogue's path fields, set as the start-up load sets them.
-std::string frmInputNuovaPalla::PercorsoCatalogo() {
-    return ImpostaPercorsiCatalogo(prog_.Cat(), prog_.CartellaFile());
-}
-
 void frmInputNuovaPalla::cmdMemorizza_Click() {
     if (VirgolaRifiutata(prog_.Dlg(), this,
                          {{txtInpDiametro_, "diametro"}, {txtInpPeso_, "peso"}, {txtInpCBStd_, "coefficiente balistico"},
@@ -220,8 +215,10 @@ void frmInputNuovaPalla::cmdMemorizza_Click() {
         return ControlloInput(Qs(rifiuto->messaggio), Qs(rifiuto->titolo));
     // The file's old text is read and rewritten with the new line by the
     // catalogue's safe append; a failure leaves the file and every box as they were.
+    // The program says which file: the delivered catalogue, or the user's own.
     txtDatiPalle_->clear();
-    if (const auto errore = MemorizzaPalla(PercorsoCatalogo(), dati))
+    const Programma::DestinazionePalla destinazione = prog_.CatalogoPerMemorizzare();
+    if (const auto errore = destinazione.errore ? destinazione.errore : MemorizzaPalla(destinazione.percorso, dati))
         return ControlloInput(Qs(*errore), QStringLiteral("SALVATAGGIO NON RIUSCITO!!"));
 
     // Closed and opened again fresh, in the same place, now offering the restart.
@@ -230,6 +227,7 @@ void frmInputNuovaPalla::cmdMemorizza_Click() {
     if (auto* nuova = qobject_cast<frmInputNuovaPalla*>(prog_.NuovaPalla())) {
         nuova->move(posizione);
         nuova->cmdUtilizza_->show();
+        if (destinazione.primaDellUtente) prog_.AvvisaCatalogoUtente(nuova);
     }
 }
 

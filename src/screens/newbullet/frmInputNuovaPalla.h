@@ -37,7 +37,6 @@ private:
     void cmdIndietro_Click();
     void cmdUtilizza_Click();
     rigata::DatiNuovaPalla DatiImpostati() const;
-    std::string PercorsoCatalogo();
 
     QComboBox* cBoMarca_;
     QLineEdit *txtInpDiametro_, *txtInpPeso_, *txtImpTipoPalla_, *txtInpCBStd_;

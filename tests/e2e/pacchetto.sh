@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The Debian package: built by CPack from this build, checked by lintian and
+# appstreamcli where they are installed, then extracted (dpkg-deb -x, never
+# installed into the machine) and run from the extracted tree: the command
+# line on the delivered catalogue, and the window program, as an unprivileged
+# user, storing bullets while the program's folder is read-only.
+#   pacchetto.sh CPACK BUILD_DIR SOURCE_DIR DRIVER ID
+# Exit 77 (skipped) where dpkg-deb or dpkg-shlibdeps is missing.
+set -euo pipefail
+cpack=$1 costruzione=$2 sorgenti=$3 guida=$4 id=$5
+for programma in dpkg-deb dpkg-shlibdeps; do
+  command -v "$programma" >/dev/null || { echo "SALTATO: manca $programma"; exit 77; }
+done
+tmp=$(mktemp -d)
+trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
+errore() { echo "ERRORE: $*" >&2; exit 1; }
+
+# Built with a group-writable umask: the package's modes must not follow it.
+(umask 0002 && cd "$costruzione" && "$cpack" -G DEB -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log" >&2; errore "cpack non riuscito"; }
+deb=$(ls "$tmp"/cpack/rigata_*.deb)
+
+# Package data: dependencies from the libraries plus Qt's translations.
+dipendenze=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libc6 qt6-translations-l10n; do
+  [[ "$dipendenze" == *"$d"* ]] || errore "Depends senza $d: $dipendenze"
+done
+# Every entry owned by root, nothing writable but by its owner.
+dpkg-deb -c "$deb" >"$tmp/contenuto"
+awk '$2 != "root/root" || substr($1, 1, 1) != "l" && (substr($1, 6, 1) == "w" || substr($1, 9, 1) == "w")' "$tmp/contenuto" >"$tmp/permessi"
+[ ! -s "$tmp/permessi" ] || errore "proprietario o permessi errati: $(cat "$tmp/permessi")"
+grep -q '^-rwxr-xr-x .* ./usr/lib/rigata/rigata$' "$tmp/contenuto" || errore "eseguibile senza 0755"
+grep -q '^-rw-r--r-- .* ./usr/lib/rigata/stdbulls.bc$' "$tmp/contenuto" || errore "catalogo senza 0644"
+
+if command -v lintian >/dev/null; then
+  # Errors fail the test; the warnings left are shown.
+  lintian --fail-on error --display-level '>=warning' "$deb" >"$tmp/lintian" 2>&1 ||
+    { cat "$tmp/lintian" >&2; errore "lintian trova errori"; }
+  cat "$tmp/lintian"
+else
+  echo "lintian non installato: controllo del pacchetto saltato"
+fi
+
+radice="$tmp/radice"
+dpkg-deb -x "$deb" "$radice"
+cartella="$radice/usr/lib/rigata"
+[ "$(readlink "$radice/usr/bin/rigata")" = ../lib/rigata/rigata ] || errore "usr/bin/rigata non è un collegamento relativo"
+cmp -s "$sorgenti/data/stdbulls.bc" "$cartella/stdbulls.bc" || errore "catalogo consegnato diverso da data/stdbulls.bc"
+readelf -S "$cartella/rigata" | grep -q '\.debug_info\|\.symtab' && errore "eseguibile non ridotto (strip)"
+grep -qxF 'Exec="/usr/bin/rigata"' "$radice/usr/share/applications/$id.desktop" || errore "Exec= errato"
+zcat "$radice/usr/share/man/man1/rigata.1.gz" | grep -q '^\.TH RIGATA 1' || errore "pagina di manuale mancante"
+zcat "$radice/usr/share/doc/rigata/changelog.gz" | head -1 | grep -q '^rigata (' || errore "changelog.gz mancante"
+grep -q 'Copyright (c) 2018 ammolytics' "$radice/usr/share/doc/rigata/copyright" || errore "copyright senza la nota dei dati"
+metainfo="$radice/usr/share/metainfo/$id.metainfo.xml"
+[ -f "$metainfo" ] || errore "metainfo mancante"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$metainfo" || errore "appstreamcli rifiuta $metainfo"
+else
+  echo "appstreamcli non installato: controllo della voce AppStream saltato"
+fi
+
+# The command line of the extracted program on its own catalogue.
+"$radice/usr/bin/rigata" --version | grep -q '^rigata ' || errore "--version"
+"$radice/usr/bin/rigata" --elenco "$cartella/stdbulls.bc" >"$tmp/elenco" || errore "--elenco non riuscito"
+palle=$(tr -d '\r' <"$cartella/stdbulls.bc" | LC_ALL=C awk 'NF && !/^\(c\)/' | wc -l)
+[ "$(wc -l <"$tmp/elenco")" -eq "$palle" ] || errore "--elenco: $(wc -l <"$tmp/elenco") righe invece di $palle"
+
+# The window program. utente NAME TEST [VAR=VALUE...] runs the driver as the
+# user of "come" in his own home and data folder.
+chmod 755 "$tmp" "$radice"
+cp "$guida" "$tmp/guida"
+chmod 755 "$tmp/guida"
+utente() {
+  local casa="$tmp/$1" prova=$2
+  shift 2
+  if [ ! -d "$casa" ]; then
+    mkdir -m 700 "$casa"
+    if [ ${#come[@]} -gt 0 ]; then chown nobody:nogroup "$casa"; fi
+  fi
+  env -i PATH=/usr/bin:/bin HOME="$casa" XDG_DATA_HOME="$casa/dati" XDG_RUNTIME_DIR="$casa" \
+    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 RIGATA_CARTELLA_PROGRAMMA="$cartella" "$@" \
+    "${come[@]}" "$tmp/guida" "$prova" >"$tmp/guida.log" 2>&1 ||
+    { cat "$tmp/guida.log" >&2; errore "programma a finestre: $prova"; }
+}
+[ -f "$cartella/catalogo-del-pacchetto" ] || errore "il catalogo non porta il segno del pacchetto"
+# The owner of the program's folder, who may write it: the package's
+# catalogue is not his to change either, his bullets go to his own.
+come=()
+utente proprietario memorizza
+cmp -s "$sorgenti/data/stdbulls.bc" "$cartella/stdbulls.bc" || errore "il proprietario ha cambiato il catalogo del pacchetto"
+[ -s "$tmp/proprietario/dati/rigata/stdbulls.bc" ] || errore "archivio personale del proprietario mancante"
+
+# From here the tree stands for an install without the package's mark
+# (cmake --install --prefix /usr/local): a user who cannot write the program's
+# folder, as root (whom access() lets write anywhere) the nobody user,
+# otherwise the current user with the folder made read-only.
+rm "$cartella/catalogo-del-pacchetto"
+chmod -R a-w "$cartella"
+if [ "$(id -u)" = 0 ]; then come=(setpriv --reuid=nobody --regid=nogroup --clear-groups --); fi
+utente anna memorizza
+proprio="$tmp/anna/dati/rigata/stdbulls.bc"
+printf 'Prova,.308,150,E2E,.226,.400\r\nProva,.243,95,E2E,.230,.379\r\n' >"$tmp/atteso"
+cmp -s "$tmp/atteso" "$proprio" || errore "archivio personale diverso dall'atteso: $(od -c "$proprio" | head)"
+cmp -s "$sorgenti/data/stdbulls.bc" "$cartella/stdbulls.bc" || errore "il catalogo consegnato è cambiato"
+# After a restart she still sees hers; another user sees only the delivered ones.
+utente anna elenca RIGATA_PALLE_PROPRIE=2
+utente bruno elenca RIGATA_PALLE_PROPRIE=0
+[ ! -e "$tmp/bruno/dati/rigata" ] || errore "archivio personale creato per chi non ha memorizzato nulla"
+echo "pacchetto: tutto a posto ($(basename "$deb"))"
