@@ -83,7 +83,7 @@ VARIANTI = leggi_varianti()
 
 
 def variante(r):
-    """The row as written: model told apart, or None when left out."""
+    """The row for the catalogue: model told apart, or None when left out."""
     chiave = (r["maker"], r["diameter_in"], r["weight_gr"], r["model"], r["bc_g1"])
     if chiave not in VARIANTI:
         return r

@@ -164,7 +164,8 @@ std::string FileBloccoCatalogo(const std::string& percorsoCatalogo) {
     return cartella + "/." + nome + ".lock";
 }
 
-std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati) {
+std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati,
+                                          int righeAltrove) {
     const std::string riga = RigaNuovaPalla(dati);
     const std::string inizio = "Impossibile salvare il file \"" + percorsoCatalogo + "\": ";
     const std::string fine = " L'archivio non è stato modificato.";
@@ -180,9 +181,10 @@ std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, c
     // A catalogue removed since start-up is created anew with this bullet alone.
     if (FileEsiste(percorsoCatalogo))
         if (auto errore = LeggiTestoCatalogo(percorsoCatalogo, vecchio)) return errore;
-    if (ContaRigheDati(vecchio) >= kMassimoPalle)
-        return "L'archivio delle palle \"" + percorsoCatalogo + "\" contiene già " + std::to_string(kMassimoPalle) +
-               " palle, il massimo che il programma può caricare: la nuova palla non è stata memorizzata." + fine +
+    if (ContaRigheDati(vecchio) + righeAltrove >= kMassimoPalle)
+        return "L'archivio delle palle \"" + percorsoCatalogo + "\"" +
+               (righeAltrove > 0 ? " e quello fornito con il programma contengono" : " contiene") + " già " +
+               std::to_string(kMassimoPalle) + " palle, il massimo che il programma può caricare: la nuova palla non è stata memorizzata." + fine +
                " Per aggiungerla togliere dall'archivio le palle che non servono.";
     const std::string nuovo = ContenutoConNuovaRiga(vecchio, *riga1252);
     if (nuovo.size() > kMassimoByteCatalogo)

@@ -49,7 +49,10 @@ std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std
 // old file whole on failure. A catalogue that is missing is created with the
 // new line alone; one that already holds 4000 bullets is refused, unchanged.
 // On failure returns the message to show.
-std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati);
+// righeAltrove: the bullets of the other catalogue listed with this one (the
+// delivered one, when this is the user's own), counted in the 4000 limit.
+std::optional<std::string> MemorizzaPalla(const std::string& percorsoCatalogo, const DatiNuovaPalla& dati,
+                                          int righeAltrove = 0);
 
 // The lock file of a catalogue: ".NAME.lock" beside the file a link leads to.
 std::string FileBloccoCatalogo(const std::string& percorsoCatalogo);

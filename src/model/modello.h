@@ -41,7 +41,7 @@ double FunzioneSiacciDi(double v);
 void CalcolaResistenzaMisurata(ShotData& d);
 void CalcolaCoeffBalistico(ShotData& d);
 
-// The coefficient as written back into the entry field: three decimals with a
+// The coefficient the two-velocity frame puts back into the entry field: three decimals with a
 // point, "0." in front ("0.379", "0.250", "0.30", "0.0").
 std::string TestoCoeffBalistico(double coeff);
 

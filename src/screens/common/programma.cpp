@@ -58,6 +58,9 @@ Programma::DestinazionePalla Programma::CatalogoPerMemorizzare() {
     // Without a data folder of his own the write is tried where it always was,
     // and its failure is reported as before.
     if (rigata::MemorizzaNelCatalogoConsegnato(destinazione.percorso) || catalogoUtente_.empty()) return destinazione;
+    std::string consegnato;
+    if (!rigata::LeggiTestoCatalogo(destinazione.percorso, consegnato))
+        destinazione.righeConsegnate = rigata::ContaRigheDati(consegnato);
     destinazione.percorso = catalogoUtente_;
     destinazione.primaDellUtente = !rigata::FileEsiste(catalogoUtente_);
     destinazione.errore = rigata::PreparaCartellaCatalogo(catalogoUtente_);

@@ -58,6 +58,7 @@ public:
         std::string percorso;
         bool primaDellUtente = false;       // his own catalogue does not exist yet: tell him where it is
         std::optional<std::string> errore;  // his folder could not be made
+        int righeConsegnate = 0;            // the delivered bullets listed with his own (one 4000 limit)
     };
     DestinazionePalla CatalogoPerMemorizzare();
     // Tells the user, once, where the bullets he stores are kept.

@@ -218,7 +218,7 @@ void frmInputNuovaPalla::cmdMemorizza_Click() {
     // The program says which file: the delivered catalogue, or the user's own.
     txtDatiPalle_->clear();
     const Programma::DestinazionePalla destinazione = prog_.CatalogoPerMemorizzare();
-    if (const auto errore = destinazione.errore ? destinazione.errore : MemorizzaPalla(destinazione.percorso, dati))
+    if (const auto errore = destinazione.errore ? destinazione.errore : MemorizzaPalla(destinazione.percorso, dati, destinazione.righeConsegnate))
         return ControlloInput(Qs(*errore), QStringLiteral("SALVATAGGIO NON RIUSCITO!!"));
 
     // Closed and opened again fresh, in the same place, now offering the restart.
