@@ -43,7 +43,8 @@ std::string_view SenzaSpazi(std::string_view testo) {
 
 // A field without the unit mark the writer put after its value.
 std::string SenzaUnita(std::string_view riga, CampoElenco campo, std::string_view unita) {
-    std::string_view testo = CampoRigaElenco(riga, campo);
+    const std::string campoIntero = CampoRigaElenco(riga, campo);
+    std::string_view testo = campoIntero;
     if (testo.size() >= unita.size() && testo.substr(testo.size() - unita.size()) == unita)
         testo.remove_suffix(unita.size());
     return std::string(SenzaSpazi(testo));
