@@ -1,0 +1,198 @@
+// The input is the whole content of a file on disk, read through the bounded
+// readers as a data file and as a catalogue; both must agree with the same
+// rules applied to the content in memory. An accepted data file gives both
+// range tables: one line per row, eight number cells each. The catalogue,
+// sorted, keeps its rows in order and lists them 110 characters wide.
+//
+// The input split at the byte 0x1F also gives thirteen typed texts: saved as
+// a data file (the first twelve) they open to the same texts or are refused
+// with the file unchanged; as a new bullet the checks accept, they are stored
+// and read back as one row with the texts in their columns.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "catalogo.h"
+#include "comando.h"
+#include "elenco.h"
+#include "file.h"
+#include "numeri.h"
+#include "nuovapalla.h"
+#include "rigadati.h"
+#include "tabella.h"
+
+using namespace rigata;
+
+namespace {
+
+[[noreturn]] void Errore(const std::string& cosa, std::string_view testo) {
+    std::fprintf(stderr, "fuzz_file: %s\n%.*s\n", cosa.c_str(), static_cast<int>(testo.size()), testo.data());
+    std::abort();
+}
+
+// A folder of its own, on a memory file system where there is one; kept on
+// the heap, so that it outlives the removal at exit.
+std::string File(const char* nome) {
+    static const std::string* cartella = [] {
+        std::string modello = (std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp") + std::string("/rigata-fuzz-XXXXXX");
+        auto* c = new std::string(::mkdtemp(modello.data()));
+        std::atexit([] { std::filesystem::remove_all(*cartella); });
+        return c;
+    }();
+    return *cartella + "/" + nome;
+}
+
+// Digits, a point and a sign only: what the number writers give for a finite value.
+bool Numerico(const std::string& t) { return t.find_first_not_of("0123456789.-") == std::string::npos; }
+
+void ControllaTabelle(const CampiDati& campi) {
+    std::string esiti[2];
+    for (const TipoTabella tipo : {TipoTabella::Vari, TipoTabella::Campagna}) {
+        std::ostringstream uscita, errori;
+        const int codice = ScriviTabella(campi, tipo, uscita, errori, tipo == TipoTabella::Vari ? "." : ",");
+        const std::string out = uscita.str(), err = errori.str();
+        esiti[tipo == TipoTabella::Campagna] = std::to_string(codice) + err;
+        if (codice == kEsitoRifiuto && out.empty() && std::count(err.begin(), err.end(), '\n') == 2) continue;
+        if (codice != kEsitoOk || !err.empty()) Errore("neither a table nor a refusal", err);
+        ShotData d;
+        ApplicaRichiesta(d, LeggiRichiesta({campi[6], campi[7], campi[8], campi[9], campi[10], campi[11]}));
+        std::istringstream righe(out);
+        std::string riga, intestazione;
+        for (const auto& cella : Intestazioni(tipo)) intestazione += (intestazione.empty() ? "" : "\t") + cella;
+        if (!std::getline(righe, riga) || riga.rfind(kTestoDistanzaOttimale, 0) != 0) Errore("first line", riga);
+        if (!std::getline(righe, riga) || riga != intestazione) Errore("header", riga);
+        int n = 0;
+        for (; std::getline(righe, riga); ++n) {
+            std::string celle = "\t" + riga + "\t";
+            if (std::count(celle.begin(), celle.end(), '\t') != 9 || celle.find("\t\t") != std::string::npos)
+                Errore("a row without eight cells", riga);
+            std::transform(celle.begin(), celle.end(), celle.begin(), [](char c) { return c | 0x20; });
+            if (celle.find("inf") != std::string::npos || celle.find("nan") != std::string::npos)
+                Errore("a cell not a number", riga);
+        }
+        if (n != NumeroRighe(d).value_or(-1)) Errore("row count " + std::to_string(n), out.substr(0, 200));
+    }
+    if (esiti[0] != esiti[1]) Errore("the two layouts disagree", esiti[0] + esiti[1]);
+}
+
+void ControllaDati(std::string_view contenuto) {
+    CampiDati letti, attesi, conMarca;
+    const auto errore = LeggiFileDati(File("letto"), letti);
+    const auto motivo = CampiDaContenuto(contenuto, attesi);
+    if (errore.has_value() != motivo.has_value()) Errore("the bounded read disagrees", errore.value_or(*motivo));
+    if (errore) return;
+    if (letti != attesi) Errore("other fields than the whole content gives", RigaDati(letti));
+    for (const auto& campo : letti)
+        if (!A1252(campo)) Errore("a field that is not Windows-1252 text", campo);
+    if (contenuto.substr(0, 3) != "\xEF\xBB\xBF" &&
+        (CampiDaContenuto("\xEF\xBB\xBF" + std::string(contenuto), conMarca) || conMarca != letti))
+        Errore("a byte-order mark changes the fields", RigaDati(conMarca));
+    ControllaTabelle(letti);
+}
+
+void ControllaCatalogo(std::string_view contenuto) {
+    Catalogo catalogo, atteso;
+    const EsitoCaricamento esito = LeggiFileCatalogo(catalogo, File("letto"));
+    if (esito.errore || esito.fileMancante) Errore("a plain file refused", esito.errore.value_or("missing"));
+    const int escluse = CaricaTestoCatalogo(atteso, contenuto);
+    if (catalogo.Righe != atteso.Righe || esito.righeEscluse != escluse) Errore("other rows than in memory", "");
+    if (catalogo.NumeroPalle > kMassimoPalle || static_cast<size_t>(catalogo.NumeroPalle) != catalogo.Righe.size() ||
+        ContaRigheDati(contenuto) != catalogo.NumeroPalle + escluse)
+        Errore("row count", std::to_string(catalogo.NumeroPalle));
+    OrdinaCatalogo(catalogo);
+    const auto chiave = [](const RigaCatalogo& r) {
+        return std::make_tuple(LeggiNumero(r[kDiametro]), LeggiNumero(r[kPeso]), r[kMarca]);
+    };
+    for (size_t i = 1; i < catalogo.Righe.size(); ++i)
+        if (chiave(catalogo.Righe[i]) < chiave(catalogo.Righe[i - 1])) Errore("not sorted", catalogo.Righe[i][kMarca]);
+    std::vector<RigaCatalogo> ordinate = catalogo.Righe;
+    std::sort(ordinate.begin(), ordinate.end());
+    std::sort(atteso.Righe.begin(), atteso.Righe.end());
+    if (ordinate != atteso.Righe) Errore("the sort changed the rows", "");
+    for (bool metrico : {false, true}) {
+        const auto righe = ElencaCatalogo(catalogo, metrico, {});
+        if (righe.size() != catalogo.Righe.size()) Errore("list line count", "");
+        for (const auto& riga : righe)
+            if (std::count_if(riga.begin(), riga.end(), [](char c) { return (c & 0xC0) != 0x80; }) != kLunghezzaRigaElenco)
+                Errore("list line width", riga);
+    }
+    // The metric numbers before they are cut to their columns: a value that
+    // is not finite gives an empty text, never "inf" or "nan".
+    for (const auto& r : catalogo.Righe) {
+        std::string diametro = r[kDiametro], peso = r[kPeso];
+        std::array<std::string, 4> v = {r[kVelocita1], r[kVelocita2], r[kVelocita3], r[kVelocita4]};
+        ConvertiUnitaElenco(true, diametro, peso, v);
+        if ((LeggiNumero(r[kDiametro]) > 0 && !Numerico(diametro)) || !Numerico(peso) || !Numerico(v[0] + v[1] + v[2] + v[3]))
+            Errore("a metric value not a number", diametro + "," + peso + "," + v[0] + v[1] + v[2] + v[3]);
+    }
+}
+
+// The blanks-trimmed text with a leading "0" when it begins with a point, as
+// the reader holds such a cell; any other text as it is.
+std::string ComeLetto(const std::string& testo) {
+    const auto primo = testo.find_first_not_of(' ');
+    if (primo == std::string::npos) return testo;
+    const std::string pulito = testo.substr(primo, testo.find_last_not_of(' ') - primo + 1);
+    return pulito.front() == '.' ? "0" + pulito : testo;
+}
+
+void ControllaScrittura(const std::vector<std::string>& testi) {
+    CampiDati campi, letti;
+    std::copy_n(testi.begin(), campi.size(), campi.begin());
+    std::string prima, dopo;
+    (void)LeggiFile(File("dati"), prima, 1 << 20);
+    if (const auto errore = ScriviFileDati(File("dati"), campi)) {
+        if (errore->find("non è stato salvato") == std::string::npos) Errore("a failed write", *errore);
+        (void)LeggiFile(File("dati"), dopo, 1 << 20);
+        if (dopo != prima) Errore("a refusal changed the file", *errore);
+    } else if (const auto nonAperto = LeggiFileDati(File("dati"), letti)) {
+        Errore("a saved file does not open", *nonAperto);
+    } else if (letti != campi) {
+        Errore("other texts came back", RigaDati(campi) + "\n" + RigaDati(letti));
+    }
+
+    DatiNuovaPalla palla{testi[0], testi[1], testi[2], testi[3], testi[4], {}, {}};
+    for (size_t n = 0; n < 4; ++n) {
+        palla.velocita[n] = testi[5 + 2 * n];
+        palla.cb[n] = testi[6 + 2 * n];
+    }
+    if (ControllaNuovaPalla(palla)) return;
+    const std::string densita = CalcolaCaricoSezionale(palla.diametro, palla.peso);
+    if (densita.empty() || !Numerico(densita)) Errore("sectional density not a number", densita);
+    ::unlink(File("palle.bc").c_str());
+    if (const auto errore = MemorizzaPalla(File("palle.bc"), palla)) Errore("an accepted bullet not stored", *errore);
+    Catalogo letto;
+    if (LeggiFileCatalogo(letto, File("palle.bc")).errore || letto.Righe.size() != 1)
+        Errore("the stored catalogue does not hold one row", RigaNuovaPalla(palla));
+    std::vector<std::string> attese = {palla.marca, palla.diametro, palla.peso, palla.tipo, densita, palla.cbStd};
+    for (size_t n = 0; n < 4; ++n)
+        for (const std::string* t : {&palla.velocita[n], &palla.cb[n]})
+            if (!t->empty()) attese.push_back(*t);
+    attese.resize(kColonneCatalogo);
+    for (size_t c = 0; c < attese.size(); ++c)
+        if (letto.Righe[0][c] != ComeLetto(attese[c]))
+            Errore("column " + std::to_string(c + 1) + " reads back as [" + letto.Righe[0][c] + "]", RigaNuovaPalla(palla));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
+    const std::string_view contenuto(reinterpret_cast<const char*>(dati), dimensione);
+    std::ofstream(File("letto"), std::ios::binary | std::ios::trunc).write(contenuto.data(), static_cast<std::streamsize>(dimensione));
+    ControllaDati(contenuto);
+    ControllaCatalogo(contenuto);
+    std::vector<std::string> testi;
+    for (size_t inizio = 0; testi.size() < 13; inizio = std::min(contenuto.find('\x1f', inizio), dimensione) + 1)
+        testi.emplace_back(inizio < dimensione ? contenuto.substr(inizio, contenuto.find('\x1f', inizio) - inizio) : "");
+    ControllaScrittura(testi);
+    return 0;
+}
