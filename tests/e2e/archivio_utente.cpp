@@ -52,8 +52,8 @@ private slots:
         // Told once where his bullets go.
         const QString proprio = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/rigata/stdbulls.bc");
         QCOMPARE(dialoghi.avvisi.size(), 1);
-        QVERIFY2(dialoghi.avvisi[0].startsWith(QStringLiteral("ARCHIVIO PERSONALE|")) && dialoghi.avvisi[0].contains(proprio),
-                 qPrintable(dialoghi.avvisi[0]));
+        const QString& avviso = dialoghi.avvisi[0];
+        QVERIFY2(avviso.startsWith(QStringLiteral("ARCHIVIO PERSONALE|")) && avviso.contains(proprio), qPrintable(avviso));
         Memorizza(".243", "95", ".379");
         Premi(programma->NuovaPalla(), "cmdUtilizza");
         QCOMPARE(Lista()->count(), consegnate + 2);

@@ -38,7 +38,7 @@ errore() {
 # Waits at most 10 s for the visible window with exactly this title, gives it
 # the keyboard (no window manager does) and sets w to it.
 finestra() {
-  w=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null) || errore "la finestra \"$1\" non appare"
+  w=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null) || errore "\"$1\" non appare"
   w=${w%%$'\n'*}
   timeout 5 xdotool windowfocus --sync "$w" || errore "la finestra \"$1\" non prende il fuoco"
   sleep 0.2
@@ -97,7 +97,7 @@ finestra "Salva come"
 xdotool type --delay 10 "$tmp/prova.dat"
 xdotool key Return
 printf '0.243,95,450,15,965,0.379,225,0,500,20,5,50\r\n' >"$tmp/atteso.dat"
-attendi cmp -s "$tmp/atteso.dat" "$tmp/prova.dat" || errore "file dati salvato diverso: $(od -c "$tmp/prova.dat" | head -5)"
+attendi cmp -s "$tmp/atteso.dat" "$tmp/prova.dat" || errore "file dati diverso: $(od -c "$tmp/prova.dat" | head -5)"
 
 # "Aggiungi palle" (Shift+Tab from the first field, Space): a bullet typed and
 # stored at the end of the installed catalogue with Enter.
