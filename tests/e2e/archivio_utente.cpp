@@ -13,64 +13,53 @@
 #include "ambiente.h"
 #include "frmAvvio.h"
 
-namespace {
-
-const char* kTipoProva = "E2E";  // the bullet type of the stored bullets, found in the list lines
-
-int PalleProprie(const QComboBox* lista) {
-    int n = 0;
-    for (int i = 0; i < lista->count(); ++i) n += lista->itemText(i).contains(QLatin1String(kTipoProva));
-    return n;
-}
-
-}  // namespace
-
 class ArchivioUtente : public QObject {
     Q_OBJECT
     DialoghiScriptati dialoghi;
     std::unique_ptr<Programma> programma;
 
     QComboBox* Lista() { return Trova<QComboBox>(programma->Avvio(), "Combo1"); }
-    void Memorizza(const QStringList& campi) {
+    // The stored bullets, of type "E2E", in the list.
+    int PalleProprie() {
+        const QAbstractItemModel* m = Lista()->model();
+        return m->match(m->index(0, 0), Qt::DisplayRole, "E2E", -1, Qt::MatchContains).size();
+    }
+    void Memorizza(const QString& diametro, const QString& peso, const QString& cb) {
         QWidget* nuova = programma->NuovaPalla();
         QVERIFY(nuova);
-        QTest::keyClicks(Trova<QComboBox>(nuova, "cBoMarca")->lineEdit(), campi[0]);
-        const char* caselle[] = {"txtInpDiametro", "txtInpPeso", "txtImpTipoPalla", "txtInpCBStd"};
-        for (int i = 0; i < 4; ++i) Scrivi(nuova, caselle[i], campi[i + 1]);
+        QTest::keyClicks(Trova<QComboBox>(nuova, "cBoMarca")->lineEdit(), "Prova");
+        Scrivi(nuova, "txtInpDiametro", diametro);
+        Scrivi(nuova, "txtInpPeso", peso);
+        Scrivi(nuova, "txtImpTipoPalla", "E2E");
+        Scrivi(nuova, "txtInpCBStd", cb);
         Premi(nuova, "cmdMemorizza");
     }
 
 private slots:
     void init() {
-        dialoghi.avvisi.clear(), dialoghi.domande.clear();
         programma = std::make_unique<Programma>(qEnvironmentVariable("RIGATA_CARTELLA_PROGRAMMA"), dialoghi);
         programma->Main();
         QVERIFY(Lista()->count() > 0);
         QVERIFY2(dialoghi.avvisi.isEmpty() && dialoghi.domande.isEmpty(), qPrintable(dialoghi.avvisi.join('\n')));
     }
-    void cleanup() { programma.reset(); }
 
     void memorizza() {
         const int consegnate = Lista()->count();
-        QCOMPARE(PalleProprie(Lista()), 0);
+        QCOMPARE(PalleProprie(), 0);
         QTest::mouseClick(Trova<QWidget>(programma->Avvio(), "lblAggiungi"), Qt::LeftButton);
-        Memorizza({"Prova", ".308", "150", kTipoProva, ".400"});
+        Memorizza(".308", "150", ".400");
         // Told once where his bullets go.
         const QString proprio = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/rigata/stdbulls.bc");
-        const QStringList avvisi = dialoghi.avvisi;
-        QCOMPARE(avvisi.size(), 1);
-        QVERIFY2(avvisi[0].startsWith(QStringLiteral("ARCHIVIO PERSONALE|")) && avvisi[0].contains(proprio),
-                 qPrintable(avvisi[0]));
-        Memorizza({"Prova", ".243", "95", kTipoProva, ".379"});
-        QCOMPARE(dialoghi.avvisi.size() + dialoghi.domande.size(), 1);
-        QVERIFY(programma->NuovaPalla());
+        const QString avviso = dialoghi.avvisi.value(0);
+        QVERIFY2(avviso.startsWith("ARCHIVIO PERSONALE|") && avviso.contains(proprio), qPrintable(avviso));
+        Memorizza(".243", "95", ".379");
         Premi(programma->NuovaPalla(), "cmdUtilizza");
         QCOMPARE(Lista()->count(), consegnate + 2);
-        QCOMPARE(PalleProprie(Lista()), 2);
+        QCOMPARE(PalleProprie(), 2);
         QCOMPARE(dialoghi.avvisi.size() + dialoghi.domande.size(), 1);
     }
 
-    void elenca() { QCOMPARE(PalleProprie(Lista()), qEnvironmentVariableIntValue("RIGATA_PALLE_PROPRIE")); }
+    void elenca() { QCOMPARE(PalleProprie(), qEnvironmentVariableIntValue("RIGATA_PALLE_PROPRIE")); }
 };
 
 QTEST_MAIN(ArchivioUtente)
