@@ -258,6 +258,11 @@ TEST(Catalogo, PienoNonCambiaETemporaneiAbbandonatiRimossi) {
     EXPECT_NE(errore.find("contiene già 4000 palle"), std::string::npos) << errore;
     EXPECT_NE(errore.find("non è stato modificato"), std::string::npos) << errore;
     EXPECT_EQ(Leggi(catalogo), conQuattromila);
+    // A user's own catalogue shares the limit with the delivered one listed before it.
+    const std::string proprio = c.File("proprio.bc");
+    EXPECT_TRUE(MemorizzaPalla(proprio, Palla("Hornady"), kMassimoPalle));
+    EXPECT_FALSE(FileEsiste(proprio));
+    EXPECT_FALSE(MemorizzaPalla(proprio, Palla("Hornady"), kMassimoPalle - 1));
 }
 
 // ---- the command line's output ----
