@@ -4,15 +4,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QQueue>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVariant>
+#include <QtTest>
 
 #include <memory>
 
