@@ -69,6 +69,7 @@ private slots:
         const int compressa = t->height();
         auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
         DoppioClick(t, "optTabellaVari");
+        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "225");
         QCOMPARE(Riga(t, 1), (QStringList{"Velocità (m/s)", "20", "-0.2", "2.5", "947.6", "2764.1", "-0.1", "0.021",
                                           "-2.0"}));
         DoppioClick(t, "optTabellaCampagna");
