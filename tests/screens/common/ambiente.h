@@ -4,15 +4,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QQueue>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVariant>
+#include <QtTest>
 
 #include <memory>
 
@@ -92,6 +88,13 @@ inline void Premi(QWidget* schermo, const char* pulsante) {
 inline void DoppioClick(QWidget* schermo, const char* opzione) {
     QWidget* w = Trova(schermo, opzione);
     QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+// The named number boxes show bold red text.
+inline void GrassettoRosso(QWidget* schermo, const QStringList& caselle) {
+    for (const QString& nome : caselle) {
+        auto* w = schermo->findChild<QWidget*>(nome);
+        QVERIFY2(w && w->font().bold() && w->palette().color(QPalette::Text) == QColor(Qt::red), qPrintable(nome));
+    }
 }
 inline void Menu(QWidget* schermo, const char* voce) { Trova<QAction>(schermo, voce)->trigger(); }
 inline void Svuota() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -1,12 +1,16 @@
-// The trajectory screen and the data files of the start screen: the option
-// items compute the table into the grid, the menus print, save, open and end.
+// The trajectory screen: the option items compute the table into the grid;
+// what leaves it (the printed report and the PDF read back with pdftotext,
+// the CSV file, the clipboard, the chart); the data files of the start screen.
 #include <QClipboard>
-#include <QSignalSpy>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
 #include "ambiente.h"
+#include "azionitabella.h"
 #include "frmAvvio.h"
+#include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 
@@ -15,114 +19,209 @@
 class TestTraiettorie : public QObject {
     Q_OBJECT
 
-    // Start-up, the default bullet confirmed at sea level, "Calcolo Traiettorie".
-    static QWidget* Apri(Ambiente& a) {
-        Scrivi(a.programma->Avvio(), "txtAltitudine", "0");
+    // The default bullet confirmed, "Calcolo Traiettorie"; the table of the
+    // given request computed when a layout is named.
+    static frmInputDatiTraiet* Apri(Ambiente& a, const char* opzione = nullptr,
+                                    const QStringList& richiesta = {"225", "0", "500", "20", "5", "50"}) {
         Premi(a.programma->Avvio(), "cmdConferma");
         Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
-        return a.programma->Traiettorie();
+        frmInputDatiTraiet* t = a.programma->Traiettorie();
+        t->ImpostaTestiRichiesta(richiesta);
+        if (opzione) DoppioClick(t, opzione);
+        return t;
     }
     // The header of the fourth column, then the cells of a row.
     static QStringList Riga(QWidget* t, int riga) {
         QAbstractItemModel* m = Trova<QTableView>(t, "MSFlexGrid1")->model();
         QStringList celle{m->headerData(3, Qt::Horizontal).toString()};
-        for (int c = 0; c < 8; ++c) celle << m->index(riga, c).data().toString();
+        for (int c = 0; c < m->columnCount(); ++c) celle << m->index(riga, c).data().toString();
         return celle;
+    }
+    // pdftotext's output for a PDF; with -layout, split into pages.
+    static QStringList Pdftotext(const QString& pdf, const QString& opzione = "-layout") {
+        QProcess p;
+        p.start("pdftotext", {opzione, pdf, "-"});
+        p.waitForFinished(60000);
+        QStringList pagine = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
+        if (!pagine.isEmpty() && pagine.last().trimmed().isEmpty()) pagine.removeLast();
+        return pagine;
+    }
+    // Distances at the start of the table's lines, in page order.
+    static QList<int> Distanze(const QString& pagina) {
+        static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d+\\.\\d\\s+-?\\d+\\.\\d\\s",
+                                             QRegularExpression::MultilineOption);
+        QList<int> d;
+        for (auto m = riga.globalMatch(pagina); m.hasNext();) d << m.next().captured(1).toInt();
+        return d;
     }
 
 private slots:
-    void tabelleEStampa() {
+    void initTestCase() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext (poppler-utils) non installato");
+    }
+
+    // Each layout fills the grid; the default table is whole in sight. A
+    // refused request (a decimal comma) leaves the table and its tick; a
+    // cancelled printer dialog prints nothing.
+    void tabelleNellaGriglia() {
         Ambiente a;
-        QWidget* t = Apri(a);
-        QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
+        frmInputDatiTraiet* t = Apri(a);
+        const int compressa = t->height();
+        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
         DoppioClick(t, "optTabellaVari");
-        QVERIFY(Trova(t, "MSFlexGrid1")->isVisible());
-        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "224");
-        QCOMPARE(Riga(t, 1), (QStringList{"Velocità (m/s)", "20", "-0.2", "2.5", "946.6", "2758.3", "-0.1", "0.021", "-2.0"}));
+        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "225");
+        QCOMPARE(Riga(t, 1), (QStringList{"Velocità (m/s)", "20", "-0.2", "2.5", "947.6", "2764.1", "-0.1", "0.021",
+                                          "-2.0"}));
         DoppioClick(t, "optTabellaCampagna");
-        QCOMPARE(Riga(t, 25), (QStringList{"Scarto  0°(cm)", "500", "597.0", "1096.9", "-111.4", "-105.1", "-86.4", "-56.8", "-18.2"}));
-        Scrivi(t, "txtDistFine", "40000");
-        Scrivi(t, "txtIntervallo", "1");
-        DoppioClick(t, "optTabellaVari");  // refused: the table shown stays
-        QCOMPARE(a.dialoghi.avvisi.size(), 1);
-        QVERIFY(a.dialoghi.avvisi[0].startsWith("TROPPE RIGHE!!|"));
-        QCOMPARE(Riga(t, 25)[1], "500");
-        a.dialoghi.pdf = a.File("tabella.pdf");
-        a.dialoghi.risposte << false << true;
+        QCOMPARE(Riga(t, 1), (QStringList{"Scarto  0°(cm)", "20", "947.6", "2764.1", "-2.0", "-2.0", "-2.0", "-2.0",
+                                          "-1.9"}));
+        QCoreApplication::processEvents();
+        QCOMPARE(griglia->model()->rowCount(), 26);
+        QVERIFY(t->height() > compressa * 3);
+        QCOMPARE(griglia->verticalScrollBar()->maximum(), 0);
+        QVERIFY(griglia->rowViewportPosition(25) + griglia->rowHeight(25) <= griglia->viewport()->height());
+        QVERIFY(griglia->rowHeight(25) >= griglia->fontMetrics().height());
+
+        Trova<QLineEdit>(t, "txtDistZero")->setText("225,5");
+        DoppioClick(t, "optTabellaVari");
+        QCOMPARE(a.dialoghi.avvisi, QStringList{"USA IL PUNTO!!|virgola nel campo distanza di azzeramento: il "
+                                                "separatore decimale è il punto; scrivere 225.5 e non 225,5"});
+        QVERIFY(Trova<QRadioButton>(t, "optTabellaCampagna")->isChecked());
+        QVERIFY(!Trova<QRadioButton>(t, "optTabellaVari")->isChecked());
+        QCOMPARE(Riga(t, 1)[0], "Scarto  0°(cm)");
+
+        a.dialoghi.pdf = a.File("annullata.pdf");
+        a.dialoghi.risposte << false;
         Menu(t, "mnuStampa");
         QVERIFY(!QFile::exists(a.dialoghi.pdf));
+        QVERIFY(a.dialoghi.inattesi.isEmpty());
+    }
+
+    // The default table on one page, every word at 8 pt or more (DejaVu's box
+    // is 1.16 times its size).
+    void stampaTabellaPredefinita() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Scrivi(t, "txtCalibro", ".243 Win");
+        a.dialoghi.pdf = a.File("stampa.pdf");
+        a.dialoghi.risposte << true;
         Menu(t, "mnuStampa");
-        QVERIFY(a.Contenuto("tabella.pdf").startsWith("%PDF"));
-        QVERIFY(a.dialoghi.inattesi.isEmpty());
-    }
+        const QStringList pagine = Pdftotext(a.dialoghi.pdf);
+        QCOMPARE(pagine.size(), 1);
+        QList<int> attese;
+        for (int d = 0; d <= 500; d += 20) attese << d;
+        QCOMPARE(Distanze(pagine[0]), attese);
+        QVERIFY(pagine[0].contains(QRegularExpression("\\b20\\s+-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1\\s")));
+        for (const char* testo : {"Rigata - Tabella parametri vari", "pagina 1 di 1", ".243 Win", "Scarto mira",
+                                  "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
+                                  "Tiro utile (±6 cm): da 0 m a 261 m"})
+            QVERIFY2(pagine[0].contains(QString::fromUtf8(testo)), testo);
 
-    // File > Salva con nome writes the twelve texts of both screens; File >
-    // Apri asks about the changes, then reads them back; nothing is left to ask.
-    void salvaERiapre() {
-        Ambiente a;
-        QWidget* t = Apri(a);
-        frmAvvio* s = a.programma->Avvio();
-        Scrivi(t, "txtVelVento", "3.5");
-        a.dialoghi.risposte << a.File("caccia.dat");
-        Menu(s, "mnuSalvaConNome");
-        QCOMPARE(a.Contenuto("caccia.dat"), "0.243,95,0,15,965,0.379,225,0,500,20,3.5,50\r\n");
-        Scrivi(s, "txtDiametro", "0.224");
-        Scrivi(t, "txtHottica", "38");
-        a.dialoghi.risposte << false << a.File("caccia.dat") << a.File("manca.dat");
-        Menu(s, "mnuApri");
-        QCOMPARE(a.dialoghi.domande, QStringList{"Conferma salvataggio|Il testo è stato modificato.\nVuoi salvare le modifiche?"});
-        QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtHottica") + " " + Testo(t, "txtVelVento"), "0.243 50 3.5");
-        Menu(s, "mnuApri");  // a missing file: a message naming it, nothing changed
-        QCOMPARE(a.dialoghi.avvisi.size(), 1);
-        QVERIFY(a.dialoghi.avvisi[0].startsWith("FILE NON LEGGIBILE!!|") && a.dialoghi.avvisi[0].contains(a.File("manca.dat")));
-        QSignalSpy fine(a.programma.get(), &Programma::terminato);
-        Menu(t, "mnuFileEsci");
-        QCOMPARE(fine.count(), 1);
-        QCOMPARE(a.dialoghi.domande.size(), 1);
-        QVERIFY(a.dialoghi.inattesi.isEmpty());
-    }
-
-    // Leaving with unsaved data asks to save; a failed save asks again.
-    void uscitaConDatiNonSalvati() {
-        Ambiente a;
-        QSignalSpy fine(a.programma.get(), &Programma::terminato);
-        a.dialoghi.risposte << true << a.cartella.path() << true << QString();
-        Premi(a.programma->Avvio(), "cmdEsci");
-        QCOMPARE(a.dialoghi.domande.size(), 2);
-        QCOMPARE(a.dialoghi.domande[0], "Conferma salvataggio|Non esiste o è stato modificato il file dei dati impostati.\nVuoi salvare le modifiche in un file?");
-        QCOMPARE(a.dialoghi.avvisi.size(), 1);
-        QVERIFY(a.dialoghi.avvisi[0].startsWith("SALVATAGGIO NON RIUSCITO!!|"));
-        QCOMPARE(fine.count(), 1);
-    }
-    // What File > Apri cannot read leaves every box as it was, with a message
-    // naming the file; a special file never hangs the program.
-    void fileIllegibili_data() {
-        QTest::addColumn<QString>("percorso");
-        QTest::newRow("una cartella") << "";
-        QTest::newRow("un dispositivo") << "/dev/zero";
-        QTest::newRow("una fifo") << "fifo";
-        QTest::newRow("riga lunghissima") << "lunga";
-    }
-    void fileIllegibili() {
-        QFETCH(QString, percorso);
-        Ambiente a;
-        frmAvvio* s = a.programma->Avvio();
-        if (percorso.isEmpty()) percorso = a.cartella.path();
-        if (percorso == "fifo") QVERIFY(mkfifo(QFile::encodeName(percorso = a.File("fifo")).constData(), 0644) == 0);
-        if (percorso == "lunga") {
-            QFile f(percorso = a.File("lunga.dat"));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(40000, '7')) == 40000);
+        static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)")re");
+        double minima = 1e9;
+        int parole = 0;
+        for (auto m = parola.globalMatch(Pdftotext(a.dialoghi.pdf, "-bbox").join("")); m.hasNext(); ++parole) {
+            const auto c = m.next();
+            minima = std::min(minima, c.captured(2).toDouble() - c.captured(1).toDouble());
         }
-        a.dialoghi.risposte << false << percorso;
-        Menu(s, "mnuApri");
-        QCOMPARE(a.dialoghi.avvisi.size(), 1);
-        QVERIFY2(a.dialoghi.avvisi[0].contains(percorso), qPrintable(a.dialoghi.avvisi[0]));
-        QCOMPARE(Testo(s, "txtDiametro"), "0.243");
+        QVERIFY(parole > 300);
+        QVERIFY2(minima >= 8 * 1.15, qPrintable(QString::number(minima)));
     }
 
-    // A value that would not come back from the file is refused before writing;
-    // the sixth character of the sight height comes back; a pasted line end is dropped.
-    void valoriCheTornanoDalFile() {
+    // 500 rows: numbered pages, each with the header row, every row once and
+    // in order; stopped from the progress dialog, no PDF is made.
+    void cinquecentoRigheSuPagineNumerate() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari", {"225", "0", "499", "1", "5", "50"});
+        a.dialoghi.risposte << a.File("lunga");  // ".pdf" is added
+        Menu(t, "mnuEsportaPdf");
+        const QStringList pagine = Pdftotext(a.File("lunga.pdf"));
+        QVERIFY(pagine.size() >= 5);
+        static const QRegularExpression intestazione(
+            "Distanza\\s+Caduta\\s+Ordinata\\s+Velocità\\s+Energia\\s+Dev.Vento\\s+Tempo volo\\s+Scarto mira");
+        QList<int> tutte, attese;
+        for (int n = 0; n < pagine.size(); ++n) {
+            QVERIFY(pagine[n].contains(QString("pagina %1 di %2").arg(n + 1).arg(pagine.size())));
+            QVERIFY(pagine[n].contains(intestazione));
+            tutte += Distanze(pagine[n]);
+        }
+        for (int d = 0; d < 500; ++d) attese << d;
+        QCOMPARE(tutte, attese);
+        QVERIFY(!t->findChild<AzioniTabella*>()->PdfRapporto([](int pagina, int) { return pagina < 3; }));
+    }
+
+    void csvNeiDueLocali_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QByteArray>("intestazione");
+        QTest::addColumn<QByteArray>("riga20m");
+        QTest::newRow("punto decimale") << QLocale::c()
+            << QByteArray("\xEF\xBB\xBF" "Distanza (m,Velocità (m/s),Energia   (J),Scarto  0°(cm),Scarto 15°(cm),"
+                          "Scarto 30°(cm),Scarto 45°(cm),Scarto 60°(cm)\r")
+            << QByteArray("20,947.6,2764.1,-2.0,-2.0,-2.0,-2.0,-1.9\r");
+        QTest::newRow("virgola decimale") << QLocale(QLocale::Italian, QLocale::Italy)
+            << QByteArray("\xEF\xBB\xBF" "Distanza (m;Velocità (m/s);Energia   (J);Scarto  0°(cm);Scarto 15°(cm);"
+                          "Scarto 30°(cm);Scarto 45°(cm);Scarto 60°(cm)\r")
+            << QByteArray("20;947,6;2764,1;-2,0;-2,0;-2,0;-2,0;-1,9\r");
+    }
+    void csvNeiDueLocali() {
+        QFETCH(QLocale, locale);
+        QFETCH(QByteArray, intestazione);
+        QFETCH(QByteArray, riga20m);
+        QLocale::setDefault(locale);
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaCampagna");
+        a.dialoghi.risposte << a.File("tabella.csv");
+        Menu(t, "mnuEsportaCsv");
+        QLocale::setDefault(QLocale::c());
+        const QList<QByteArray> righe = a.Contenuto("tabella.csv").split('\n');
+        QCOMPARE(righe.size(), 28);  // 27 lines, each ending in CR LF
+        QCOMPARE(righe[0], intestazione);
+        QCOMPARE(righe[2], riga20m);
+    }
+
+    // The whole table, or the selected cells under their headers.
+    void copiaSelezioneOTuttaLaTabella() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Menu(t, "mnuCopiaTabella");
+        const QStringList tutto = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(tutto.size(), 28);
+        QCOMPARE(tutto[0], "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J)\tDev.Vento (cm)\t"
+                           "Tempo volo (s)\tScarto mira (cm)");
+        QCOMPARE(tutto[26], "500\t-182.5\t-114.3\t612.9\t1156.2\t-68.8\t0.656\t-108.2");
+        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
+        const QAbstractItemModel* m = griglia->model();
+        griglia->selectionModel()->select(QItemSelection(m->index(1, 0), m->index(2, 0)), QItemSelectionModel::Select);
+        griglia->selectionModel()->select(m->index(1, 3), QItemSelectionModel::Select);
+        QTest::keyClick(griglia, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "Distanza (m)\tVelocità (m/s)\n20\t947.6\n40\t\n");
+    }
+
+    // The chart draws, follows a new table and is saved as SVG.
+    void graficoSegueLaTabella() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Menu(t, "mnuGrafico");
+        auto* finestra = t->findChild<frmGraficoTraiettoria*>();
+        QVERIFY(finestra && finestra->isVisible());
+        const QImage generale = finestra->Grafico()->grab().toImage();
+        int blu = 0;  // the trajectory and velocity curves
+        for (int y = 0; y < generale.height(); y += 2)
+            for (int x = 0; x < generale.width(); x += 2)
+                blu += generale.pixelColor(x, y).blue() > generale.pixelColor(x, y).red() + 60;
+        QVERIFY(blu > 200);
+        DoppioClick(t, "optTabellaCampagna");
+        QVERIFY(finestra->Grafico()->grab().toImage() != generale);
+        a.dialoghi.risposte << a.File("grafico.svg");
+        Premi(finestra, "cmdSalvaImmagine");
+        const QByteArray svg = a.Contenuto("grafico.svg");
+        QVERIFY(svg.contains("<svg") && svg.contains("Distanza (m)") && svg.contains("60°"));
+    }
+
+    // File > Salva con nome refuses a value that would not come back from the
+    // file, then writes the twelve texts of both screens (a pasted line end
+    // dropped); File > Apri asks about the changes, then reads them back.
+    void salvaERiapre() {
         Ambiente a;
         QWidget* t = Apri(a);
         frmAvvio* s = a.programma->Avvio();
@@ -139,12 +238,57 @@ private slots:
         QGuiApplication::clipboard()->setText("3.5\r\n");
         vento->paste();
         Scrivi(t, "txtHottica", "38.125");
-        a.dialoghi.risposte << a.File("caccia.dat") << false << a.File("caccia.dat");
+        a.dialoghi.risposte << a.File("caccia.dat");
         Menu(s, "mnuSalvaConNome");
-        QCOMPARE(a.Contenuto("caccia.dat"), "0.243,95,0,15,965,0.379,225,0,500,20,3.5,38.125\r\n");
+        QCOMPARE(a.Contenuto("caccia.dat"), "0.243,95,450,15,965,0.379,225,0,500,20,3.5,38.125\r\n");
+        Scrivi(s, "txtDiametro", "0.224");
         Scrivi(t, "txtHottica", "50");
+        a.dialoghi.risposte << false << a.File("caccia.dat");
         Menu(s, "mnuApri");
-        QCOMPARE(Testo(t, "txtHottica"), "38.125");
+        QCOMPARE(a.dialoghi.domande,
+                 QStringList{"Conferma salvataggio|Il testo è stato modificato.\nVuoi salvare le modifiche?"});
+        QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtHottica") + " " + Testo(t, "txtVelVento"),
+                 "0.243 38.125 3.5");
+        QSignalSpy fine(a.programma.get(), &Programma::terminato);
+        Menu(t, "mnuFileEsci");  // nothing left to ask
+        QCOMPARE(fine.count(), 1);
+        QCOMPARE(a.dialoghi.domande.size(), 1);
+        QVERIFY(a.dialoghi.inattesi.isEmpty());
+    }
+
+    // What File > Apri cannot read leaves every box as it was, with a message
+    // naming the file; a special file never hangs the program.
+    void fileIllegibili_data() {
+        QTest::addColumn<QString>("percorso");
+        QTest::newRow("una cartella") << "";
+        QTest::newRow("un dispositivo") << "/dev/zero";
+        QTest::newRow("una fifo") << "fifo";
+    }
+    void fileIllegibili() {
+        QFETCH(QString, percorso);
+        Ambiente a;
+        frmAvvio* s = a.programma->Avvio();
+        if (percorso.isEmpty()) percorso = a.cartella.path();
+        if (percorso == "fifo") QVERIFY(mkfifo(QFile::encodeName(percorso = a.File("fifo")).constData(), 0644) == 0);
+        a.dialoghi.risposte << false << percorso;
+        Menu(s, "mnuApri");
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+        QVERIFY2(a.dialoghi.avvisi[0].contains(percorso), qPrintable(a.dialoghi.avvisi[0]));
+        QCOMPARE(Testo(s, "txtDiametro"), "0.243");
+    }
+
+    // Leaving with unsaved data asks to save; a failed save asks again.
+    void uscitaConDatiNonSalvati() {
+        Ambiente a;
+        QSignalSpy fine(a.programma.get(), &Programma::terminato);
+        a.dialoghi.risposte << true << a.cartella.path() << true << QString();
+        Premi(a.programma->Avvio(), "cmdEsci");
+        QCOMPARE(a.dialoghi.domande.size(), 2);
+        QCOMPARE(a.dialoghi.domande[0], "Conferma salvataggio|Non esiste o è stato modificato il file dei dati "
+                                        "impostati.\nVuoi salvare le modifiche in un file?");
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+        QVERIFY(a.dialoghi.avvisi[0].startsWith("SALVATAGGIO NON RIUSCITO!!|"));
+        QCOMPARE(fine.count(), 1);
     }
 };
 
