@@ -1,6 +1,9 @@
 // The bullet catalogue: splitting and loading its lines, the sort, the list
-// lines of the start screen, the delivered stdbulls.bc, and new bullets.
+// lines of the start screen and their pick, the delivered stdbulls.bc, new
+// bullets, and the user's own catalogue.
 #include "catalogo.h"
+
+#include <sys/stat.h>
 
 #include <array>
 #include <functional>
@@ -9,6 +12,7 @@
 
 #include "../supporto/cartella.h"
 #include "casi.h"
+#include "catalogoutente.h"
 #include "elenco.h"
 #include "nuovapalla.h"
 #include "numeri.h"
@@ -90,25 +94,38 @@ TEST(Ordinamento, ParitaNellOrdineDegliScambi) {
     }
 }
 
+// A list line, and what the start screen's pick reads back from it: diameter,
+// weight, standard coefficient, then velocity and coefficient pairs, joined by
+// "|" without the empty ones at the end.
 struct CasoElenco {
     const char *nome, *riga;  // as in the file
     bool metrico;
-    const char* elenco;  // the list line without its trailing blanks
+    const char *elenco, *scelta;  // the list line without its trailing blanks
 };
 class RigaDellElenco : public ::testing::TestWithParam<CasoElenco> {};
-TEST_P(RigaDellElenco, Colonne) {
+TEST_P(RigaDellElenco, ColonneEScelta) {
     const std::string riga = RigaElenco(DividiRigaCatalogo(GetParam().riga), GetParam().metrico);
     EXPECT_EQ(riga.substr(0, riga.find_last_not_of(' ') + 1), GetParam().elenco);
+    const PallaScelta p = LeggiRigaElenco(riga, GetParam().metrico);
+    std::string scelta = p.diametro + "|" + p.peso + "|" + p.cbStd;
+    for (size_t i = 0; i < 4; ++i) scelta += "|" + p.velocita[i] + "|" + p.cb[i];
+    EXPECT_EQ(scelta.substr(0, scelta.find_last_not_of('|') + 1), GetParam().scelta);
 }
 const CasoElenco kElenco[] = {
     {"quattro coppie SAE", "Sierra,.308,150,SPBT,.226,.400,2800,.420,2000,.400,1600,.380,3000,.3805", false,
-     "0.308\"   150gr   Sierra  SPBT                  0.400  2800   0.420  2000   0.400  1600   0.380  3000   0.380"},
+     "0.308\"   150gr   Sierra  SPBT                  0.400  2800   0.420  2000   0.400  1600   0.380  3000   0.380",
+     "0.308|150|0.400|2800|0.420|2000|0.400|1600|0.380|3000|0.380"},
     {"quattro coppie metriche", "Sierra,.308,150,SPBT,.226,.400,2800,.420,2000,.400,1600,.380,3000,.3805", true,
-     "7.82mm   9.72g   Sierra  SPBT                  0.400  853.4  0.420  609.6  0.400  487.7  0.380  914.4  0.380"},
-    {"marca e tipo tagliati", "Remington,.338,95,Tipo di ventidue lettere,.1,.4", true, "8.59mm   6.16g   Remingt Tipo di ventidue let  0.4"},
-    {"accento conta un carattere", "Müller,.3,150,Kupfer,.1,.4", false, "0.3\"     150gr   Müller  Kupfer                0.4"},
+     "7.82mm   9.72g   Sierra  SPBT                  0.400  853.4  0.420  609.6  0.400  487.7  0.380  914.4  0.380",
+     "0.308|150|0.400|853.4|0.420|609.6|0.400|487.7|0.380|914.4|0.380"},
+    {"marca e tipo tagliati", "Remington,.338,1000,Tipo di ventidue lettere,.1,.4", true,
+     "8.59mm   64.80g  Remingt Tipo di ventidue let  0.4", "0.338|1000|0.4"},
+    {"sotto un decimo di pollice", "A,.090,20,T,.1,.4", true, "2.29mm   1.30g   A       T                     0.4",
+     "0.090|20|0.4"},
+    {"accento conta un carattere", "Müller,.3,150,Kupfer,.1,.4", false,
+     "0.3\"     150gr   Müller  Kupfer                0.4", "0.3|150|0.4"},
     {"velocita non numerica", "A,.308,150,T,.1,.4,2800 fps,.4,abc,.3", true,
-     "7.82mm   9.72g   A       T                     0.4    853.4  0.4    .0     0.3"}};
+     "7.82mm   9.72g   A       T                     0.4    853.4  0.4    .0     0.3", "0.308|150|0.4|853.4|0.4|.0|0.3"}};
 TABELLA(RigaDellElenco, CasoElenco, kElenco);
 
 // The delivered catalogue loads whole and lists the default bullet once, selected.
@@ -176,30 +193,31 @@ TEST_P(NuovaPalla, RifiutoORiga) {
         EXPECT_EQ(r->titolo + "|" + r->messaggio, GetParam().titolo + "|" + atteso.substr(1));
 }
 const std::string kDiametro = "!usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di .780 ";
-const std::string kPeso = "!usa valori >= 20 e <= di 800 ", kVelocita = "!inserire valori maggiori di 32 feet/s\ne minori di 4500 feet/sec";
+const std::string kPeso = "!usa valori >= 20 e <= di 800 ";
 const std::string kCoeff = "!usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di .650 ";
 const CasoNuova kNuove[] = {
-    {"senza coppie", [](D&) {}, "Nosler,.243,95,BTsb,.230,.379"}, {"diametro con lo zero", [](D& d) { d.diametro = "0.308"; }, kDiametro},
-    {"marca vuota", [](D& d) { d.marca.clear(); }, "!               I CAMPI NON POSSONO ESSERE VUOTI!\n\nPer i numeri usare il punto come separatore decimale senza zero iniziale"},
+    {"senza coppie", [](D&) {}, "Nosler,.243,95,BTsb,.230,.379"},
+    {"marca vuota", [](D& d) { d.marca.clear(); },
+     "!               I CAMPI NON POSSONO ESSERE VUOTI!\n\nPer i numeri usare il punto come separatore decimale "
+     "senza zero iniziale"},
+    {"diametro con lo zero", [](D& d) { d.diametro = "0.308"; }, kDiametro},
     {"diametro .780 e peso 800", [](D& d) { d.diametro = ".780", d.peso = "800"; }, "Nosler,.780,800,BTsb,.188,.379"},
-    {"diametro .7801", [](D& d) { d.diametro = ".7801"; }, kDiametro}, {"peso 19", [](D& d) { d.peso = "19"; }, kPeso},
-    {"diametro prima del peso", [](D& d) { d.diametro = "308", d.peso = "19"; }, kDiametro},
-    {"peso 20", [](D& d) { d.peso = "20"; }, "Nosler,.243,20,BTsb,.048,.379"}, {"peso 800.1", [](D& d) { d.peso = "800.1"; }, kPeso},
+    {"diametro .7801", [](D& d) { d.diametro = ".7801"; }, kDiametro},
+    {"peso 19", [](D& d) { d.peso = "19"; }, kPeso},
+    {"peso 800.1", [](D& d) { d.peso = "800.1"; }, kPeso},
     {"densita oltre 1", [](D& d) { d.diametro = ".171", d.peso = "234"; }, "Nosler,.171,234,BTsb,1.143,.379"},
-    {"coefficiente .649", [](D& d) { d.cbStd = ".649"; }, "Nosler,.243,95,BTsb,.230,.649"}, {"coefficiente .650", [](D& d) { d.cbStd = ".650"; }, kCoeff},
+    {"coefficiente .650", [](D& d) { d.cbStd = ".650"; }, kCoeff},
     {"coefficiente 1 troppo alto", [](D& d) { d.cb[0] = ".700", d.velocita[0] = "2800"; }, kCoeff},
-    {"velocita 31", [](D& d) { d.velocita[0] = "31"; }, kVelocita}, {"velocita 4501", [](D& d) { d.velocita[3] = "4501"; }, kVelocita},
+    {"velocita 31", [](D& d) { d.velocita[0] = "31"; }, "!inserire valori maggiori di 32 feet/s\ne minori di 4500 feet/sec"},
     {"velocita 32 e 4500", [](D& d) { d.velocita[0] = "32", d.velocita[3] = "4500"; }, "Nosler,.243,95,BTsb,.230,.379,32,4500"},
-    {"coefficiente 2 senza velocita", [](D& d) { d.cb[1] = ".380"; }, "! Inserire la velocità relativa\n\nal proprio coefficiente balistico", "INSERISCI VALORE!!"},
+    {"coefficiente 2 senza velocita", [](D& d) { d.cb[1] = ".380"; },
+     "! Inserire la velocità relativa\n\nal proprio coefficiente balistico", "INSERISCI VALORE!!"},
     {"solo la coppia 2", [](D& d) { d.cb[1] = ".390", d.velocita[1] = "2000"; }, "Nosler,.243,95,BTsb,.230,.379,2000,.390"},
-    {"testi non toccati", [](D& d) { d.marca = " Nosler ", d.peso = "95 "; }, " Nosler ,.243,95 ,BTsb,.230,.379"},
     {"ultimo campo lungo chiuso da virgola", [](D& d) { d.cbStd = ".3795"; }, "Nosler,.243,95,BTsb,.230,.3795,"},
     {"virgola nella marca", [](D& d) { d.marca = "Smith,Jones"; }, "!...il campo Marca non può contenere virgole"},
-    {"a capo nel tipo", [](D& d) { d.tipo = "SP\nBT"; }, "!...il campo Tipo palla non può contenere"},
-    {"virgola dopo i controlli del programma", [](D& d) { d.peso = "19", d.marca = "A,B"; }, kPeso},
     {"carattere fuori da Windows-1252", [](D& d) { d.tipo = "Ωmega"; }, "!...il carattere \"Ω\" del campo Tipo palla"},
     {"diametro zero", [](D& d) { d.diametro = ".000"; }, "!...il diametro deve essere maggiore di zero"},
-    {"diametro con un decimale", [](D& d) { d.diametro = ".3"; }, "!...scrivere il diametro in pollici con il punto e tre decimali"},
+    {"diametro con un decimale", [](D& d) { d.diametro = ".3"; }, "!...scrivere il diametro in pollici con il punto"},
     {"marca come una nota", [](D& d) { d.marca = "(c)Artigiana"; }, "!...la marca non può iniziare con \"(c)\""}};
 TABELLA(NuovaPalla, CasoNuova, kNuove);
 
@@ -216,6 +234,67 @@ TEST(Memorizza, InFondoAlFileSuUnaRigaNuova) {
     prova::Scrivi(percorso, "A,.3,1,T,.1,.2");
     ASSERT_FALSE(MemorizzaPalla(percorso, d));
     EXPECT_EQ(prova::Leggi(percorso), "A,.3,1,T,.1,.2\r\nM\xfcller,.243,95,BTsb,.230,.379,2500,.4015,\r\n");
+}
+
+// The user's own catalogue: where it lives, and how it joins the delivered one.
+struct CasoCartella {
+    const char *nome, *xdg, *home, *atteso;  // XDG_DATA_HOME and HOME, null when unset
+};
+class CartellaUtente : public ::testing::TestWithParam<CasoCartella> {};
+TEST_P(CartellaUtente, SegueLeRegoleXdg) {
+    EXPECT_EQ(PercorsoCatalogoUtente(GetParam().xdg, GetParam().home), GetParam().atteso);
+}
+const CasoCartella kCartelle[] = {
+    {"xdg con barra finale", "/dati/anna//", "/home/anna", "/dati/anna/rigata/stdbulls.bc"},
+    {"senza xdg", nullptr, "/home/anna", "/home/anna/.local/share/rigata/stdbulls.bc"},
+    {"xdg relativa ignorata", "dati", "/home/anna", "/home/anna/.local/share/rigata/stdbulls.bc"},
+    {"home relativa", nullptr, "anna", ""}};
+TABELLA(CartellaUtente, CasoCartella, kCartelle);
+
+std::string Palle(const std::string& marca, int quante) {
+    std::string testo;
+    for (int i = 0; i < quante; ++i) testo += marca + ",.308," + std::to_string(100 + i) + ",SP,.2,.3\r\n";
+    return testo;
+}
+
+TEST(CatalogoUnito, UnSoloLimiteDi4000Righe) {
+    Catalogo c;
+    EXPECT_EQ(CaricaTestiCatalogo(c, Palle("Sierra", 3998), Palle("Mia", 5)), 3);
+    ASSERT_EQ(c.NumeroPalle, 4000);
+    EXPECT_EQ(c.Righe[3998][kMarca], "Mia");
+    EXPECT_EQ(CaricaTestiCatalogo(c, Palle("Sierra", 4001), Palle("Mia", 2)), 3);
+}
+
+TEST(CatalogoUnito, DaiFile) {
+    prova::CartellaTemporanea cartella;
+    const std::string consegnato = cartella.File("stdbulls.bc"), proprio = cartella.File("mio.bc");
+    prova::Scrivi(consegnato, "Sierra,.308,150,SP,.226,.4\r\n");
+    Catalogo c;
+    EsitoCaricamento esito = CaricaCatalogoUnito(c, consegnato, proprio);  // no file of his, no message
+    EXPECT_FALSE(esito.fileMancante || esito.errore);
+    EXPECT_EQ(c.NumeroPalle, 1);
+    prova::Scrivi(proprio, "Mia,.243,95,BT,.230,.379\r\n");
+    esito = CaricaCatalogoUnito(c, cartella.File("manca.bc"), proprio);  // the warning, and his rows alone
+    EXPECT_TRUE(esito.fileMancante);
+    ASSERT_EQ(c.NumeroPalle, 1);
+    EXPECT_EQ(c.Righe[0][kMarca], "Mia");
+}
+
+TEST(CatalogoUnito, CartellaPreparataEScrivibile) {
+    prova::CartellaTemporanea cartella;
+    const std::string proprio = cartella.File("dati/rigata/stdbulls.bc");
+    EXPECT_FALSE(CatalogoScrivibile(proprio));  // its folder does not exist yet
+    EXPECT_FALSE(PreparaCartellaCatalogo(proprio));
+    struct stat info {};
+    ASSERT_EQ(::stat(cartella.File("dati/rigata").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_TRUE(MemorizzaNelCatalogoConsegnato(proprio));
+    prova::Scrivi(cartella.File("dati/rigata/catalogo-del-pacchetto"), "");  // a package's catalogue is never written
+    EXPECT_FALSE(MemorizzaNelCatalogoConsegnato(proprio));
+    prova::Scrivi(cartella.File("file"), "x");  // a file where a folder should be
+    const auto errore = PreparaCartellaCatalogo(cartella.File("file/rigata/stdbulls.bc"));
+    ASSERT_TRUE(errore);
+    EXPECT_NE(errore->find("esiste già un file"), std::string::npos) << *errore;
 }
 
 }  // namespace
