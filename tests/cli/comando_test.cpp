@@ -16,66 +16,76 @@ namespace {
 
 const std::string kEsempio = std::string(RIGATA_DATI_TEST) + "/esempio.dat";
 const prova::CartellaTemporanea kCartella;
-const std::string kPalle = [] {
-    prova::Scrivi(kCartella.File("palle.bc"), "(c) note\r\nSpeer,.308,150,Hot-Cor,.226,.389\r\n\r\n"
-                                             "Remington,.308,130,Core-Lokt,.196,.336,3000,.3405");
+const std::string kPalle = kCartella.File("palle.bc"), kGrande = kCartella.File("grande.bc");
+const std::string kIntervalloZero = kCartella.File("intervallo.dat");
+[[maybe_unused]] const bool kScritti = [] {
+    prova::Scrivi(
+        kPalle,
+        "(c) note\r\nSpeer,.308,150,Hot-Cor,.226,.389\r\n\r\nRemington,.308,130,Core-Lokt,.196,.336,3000,.3405");
     std::string grande;
     for (int i = 0; i < 4002; ++i) grande += "A,.308,150,T,.226,.400\r\n";
-    prova::Scrivi(kCartella.File("grande.bc"), grande);
-    return kCartella.File("palle.bc");
+    prova::Scrivi(kGrande, grande);
+    prova::Scrivi(kIntervalloZero, "0.243,95,0,15,965,0.379,225,0,500,0,5,50");
+    return true;
 }();
 
-// One line of the output (from 0, without its "\n"), the exit status and the start of stderr.
+// The arguments ("@" the example data file), the exit status, and line n of
+// the output (from 0, without its "\n") or, after "!", the start of stderr.
 struct CasoComando {
     const char* nome;
-    std::vector<std::string> argomenti;
+    std::string argomenti;
     int esito;
     size_t riga;
-    std::string testo, errore = "", separatore = ".";
+    std::string atteso;
+    const char* separatore = ".";
 };
 class Comando : public ::testing::TestWithParam<CasoComando> {};
 TEST_P(Comando, RigaEsitoEMessaggio) {
-    const CasoComando& c = GetParam();
+    std::vector<std::string> argomenti;
+    std::istringstream parole(GetParam().argomenti);
+    for (std::string a; parole >> a;) argomenti.push_back(a == "@" ? kEsempio : a);
     std::ostringstream out, err;
-    EXPECT_EQ(EseguiComando(c.argomenti, out, err, c.separatore), c.esito);
+    EXPECT_EQ(EseguiComando(argomenti, out, err, GetParam().separatore), GetParam().esito);
     std::istringstream righe(out.str());
     std::string riga;
-    for (size_t i = 0; i <= c.riga; ++i) std::getline(righe, riga);
-    EXPECT_EQ(riga, c.testo);
-    EXPECT_EQ(err.str().substr(0, c.errore.size()), c.errore) << err.str();
+    for (size_t i = 0; i <= GetParam().riga; ++i) std::getline(righe, riga);
+    const std::string& atteso = GetParam().atteso;
+    if (atteso[0] == '!')
+        EXPECT_EQ(err.str().substr(0, atteso.size() - 1), atteso.substr(1)) << err.str();
+    else
+        EXPECT_EQ(riga, atteso);
 }
-const std::string kCsvVirgola = "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);"
-                                "Dev.Vento (cm);Tempo volo (s);Scarto mira (cm)\r";
-const std::string fine(42, ' ');
+const std::string kBianchi(56, ' ');
 const CasoComando kComandi[] = {
-    {"distanza ottimale", {"--tabella", kEsempio}, kEsitoOk, 0,
+    {"distanza ottimale", "--tabella @", kEsitoOk, 0,
      "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 224"},
-    {"intestazione", {"--tabella", kEsempio}, kEsitoOk, 1,
+    {"intestazione", "--tabella @", kEsitoOk, 1,
      "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J) \tDev.Vento (cm)\tTempo volo "
      "(s)\tScarto mira (cm)"},
-    {"riga a 500 m", {"--tabella", kEsempio}, kEsitoOk, 27, "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
-    {"campagna con la virgola", {"--campagna", "--tabella", kEsempio}, kEsitoOk, 27,
-     "500\t597,0\t1096,9\t-111,4\t-105,1\t-86,4\t-56,8\t-18,2", "", ","},
-    {"csv col punto", {"--tabella", kEsempio, "--csv"}, kEsitoOk, 26,
-     "500,-186.3,-117.5,597.0,1096.9,-73.5,0.665,-111.4\r"},
-    {"csv con la virgola", {"--tabella", kEsempio, "--csv"}, kEsitoOk, 0, kCsvVirgola, "", ","},
-    {"csv campagna", {"--tabella", kEsempio, "--csv", "--campagna"}, kEsitoOk, 2,
-     "20;946,6;2758,3;-2,0;-2,0;-2,0;-2,0;-1,9\r", "", ","},
-    {"csv nulla dopo l ultima riga", {"--tabella", kEsempio, "--csv"}, kEsitoOk, 27, ""},
-    {"elenco ordinato", {"--elenco", kPalle}, kEsitoOk, 1,
-     "0.308\"   150gr   Speer   Hot-Cor               0.389  " + fine + std::string(14, ' ')},
-    {"elenco metrico", {"--metrico", "--elenco", kPalle}, kEsitoOk, 0,
-     "7.82mm   8.42g   Remingt Core-Lokt             0.336  914.4  0.340  " + fine},
-    {"elenco oltre 4000 palle", {"--elenco", kCartella.File("grande.bc")}, kEsitoOk, 4000, "",
-     "L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate."},
-    {"aiuto", {"--help"}, kEsitoOk, 0, "Uso:"},
-    {"opzione sconosciuta", {"--boh"}, kEsitoUso, 0, "", "rigata: opzione sconosciuta: --boh\n"},
-    {"tabella senza file", {"--tabella"}, kEsitoUso, 0, "", "rigata: manca il file dopo --tabella\n"},
-    {"tabella ed elenco", {"--elenco", "a", "--tabella", "b"}, kEsitoUso, 0, "",
-     "rigata: --tabella e --elenco non vanno insieme\n"},
-    {"csv senza tabella", {"--csv"}, kEsitoUso, 0, "", "rigata: --csv va con --tabella FILE\n"},
-    {"catalogo mancante", {"--elenco", "/non/esiste.bc"}, kEsitoFile, 0, "",
-     "Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"}};
+    {"riga a 500 m", "--tabella @", kEsitoOk, 27, "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
+    {"campagna con la virgola", "--campagna --tabella @", kEsitoOk, 27,
+     "500\t597,0\t1096,9\t-111,4\t-105,1\t-86,4\t-56,8\t-18,2", ","},
+    {"csv col punto", "--tabella @ --csv", kEsitoOk, 26, "500,-186.3,-117.5,597.0,1096.9,-73.5,0.665,-111.4\r"},
+    {"csv con la virgola", "--tabella @ --csv", kEsitoOk, 0,
+     "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);Dev.Vento (cm);Tempo volo (s);Scarto "
+     "mira (cm)\r",
+     ","},
+    {"csv campagna", "--tabella @ --csv --campagna", kEsitoOk, 2, "20;946,6;2758,3;-2,0;-2,0;-2,0;-2,0;-1,9\r", ","},
+    {"csv nulla dopo l ultima riga", "--tabella @ --csv", kEsitoOk, 27, ""},
+    {"elenco ordinato", "--elenco " + kPalle, kEsitoOk, 1,
+     "0.308\"   150gr   Speer   Hot-Cor               0.389  " + kBianchi},
+    {"elenco metrico", "--metrico --elenco " + kPalle, kEsitoOk, 0,
+     "7.82mm   8.42g   Remingt Core-Lokt             0.336  914.4  0.340" + std::string(44, ' ')},
+    {"elenco oltre 4000 palle", "--elenco " + kGrande, kEsitoOk, 0,
+     "!L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate."},
+    {"richiesta rifiutata dopo i dati", "--tabella " + kIntervalloZero, kEsitoRifiuto, 0, "!CAMBIA INTERVALLO!!\n"},
+    {"aiuto", "--help", kEsitoOk, 0, "Uso:"},
+    {"opzione sconosciuta", "--boh", kEsitoUso, 0, "!rigata: opzione sconosciuta: --boh\n"},
+    {"tabella senza file", "--tabella", kEsitoUso, 0, "!rigata: manca il file dopo --tabella\n"},
+    {"tabella ed elenco", "--elenco a --tabella b", kEsitoUso, 0, "!rigata: --tabella e --elenco non vanno insieme\n"},
+    {"csv senza tabella", "--csv", kEsitoUso, 0, "!rigata: --csv va con --tabella FILE\n"},
+    {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
+     "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"}};
 TABELLA(Comando, CasoComando, kComandi);
 
 TEST(Csv, CampoConSeparatoreTraVirgolette) {
@@ -102,15 +112,15 @@ TEST_P(Ingresso, StessaRispostaSulloSchermoESullaRigaDiComando) {
 }
 #define CAMBIA "CAMBIA VALORE!!\n"
 #define VELOCITA CAMBIA "valori consentiti fra 92 e 1370 m/sec"
-#define GELO                                                                                                    \
-    CAMBIA "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la temperatura " \
-           "o diminuire l'altitudine"
+#define GELO                                                                                                 \
+    CAMBIA                                                                                                   \
+    "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la temperatura " \
+    "o diminuire l'altitudine"
 const CasoIngresso kIngressi[] = {
     {"accettata", "&H1,95,450,15,965,0.379", ""},
-    {"diametro zero", "0,95,0,15,965,0.379", CAMBIA "valori consentiti maggiori di zero; usare il punto come "
-                                             "separatore decimale"},
-    {"coefficiente 1.1 ammesso", "0.243,95,0,15,965,1.1", ""},
-    {"coefficiente 1.11", "0.243,95,0,15,965,1.11", "VALORE TROPPO GRANDE\nInserisci valore minore di 1.1"},
+    {"diametro zero", "0,95,0,15,965,0.379",
+     CAMBIA "valori consentiti maggiori di zero; usare il punto come separatore decimale"},
+    {"coefficiente oltre 1.1", "0.243,95,0,15,965,1.11", "VALORE TROPPO GRANDE\nInserisci valore minore di 1.1"},
     {"separatore prima della velocita", "0.243,95,0,15,50,.379",
      "VALORE NON CORRETTO\nUsa il punto come separatore decimale dopo lo 0"},
     {"velocita 92", "0.243,95,0,15,92,0.379", VELOCITA},
@@ -128,15 +138,5 @@ const CasoIngresso kIngressi[] = {
      "INSERISCI COEFFICIENTE!!\ncoefficiente balistico mancante o uguale a zero; inserire il coefficiente "
      "balistico (il calcolo da due velocità misurate si fa nella finestra del programma)"}};
 TABELLA(Ingresso, CasoIngresso, kIngressi);
-
-// A refused request goes to stderr as well, after the entry passed.
-TEST(RigaDiComando, RichiestaRifiutataDopoIDati) {
-    std::ostringstream out, err;
-    EXPECT_EQ(ScriviTabella(DividiRigaDati("0.243,95,0,15,965,0.379,225,0,500,0,5,50"), TipoTabella::Vari, out,
-                            err, "."),
-              kEsitoRifiuto);
-    EXPECT_EQ(err.str().substr(0, 20), "CAMBIA INTERVALLO!!\n");
-    EXPECT_EQ(out.str(), "");
-}
 
 }  // namespace
