@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <set>
+#include <sstream>
 
 #include "../supporto/cartella.h"
 #include "casi.h"
@@ -34,51 +35,40 @@ const CasoDivisione kDivisioni[] = {
     {"il quinto di ogni gruppo si perde", "A,.3,1,T,.1,.3,2800123456789", "A|0.3|1|T|0.1|0.3|2800|2345|789"},
     {"virgola finale tiene il campo intero", "A,.3,1,T,.1,.3,2950,.2106,", "A|0.3|1|T|0.1|0.3|2950|0.2106"},
     {"spazi tolti solo davanti al punto", " Nosler, .308,95 ,BTsb", " Nosler|0.308|95 |BTsb"},
-    {"quattordici campi al massimo", "a,b,c,d,e,f,1,2,3,4,5,6,7,8,9", "a|b|c|d|e|f|1|2|3|4|5|6|7|8"}};
+    {"quattordici campi al massimo", "a,b,c,d,e,f,1,2,3,4,5,6,7,8,9", "a|b|c|d|e|f|1|2|3|4|5|6|7|8"},
+};
 TABELLA(DivisioneRigaCatalogo, CasoDivisione, kDivisioni);
-
-std::vector<std::string> Colonna(const Catalogo& c, int colonna) {
-    std::vector<std::string> v;
-    for (const auto& r : c.Righe) v.push_back(r[static_cast<size_t>(colonna)]);
-    return v;
-}
 
 TEST(Caricamento, NoteFineRigaECodifica) {
     Catalogo c;
     EXPECT_EQ(CaricaTestoCatalogo(c, "(c) nota\r\n(C) A,.3\r\n\r\nB,.3\nM\xfcller,.3\r\n\x80 T,.3,1,T,.1,.38"), 0);
-    EXPECT_EQ(Colonna(c, kMarca), (std::vector<std::string>{"(C) A", "B", "Müller", "€ T"}));
+    std::string marche;
+    for (const auto& r : c.Righe) marche += r[kMarca] + "|";
+    EXPECT_EQ(marche, "(C) A|B|Müller|€ T|");
     EXPECT_EQ(c.Righe[3][kCBStd], "0.38");
     prova::CartellaTemporanea cartella;  // a missing file leaves the catalogue as it was
     EXPECT_TRUE(CaricaCatalogo(c, cartella.Percorso()).fileMancante);
     EXPECT_EQ(c.NumeroPalle, 4);
 }
 
-Catalogo Crea(const std::vector<std::array<const char*, 3>>& palle) {  // diameter, weight, maker
+// The rows "diameter weight maker, ..." sorted: their first places in the new order.
+std::string Ordinati(const std::string& palle) {
     Catalogo c;
-    for (const auto& p : palle) c.Righe.push_back({p[2], p[0], p[1], std::to_string(c.Righe.size())});
-    c.NumeroPalle = static_cast<int16_t>(palle.size());
-    return c;
+    std::istringstream righe(palle);
+    for (std::string diametro, peso, marca; righe >> diametro >> peso >> marca;)
+        c.Righe.push_back(
+            {marca.substr(0, marca.size() - (marca.back() == ',')), diametro, peso, std::to_string(c.Righe.size())});
+    OrdinaCatalogo(c);
+    std::string posti;
+    for (const auto& r : c.Righe) posti += r[kTipoPalla];
+    return posti;
 }
 
 // Diameter, weight and maker, numbers read as numbers; rows equal in all three
 // keys end where the exchange procedure leaves them (not in their first order).
 TEST(Ordinamento, DiametroPesoMarcaEParitaNellOrdineDegliScambi) {
-    Catalogo c = Crea({{"0.308", "150", "Speer"},
-                       {"0.308", "1000", "A"},
-                       {"0.308", "80.5", "A"},
-                       {"abc", "1", "B"},
-                       {"0.308", "150", "RWS"},
-                       {"0.308", "150", "Rem"}});
-    OrdinaCatalogo(c);
-    EXPECT_EQ(Colonna(c, kTipoPalla), (std::vector<std::string>{"3", "2", "4", "5", "0", "1"}));
-    c = Crea({{"0.308", "150", "A"},
-              {"0.300", "150", "A"},
-              {"0.308", "150", "A"},
-              {"0.308", "100", "A"},
-              {"0.300", "100", "A"},
-              {"0.308", "100", "A"}});
-    OrdinaCatalogo(c);
-    EXPECT_EQ(Colonna(c, kTipoPalla), (std::vector<std::string>{"4", "1", "3", "5", "2", "0"}));
+    EXPECT_EQ(Ordinati("0.308 150 Speer, 0.308 1000 A, 0.308 80.5 A, abc 1 B, 0.308 150 RWS, 0.308 150 Rem"), "324501");
+    EXPECT_EQ(Ordinati("0.308 150 A, 0.300 150 A, 0.308 150 A, 0.308 100 A, 0.300 100 A, 0.308 100 A"), "413520");
 }
 
 // A list line, and what the start screen's pick reads back from it: diameter,
@@ -113,7 +103,8 @@ const CasoElenco kElenco[] = {
      "0.3\"     150gr   Müller  Kupfer                0.4", "0.3|150|0.4"},
     {"velocita non numerica", "A,.308,150,T,.1,.4,2800 fps,.4,abc,.3", true,
      "7.82mm   9.72g   A       T                     0.4    853.4  0.4    .0     0.3",
-     "0.308|150|0.4|853.4|0.4|.0|0.3"}};
+     "0.308|150|0.4|853.4|0.4|.0|0.3"},
+};
 TABELLA(RigaDellElenco, CasoElenco, kElenco);
 
 // The delivered catalogue loads whole and lists the default bullet once, selected.
@@ -199,7 +190,8 @@ const CasoNuova kNuove[] = {
     {"carattere fuori da Windows-1252", [](D& d) { d.tipo = "Ωmega"; }, "!il carattere \"Ω\" del campo Tipo palla"},
     {"diametro zero", [](D& d) { d.diametro = ".000"; }, "!il diametro deve essere maggiore di zero"},
     {"diametro con un decimale", [](D& d) { d.diametro = ".3"; }, "!scrivere il diametro in pollici con il punto"},
-    {"marca come una nota", [](D& d) { d.marca = "(c)Artigiana"; }, "!la marca non può iniziare con \"(c)\""}};
+    {"marca come una nota", [](D& d) { d.marca = "(c)Artigiana"; }, "!la marca non può iniziare con \"(c)\""},
+};
 TABELLA(NuovaPalla, CasoNuova, kNuove);
 
 TEST(Memorizza, InFondoAlFileSuUnaRigaNuova) {
@@ -230,7 +222,8 @@ const CasoCartella kCartelle[] = {
     {"xdg con barra finale", "/dati/anna//", "/home/anna", "/dati/anna/rigata/stdbulls.bc"},
     {"senza xdg", nullptr, "/home/anna", "/home/anna/.local/share/rigata/stdbulls.bc"},
     {"xdg relativa ignorata", "dati", "/home/anna", "/home/anna/.local/share/rigata/stdbulls.bc"},
-    {"home relativa", nullptr, "anna", ""}};
+    {"home relativa", nullptr, "anna", ""},
+};
 TABELLA(CartellaUtente, CasoCartella, kCartelle);
 
 std::string Palle(const std::string& marca, int quante) {

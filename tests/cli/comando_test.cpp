@@ -85,7 +85,8 @@ const CasoComando kComandi[] = {
     {"tabella ed elenco", "--elenco a --tabella b", kEsitoUso, 0, "!rigata: --tabella e --elenco non vanno insieme\n"},
     {"csv senza tabella", "--csv", kEsitoUso, 0, "!rigata: --csv va con --tabella FILE\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
-     "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"}};
+     "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
+};
 TABELLA(Comando, CasoComando, kComandi);
 
 TEST(Csv, CampoConSeparatoreTraVirgolette) {
@@ -136,7 +137,8 @@ const CasoIngresso kIngressi[] = {
      CAMBIA "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine"},
     {"coefficiente zero", "0.243,95,450,15,965,0",
      "INSERISCI COEFFICIENTE!!\ncoefficiente balistico mancante o uguale a zero; inserire il coefficiente "
-     "balistico (il calcolo da due velocità misurate si fa nella finestra del programma)"}};
+     "balistico (il calcolo da due velocità misurate si fa nella finestra del programma)"},
+};
 TABELLA(Ingresso, CasoIngresso, kIngressi);
 
 }  // namespace
