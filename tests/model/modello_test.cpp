@@ -147,8 +147,10 @@ const CasoValore kValori[] = {
 };
 TABELLA(Valore, CasoValore, kValori);
 
-// A request ("zero,start,end,step,wind,sight") as the table runs it: the rows
-// and the last distance, or "!" and the refusal's title and the start of its message.
+// A request ("zero,start,end,step,wind,sight") as the table runs it: the rows,
+// the last distance and the point-blank range (the stretch from the muzzle where
+// the level point of impact, read to a tenth of a cm as the table shows it,
+// stays within +-6 cm); or "!" and the refusal's title and the start of its message.
 struct CasoRichiesta {
     const char *nome, *richiesta;
     std::string atteso;
@@ -165,17 +167,27 @@ TEST_P(Richiesta, RigheORifiuto) {
         EXPECT_EQ(("!" + r->titolo + " " + r->messaggio).substr(0, atteso.size()), atteso) << r->messaggio;
         return;
     }
+    ShotData d = Palla();
+    ApplicaRichiesta(d, LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]}));
+    CalcolaAzzeramento(d);
     const auto righe = Righe(GetParam().richiesta);
     const float ultima = righe.empty() ? 0 : righe.rbegin()->second.Distanza;
-    EXPECT_EQ(std::to_string(righe.size()) + " righe fino a " + TestoSingolo(ultima), atteso);
+    const auto utile = TiroUtile(d).value_or(TrattoUtile{-1, -1});
+    EXPECT_EQ(std::to_string(righe.size()) + " righe fino a " + TestoSingolo(ultima) + ", utile da " +
+                  std::to_string(utile.da) + " a " + std::to_string(utile.a),
+              atteso);
 }
 const CasoRichiesta kRichieste[] = {
-    {"fine non sul passo", "225,0,510,20,5,50", "26 righe fino a 500"},
-    {"fine oltre meta passo", "225,0,530,20,5,50", "28 righe fino a 540"},
-    {"nessuna riga", "225,20,0,20,5,50", "0 righe fino a 0"},
-    {"all indietro", "225,500,0,-20,5,50", "26 righe fino a 0"},
-    {"passo 21.5 al pari", "225,0,110,21.5,5,50", "6 righe fino a 110"},
-    {"tabella massima", "225,0,32765,1,5,50", "32766 righe fino a 32765"},
+    // The highest point reads 6.1 cm (6.09 unrounded): the stretch breaks there.
+    {"fine non sul passo", "225,0,510,20,5,50", "26 righe fino a 500, utile da 0 a 125"},
+    {"fine oltre meta passo", "225,0,530,20,5,50", "28 righe fino a 540, utile da 0 a 125"},
+    {"nessuna riga", "225,20,0,20,5,50", "0 righe fino a 0, utile da 0 a 125"},
+    {"all indietro", "225,500,0,-20,5,50", "26 righe fino a 0, utile da 0 a 125"},
+    {"passo 21.5 al pari", "225,0,110,21.5,5,50", "6 righe fino a 110, utile da 0 a 125"},
+    {"tabella massima", "225,0,32765,1,5,50", "32766 righe fino a 32765, utile da 0 a 125"},
+    {"mira alta comincia dopo la bocca", "225,0,500,20,5,150", "26 righe fino a 500, utile da 51 a 271"},
+    // At 188 m the bullet is 6.04 cm below the line: the table shows -6.0, inside the band.
+    {"letto al decimo come la tabella", "103,0,500,20,5,50", "26 righe fino a 500, utile da 0 a 188"},
     {"esattamente 32767 righe", "225,0,32766,1,5,50", "!TROPPE RIGHE!! la tabella avrebbe più di 32766"},
     {"passo arrotondato a zero", "225,0,500,0.4,5,50", "!CAMBIA INTERVALLO!! l'intervallo di calcolo"},
     {"azzeramento illeggibile", "abc,0,500,20,5,50", "!CAMBIA DISTANZA!! la distanza di azzeramento"},
@@ -188,34 +200,6 @@ const CasoRichiesta kRichieste[] = {
     {"coefficiente negativo", "225,0,500,20,5,50", "!CAMBIA VALORE!! la resistenza dell'aria", -0.3},
 };
 TABELLA(Richiesta, CasoRichiesta, kRichieste);
-
-// The point-blank range: the stretch from the muzzle where the level point of
-// impact, read to a tenth of a cm as the table shows it, stays within +-6 cm.
-struct CasoTiroUtile {
-    const char* nome;
-    int16_t quota;
-    const char* richiesta;
-    int da, a;
-};
-class TiroUtileCarichi : public ::testing::TestWithParam<CasoTiroUtile> {};
-TEST_P(TiroUtileCarichi, TrattoEntroSeiCentimetri) {
-    ShotData d = Palla(GetParam().quota);
-    const CampiDati t = DividiRigaDati(GetParam().richiesta);
-    ApplicaRichiesta(d, LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]}));
-    CalcolaAzzeramento(d);
-    const auto tratto = TiroUtile(d);
-    ASSERT_TRUE(tratto);
-    EXPECT_EQ(TestoTiroUtile(tratto), "Tiro utile (±6 cm): da " + std::to_string(GetParam().da) + " m a " +
-                                          std::to_string(GetParam().a) + " m");
-}
-const CasoTiroUtile kTiriUtili[] = {
-    // The highest point reads 6.1 cm (6.09 unrounded): the stretch breaks there.
-    {"il colmo supera la fascia", 0, "225,0,500,20,5,50", 0, 125},
-    {"mira alta comincia dopo la bocca", 450, "225,0,500,20,5,150", 52, 272},
-    // At 188 m the bullet is 6.04 cm below the line: the table shows -6.0, inside the band.
-    {"letto al decimo come la tabella", 0, "103,0,500,20,5,50", 0, 188},
-};
-TABELLA(TiroUtileCarichi, CasoTiroUtile, kTiriUtili);
 
 // The chart's points are the table's rows wherever the two meet.
 TEST(Campioni, CoincidonoConLeRigheDellaTabella) {
