@@ -20,25 +20,6 @@ using namespace rigata;
 
 namespace {
 
-// The cells of a file line, joined by "|".
-struct CasoDivisione {
-    const char *nome, *riga, *celle;
-};
-class DivisioneRigaCatalogo : public ::testing::TestWithParam<CasoDivisione> {};
-TEST_P(DivisioneRigaCatalogo, Celle) {
-    std::string celle;
-    for (const auto& cella : DividiRigaCatalogo(GetParam().riga)) celle += "|" + cella;
-    EXPECT_EQ(celle.substr(1, celle.find_last_not_of('|')), GetParam().celle);
-}
-const CasoDivisione kDivisioni[] = {
-    {"ultimo campo di quattro caratteri", "A,.3,1,T,.1,.3795", "A|0.3|1|T|0.1|0.379"},
-    {"il quinto di ogni gruppo si perde", "A,.3,1,T,.1,.3,2800123456789", "A|0.3|1|T|0.1|0.3|2800|2345|789"},
-    {"virgola finale tiene il campo intero", "A,.3,1,T,.1,.3,2950,.2106,", "A|0.3|1|T|0.1|0.3|2950|0.2106"},
-    {"spazi tolti solo davanti al punto", " Nosler, .308,95 ,BTsb", " Nosler|0.308|95 |BTsb"},
-    {"quattordici campi al massimo", "a,b,c,d,e,f,1,2,3,4,5,6,7,8,9", "a|b|c|d|e|f|1|2|3|4|5|6|7|8"},
-};
-TABELLA(DivisioneRigaCatalogo, CasoDivisione, kDivisioni);
-
 TEST(Caricamento, NoteFineRigaECodifica) {
     Catalogo c;
     EXPECT_EQ(CaricaTestoCatalogo(c, "(c) nota\r\n(C) A,.3\r\n\r\nB,.3\nM\xfcller,.3\r\n\x80 T,.3,1,T,.1,.38"), 0);

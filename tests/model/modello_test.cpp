@@ -213,65 +213,54 @@ TEST(Campioni, CoincidonoConLeRigheDellaTabella) {
     });
 }
 
-// The calculators as their screens call them: box texts in, the result texts
-// joined by "|" out, or "!" and the start of the refusal; for the .308 bullet
-// of 150 grains.
-std::string Calcola(char calcolatore, const std::vector<std::string>& t, const char* sep) {
-    const float d = k308.DiametroMm, m = k308.PesoGrammi;
-    std::vector<std::string> testi;
-    std::optional<Rifiuto> rifiuto;
-    if (calcolatore == 'L') {
-        const auto r = CalcolaLegnoDaTesti(t[0], d, m, sep);
-        testi = {r.penetrazioneLegno, r.volumeLegno}, rifiuto = r.rifiuto;
-    } else if (calcolatore == 'F') {
-        const auto r = CalcolaFerroDaTesti(t[0], d, m, sep);
-        testi = {r.penetrazioneFerro}, rifiuto = r.rifiuto;
-    } else if (calcolatore == 'O') {
-        const auto r = CalcolaOssoDaTesti(t[0], t[1], d, m, sep);
-        testi = {r.penetrazioneOsso}, rifiuto = r.rifiuto;
-    } else if (calcolatore == 'U') {
-        const auto r = CalcolaUomoDaTesti(t[0], d, m, sep);
-        testi = {r.penetrazioneUomo, r.velocitaLimiteCute}, rifiuto = r.rifiuto;
-    } else {
-        const auto r = CalcolaVarVelCannaDaTesti({"900", t[0], t[1], t[2]}, d, m, sep);
-        testi = {r.velocitaNuovaCanna}, rifiuto = r.rifiuto;
-    }
+// The calculators as their screens call them, for the .308 bullet of 150
+// grains: box texts in, the result texts joined by "|" out, or "!" and the
+// refusal's title and message.
+std::string Testi(const std::optional<Rifiuto>& rifiuto, const std::vector<std::string>& testi) {
     if (rifiuto) return "!" + rifiuto->titolo + " " + rifiuto->messaggio;
     std::string uscita;
     for (const auto& testo : testi) uscita += (uscita.empty() ? "" : "|") + testo;
     return uscita;
 }
+std::string Legno(const char* v, const char* sep = ".") {
+    const auto r = CalcolaLegnoDaTesti(v, k308.DiametroMm, k308.PesoGrammi, sep);
+    return Testi(r.rifiuto, {r.penetrazioneLegno, r.volumeLegno});
+}
+std::string Uomo(const char* v) {
+    const auto r = CalcolaUomoDaTesti(v, k308.DiametroMm, k308.PesoGrammi, ".");
+    return Testi(r.rifiuto, {r.penetrazioneUomo, r.velocitaLimiteCute});
+}
+std::string Canna(const char* nota, const char* polvere, const char* diversa) {
+    const auto r = CalcolaVarVelCannaDaTesti({"900", nota, polvere, diversa}, k308.DiametroMm, k308.PesoGrammi, ".");
+    return Testi(r.rifiuto, {r.velocitaNuovaCanna});
+}
 struct CasoCalcolo {
     const char* nome;
-    char calcolatore;  // L legno, F ferro, O osso, U uomo, C canna
-    std::vector<std::string> testi;
-    std::string atteso;
-    const char* separatore = ".";
+    std::string (*calcola)();
+    std::string atteso;  // the whole text, or the start of a refusal
 };
 class Calcolatore : public ::testing::TestWithParam<CasoCalcolo> {};
 TEST_P(Calcolatore, Risultati) {
-    const std::string u = Calcola(GetParam().calcolatore, GetParam().testi, GetParam().separatore);
-    EXPECT_EQ(u.substr(0, GetParam().atteso.size()), GetParam().atteso) << u;
-    if (GetParam().atteso[0] != '!') {
-        EXPECT_EQ(u, GetParam().atteso);
-    }
+    const std::string u = GetParam().calcola(), &atteso = GetParam().atteso;
+    EXPECT_EQ(atteso[0] == '!' ? u.substr(0, atteso.size()) : u, atteso);
 }
+#define T(chiamata) [] { return chiamata; }
 #define CAMBIA "!CAMBIA VALORE!! "
 const CasoCalcolo kCalcoli[] = {
-    {"legno 500 virgola", 'L', {"500"}, "53|26,2", ","},
-    {"legno negativo", 'L', {"-0.001"}, CAMBIA "la velocità di impatto non può essere negativa"},
-    {"legno enorme", 'L', {"1e250"}, CAMBIA "valore troppo grande per il campo velocità di impatto"},
-    {"ferro 800 virgola", 'F', {"800"}, "1,11", ","},
-    {"osso camiciata", 'O', {"200", "0.44"}, "10.71"},
-    {"uomo 500", 'U', {"500"}, "104.4|28"},
-    {"uomo esattamente sulla soglia",
-     'U',
-     {"28.181557905360513"},
+    {"legno 500 virgola", T(Legno("500", ",")), "53|26,2"},
+    {"legno negativo", T(Legno("-0.001")), CAMBIA "la velocità di impatto non può essere negativa"},
+    {"legno enorme", T(Legno("1e250")), CAMBIA "valore troppo grande per il campo velocità di impatto"},
+    {"ferro 800 virgola", T(CalcolaFerroDaTesti("800", k308.DiametroMm, k308.PesoGrammi, ",").penetrazioneFerro),
+     "1,11"},
+    {"osso camiciata", T(CalcolaOssoDaTesti("200", "0.44", k308.DiametroMm, k308.PesoGrammi, ".").penetrazioneOsso),
+     "10.71"},
+    {"uomo 500", T(Uomo("500")), "104.4|28"},
+    {"uomo esattamente sulla soglia", T(Uomo("28.181557905360513")),
      CAMBIA "la velocità di impatto deve superare la velocità limite sulla cute (28.18 m/s)"},
-    {"canna piu corta", 'C', {"600", "55", "500"}, "859.9"},
-    {"canna nota prima della diversa", 'C', {"-60", "55", "-65"}, CAMBIA "il percorso del proiettile in canna nota"},
-    {"canna diversa negativa", 'C', {"60", "55", "-65"}, CAMBIA "il percorso del proiettile nella canna diversa"},
-    {"canna senza polvere", 'C', {"60", "0", "65"}, CAMBIA "velocità e percorsi fuori misura"},
+    {"canna piu corta", T(Canna("600", "55", "500")), "859.9"},
+    {"canna nota prima della diversa", T(Canna("-60", "55", "-65")), CAMBIA "il percorso del proiettile in canna nota"},
+    {"canna diversa negativa", T(Canna("60", "55", "-65")), CAMBIA "il percorso del proiettile nella canna diversa"},
+    {"canna senza polvere", T(Canna("60", "0", "65")), CAMBIA "velocità e percorsi fuori misura"},
 };
 TABELLA(Calcolatore, CasoCalcolo, kCalcoli);
 

@@ -1,30 +1,42 @@
-// The data line, the data files that hold it, and their Windows-1252 text.
+// The lines of the two file formats (data files and the bullet catalogue), the
+// data files, and their Windows-1252 text.
 #include "rigadati.h"
 
 #include "../supporto/cartella.h"
 #include "casi.h"
+#include "catalogo.h"
 #include "file.h"
 
 using namespace rigata;
 
 namespace {
 
-// The fields of a data line, joined by "|".
+// The fields of a data line ('D') or of a catalogue line ('C'), joined by "|".
 struct CasoDivisione {
-    const char *nome, *riga, *campi;
+    const char* nome;
+    char formato;
+    const char *riga, *campi;
 };
-class DivisioneRigaDati : public ::testing::TestWithParam<CasoDivisione> {};
-TEST_P(DivisioneRigaDati, Campi) {
+class DivisioneRiga : public ::testing::TestWithParam<CasoDivisione> {};
+TEST_P(DivisioneRiga, Campi) {
     std::string campi;
-    for (const auto& campo : DividiRigaDati(GetParam().riga)) campi += "|" + campo;
+    if (GetParam().formato == 'D')
+        for (const auto& campo : DividiRigaDati(GetParam().riga)) campi += "|" + campo;
+    else
+        for (const auto& campo : DividiRigaCatalogo(GetParam().riga)) campi += "|" + campo;
     EXPECT_EQ(campi.substr(1, campi.find_last_not_of('|')), GetParam().campi);
 }
 const CasoDivisione kDivisioni[] = {
-    {"ultimo campo fino alla fine della riga", "1,2,3,4,5,6,7,8,9,10,11,123.45", "1|2|3|4|5|6|7|8|9|10|11|123.45"},
-    {"senza virgole cinque caratteri e uno saltato", "1,2,abcdefghijklmnopq", "1|2|abcde|ghijk|mnopq"},
-    {"oltre il dodicesimo ignorato", "a,b,c,d,e,f,g,h,i,j,k,l,m", "a|b|c|d|e|f|g|h|i|j|k|l"},
+    {"dati ultimo campo fino alla fine", 'D', "1,2,3,4,5,6,7,8,9,10,11,123.45", "1|2|3|4|5|6|7|8|9|10|11|123.45"},
+    {"dati senza virgole cinque caratteri e uno saltato", 'D', "1,2,abcdefghijklmnopq", "1|2|abcde|ghijk|mnopq"},
+    {"dati oltre il dodicesimo ignorato", 'D', "a,b,c,d,e,f,g,h,i,j,k,l,m", "a|b|c|d|e|f|g|h|i|j|k|l"},
+    {"catalogo ultimo campo di quattro caratteri", 'C', "A,.3,1,T,.1,.3795", "A|0.3|1|T|0.1|0.379"},
+    {"catalogo quinto carattere perso", 'C', "A,.3,1,T,.1,.3,2800123456789", "A|0.3|1|T|0.1|0.3|2800|2345|789"},
+    {"catalogo virgola finale tiene il campo", 'C', "A,.3,1,T,.1,.3,2950,.2106,", "A|0.3|1|T|0.1|0.3|2950|0.2106"},
+    {"catalogo spazi tolti solo davanti al punto", 'C', " Nosler, .308,95 ,BTsb", " Nosler|0.308|95 |BTsb"},
+    {"catalogo quattordici campi al massimo", 'C', "a,b,c,d,e,f,1,2,3,4,5,6,7,8,9", "a|b|c|d|e|f|1|2|3|4|5|6|7|8"},
 };
-TABELLA(DivisioneRigaDati, CasoDivisione, kDivisioni);
+TABELLA(DivisioneRiga, CasoDivisione, kDivisioni);
 
 // Bytes 0x80 to 0x9F: the letters and signs Windows-1252 puts there, and the
 // five bytes without a character kept as the control of the same code.
