@@ -76,7 +76,6 @@ const CasoComando kComandi[] = {
      "!L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate."},
     {"richiesta rifiutata dopo i dati", "--tabella " + kIntervalloZero, kEsitoRifiuto, 0, "!CAMBIA INTERVALLO!!\n"},
     {"aiuto", "--help", kEsitoOk, 0, "Uso:"},
-    {"opzione sconosciuta", "--boh", kEsitoUso, 0, "!rigata: opzione sconosciuta: --boh\n"},
     {"tabella senza file", "--tabella", kEsitoUso, 0, "!rigata: manca il file dopo --tabella\n"},
     {"csv senza tabella", "--csv", kEsitoUso, 0, "!rigata: --csv va con --tabella FILE\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,

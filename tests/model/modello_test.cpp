@@ -127,9 +127,7 @@ TEST_P(Valore, ComeLaCifra) { EXPECT_CIFRA(GetParam().valore(), GetParam().cifra
 #define V(espressione) [] { return double(espressione); }
 const CasoValore kValori[] = {
     {"caduta a 500 m", V(Righe("225,0,500,20,5,50").at(26).Caduta), "1.8631243"},
-    {"velocita a 500 m", V(Righe("225,0,500,20,5,50").at(26).Velocita), "596.95667"},
     {"energia a 500 m", V(Righe("225,0,500,20,5,50").at(26).Energia), "1096.8677"},
-    {"tempo di volo a 500 m", V(Righe("225,0,500,20,5,50").at(26).TempoVolo), "0.66512167"},
     {"deriva a 500 m", V(Righe("225,0,500,20,5,50").at(26).DerivaVento), "73.493477"},
     {"scarto a 500 m", V(Righe("225,0,500,20,5,50").at(26).ScartoMira), "-1.1138413"},
     {"scarto 60 gradi a 500 m", V(Righe("225,0,500,20,5,50").at(26).Scarto60), "-18.231869"},
