@@ -119,13 +119,13 @@ TEST(CatalogoConsegnato, LaCopiaNonSovrascriveLePalleDellUtente) {
     EXPECT_EQ(prova::Leggi(nuova), "Mia,.308,150,T,.226,.400\r\n");
 }
 
-// A new bullet: the first failing check of "Memorizza dati", or the file line.
+// A new bullet: the file line, or "!", the title and the start of the message
+// of the first failing check of "Memorizza dati".
 using D = DatiNuovaPalla;
 struct CasoNuova {
     const char* nome;
     std::function<void(D&)> modifica;
-    std::string atteso;  // the file line, or "!" and the start of the message
-    std::string titolo = "INSERISCI VALORE VALIDO!!";
+    std::string atteso;
 };
 class NuovaPalla : public ::testing::TestWithParam<CasoNuova> {};
 TEST_P(NuovaPalla, RifiutoORiga) {
@@ -133,38 +133,31 @@ TEST_P(NuovaPalla, RifiutoORiga) {
     d.marca = "Nosler", d.diametro = ".243", d.peso = "95", d.tipo = "BTsb", d.cbStd = ".379";
     GetParam().modifica(d);
     const auto r = ControllaNuovaPalla(d);
-    const std::string& atteso = GetParam().atteso;
-    if (atteso[0] != '!') {
-        EXPECT_FALSE(r) << r->messaggio;
-        EXPECT_EQ(RigaNuovaPalla(d), atteso);
-        return;
-    }
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->titolo + " " + r->messaggio.substr(0, atteso.size() - 1), GetParam().titolo + " " + atteso.substr(1));
+    const std::string esito = r ? "!" + r->titolo + " " + r->messaggio : RigaNuovaPalla(d), &atteso = GetParam().atteso;
+    EXPECT_EQ(atteso[0] == '!' ? esito.substr(0, atteso.size()) : esito, atteso);
 }
-const std::string kDiametro =
-    "!usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di .780";
-const std::string kPeso = "!usa valori >= 20 e <= di 800 ";
-const std::string kCoeff = "!usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di .650";
+#define VALIDO "!INSERISCI VALORE VALIDO!! "
+#define SEPARATORE VALIDO "usare il punto come separatore decimale\nsenza zero iniziale\nusa valori minori di "
+const std::string kDiametro = SEPARATORE ".780", kCoeff = SEPARATORE ".650";
 const CasoNuova kNuove[] = {
     {"senza coppie", [](D&) {}, "Nosler,.243,95,BTsb,.230,.379"},
-    {"marca vuota", [](D& d) { d.marca.clear(); }, "!               I CAMPI NON POSSONO ESSERE VUOTI!"},
+    {"marca vuota", [](D& d) { d.marca.clear(); }, VALIDO "               I CAMPI NON POSSONO ESSERE VUOTI!"},
     {"diametro con lo zero", [](D& d) { d.diametro = "0.308"; }, kDiametro},
     {"diametro .780 e peso 800", [](D& d) { d.diametro = ".780", d.peso = "800"; }, "Nosler,.780,800,BTsb,.188,.379"},
-    {"peso 19", [](D& d) { d.peso = "19"; }, kPeso},
+    {"peso 19", [](D& d) { d.peso = "19"; }, VALIDO "usa valori >= 20 e <= di 800 "},
     {"densita oltre 1", [](D& d) { d.diametro = ".171", d.peso = "234"; }, "Nosler,.171,234,BTsb,1.143,.379"},
     {"coefficiente .650", [](D& d) { d.cbStd = ".650"; }, kCoeff},
     {"velocita 31", [](D& d) { d.velocita[0] = "31"; },
-     "!inserire valori maggiori di 32 feet/s\ne minori di 4500 feet/sec"},
+     VALIDO "inserire valori maggiori di 32 feet/s\ne minori di 4500 feet/sec"},
     {"coefficiente 2 senza velocita", [](D& d) { d.cb[1] = ".380"; },
-     "! Inserire la velocità relativa\n\nal proprio coefficiente balistico", "INSERISCI VALORE!!"},
+     "!INSERISCI VALORE!!  Inserire la velocità relativa\n\nal proprio coefficiente balistico"},
     {"solo la coppia 2", [](D& d) { d.cb[1] = ".390", d.velocita[1] = "2000"; },
      "Nosler,.243,95,BTsb,.230,.379,2000,.390"},
     {"ultimo campo lungo chiuso da virgola", [](D& d) { d.cbStd = ".3795"; }, "Nosler,.243,95,BTsb,.230,.3795,"},
-    {"virgola nella marca", [](D& d) { d.marca = "Smith,Jones"; }, "!il campo Marca non può contenere virgole"},
-    {"carattere fuori da Windows-1252", [](D& d) { d.tipo = "Ωmega"; }, "!il carattere \"Ω\" del campo Tipo palla"},
-    {"diametro con un decimale", [](D& d) { d.diametro = ".3"; }, "!scrivere il diametro in pollici con il punto"},
-    {"marca come una nota", [](D& d) { d.marca = "(c)Artigiana"; }, "!la marca non può iniziare con \"(c)\""},
+    {"virgola nella marca", [](D& d) { d.marca = "Smith,Jones"; }, VALIDO "il campo Marca non può contenere virgole"},
+    {"carattere fuori da Windows-1252", [](D& d) { d.tipo = "Ωmega"; }, VALIDO "il carattere \"Ω\" del campo Tipo"},
+    {"diametro con un decimale", [](D& d) { d.diametro = ".3"; }, VALIDO "scrivere il diametro in pollici"},
+    {"marca come una nota", [](D& d) { d.marca = "(c)Artigiana"; }, VALIDO "la marca non può iniziare con \"(c)\""},
 };
 TABELLA(NuovaPalla, CasoNuova, kNuove);
 

@@ -107,10 +107,6 @@ TEST_P(Ingresso, StessaRispostaSulloSchermoESullaRigaDiComando) {
 }
 #define CAMBIA "CAMBIA VALORE!!\n"
 #define VELOCITA CAMBIA "valori consentiti fra 92 e 1370 m/sec"
-#define GELO                                                                                                 \
-    CAMBIA                                                                                                   \
-    "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la temperatura " \
-    "o diminuire l'altitudine"
 const CasoIngresso kIngressi[] = {
     {"accettata", "&H1,95,450,15,965,0.379", ""},
     {"diametro zero", "0,95,0,15,965,0.379",
@@ -124,7 +120,9 @@ const CasoIngresso kIngressi[] = {
      CAMBIA "valore troppo grande per il campo velocità alla bocca; inserire un numero più piccolo"},
     {"temperatura oltre la singola prima di tutto", "0.243,95,40000,-1e39,965,0",
      CAMBIA "valore troppo piccolo per il campo temperatura; inserire un numero più grande"},
-    {"zero assoluto", "0.243,95,0,-272.9743,965,0.379", GELO},
+    {"zero assoluto", "0.243,95,0,-272.9743,965,0.379",
+     CAMBIA "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la temperatura o "
+            "diminuire l'altitudine"},
     {"altitudine 32767.5 prima del coefficiente zero", "0.243,95,32767.5,15,965,0",
      CAMBIA "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine"},
     {"coefficiente zero", "0.243,95,450,15,965,0",
