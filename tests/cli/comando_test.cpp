@@ -67,7 +67,6 @@ const CasoComando kComandi[] = {
      "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);Dev.Vento (cm);Tempo volo (s);Scarto "
      "mira (cm)\r",
      ","},
-    {"csv nulla dopo l ultima riga", "--tabella @ --csv", kEsitoOk, 27, ""},
     {"elenco ordinato", "--elenco " + kPalle, kEsitoOk, 1,
      "0.308\"   150gr   Speer   Hot-Cor               0.389  " + kBianchi},
     {"elenco metrico", "--metrico --elenco " + kPalle, kEsitoOk, 0,
@@ -75,7 +74,6 @@ const CasoComando kComandi[] = {
     {"elenco oltre 4000 palle", "--elenco " + kGrande, kEsitoOk, 0,
      "!L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate."},
     {"richiesta rifiutata dopo i dati", "--tabella " + kIntervalloZero, kEsitoRifiuto, 0, "!CAMBIA INTERVALLO!!\n"},
-    {"aiuto", "--help", kEsitoOk, 0, "Uso:"},
     {"tabella senza file", "--tabella", kEsitoUso, 0, "!rigata: manca il file dopo --tabella\n"},
     {"csv senza tabella", "--csv", kEsitoUso, 0, "!rigata: --csv va con --tabella FILE\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,

