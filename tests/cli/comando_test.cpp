@@ -1,118 +1,133 @@
-// The command line: range tables from a data line, the catalogue's list
-// lines, and the checks and exit statuses.
+// The command line: range tables and CSV from a data file, the catalogue's
+// list lines, exit statuses, and the one entry check it shares with the start
+// screen.
 #include "comando.h"
 
 #include <sstream>
 
 #include "../supporto/cartella.h"
 #include "casi.h"
+#include "controlli.h"
+#include "csv.h"
 
 using namespace rigata;
 
 namespace {
 
-struct Uscita {
-    int esito;
-    std::string out, err;
-    std::string Riga(size_t n) const {  // line n of the output, from 0
-        std::istringstream in(out);
-        std::string r;
-        for (size_t i = 0; i <= n; ++i) std::getline(in, r);
-        return r;
-    }
-};
-Uscita Esegui(const std::vector<std::string>& argomenti, const std::string& sep = ".") {
-    std::ostringstream out, err;
-    const int esito = EseguiComando(argomenti, out, err, sep);
-    return {esito, out.str(), err.str()};
-}
-
-TEST(Tabella, GeneraleEDiCampagna) {
-    const std::string file = std::string(RIGATA_DATI_TEST) + "/esempio.dat";
-    const Uscita vari = Esegui({"--tabella", file}), campagna = Esegui({"--campagna", "--tabella", file}, ",");
-    ASSERT_EQ(vari.esito, kEsitoOk) << vari.err;
-    EXPECT_EQ(std::count(vari.out.begin(), vari.out.end(), '\n'), 28);
-    EXPECT_EQ(vari.Riga(0), "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 224");
-    EXPECT_EQ(vari.Riga(1), "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J) \tDev.Vento (cm)\tTempo volo (s)\tScarto mira (cm)");
-    EXPECT_EQ(vari.Riga(2), "0\t0.0\t0.0\t965.0\t2866.3\t0.0\t0.000\t-5.0");
-    EXPECT_EQ(vari.Riga(27), "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4");
-    EXPECT_EQ(campagna.Riga(1), "Distanza (m\tVelocità (m/s)\tEnergia   (J)\tScarto  0°(cm)\tScarto 15°(cm)\tScarto 30°(cm)\tScarto 45°(cm)\tScarto 60°(cm)");
-    EXPECT_EQ(campagna.Riga(27), "500\t597,0\t1096,9\t-111,4\t-105,1\t-86,4\t-56,8\t-18,2");
-}
-
-// The data line's bullet and place pass the checks of the entry screen, in
-// its order; the first refusal goes to stderr with nothing on stdout.
-struct CasoDati {
-    const char *nome, *riga, *errore;  // title, line end, message; "" when accepted
-};
-class Dati : public ::testing::TestWithParam<CasoDati> {};
-TEST_P(Dati, PrimoRifiuto) {
-    std::ostringstream out, err;
-    const bool rifiuto = *GetParam().errore;
-    EXPECT_EQ(ScriviTabella(DividiRigaDati(GetParam().riga), TipoTabella::Vari, out, err, "."), rifiuto ? kEsitoRifiuto : kEsitoOk);
-    EXPECT_EQ(err.str(), rifiuto ? std::string(GetParam().errore) + "\n" : "");
-    EXPECT_EQ(out.str().empty(), rifiuto);
-}
-#define VELOCITA "CAMBIA VALORE!!\nvalori consentiti fra 92 e 1370 m/sec"
-#define SEPARATORE "VALORE NON CORRETTO\nUsa il punto come separatore decimale dopo lo 0"
-#define GRANDE(campo) "CAMBIA VALORE!!\nvalore troppo grande per il campo " campo "; inserire un numero più piccolo"
-#define GELO "CAMBIA VALORE!!\nalla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la temperatura o diminuire l'altitudine"
-const CasoDati kDati[] = {
-    {"diametro con la virgola", "0,243,95,0,15,965,0.379,225,0,500,20,5,50", "CAMBIA VALORE!!\nvalori consentiti maggiori di zero; usare il punto come separatore decimale"},
-    {"coefficiente 1.1 ammesso", "0.243,95,0,15,965,1.1,225,0,500,20,5,50", ""},
-    {"coefficiente 1.11", "0.243,95,0,15,965,1.11,225,0,500,20,5,50", "VALORE TROPPO GRANDE\nInserisci valore minore di 1.1"},
-    {"coefficiente senza zero", "0.243,95,0,15,965,.379,225,0,500,20,5,50", SEPARATORE},
-    {"separatore prima della velocita", "0.243,95,0,15,50,.379,225,0,500,20,5,50", SEPARATORE},
-    {"velocita 92", "0.243,95,0,15,92,0.379,225,0,500,20,5,50", VELOCITA},
-    {"velocita 92.5 ammessa", "0.243,95,0,15,92.5,0.379,225,0,500,20,5,50", ""},
-    {"velocita 1370", "0.243,95,0,15,1370,0.379,225,0,500,20,5,50", VELOCITA},
-    {"velocita 1369.9 ammessa", "&H1,95,0,15,1369.9,0.379,225,0,500,20,5,50", ""},
-    {"velocita oltre la singola", "0.243,95,0,15,1e39,0.379,225,0,500,20,5,50", GRANDE("velocità alla bocca")},
-    {"temperatura oltre la singola", "0.243,95,0,1e39,965,0.379,225,0,500,20,5,50", GRANDE("temperatura")},
-    {"temperatura sotto lo zero assoluto", "0.243,95,0,-272.9743,965,0.379,225,0,500,20,5,50", GELO},
-    {"temperatura -272 ammessa", "0.243,95,0,-272,965,0.379,225,0,500,20,5,50", ""},
-    {"gelo in quota", "0.243,95,20000,-200,965,0.379,225,0,500,20,5,50", GELO},
-    {"altitudine oltre gli interi", "0.243,95,32767.5,15,965,0.379,225,0,500,20,5,50", "CAMBIA VALORE!!\naltitudine consentita fra -32768 e 32767 m; correggere l'altitudine"},
-    {"richiesta dopo i dati", "0.243,95,0,15,965,0.379,225,0,500,0,5,50", "CAMBIA INTERVALLO!!\nl'intervallo di calcolo deve essere un numero intero di metri diverso da zero, fra -32768 e 32767; correggere l'intervallo"}};
-TABELLA(Dati, CasoDati, kDati);
-
-TEST(Elenco, RigheOrdinateSaeEMetriche) {
-    prova::CartellaTemporanea cartella;
-    prova::Scrivi(cartella.File("palle.bc"), "(c) note\r\nSpeer,.308,150,Hot-Cor,.226,.389\r\n\r\nRemington,.308,130,Core-Lokt,.196,.336,3000,.3405");
-    const std::string fine(42, ' ');
-    const Uscita sae = Esegui({"--elenco", cartella.File("palle.bc")}), metrico = Esegui({"--metrico", "--elenco", cartella.File("palle.bc")});
-    EXPECT_EQ(sae.out, "0.308\"   130gr   Remingt Core-Lokt             0.336  3000   0.340  " + fine + "\n"
-                       "0.308\"   150gr   Speer   Hot-Cor               0.389  " + fine + std::string(14, ' ') + "\n");
-    EXPECT_EQ(metrico.Riga(0), "7.82mm   8.42g   Remingt Core-Lokt             0.336  914.4  0.340  " + fine);
+const std::string kEsempio = std::string(RIGATA_DATI_TEST) + "/esempio.dat";
+const prova::CartellaTemporanea kCartella;
+const std::string kPalle = kCartella.File("palle.bc"), kGrande = kCartella.File("grande.bc");
+const std::string kIntervalloZero = kCartella.File("intervallo.dat");
+[[maybe_unused]] const bool kScritti = [] {
+    prova::Scrivi(
+        kPalle,
+        "(c) note\r\nSpeer,.308,150,Hot-Cor,.226,.389\r\n\r\nRemington,.308,130,Core-Lokt,.196,.336,3000,.3405");
     std::string grande;
     for (int i = 0; i < 4002; ++i) grande += "A,.308,150,T,.226,.400\r\n";
-    prova::Scrivi(cartella.File("grande.bc"), grande);
-    const Uscita e = Esegui({"--elenco", cartella.File("grande.bc")});
-    EXPECT_EQ(std::count(e.out.begin(), e.out.end(), '\n'), 4000);
-    EXPECT_EQ(e.err, "L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate. Per usarle togliere dall'archivio le palle che non servono.\n");
+    prova::Scrivi(kGrande, grande);
+    prova::Scrivi(kIntervalloZero, "0.243,95,0,15,965,0.379,225,0,500,0,5,50");
+    return true;
+}();
+
+// The arguments ("@" the example data file), the exit status, and line n of
+// the output (from 0, without its "\n") or, after "!", the start of stderr.
+struct CasoComando {
+    const char* nome;
+    std::string argomenti;
+    int esito;
+    size_t riga;
+    std::string atteso;
+    const char* separatore = ".";
+};
+class Comando : public ::testing::TestWithParam<CasoComando> {};
+TEST_P(Comando, RigaEsitoEMessaggio) {
+    std::vector<std::string> argomenti;
+    std::istringstream parole(GetParam().argomenti);
+    for (std::string a; parole >> a;) argomenti.push_back(a == "@" ? kEsempio : a);
+    std::ostringstream out, err;
+    EXPECT_EQ(EseguiComando(argomenti, out, err, GetParam().separatore), GetParam().esito);
+    std::istringstream righe(out.str());
+    std::string riga;
+    for (size_t i = 0; i <= GetParam().riga; ++i) std::getline(righe, riga);
+    const std::string& atteso = GetParam().atteso;
+    if (atteso[0] == '!')
+        EXPECT_EQ(err.str().substr(0, atteso.size() - 1), atteso.substr(1)) << err.str();
+    else
+        EXPECT_EQ(riga, atteso);
+}
+const std::string kBianchi(56, ' ');
+const CasoComando kComandi[] = {
+    {"distanza ottimale", "--tabella @", kEsitoOk, 0,
+     "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 224"},
+    {"riga a 500 m", "--tabella @", kEsitoOk, 27, "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
+    {"campagna con la virgola", "--campagna --tabella @", kEsitoOk, 27,
+     "500\t597,0\t1096,9\t-111,4\t-105,1\t-86,4\t-56,8\t-18,2", ","},
+    {"csv col punto", "--tabella @ --csv", kEsitoOk, 26, "500,-186.3,-117.5,597.0,1096.9,-73.5,0.665,-111.4\r"},
+    {"csv con la virgola", "--tabella @ --csv", kEsitoOk, 0,
+     "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);Dev.Vento (cm);Tempo volo (s);Scarto "
+     "mira (cm)\r",
+     ","},
+    {"elenco ordinato", "--elenco " + kPalle, kEsitoOk, 1,
+     "0.308\"   150gr   Speer   Hot-Cor               0.389  " + kBianchi},
+    {"elenco metrico", "--metrico --elenco " + kPalle, kEsitoOk, 0,
+     "7.82mm   8.42g   Remingt Core-Lokt             0.336  914.4  0.340" + std::string(44, ' ')},
+    {"elenco oltre 4000 palle", "--elenco " + kGrande, kEsitoOk, 0,
+     "!L'archivio delle palle contiene più di 4000 palle: le ultime 2 righe non sono state caricate."},
+    {"richiesta rifiutata dopo i dati", "--tabella " + kIntervalloZero, kEsitoRifiuto, 0, "!CAMBIA INTERVALLO!!\n"},
+    {"tabella senza file", "--tabella", kEsitoUso, 0, "!rigata: manca il file dopo --tabella\n"},
+    {"csv senza tabella", "--csv", kEsitoUso, 0, "!rigata: --csv va con --tabella FILE\n"},
+    {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
+     "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
+};
+TABELLA(Comando, CasoComando, kComandi);
+
+TEST(Csv, CampoConSeparatoreTraVirgolette) {
+    EXPECT_EQ(RigaCsv({"1,5", "a\"b", "", "", "", "", "", "x"}, ','), "\"1,5\",\"a\"\"b\",,,,,,x\r\n");
 }
 
-struct CasoUso {
-    const char* nome;
-    std::vector<std::string> argomenti;
-    int esito;
-    std::string errore;  // the start of stderr
+// The six entry fields of a data line go through the start screen's check
+// (ControllaIngresso) and through --tabella: both give the same first refusal,
+// on stderr with nothing on stdout for the command line.
+struct CasoIngresso {
+    const char *nome, *campi, *errore;  // title "\n" message; "" when accepted
 };
-class Uso : public ::testing::TestWithParam<CasoUso> {};
-TEST_P(Uso, EsitoEMessaggio) {
-    const Uscita u = Esegui(GetParam().argomenti);
-    EXPECT_EQ(u.esito, GetParam().esito);
-    EXPECT_EQ(u.err.substr(0, GetParam().errore.size()), GetParam().errore) << u.err;
+class Ingresso : public ::testing::TestWithParam<CasoIngresso> {};
+TEST_P(Ingresso, StessaRispostaSulloSchermoESullaRigaDiComando) {
+    const CampiDati campi = DividiRigaDati(std::string(GetParam().campi) + ",225,0,500,20,5,50");
+    ShotData d;
+    const auto rifiuto = ControllaIngresso({campi[0], campi[1], campi[2], campi[3], campi[4], campi[5]}, d);
+    EXPECT_EQ(rifiuto ? rifiuto->titolo + "\n" + rifiuto->messaggio : "", GetParam().errore);
+    std::ostringstream out, err;
+    const bool rifiutata = *GetParam().errore;
+    EXPECT_EQ(ScriviTabella(campi, TipoTabella::Vari, out, err, "."), rifiutata ? kEsitoRifiuto : kEsitoOk);
+    EXPECT_EQ(err.str(), rifiutata ? GetParam().errore + std::string("\n") : "");
+    EXPECT_EQ(out.str().empty(), rifiutata);
 }
-const CasoUso kUsi[] = {
-    {"aiuto", {"--help"}, kEsitoOk, ""}, {"opzione sconosciuta", {"--boh"}, kEsitoUso, "rigata: opzione sconosciuta: --boh\n"},
-    {"tabella senza file", {"--tabella"}, kEsitoUso, "rigata: manca il file dopo --tabella\n"},
-    {"elenco ripetuto", {"--elenco", "a", "--elenco", "b"}, kEsitoUso, "rigata: --elenco ripetuto\n"},
-    {"tabella ed elenco", {"--elenco", "a", "--tabella", "b"}, kEsitoUso, "rigata: --tabella e --elenco non vanno insieme\n"},
-    {"campagna senza tabella", {"--campagna"}, kEsitoUso, "rigata: --campagna va con --tabella FILE\n"},
-    {"metrico senza elenco", {"--metrico"}, kEsitoUso, "rigata: --metrico va con --elenco FILE\n"},
-    {"catalogo mancante", {"--elenco", "/non/esiste.bc"}, kEsitoFile, "Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
-    {"tabella da una cartella", {"--tabella", "/"}, kEsitoFile, "Impossibile aprire il file \"/\": è una cartella"}};
-TABELLA(Uso, CasoUso, kUsi);
+#define CAMBIA "CAMBIA VALORE!!\n"
+#define VELOCITA CAMBIA "valori consentiti fra 92 e 1370 m/sec"
+const CasoIngresso kIngressi[] = {
+    {"accettata", "&H1,95,450,15,965,0.379", ""},
+    {"ai limiti accettati", "0.243,95,0,15,1369.9,1.1", ""},
+    {"diametro zero", "0,95,0,15,965,0.379",
+     CAMBIA "valori consentiti maggiori di zero; usare il punto come separatore decimale"},
+    {"coefficiente oltre 1.1", "0.243,95,0,15,965,1.11", "VALORE TROPPO GRANDE\nInserisci valore minore di 1.1"},
+    {"separatore prima della velocita", "0.243,95,0,15,50,.379",
+     "VALORE NON CORRETTO\nUsa il punto come separatore decimale dopo lo 0"},
+    {"velocita 92", "0.243,95,0,15,92,0.379", VELOCITA},
+    {"velocita 1370 prima dell altitudine", "0.243,95,40000,15,1370,0.379", VELOCITA},
+    {"velocita oltre la singola", "0.243,95,0,15,1e39,0.379",
+     CAMBIA "valore troppo grande per il campo velocità alla bocca; inserire un numero più piccolo"},
+    {"temperatura oltre la singola prima di tutto", "0.243,95,40000,-1e39,965,0",
+     CAMBIA "valore troppo piccolo per il campo temperatura; inserire un numero più grande"},
+    {"zero assoluto", "0.243,95,0,-272.9743,965,0.379",
+     CAMBIA "alla quota indicata la temperatura scende sotto lo zero assoluto (-273 °C); aumentare la temperatura o "
+            "diminuire l'altitudine"},
+    {"altitudine 32767.5 prima del coefficiente zero", "0.243,95,32767.5,15,965,0",
+     CAMBIA "altitudine consentita fra -32768 e 32767 m; correggere l'altitudine"},
+    {"coefficiente zero", "0.243,95,450,15,965,0",
+     "INSERISCI COEFFICIENTE!!\ncoefficiente balistico mancante o uguale a zero; inserire il coefficiente "
+     "balistico (il calcolo da due velocità misurate si fa nella finestra del programma)"},
+};
+TABELLA(Ingresso, CasoIngresso, kIngressi);
 
 }  // namespace

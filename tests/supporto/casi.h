@@ -28,18 +28,13 @@ inline std::string Identificatore(std::string nome) {
     return nome;
 }
 
-// The value agrees with a figure to half a unit of the figure's last digit:
-// "0.0021345830" checks ten decimals.
-inline ::testing::AssertionResult ComeLaCifra(const char* espressione, const char*, double valore,
-                                              const char* cifra) {
+// Half a unit of a figure's last digit: "0.0021345830" checks ten decimals.
+inline double MezzaUnita(const char* cifra) {
     const char* punto = std::strchr(cifra, '.');
-    const int decimali = punto ? static_cast<int>(std::strlen(punto + 1)) : 0;
-    if (std::fabs(valore - std::strtod(cifra, nullptr)) <= 0.5 * std::pow(10.0, -decimali) * (1 + 1e-9))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << espressione << " = " << ::testing::PrintToString(valore)
-                                         << ", atteso " << cifra;
+    return 0.5 * std::pow(10.0, punto ? -static_cast<int>(std::strlen(punto + 1)) : 0) * (1 + 1e-9);
 }
 
 }  // namespace rigata::prova
 
-#define EXPECT_CIFRA(valore, cifra) EXPECT_PRED_FORMAT2(rigata::prova::ComeLaCifra, valore, cifra)
+// The value agrees with a figure to half a unit of the figure's last digit.
+#define EXPECT_CIFRA(valore, cifra) EXPECT_NEAR(valore, std::strtod(cifra, nullptr), rigata::prova::MezzaUnita(cifra))
