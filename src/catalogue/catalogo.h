@@ -43,6 +43,7 @@ struct EsitoCaricamento {
     bool fileMancante = false;           // the screen shows "File Inesistente!!"
     int righeEscluse = 0;                // data lines beyond the 4000th, not loaded
     std::optional<std::string> errore;   // the file exists but could not be read
+    int righeConsegnate = 0;             // rows of the delivered file loaded (the user's follow them)
 };
 
 // Splits one data line of the file (8-bit text, no line end) into the fourteen

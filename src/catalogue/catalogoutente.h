@@ -29,28 +29,27 @@ inline constexpr const char* kSegnoCatalogoDelPacchetto = "catalogo-del-pacchett
 // percorso: it is not the package's (above) and he may write it.
 bool MemorizzaNelCatalogoConsegnato(const std::string& percorsoCatalogo);
 
-// True when this user may replace the catalogue file at percorso through the
-// safe write: its folder can be written and searched, and the file, where it
-// exists, can be written. Asked of the system (access rights, read-only
-// mounts, access lists), never guessed from who the user is.
-bool CatalogoScrivibile(const std::string& percorsoCatalogo);
-
-// Makes the folder of a catalogue file, and the folders above it, where they
-// are missing (new folders readable by their owner only). On failure returns
-// the message, naming the folder.
-std::optional<std::string> PreparaCartellaCatalogo(const std::string& percorsoCatalogo);
-
-// One catalogue of the delivered text and the user's: the delivered rows
-// first, then the user's, with one limit of 4000 rows over both. Returns how
-// many data lines were left out.
-int CaricaTestiCatalogo(Catalogo& catalogo, std::string_view consegnato, std::string_view utente);
-
-// Reads both files into one catalogue as above. A missing delivered file
+// Reads both files into one catalogue: the delivered rows first, then the
+// user's, with one limit of 4000 rows over both. A missing delivered file
 // gives fileMancante (the rows are then the user's alone); the user's file
 // missing is the normal case of a user who has stored nothing. A file that
 // cannot be read gives its message in errore and contributes no row. An empty
 // percorsoUtente reads the delivered file alone.
 EsitoCaricamento CaricaCatalogoUnito(Catalogo& catalogo, const std::string& percorsoConsegnato,
                                      const std::string& percorsoUtente);
+
+// Where "Memorizza dati" stores a bullet.
+struct DestinazionePalla {
+    std::string percorso;
+    bool primaDellUtente = false;       // his own catalogue does not exist yet: tell him where it is
+    std::optional<std::string> errore;  // his folder could not be made
+    int righeAltrove = 0;               // the delivered rows listed with his own (one 4000 limit)
+};
+// The delivered catalogue where MemorizzaNelCatalogoConsegnato says so, or
+// where the user has no data folder (the write is then tried there and its
+// failure reported); otherwise his own, whose folder is made here.
+// righeConsegnate: the delivered rows of the last load.
+DestinazionePalla DoveMemorizzare(const std::string& percorsoConsegnato, const std::string& percorsoUtente,
+                                  int righeConsegnate);
 
 }  // namespace rigata

@@ -322,6 +322,27 @@ bool FileEsiste(const std::string& percorso) {
     return ::stat(percorso.c_str(), &info) == 0;
 }
 
+bool SiPuoScrivere(const std::string& percorso) {
+    // The safe write makes a temporary file beside the real target and renames it.
+    const std::string bersaglio = RisolviCollegamento(percorso);
+    if (::faccessat(AT_FDCWD, CartellaDi(bersaglio).c_str(), W_OK | X_OK, AT_EACCESS) != 0) return false;
+    return ::faccessat(AT_FDCWD, bersaglio.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
+std::optional<std::string> CreaCartelle(const std::string& cartella) {
+    for (size_t fine = cartella.find('/', 1);; fine = cartella.find('/', fine + 1)) {
+        const std::string parte = cartella.substr(0, fine);
+        struct stat info {};
+        if (::stat(parte.c_str(), &info) != 0) {
+            if (::mkdir(parte.c_str(), 0700) != 0 && errno != EEXIST)
+                return "Impossibile creare la cartella \"" + parte + "\": " + MotivoErrore(errno) + ".";
+        } else if (!S_ISDIR(info.st_mode)) {
+            return "Impossibile creare la cartella \"" + parte + "\": esiste già un file con questo nome.";
+        }
+        if (fine == std::string::npos) return std::nullopt;
+    }
+}
+
 Blocco::Blocco(const std::string& fileBlocco, int secondi) {
     fd_ = ::open(fileBlocco.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     // A lock file that is there but not ours to write can still be locked.

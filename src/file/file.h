@@ -36,6 +36,17 @@ std::string RisolviCollegamento(const std::string& percorso);
 // True when something (of any kind) is at the path.
 bool FileEsiste(const std::string& percorso);
 
+// True when ScriviFileSicuro may replace (or create) the file at percorso for
+// this user: the folder of its real target can be written and searched, and
+// the target, where it exists, can be written. Asked of the system (access
+// rights, read-only mounts, access lists) for the effective user, as the
+// write itself asks.
+bool SiPuoScrivere(const std::string& percorso);
+
+// Makes a folder and the folders above it where they are missing (new ones
+// readable by their owner only). On failure returns why, naming the folder.
+std::optional<std::string> CreaCartelle(const std::string& cartella);
+
 // The folder of a path ("." for a bare name).
 std::string CartellaDi(const std::string& percorso);
 

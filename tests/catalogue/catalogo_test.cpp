@@ -193,19 +193,25 @@ const CasoCartella kCartelle[] = {
 TABELLA(CartellaUtente, CasoCartella, kCartelle);
 
 TEST(CatalogoUnito, UnSoloLimiteDi4000Righe) {
+    prova::CartellaTemporanea cartella;
     std::string consegnate, proprie;
     for (int i = 0; i < 3998; ++i) consegnate += "Sierra,.308,150,SP,.2,.3\r\n";
     for (int i = 0; i < 5; ++i) proprie += "Mia,.308,150,SP,.2,.3\r\n";
+    prova::Scrivi(cartella.File("consegnato.bc"), consegnate);
+    prova::Scrivi(cartella.File("proprio.bc"), proprie);
     Catalogo c;
-    EXPECT_EQ(CaricaTestiCatalogo(c, consegnate, proprie), 3);
+    const auto esito = CaricaCatalogoUnito(c, cartella.File("consegnato.bc"), cartella.File("proprio.bc"));
+    EXPECT_EQ(esito.righeEscluse, 3);
+    EXPECT_EQ(esito.righeConsegnate, 3998);
     EXPECT_EQ(c.Righe[3998][kMarca], "Mia");
 }
 
 TEST(CatalogoUnito, CartellaPreparataEScrivibile) {
     prova::CartellaTemporanea cartella;
     const std::string proprio = cartella.File("dati/rigata/stdbulls.bc");
-    EXPECT_FALSE(CatalogoScrivibile(proprio));  // its folder does not exist yet
-    EXPECT_FALSE(PreparaCartellaCatalogo(proprio));
+    const auto destinazione = DoveMemorizzare(cartella.File("manca/stdbulls.bc"), proprio, 3998);
+    EXPECT_EQ(destinazione.percorso, proprio);  // the delivered folder cannot be written: his own, its folder made
+    EXPECT_TRUE(destinazione.primaDellUtente && !destinazione.errore && destinazione.righeAltrove == 3998);
     struct stat info {};
     ASSERT_EQ(::stat(cartella.File("dati/rigata").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);

@@ -49,22 +49,14 @@ QString Programma::Separatore() const { return QLocale().decimalPoint(); }
 
 rigata::EsitoCaricamento Programma::CaricaCatalogo() {
     const std::string& consegnato = rigata::ImpostaPercorsiCatalogo(catalogo_, cartellaFile_);
-    return rigata::CaricaCatalogoUnito(catalogo_, consegnato, catalogoUtente_);
+    const rigata::EsitoCaricamento esito = rigata::CaricaCatalogoUnito(catalogo_, consegnato, catalogoUtente_);
+    righeConsegnate_ = esito.righeConsegnate;
+    return esito;
 }
 
-Programma::DestinazionePalla Programma::CatalogoPerMemorizzare() {
-    DestinazionePalla destinazione;
-    destinazione.percorso = rigata::ImpostaPercorsiCatalogo(catalogo_, cartellaFile_);
-    // Without a data folder of his own the write is tried where it always was,
-    // and its failure is reported as before.
-    if (rigata::MemorizzaNelCatalogoConsegnato(destinazione.percorso) || catalogoUtente_.empty()) return destinazione;
-    std::string consegnato;
-    if (!rigata::LeggiTestoCatalogo(destinazione.percorso, consegnato))
-        destinazione.righeConsegnate = rigata::ContaRigheDati(consegnato);
-    destinazione.percorso = catalogoUtente_;
-    destinazione.primaDellUtente = !rigata::FileEsiste(catalogoUtente_);
-    destinazione.errore = rigata::PreparaCartellaCatalogo(catalogoUtente_);
-    return destinazione;
+rigata::DestinazionePalla Programma::CatalogoPerMemorizzare() {
+    return rigata::DoveMemorizzare(rigata::ImpostaPercorsiCatalogo(catalogo_, cartellaFile_), catalogoUtente_,
+                                   righeConsegnate_);
 }
 
 void Programma::AvvisaCatalogoUtente(QWidget* padre) {

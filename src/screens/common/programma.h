@@ -15,6 +15,7 @@
 #include <string>
 
 #include "catalogo.h"
+#include "catalogoutente.h"
 #include "rigadati.h"
 #include "schermo.h"
 #include "shotdata.h"
@@ -54,13 +55,7 @@ public:
     // Where the next stored bullet goes: the delivered catalogue when this
     // user may write it and its folder and it is not a package's, otherwise
     // his own (its folder made where missing).
-    struct DestinazionePalla {
-        std::string percorso;
-        bool primaDellUtente = false;       // his own catalogue does not exist yet: tell him where it is
-        std::optional<std::string> errore;  // his folder could not be made
-        int righeConsegnate = 0;            // the delivered bullets listed with his own (one 4000 limit)
-    };
-    DestinazionePalla CatalogoPerMemorizzare();
+    rigata::DestinazionePalla CatalogoPerMemorizzare();
     // Tells the user, once, where the bullets he stores are kept.
     void AvvisaCatalogoUtente(QWidget* padre);
 
@@ -129,6 +124,7 @@ private:
     QString cartella_;
     std::string cartellaFile_;
     std::string catalogoUtente_;
+    int righeConsegnate_ = 0;  // of the last load
     Dialoghi& dialoghi_;
     rigata::ShotData dati_;
     rigata::Catalogo catalogo_;

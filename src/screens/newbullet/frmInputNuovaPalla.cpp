@@ -217,8 +217,9 @@ void frmInputNuovaPalla::cmdMemorizza_Click() {
     // catalogue's safe append; a failure leaves the file and every box as they were.
     // The program says which file: the delivered catalogue, or the user's own.
     txtDatiPalle_->clear();
-    const Programma::DestinazionePalla destinazione = prog_.CatalogoPerMemorizzare();
-    if (const auto errore = destinazione.errore ? destinazione.errore : MemorizzaPalla(destinazione.percorso, dati, destinazione.righeConsegnate))
+    const DestinazionePalla destinazione = prog_.CatalogoPerMemorizzare();
+    if (const auto errore = destinazione.errore ? destinazione.errore
+                                                : MemorizzaPalla(destinazione.percorso, dati, destinazione.righeAltrove))
         return ControlloInput(Qs(*errore), QStringLiteral("SALVATAGGIO NON RIUSCITO!!"));
 
     // Closed and opened again fresh, in the same place, now offering the restart.

@@ -226,11 +226,13 @@ QString AzioniTabella::TestoAppunti() const {
 
 void AzioniTabella::CopiaTabella() { QApplication::clipboard()->setText(TestoAppunti()); }
 
-QString AzioniTabella::PercorsoScelto(const QString& filtri, const QString& proposta, const QString& estensione) {
-    QString percorso = prog_.Dlg().SalvaFile(&schermo_, filtri, proposta);
+QString AzioniTabella::PercorsoScelto(const QString& filtri, QString& ultimo, const QString& estensione) {
+    QString percorso =
+        prog_.Dlg().SalvaFile(&schermo_, filtri, ultimo.isEmpty() ? QStringLiteral("tabella") + estensione : ultimo);
+    if (percorso.isEmpty()) return percorso;
     // An export keeps its kind in its name: the extension is added when missing.
-    if (!percorso.isEmpty() && !percorso.endsWith(estensione, Qt::CaseInsensitive)) percorso += estensione;
-    return percorso;
+    if (!percorso.endsWith(estensione, Qt::CaseInsensitive)) percorso += estensione;
+    return ultimo = percorso;
 }
 
 void AzioniTabella::Scrivi(const QString& percorso, const QByteArray& byte) {
@@ -239,22 +241,16 @@ void AzioniTabella::Scrivi(const QString& percorso, const QByteArray& byte) {
 }
 
 void AzioniTabella::EsportaPdf() {
-    const QString percorso = PercorsoScelto(QStringLiteral("Documento PDF|*.pdf|"),
-                                            ultimoPdf_.isEmpty() ? QStringLiteral("tabella.pdf") : ultimoPdf_,
-                                            QStringLiteral(".pdf"));
+    const QString percorso = PercorsoScelto(QStringLiteral("Documento PDF|*.pdf|"), ultimoPdf_, QStringLiteral(".pdf"));
     if (percorso.isEmpty()) return;
-    ultimoPdf_ = percorso;
     Avanzamento avanzamento(&schermo_, QStringLiteral("Esportazione in PDF..."));
     // Made in memory first: a cancelled export writes nothing.
     if (const auto pdf = PdfRapporto(std::ref(avanzamento))) Scrivi(percorso, *pdf);
 }
 
 void AzioniTabella::EsportaCsv() {
-    const QString percorso = PercorsoScelto(QStringLiteral("Tabella CSV|*.csv|"),
-                                            ultimoCsv_.isEmpty() ? QStringLiteral("tabella.csv") : ultimoCsv_,
-                                            QStringLiteral(".csv"));
+    const QString percorso = PercorsoScelto(QStringLiteral("Tabella CSV|*.csv|"), ultimoCsv_, QStringLiteral(".csv"));
     if (percorso.isEmpty()) return;
-    ultimoCsv_ = percorso;
     Scrivi(percorso, Csv());
 }
 
