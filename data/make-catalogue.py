@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Builds the delivered bullet catalogue, data/stdbulls.bc.
 
-Usage: python3 data/make-catalogue.py   (Python 3 standard library only)
+Usage: python3 data/make-catalogue.py [OUTPUT]   (Python 3 standard library only;
+       OUTPUT defaults to stdbulls.bc beside this script)
 
 Input, beside this script, both in the columns
 maker,diameter_in,weight_gr,model,bc_g1,v1_fps,bc1,v2_fps,bc2,v3_fps,bc3,v4_fps,bc4:
@@ -13,7 +14,7 @@ maker,diameter_in,weight_gr,model,bc_g1,v1_fps,bc1,v2_fps,bc2,v3_fps,bc3,v4_fps,
 Output: Windows-1252 text, lines ending in CR LF. First the note lines (they
 begin with "(c)" and the program skips them), then one line per bullet, in the
 order of bullets-g1.csv followed by nosler-a-mano.csv (the program sorts the
-rows itself; the round-trip test relies on this order):
+rows itself; the test "catalogo_generato" checks data/stdbulls.bc is this output):
 
     maker,.ddd,weight,model,.sd,.bc[,velocity,.bc]...
 
@@ -82,11 +83,15 @@ def leggi_varianti():
 VARIANTI = leggi_varianti()
 
 
+USATE = set()
+
+
 def variante(r):
     """The row for the catalogue: model told apart, or None when left out."""
     chiave = (r["maker"], r["diameter_in"], r["weight_gr"], r["model"], r["bc_g1"])
     if chiave not in VARIANTI:
         return r
+    USATE.add(chiave)
     if VARIANTI[chiave] is None:
         return None
     return dict(r, model=VARIANTI[chiave])
@@ -151,9 +156,13 @@ def main():
         sys.exit("manca la palla di default " + RIGA_DEFAULT)
     if palle > 4000:
         sys.exit("più di 4000 palle")
-    with open(os.path.join(CARTELLA, USCITA), "w", encoding="cp1252", newline="") as f:
+    # An entry that matches no row any more would rename the wrong bullet later.
+    for chiave in VARIANTI.keys() - USATE:
+        sys.exit("riga di varianti.csv senza palla corrispondente: %r" % (chiave,))
+    uscita = sys.argv[1] if len(sys.argv) > 1 else os.path.join(CARTELLA, USCITA)
+    with open(uscita, "w", encoding="cp1252", newline="") as f:
         f.write("".join(riga + "\r\n" for riga in righe))
-    print("%s: %d palle" % (USCITA, palle))
+    print("%s: %d palle" % (uscita, palle))
 
 
 if __name__ == "__main__":

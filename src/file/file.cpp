@@ -54,7 +54,12 @@ std::optional<std::string> ApriFileNormale(const std::string& percorso, int& fd,
     if (!S_ISREG(info.st_mode)) return prefisso + NonUnFile(info.st_mode) + ".";
     fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return prefisso + MotivoErrore(errno) + ".";
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        const int errore = errno;
+        ::close(fd);
+        return prefisso + MotivoErrore(errore) + ".";
+    }
+    if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         return prefisso + NonUnFile(info.st_mode) + ".";
     }

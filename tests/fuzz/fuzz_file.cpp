@@ -124,7 +124,7 @@ void ControllaDati(std::string_view contenuto) {
     CampiDati letti, attesi;
     const auto errore = LeggiFileDati(File("letto"), letti);
     const auto motivo = CampiDaContenuto(contenuto, attesi);
-    if (errore.has_value() != motivo.has_value()) Errore("the bounded read disagrees", errore.value_or(*motivo));
+    if (errore.has_value() != motivo.has_value()) Errore("the bounded read disagrees", errore ? *errore : *motivo);
     if (errore) return;
     if (letti != attesi) Errore("other fields than the whole content gives", RigaDati(letti));
     ControllaTabelle(letti);

@@ -59,6 +59,7 @@ public:
         dialogo_.setValue(pagina - 1);
         return !dialogo_.wasCanceled();
     }
+    bool Annullato() const { return dialogo_.wasCanceled(); }
 
 private:
     QProgressDialog dialogo_;
@@ -99,6 +100,12 @@ void AzioniTabella::TabellaMostrata(const ShotData& d, TipoTabella tipo) {
     if (grafico_) grafico_->Imposta(CreaDatiGrafico(d, tipo));
 }
 
+void AzioniTabella::TabellaNascosta() {
+    dati_.reset();
+    for (QAction* a : azioni_) a->setEnabled(false);
+    if (grafico_) grafico_->close();
+}
+
 bool AzioniTabella::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == &griglia_ && evento->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy)) {
@@ -121,23 +128,25 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
     const QString sep = dati_ ? separatore_ : prog_.Separatore();
     c.separatore = sep;
 
-    // The request of the table shown, or as the boxes read before any table.
-    ShotData richiesta = dati_ ? *dati_ : prog_.Dati();
-    double altezzaMm = richiesta.AltezzaMira * 1000.0;  // stored in m by the zeroing
-    if (!dati_) {
-        std::array<std::string, 6> testi;
-        const char* caselle[] = {"txtDistZero", "txtDistInizio", "txtDistFine", "txtIntervallo", "txtVelVento", "txtHottica"};
-        for (size_t i = 0; i < 6; ++i) testi[i] = Std(Testo(caselle[i]));
-        const RichiestaTabella r = LeggiRichiesta(testi);
-        ApplicaRichiesta(richiesta, r);
-        altezzaMm = r.altezzaMira;
-    }
-    c.richiesta = {{QStringLiteral("Distanza di azzeramento"), TestoNumero(richiesta.DistanzaAzzeramento, sep) + QStringLiteral(" m")},
-                   {QStringLiteral("Altezza linea di mira"), TestoNumero(altezzaMm, sep) + QStringLiteral(" mm")},
-                   {QStringLiteral("Distanza iniziale"), TestoNumero(richiesta.DistanzaInizio, sep) + QStringLiteral(" m")},
-                   {QStringLiteral("Distanza finale"), TestoNumero(richiesta.DistanzaFine, sep) + QStringLiteral(" m")},
-                   {QStringLiteral("Intervallo"), Qs(TestoIntero(richiesta.Intervallo)) + QStringLiteral(" m")},
-                   {QStringLiteral("Vento laterale"), TestoNumero(richiesta.VelocitaVento, sep) + QStringLiteral(" m/s")}};
+    // The request of the table shown; before any table the texts of the boxes
+    // as typed (nothing is read from them until a table is asked for).
+    struct VoceRichiesta {
+        const char *titolo, *casella, *unita;
+    };
+    const VoceRichiesta voci[] = {{"Distanza di azzeramento", "txtDistZero", " m"},
+                                  {"Altezza linea di mira", "txtHottica", " mm"},
+                                  {"Distanza iniziale", "txtDistInizio", " m"},
+                                  {"Distanza finale", "txtDistFine", " m"},
+                                  {"Intervallo", "txtIntervallo", " m"},
+                                  {"Vento laterale", "txtVelVento", " m/s"}};
+    QStringList numeri;
+    if (dati_)
+        numeri = {TestoNumero(dati_->DistanzaAzzeramento, sep), TestoNumero(dati_->AltezzaMira * 1000.0, sep),
+                  TestoNumero(dati_->DistanzaInizio, sep),      TestoNumero(dati_->DistanzaFine, sep),
+                  Qs(TestoIntero(dati_->Intervallo)),           TestoNumero(dati_->VelocitaVento, sep)};
+    for (int i = 0; i < 6; ++i)
+        c.richiesta.append({QString::fromUtf8(voci[i].titolo),
+                            (dati_ ? numeri[i] : Testo(voci[i].casella).trimmed()) + QString::fromUtf8(voci[i].unita)});
 
     // The bullet and place with the screen's captions.
     const QStringList valori = TestiDatiInForza(dati_ ? *dati_ : prog_.Dati(), sep);
@@ -171,7 +180,10 @@ void AzioniTabella::Stampa() {
     if (!prog_.Dlg().ScegliStampante(&schermo_, stampante)) return;
     const ContenutoRapporto c = Contenuto();
     Avanzamento avanzamento(&schermo_, QStringLiteral("Stampa della tabella..."));
-    DisegnaRapporto(stampante, c, std::ref(avanzamento));
+    if (!DisegnaRapporto(stampante, c, std::ref(avanzamento)) && !avanzamento.Annullato())
+        prog_.Dlg().Avviso(&schermo_, QStringLiteral("STAMPA NON RIUSCITA!!"),
+                           QStringLiteral("La stampante scelta non ha accettato la stampa: controllarla (o il file "
+                                          "di uscita indicato) e stampare di nuovo."));
 }
 
 std::optional<QByteArray> AzioniTabella::PdfRapporto(const AvanzamentoRapporto& avanzamento) const {
@@ -245,7 +257,12 @@ void AzioniTabella::EsportaPdf() {
     if (percorso.isEmpty()) return;
     Avanzamento avanzamento(&schermo_, QStringLiteral("Esportazione in PDF..."));
     // Made in memory first: a cancelled export writes nothing.
-    if (const auto pdf = PdfRapporto(std::ref(avanzamento))) Scrivi(percorso, *pdf);
+    if (const auto pdf = PdfRapporto(std::ref(avanzamento)))
+        Scrivi(percorso, *pdf);
+    else if (!avanzamento.Annullato())
+        prog_.Dlg().Avviso(&schermo_, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"),
+                           QStringLiteral("Il documento PDF non si è potuto comporre; il file \"%1\" non è stato "
+                                          "scritto. Riprovare.").arg(percorso));
 }
 
 void AzioniTabella::EsportaCsv() {
@@ -263,4 +280,3 @@ void AzioniTabella::MostraGrafico() {
     grafico_->activateWindow();
 }
 
-frmGraficoTraiettoria* AzioniTabella::Grafico() const { return grafico_; }

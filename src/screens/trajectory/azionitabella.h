@@ -29,6 +29,9 @@ public:
 
     // A table was computed and shown: d is the record after the computation.
     void TabellaMostrata(const rigata::ShotData& d, rigata::TipoTabella tipo);
+    // The table went out of sight (the screen was left): nothing describes it
+    // any more; the entries are disabled and the chart window closed.
+    void TabellaNascosta();
 
     void Stampa();       // the printer dialog, then the report
     void EsportaPdf();
@@ -44,7 +47,6 @@ public:
     QByteArray Csv() const;
     // The selection (or the whole table) as tab-separated lines with headers.
     QString TestoAppunti() const;
-    frmGraficoTraiettoria* Grafico() const;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -58,7 +58,7 @@ QByteArray ImmagineGrafico(const GraficoTraiettoria& grafico, const QSize& dimen
             QPainter p(&immagine);
             grafico.Disegna(p, area);
         }
-        immagine.save(&buffer, "PNG");
+        if (!immagine.save(&buffer, "PNG")) return {};
     }
     return byte;
 }
@@ -72,6 +72,10 @@ void frmGraficoTraiettoria::SalvaImmagine() {
     if (!svg && !percorso.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) percorso += QStringLiteral(".png");
     ultimoFile_ = percorso;
     const QByteArray byte = ImmagineGrafico(*grafico_, grafico_->size(), svg);
+    if (byte.isEmpty())
+        return dialoghi_.Avviso(this, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"),
+                                QStringLiteral("L'immagine non si è potuta comporre; il file \"%1\" non è stato "
+                                               "scritto. Riprovare.").arg(percorso));
     if (const auto errore = rigata::ScriviFileSicuro(Std(percorso), std::string_view(byte.constData(), byte.size())))
         dialoghi_.Avviso(this, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
 }

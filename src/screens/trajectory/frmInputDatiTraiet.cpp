@@ -235,6 +235,7 @@ void frmInputDatiTraiet::MostraDatiProiettile() {
 void frmInputDatiTraiet::Comprimi() {
     espanso_ = false;
     risultato_->hide();
+    if (azioni_) azioni_->TabellaNascosta();
     Frame3_->setFixedHeight(TwipInPixel(this, kCorniceCompressa));
     resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
 }

@@ -39,7 +39,6 @@ public:
     void mnuStampa_Click();
 
     bool Espanso() const { return espanso_; }
-    const ModelloTabella& Tabella() const { return *modello_; }
 
 private:
     void Form_Load();
@@ -62,7 +61,7 @@ private:
     QTableView* MSFlexGrid1_;
     ModelloTabella* modello_;
     QLabel *lblTime_, *lblData_;
-    AzioniTabella* azioni_;
+    AzioniTabella* azioni_ = nullptr;
     bool espanso_ = false;
     bool caricato_ = false;
 };

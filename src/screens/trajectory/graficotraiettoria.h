@@ -51,7 +51,6 @@ class GraficoTraiettoria : public QWidget {
 public:
     explicit GraficoTraiettoria(const QString& separatore, QWidget* padre = nullptr);
     void Imposta(const DatiGrafico& dati);
-    const std::optional<DatiGrafico>& Dati() const { return dati_; }
     // The chart drawn into a picture of the given size (for the saved image).
     void Disegna(QPainter& p, const QRectF& area) const;
 

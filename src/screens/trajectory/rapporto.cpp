@@ -293,8 +293,6 @@ private:
 
 }  // namespace
 
-int PagineRapporto(QPagedPaintDevice& foglio, const ContenutoRapporto& c) { return Impaginazione(foglio, c).Pagine(); }
-
 bool DisegnaRapporto(QPagedPaintDevice& foglio, const ContenutoRapporto& c, const AvanzamentoRapporto& avanzamento) {
     Impaginazione impaginazione(foglio, c);
     QPainter p;

@@ -38,8 +38,6 @@ using AvanzamentoRapporto = std::function<bool(int pagina, int pagine)>;
 // Type sizes of the report, in points.
 constexpr double kPuntiTitolo = 13, kPuntiTesto = 9, kPuntiTabella = 9, kPuntiIntestazione = 8.5, kPuntiPiede = 8;
 
-// Number of pages the report takes on the device.
-int PagineRapporto(QPagedPaintDevice& foglio, const ContenutoRapporto& c);
-
-// Draws the report; false when cancelled (a printer's job is then aborted).
+// Draws the report; false when cancelled (a printer's job is then aborted) or
+// when the device could not be opened.
 bool DisegnaRapporto(QPagedPaintDevice& foglio, const ContenutoRapporto& c, const AvanzamentoRapporto& avanzamento = {});

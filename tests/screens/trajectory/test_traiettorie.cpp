@@ -57,7 +57,8 @@ class TestTraiettorie : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext (poppler-utils) non installato");
+        // The reports are read back from their PDF; ./test installs poppler-utils.
+        QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext (poppler-utils) non installato");
     }
 
     // Each layout fills the grid; the default table is whole in sight. A
@@ -216,6 +217,10 @@ private slots:
         Premi(finestra, "cmdSalvaImmagine");
         const QByteArray svg = a.Contenuto("grafico.svg");
         QVERIFY(svg.contains("<svg") && svg.contains("Distanza (m)") && svg.contains("60°"));
+        // Leaving the screen puts the table out of sight: its chart and exports go with it.
+        Menu(t, "mnuOpzioni");
+        QVERIFY(!finestra->isVisible());
+        QVERIFY(!Trova<QAction>(t, "mnuEsportaPdf")->isEnabled());
     }
 
     // File > Salva con nome refuses a value that would not come back from the
