@@ -77,8 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RIGATA_SITO}")
 # Italian translation, which the program loads at start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-# Files 0644, folders and the program 0755, owned by root, whoever builds
-# (CPack writes root as the owner itself, so no fakeroot is needed).
+# The control files with the modes dpkg wants; the files and folders of the
+# package owned by root whoever builds (CPack writes root as the owner itself,
+# so no fakeroot is needed), their modes set by cmake/cartelle-pacchetto.cmake.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The staged tree's last touches (the package's mark on its catalogue, the
 # folders' modes): cmake/cartelle-pacchetto.cmake.

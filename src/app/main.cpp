@@ -55,8 +55,10 @@ int main(int argc, char** argv) {
     const std::string cartella = CartellaEseguibile();
     if (cartella.empty()) {
         // Never guess: a catalogue looked up elsewhere could be someone else's.
-        const QString testo = QStringLiteral("Impossibile trovare la cartella del programma "
-                                             "(/proc/self/exe non è leggibile): il programma termina.");
+        const QString testo = QStringLiteral(
+            "Impossibile trovare la cartella del programma: il sistema non la indica (/proc/self/exe non è "
+            "leggibile, o il percorso supera 4095 caratteri). Avviare il programma da una cartella con un "
+            "percorso più corto, su un sistema con /proc montato. Il programma termina.");
         std::cerr << "rigata: " << testo.toStdString() << "\n";
         dialoghi.Avviso(nullptr, QStringLiteral("CARTELLA NON TROVATA!!"), testo);
         return 1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The executable as a user runs it from a shell: the C library's locale gives
-# the decimal separator, and the exit status tells what happened.
+# The executable as a user runs it from a shell: main hands the arguments to
+# the command line (the table on stdout, with the C locale's point), and the
+# exit status tells what happened.
 #   riga_di_comando.sh RIGATA DATI_DI_PROVA
 rigata=$1 dati=$2
 errore() { echo "ERRORE: $*" >&2; exit 1; }

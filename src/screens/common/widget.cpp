@@ -1,5 +1,7 @@
 #include "widget.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDate>
@@ -16,6 +18,7 @@
 
 #include "controlli.h"
 #include "dialoghi.h"
+#include "file.h"
 #include "numeri.h"
 #include "shotdata.h"
 
@@ -203,4 +206,20 @@ FrecceSuGiu::FrecceSuGiu(QWidget* padre) : QWidget(padre) {
         connect(freccia, &QToolButton::clicked, this, [this, direzione] { emit passo(direzione); });
         layout->addWidget(freccia);
     }
+}
+
+QString FileDaEsportare(Dialoghi& dialoghi, QWidget* finestra, const QString& filtri, QString& ultimo,
+                        const QString& proposta, const QStringList& estensioni) {
+    QString percorso = dialoghi.SalvaFile(finestra, filtri, ultimo.isEmpty() ? proposta : ultimo);
+    if (percorso.isEmpty()) return percorso;
+    // An export keeps its kind in its name.
+    const auto conEstensione = [&](const QString& e) { return percorso.endsWith(e, Qt::CaseInsensitive); };
+    if (std::none_of(estensioni.begin(), estensioni.end(), conEstensione)) percorso += estensioni.value(0);
+    return ultimo = percorso;
+}
+
+void SalvaEsportazione(Dialoghi& dialoghi, QWidget* finestra, const QString& percorso, const QByteArray& byte) {
+    const std::string_view testo(byte.constData(), static_cast<size_t>(byte.size()));
+    if (const auto errore = rigata::ScriviFileSicuro(Std(percorso), testo))
+        dialoghi.Avviso(finestra, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
 }

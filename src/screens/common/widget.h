@@ -104,6 +104,15 @@ struct NumeroDigitato {
 };
 bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri);
 
+// The file chosen in the save dialog for an export: ultimo (the previous
+// choice, or the proposed name when empty) is offered, a name without one of
+// the extensions gets the first, and the choice is remembered in ultimo. Empty
+// when cancelled.
+QString FileDaEsportare(Dialoghi& dialoghi, QWidget* finestra, const QString& filtri, QString& ultimo,
+                        const QString& proposta, const QStringList& estensioni);
+// Writes the bytes through the safe write; a failure is shown with its reason.
+void SalvaEsportazione(Dialoghi& dialoghi, QWidget* finestra, const QString& percorso, const QByteArray& byte);
+
 // The fixed-pitch font of the catalogue list.
 QFont FontMonospaziato();
 

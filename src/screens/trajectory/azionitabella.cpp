@@ -238,27 +238,14 @@ QString AzioniTabella::TestoAppunti() const {
 
 void AzioniTabella::CopiaTabella() { QApplication::clipboard()->setText(TestoAppunti()); }
 
-QString AzioniTabella::PercorsoScelto(const QString& filtri, QString& ultimo, const QString& estensione) {
-    QString percorso =
-        prog_.Dlg().SalvaFile(&schermo_, filtri, ultimo.isEmpty() ? QStringLiteral("tabella") + estensione : ultimo);
-    if (percorso.isEmpty()) return percorso;
-    // An export keeps its kind in its name: the extension is added when missing.
-    if (!percorso.endsWith(estensione, Qt::CaseInsensitive)) percorso += estensione;
-    return ultimo = percorso;
-}
-
-void AzioniTabella::Scrivi(const QString& percorso, const QByteArray& byte) {
-    if (const auto errore = ScriviFileSicuro(Std(percorso), std::string_view(byte.constData(), static_cast<size_t>(byte.size()))))
-        prog_.Dlg().Avviso(&schermo_, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
-}
-
 void AzioniTabella::EsportaPdf() {
-    const QString percorso = PercorsoScelto(QStringLiteral("Documento PDF|*.pdf|"), ultimoPdf_, QStringLiteral(".pdf"));
+    const QString percorso = FileDaEsportare(prog_.Dlg(), &schermo_, QStringLiteral("Documento PDF|*.pdf|"), ultimoPdf_,
+                                             QStringLiteral("tabella.pdf"), {QStringLiteral(".pdf")});
     if (percorso.isEmpty()) return;
     Avanzamento avanzamento(&schermo_, QStringLiteral("Esportazione in PDF..."));
     // Made in memory first: a cancelled export writes nothing.
     if (const auto pdf = PdfRapporto(std::ref(avanzamento)))
-        Scrivi(percorso, *pdf);
+        SalvaEsportazione(prog_.Dlg(), &schermo_, percorso, *pdf);
     else if (!avanzamento.Annullato())
         prog_.Dlg().Avviso(&schermo_, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"),
                            QStringLiteral("Il documento PDF non si è potuto comporre; il file \"%1\" non è stato "
@@ -266,9 +253,10 @@ void AzioniTabella::EsportaPdf() {
 }
 
 void AzioniTabella::EsportaCsv() {
-    const QString percorso = PercorsoScelto(QStringLiteral("Tabella CSV|*.csv|"), ultimoCsv_, QStringLiteral(".csv"));
+    const QString percorso = FileDaEsportare(prog_.Dlg(), &schermo_, QStringLiteral("Tabella CSV|*.csv|"), ultimoCsv_,
+                                             QStringLiteral("tabella.csv"), {QStringLiteral(".csv")});
     if (percorso.isEmpty()) return;
-    Scrivi(percorso, Csv());
+    SalvaEsportazione(prog_.Dlg(), &schermo_, percorso, Csv());
 }
 
 void AzioniTabella::MostraGrafico() {

@@ -53,10 +53,6 @@ protected:
 
 private:
     QString Testo(const char* nome) const;
-    // The file chosen in the save dialog, with its extension; ultimo (the
-    // previous choice of the same kind) is offered and then remembered.
-    QString PercorsoScelto(const QString& filtri, QString& ultimo, const QString& estensione);
-    void Scrivi(const QString& percorso, const QByteArray& byte);
 
     QMainWindow& schermo_;
     Programma& prog_;

@@ -64,18 +64,16 @@ QByteArray ImmagineGrafico(const GraficoTraiettoria& grafico, const QSize& dimen
 }
 
 void frmGraficoTraiettoria::SalvaImmagine() {
-    QString percorso = dialoghi_.SalvaFile(this, QStringLiteral("Immagine PNG|*.png|Disegno SVG|*.svg|"),
-                                           ultimoFile_.isEmpty() ? QStringLiteral("traiettoria.png") : ultimoFile_);
-    if (percorso.isEmpty()) return;
     // The format is the extension's; a name without one becomes a PNG picture.
+    const QString percorso = FileDaEsportare(dialoghi_, this, QStringLiteral("Immagine PNG|*.png|Disegno SVG|*.svg|"),
+                                             ultimoFile_, QStringLiteral("traiettoria.png"),
+                                             {QStringLiteral(".png"), QStringLiteral(".svg")});
+    if (percorso.isEmpty()) return;
     const bool svg = percorso.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    if (!svg && !percorso.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) percorso += QStringLiteral(".png");
-    ultimoFile_ = percorso;
     const QByteArray byte = ImmagineGrafico(*grafico_, grafico_->size(), svg);
     if (byte.isEmpty())
         return dialoghi_.Avviso(this, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"),
                                 QStringLiteral("L'immagine non si è potuta comporre; il file \"%1\" non è stato "
                                                "scritto. Riprovare.").arg(percorso));
-    if (const auto errore = rigata::ScriviFileSicuro(Std(percorso), std::string_view(byte.constData(), byte.size())))
-        dialoghi_.Avviso(this, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
+    SalvaEsportazione(dialoghi_, this, percorso, byte);
 }
