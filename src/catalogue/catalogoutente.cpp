@@ -63,8 +63,12 @@ EsitoCaricamento CaricaCatalogoUnito(Catalogo& catalogo, const std::string& perc
 
 DestinazionePalla DoveMemorizzare(const std::string& percorsoConsegnato, const std::string& percorsoUtente,
                                   int righeConsegnate) {
-    if (MemorizzaNelCatalogoConsegnato(percorsoConsegnato) || percorsoUtente.empty()) return {percorsoConsegnato};
-    DestinazionePalla d{percorsoUtente, !FileEsiste(percorsoUtente), std::nullopt, righeConsegnate};
+    DestinazionePalla d;
+    d.percorso = percorsoConsegnato;
+    if (MemorizzaNelCatalogoConsegnato(percorsoConsegnato) || percorsoUtente.empty()) return d;
+    d.percorso = percorsoUtente;
+    d.primaDellUtente = !FileEsiste(percorsoUtente);
+    d.righeAltrove = righeConsegnate;
     if (auto errore = CreaCartelle(CartellaDi(percorsoUtente)))
         d.errore = *errore + " L'archivio delle palle non è stato modificato.";
     return d;
