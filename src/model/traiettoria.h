@@ -1,0 +1,52 @@
+// The trajectory models behind one interface. A model is made for one shot
+// (bullet, air, request, zeroing) and then gives the row fields at any
+// distance; the table, the point-blank range, the chart, the report, the CSV
+// and the command line call it and never know which model answers.
+//
+// Two models: the closed form (the program's own, exact to its formulas:
+// CalcolaRiga of tabella.h) and the point mass (numerical integration with
+// the standard G1 or G7 drag function, puntomateriale.h).
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "shotdata.h"
+
+namespace rigata {
+
+enum class TipoModello { Classico, G1, G7 };
+
+// The inputs the point mass needs beyond the twelve fields. They travel
+// together and are saved on the data file's optional second line.
+struct DatiModello {
+    TipoModello modello = TipoModello::Classico;
+    std::optional<double> pressione;  // station pressure, hPa; empty: ICAO standard at the altitude
+    double umidita = 0;               // relative humidity, % (0 = dry air)
+    double angoloVento = 90;          // deg: 90 all across, 0 from behind toward the target, 180 head wind
+    bool coppie = false;              // use the picked bullet's velocity pairs for the coefficient
+    // The picked bullet's pairs (velocity m/s, coefficient lb/in2), in the
+    // catalogue's order; not saved (they come with the bullet).
+    std::vector<std::pair<double, double>> coppieVelocita;
+};
+
+// A zeroed trajectory.
+class Traiettoria {
+public:
+    virtual ~Traiettoria() = default;
+    // Writes the row fields of riga (Caduta, Ordinata, Velocita, Energia,
+    // TempoVolo, DerivaVento, CorrezioneMira, ScartoMira, Scarto15..60) at
+    // riga.Distanza, as CalcolaRiga does for the closed form. A distance the
+    // model does not reach gives non-finite values.
+    virtual void CalcolaRiga(ShotData& riga) const = 0;
+};
+
+// The model of m.modello for the shot in d, zeroed at d.DistanzaAzzeramento.
+// d has been through CalcolaAtmosfera, CalcolaResistenza and
+// CalcolaAzzeramento (AltezzaMira in m). distanzaMassima (m) is the farthest
+// distance rows will be asked at (the point mass integrates that far once).
+std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const DatiModello& m, double distanzaMassima);
+
+}  // namespace rigata
