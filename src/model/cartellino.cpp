@@ -1,0 +1,367 @@
+#include "cartellino.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "modello.h"
+#include "numeri.h"
+#include "tabella.h"
+
+namespace rigata {
+
+// The model's zero distance (m) whose highest point is +bandaCm (provvisorio.cpp).
+double ZeroPerBanda(const ShotData& d, const DatiModello& m, double bandaCm);
+
+const char* const kNotaEnergia =
+    "Valori di riferimento: l'energia minima per ogni specie la stabiliscono le norme del proprio paese e "
+    "della propria regione.";
+
+namespace {
+
+float S(double v) { return static_cast<float>(v); }
+
+// A cell written with the table's pattern and read back: the figure the
+// hunter reads. Empty for a value the table would leave blank.
+std::optional<double> Cella(float valore, const char* schema) {
+    const std::string testo = FormattaNumero(valore, schema, ".");
+    if (testo.empty()) return std::nullopt;
+    return LeggiNumero(testo);
+}
+
+// A record and the model made for it; rows are asked on copies of the record.
+struct Tiro {
+    ShotData d;
+    std::unique_ptr<Traiettoria> t;
+};
+
+ShotData Riga(const Traiettoria& t, const ShotData& d, double metro) {
+    ShotData riga = d;
+    riga.Distanza = S(metro);
+    t.CalcolaRiga(riga);
+    return riga;
+}
+
+std::optional<double> ScartoCella(const Traiettoria& t, const ShotData& d, int metro) {
+    return Cella(S(Riga(t, d, metro).ScartoMira * 100.0), "###0.0");
+}
+
+// The record zeroed at another distance (m), and its model.
+Tiro Azzerato(const ShotData& d, const DatiModello& m, int zero) {
+    Tiro tiro{d, nullptr};
+    tiro.d.DistanzaAzzeramento = S(zero);
+    CalcolaCadutaZero(tiro.d);
+    tiro.t = CreaTraiettoria(tiro.d, m, kMassimoTiroUtile);
+    return tiro;
+}
+
+// The highest point of the impact over the line of sight, as the cell reads
+// it. The impact is concave in the distance (a straight line less a growing
+// drop), so the walk ends at the first cell below the highest one.
+std::optional<double> Culmine(const Tiro& tiro) {
+    std::optional<double> massimo;
+    for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
+        const auto cella = ScartoCella(*tiro.t, tiro.d, metro);
+        if (!cella || (massimo && *cella < *massimo)) break;
+        massimo = cella;
+    }
+    return massimo;
+}
+
+std::string Soglia(double soglia, std::string_view sep) { return TestoSingolo(S(soglia), sep); }
+
+// Half away from zero on the value taken to 15 significant digits, as every
+// written figure; never "-0".
+long long Click(double misura, double click) {
+    return static_cast<long long>(LeggiNumero(FormattaNumero(misura / click, "####0", ".")));
+}
+
+const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? "###0.0" : "##0.00"; }
+
+// A number written whole: an optional sign, digits with at most one point,
+// nothing after (LeggiNumero alone would read "4x" or "1.2.3" as their start).
+std::optional<double> Numero(std::string_view t) {
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    bool cifre = false;
+    int punti = 0;
+    for (size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0; i < t.size(); ++i) {
+        if (t[i] >= '0' && t[i] <= '9')
+            cifre = true;
+        else if (t[i] != '.' || ++punti > 1)
+            return std::nullopt;
+    }
+    const double v = LeggiNumero(t);
+    if (!cifre || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+// --- The band ---------------------------------------------------------------
+
+std::string TestoBanda(double banda, std::string_view sep) { return "±" + TestoSingolo(S(banda), sep) + " cm"; }
+
+std::optional<TrattoUtile> TiroUtileBanda(const Traiettoria& t, const ShotData& d, double banda) {
+    std::optional<TrattoUtile> tratto;
+    for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
+        const auto cm = ScartoCella(t, d, metro);
+        if (cm && *cm >= -banda && *cm <= banda) {
+            if (!tratto) tratto = TrattoUtile{metro, metro};
+            tratto->a = metro;
+        } else if (tratto) {
+            break;
+        }
+    }
+    return tratto;
+}
+
+std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const DatiModello& m, double banda) {
+    // The highest point falls as the zero comes nearer, down to the zero at
+    // which the line of sight only touches the trajectory, and grows again
+    // nearer still: the band zero is the far end of the zeros within the
+    // band. The model's own root search gives the start; the cells decide.
+    const auto entro = [&](int zero) {
+        const auto culmine = Culmine(Azzerato(d, m, zero));
+        return culmine && *culmine <= banda;
+    };
+    const double seme = ZeroPerBanda(d, m, banda);
+    if (!std::isfinite(seme)) return std::nullopt;
+    int zero = static_cast<int>(std::clamp(std::floor(seme), 1.0, static_cast<double>(kMassimoTiroUtile)));
+    constexpr int kPassiMassimi = 200;  // the root search is off by a few metres at most
+    int passi = 0;
+    if (entro(zero)) {
+        while (zero < kMassimoTiroUtile && entro(zero + 1) && ++passi < kPassiMassimi) ++zero;
+    } else {
+        while (zero > 1 && !entro(zero) && ++passi < kPassiMassimi) --zero;
+        if (!entro(zero)) return std::nullopt;
+    }
+    const Tiro tiro = Azzerato(d, m, zero);
+    return ZeroBanda{zero, S(Riga(*tiro.t, tiro.d, 100).ScartoMira * 100.0), TiroUtileBanda(*tiro.t, tiro.d, banda)};
+}
+
+std::string TestoTiroUtileBanda(double banda, const std::optional<TrattoUtile>& tratto, std::string_view sep) {
+    const std::string inizio = "Tiro utile (" + TestoBanda(banda, sep) + "): ";
+    if (!tratto) return inizio + "nessuna distanza entro la fascia";
+    return inizio + "da " + TestoIntero(tratto->da) + " m a " + TestoIntero(tratto->a) + " m";
+}
+
+std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std::string_view sep) {
+    const std::string inizio = "Con banda " + TestoBanda(banda, sep) + ": ";
+    if (!z) return inizio + "nessun azzeramento tiene il colpo entro la banda";
+    std::string testo = inizio + "azzerare a m " + TestoIntero(z->distanza) + "; a 100 m il colpo ";
+    const std::string cella = FormattaNumero(std::fabs(z->scarto100), "###0.0", sep);
+    if (LeggiNumero(FormattaNumero(z->scarto100, "###0.0", ".")) == 0)
+        testo += "è sulla linea di mira";
+    else
+        testo += "va " + cella + (z->scarto100 > 0 ? " cm alto" : " cm basso");
+    if (!z->tratto) return testo + "; nessuna distanza entro la banda";
+    return testo + "; tiro utile da " + TestoIntero(z->tratto->da) + " m a " + TestoIntero(z->tratto->a) + " m";
+}
+
+// --- Energy -----------------------------------------------------------------
+
+std::optional<double> EnergiaCella(const Traiettoria& t, const ShotData& d, int metro) {
+    return Cella(Riga(t, d, metro).Energia, "####.0");
+}
+
+std::optional<int> UltimoMetroSopra(const Traiettoria& t, const ShotData& d, double soglia) {
+    std::optional<int> ultimo;
+    for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
+        const auto e = EnergiaCella(t, d, metro);
+        if (e && *e >= soglia) ultimo = metro;
+    }
+    return ultimo;
+}
+
+std::vector<std::string> FrasiEnergia(const Traiettoria& t, const ShotData& d, const std::vector<double>& soglie,
+                                      std::string_view sep) {
+    std::vector<std::string> frasi{"Energia a 100 m: " + FormattaNumero(Riga(t, d, 100).Energia, "####.0", sep) +
+                                   " J"};
+    for (double soglia : soglie) {
+        const std::string inizio = "Energia ≥ " + Soglia(soglia, sep) + " J";
+        const auto ultimo = UltimoMetroSopra(t, d, soglia);
+        if (!ultimo)
+            frasi.push_back(inizio + ": già sotto alla bocca (" + FormattaNumero(Riga(t, d, 0).Energia, "####.0", sep) +
+                            " J)");
+        else if (*ultimo == kMassimoTiroUtile)
+            frasi.push_back(inizio + " fino a m " + TestoIntero(*ultimo) + " e oltre");
+        else
+            frasi.push_back(inizio + " fino a m " + TestoIntero(*ultimo));
+    }
+    frasi.push_back(kNotaEnergia);
+    return frasi;
+}
+
+// --- Summary ----------------------------------------------------------------
+
+std::vector<std::string> FrasiRiepilogo(const ShotData& d, const DatiModello& m, const DatiCartellino& c,
+                                        std::string_view sep) {
+    // The closed form's optimal zero is its own formula (the figure the
+    // screen has always shown); another model's is its zero for +6 cm.
+    int ottimale = d.DistanzaOttimale;
+    if (m.modello != TipoModello::Classico) {
+        const auto z = CalcolaZeroBanda(d, m, kFasciaTiroUtile);
+        ottimale = z ? z->distanza : 0;
+    }
+    const auto t = CreaTraiettoria(d, m, kMassimoTiroUtile);
+    std::vector<std::string> frasi{kTestoDistanzaOttimale + TestoIntero(ottimale),
+                                   TestoZeroBanda(c.banda, CalcolaZeroBanda(d, m, c.banda), sep),
+                                   TestoTiroUtileBanda(c.banda, TiroUtileBanda(*t, d, c.banda), sep)};
+    for (auto& frase : FrasiEnergia(*t, d, c.soglie, sep)) frasi.push_back(std::move(frase));
+    return frasi;
+}
+
+// --- Scope corrections ------------------------------------------------------
+
+double ClickPredefinito(UnitaCorrezione u) {
+    switch (u) {
+        case UnitaCorrezione::Cm100: return 1;
+        case UnitaCorrezione::Mrad: return 0.1;
+        case UnitaCorrezione::Moa: return 0.25;
+        case UnitaCorrezione::Nessuna: break;
+    }
+    return 0;
+}
+
+double ClickDi(const DatiCartellino& c) { return c.click > 0 ? c.click : ClickPredefinito(c.unita); }
+
+std::string NomeUnita(UnitaCorrezione u) {
+    switch (u) {
+        case UnitaCorrezione::Cm100: return "cm/100 m";
+        case UnitaCorrezione::Mrad: return "mrad";
+        case UnitaCorrezione::Moa: return "MOA";
+        case UnitaCorrezione::Nessuna: break;
+    }
+    return {};
+}
+
+std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCorrezione u) {
+    if (!(distanza > 0) || !std::isfinite(scartoCm) || u == UnitaCorrezione::Nessuna) return std::nullopt;
+    const double radianti = -scartoCm / (distanza * 100);
+    constexpr double kPi = 3.14159265358979323846;
+    switch (u) {
+        case UnitaCorrezione::Cm100: return radianti * 10000;           // cm at 100 m
+        case UnitaCorrezione::Mrad: return radianti * 1000;
+        case UnitaCorrezione::Moa: return radianti * 180 / kPi * 60;  // minutes of a degree
+        case UnitaCorrezione::Nessuna: break;
+    }
+    return std::nullopt;
+}
+
+CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const DatiCartellino& c, std::string_view sep) {
+    CelleCorrezione celle;
+    const double click = ClickDi(c);
+    const float scarti[] = {S(riga.ScartoMira * 100.0), S(riga.DerivaVento * -1.0)};  // the table's two cells
+    for (size_t i = 0; i < 2; ++i) {
+        const auto misura = MisuraCorrezione(scarti[i], riga.Distanza, c.unita);
+        if (!misura || !(click > 0)) continue;
+        celle[2 * i] = FormattaNumero(*misura, SchemaMisura(c.unita), sep);
+        celle[2 * i + 1] = TestoIntero(Click(*misura, click));
+    }
+    return celle;
+}
+
+CelleCorrezione IntestazioniCorrezione(UnitaCorrezione u) {
+    const std::string unita = "(" + NomeUnita(u) + ")";
+    return {"Correzione " + unita, "Correzione (click)", "Correzione vento " + unita, "Correzione vento (click)"};
+}
+
+// --- The pocket card --------------------------------------------------------
+
+std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const DatiModello& m,
+                                                        const DatiCartellino& c, int passo, std::string_view sep) {
+    if (passo <= 0) return std::string("il passo del cartellino deve essere un numero intero di metri sopra lo zero");
+    const int righe = NumeroRighe(d).value_or(0);
+    const double ultima = static_cast<double>(d.DistanzaInizio) + std::max(righe - 1, 0) * static_cast<double>(d.Intervallo);
+    const double fine = righe > 0 ? std::max<double>(d.DistanzaInizio, ultima) : 0;
+    const int quante = static_cast<int>(std::floor(fine / passo));
+    if (quante < 1)
+        return "il passo del cartellino (" + TestoIntero(passo) + " m) supera l'ultima distanza della tabella";
+    if (quante > kMassimoRigheCartellino)
+        return "il cartellino ha posto per " + TestoIntero(kMassimoRigheCartellino) +
+               " righe: scegliere un passo di almeno " +
+               TestoIntero(static_cast<long long>(std::ceil(fine / kMassimoRigheCartellino))) + " m";
+
+    const bool click = c.unita != UnitaCorrezione::Nessuna;
+    ShotData d1 = d;
+    d1.VelocitaVento = 1;  // the drift for 1 m/s of cross-wind
+    const auto t = CreaTraiettoria(d, m, fine), t1 = CreaTraiettoria(d1, m, fine);
+    std::vector<double> soglie = c.soglie;
+    std::sort(soglie.begin(), soglie.end());
+
+    Cartellino k;
+    k.palla = "Palla " + TestoSingolo(d.DiametroInch, sep) + " in, " + TestoSingolo(d.PesoGrain, sep) + " gr; V0 " +
+              TestoSingolo(d.VelocitaBocca, sep) + " m/s; C.B. " + TestoSingolo(S(d.CoeffBalistico), sep) + "; " +
+              TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
+    k.azzeramento = "Azzerata a m " + TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
+                    TestoSingolo(S(d.AltezzaMira * 1000.0), sep) + " mm; " +
+                    TestoTiroUtileBanda(c.banda, TiroUtileBanda(*t, d, c.banda), sep);
+    k.intestazioni = {"m", "Scarto (cm)", click ? "Click" : "", click ? "Vento 1 m/s (click)" : "Vento 1 m/s (cm)",
+                      "Energia (J)", "Soglia (J)"};
+    for (int i = 1; i <= quante; ++i) {
+        const ShotData r = Riga(*t, d, static_cast<double>(i) * passo), r1 = Riga(*t1, d1, static_cast<double>(i) * passo);
+        const CelleCorrezione corr = CelleCorrezioneRiga(r, c, sep), corr1 = CelleCorrezioneRiga(r1, c, sep);
+        RigaCartellino riga{TestoIntero(static_cast<long long>(i) * passo),
+                            FormattaNumero(S(r.ScartoMira * 100.0), "###0.0", sep), click ? corr[1] : "",
+                            click ? corr1[3] : FormattaNumero(S(r1.DerivaVento * -1.0), "###0.0", sep),
+                            FormattaNumero(r.Energia, "####.0", sep), ""};
+        const auto e = Cella(r.Energia, "####.0");
+        for (double s : soglie)
+            if (e && *e >= s) riga[5] = "≥ " + Soglia(s, sep);
+        k.righe.push_back(std::move(riga));
+    }
+    k.legenda = click ? "1 click = " + TestoSingolo(S(ClickDi(c)), sep) + " " + NomeUnita(c.unita) +
+                            "; click +: in alto; vento: verso il lato da cui soffia"
+                      : "Scarto + in alto; vento: deviazione per 1 m/s di vento laterale";
+    return k;
+}
+
+// --- Command-line values ----------------------------------------------------
+
+std::variant<double, std::string> LeggiBanda(std::string_view testo) {
+    const auto v = Numero(testo);
+    if (v && *v >= kBandaMinima && *v <= kBandaMassima) return *v;
+    return "--banda: \"" + std::string(testo) +
+           "\" non è una banda valida; scrivere i centimetri sopra e sotto la linea di mira, da 2 a 15 "
+           "(per esempio 4 o 4.5)";
+}
+
+std::variant<std::vector<double>, std::string> LeggiSoglie(std::string_view testo) {
+    std::vector<double> soglie;
+    std::string_view resto = testo;
+    while (true) {
+        const size_t virgola = resto.find(',');
+        const auto v = Numero(resto.substr(0, virgola));
+        if (!v || !(*v > 0) || *v > 1e9) {
+            return "--soglie: \"" + std::string(testo) +
+                   "\" non è un elenco di energie valido; scrivere una o più soglie in joule sopra lo zero, "
+                   "separate da virgole (per esempio 1000,1500)";
+        }
+        soglie.push_back(*v);
+        if (virgola == std::string_view::npos) return soglie;
+        resto.remove_prefix(virgola + 1);
+    }
+}
+
+std::variant<UnitaCorrezione, std::string> LeggiUnita(std::string_view testo) {
+    if (testo == "cm100") return UnitaCorrezione::Cm100;
+    if (testo == "mrad") return UnitaCorrezione::Mrad;
+    if (testo == "moa") return UnitaCorrezione::Moa;
+    return "--correzione: \"" + std::string(testo) + "\" non è un'unità conosciuta; scrivere cm100, mrad o moa";
+}
+
+std::variant<double, std::string> LeggiClick(std::string_view testo) {
+    // A fraction of the unit ("1/4", "1/8") or a number.
+    const size_t barra = testo.find('/');
+    std::optional<double> v = Numero(testo.substr(0, barra));
+    if (v && barra != std::string_view::npos) {
+        const auto sotto = Numero(testo.substr(barra + 1));
+        v = sotto && *sotto > 0 ? std::optional<double>(*v / *sotto) : std::nullopt;
+    }
+    if (v && *v >= 1e-6 && *v <= 1000) return *v;
+    return "--click: \"" + std::string(testo) +
+           "\" non è un click valido; scrivere quanto vale un click nell'unità scelta, sopra lo zero "
+           "(per esempio 0.1, 1/4 o 1/8)";
+}
+
+}  // namespace rigata

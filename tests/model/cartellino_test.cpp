@@ -1,0 +1,210 @@
+// The hunter's card: band zero, energy limits and scope corrections checked
+// against the table's own cells at 1 m steps (CalcolaRiga and CelleTabVari,
+// never the code under test), for the .243 bullet of 95 grains at 450 m with
+// the trajectory screen's default request.
+#include "cartellino.h"
+
+#include <cmath>
+
+#include "casi.h"
+#include "modello.h"
+#include "numeri.h"
+#include "tabella.h"
+#include "tiroutile.h"
+
+using namespace rigata;
+
+namespace {
+
+ShotData Predefinito() {
+    ShotData d;
+    d.DiametroInch = 0.243f, d.PesoGrain = 95, d.Altitudine = 450, d.Temperatura = 15;
+    d.VelocitaBocca = 965, d.CoeffBalistico = 0.379;
+    CalcolaAtmosfera(d);
+    CalcolaResistenza(d);
+    ApplicaRichiesta(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}));
+    CalcolaAzzeramento(d);
+    return d;
+}
+const ShotData kD = Predefinito();
+
+// The table's cell of column c at metre x for the record zeroed at zero.
+std::string Cella(int x, size_t c, float zero = 225) {
+    ShotData r = kD;
+    r.DistanzaAzzeramento = zero;
+    CalcolaCadutaZero(r);
+    r.Distanza = static_cast<float>(x);
+    CalcolaRiga(r);
+    return CelleTabVari(r, ".")[c];
+}
+double Scarto(int x, float zero) { return LeggiNumero(Cella(x, 7, zero)); }
+std::string Virgola(std::string t) { return t.replace(t.find('.'), 1, ","); }
+
+struct CasoBanda {
+    const char* nome;
+    double banda;
+    const char* testo;
+};
+class Banda : public ::testing::TestWithParam<CasoBanda> {};
+TEST_P(Banda, ZeroScartoATrentaETratto) {
+    const double banda = GetParam().banda;
+    // The farthest zero whose highest cell stays within +banda.
+    int zero = 0;
+    for (int z = 100; z <= 400; ++z) {
+        double culmine = -1e9;
+        for (int x = 0; x <= 600; ++x) culmine = std::max(culmine, Scarto(x, z));
+        if (culmine <= banda) zero = z;
+    }
+    int da = -1, a = -1;
+    for (int x = 0; x <= 5000; ++x) {
+        const bool dentro = std::fabs(Scarto(x, zero)) <= banda;
+        if (dentro && da < 0) da = x;
+        if (dentro) a = x;
+        else if (da >= 0) break;
+    }
+    ASSERT_GT(da, -1);
+    const std::string atteso = std::string("Con banda ") + GetParam().testo + ": azzerare a m " +
+                               std::to_string(zero) + "; a 100 m il colpo va " + Virgola(Cella(100, 7, zero)) +
+                               " cm alto; tiro utile da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
+    DatiCartellino c;
+    c.banda = banda;
+    EXPECT_EQ(FrasiRiepilogo(kD, {}, c, ",").at(1), atteso);
+}
+const CasoBanda kBande[] = {{"quattro", 4, "±4 cm"}, {"sei", 6, "±6 cm"}, {"quattro e mezzo", 4.5, "±4,5 cm"}};
+TABELLA(Banda, CasoBanda, kBande);
+
+// The whole summary: the optimal zero, the band zero, the range of the
+// record's own zero, then the energy at 100 m and the last metre at or above
+// each threshold, read from the energy cells at 1 m steps.
+TEST(Riepilogo, EnergieDallaTabella) {
+    DatiCartellino c;
+    c.soglie = {1000, 1500, 2000, 3000, 0.1};
+    const auto frasi = FrasiRiepilogo(kD, {}, c, ".");
+    ASSERT_EQ(frasi.size(), 10u);
+    EXPECT_EQ(frasi[0], kTestoDistanzaOttimale + std::string("225"));
+    EXPECT_EQ(frasi[2], TestoTiroUtile(TiroUtile(kD)));
+    EXPECT_EQ(frasi[3], "Energia a 100 m: " + Cella(100, 4) + " J");
+    for (size_t i = 0; i < 3; ++i) {
+        int ultimo = -1;
+        for (int x = 0; x <= 5000; ++x)
+            if (LeggiNumero(Cella(x, 4)) >= c.soglie[i]) ultimo = x;
+        EXPECT_EQ(frasi[4 + i], "Energia ≥ " + TestoIntero(static_cast<long long>(c.soglie[i])) + " J fino a m " +
+                                    std::to_string(ultimo));
+    }
+    EXPECT_EQ(frasi[7], "Energia ≥ 3000 J: già sotto alla bocca (" + Cella(0, 4) + " J)");
+    EXPECT_EQ(frasi[8], "Energia ≥ 0.1 J fino a m 5000 e oltre");
+    EXPECT_EQ(frasi[9], kNotaEnergia);
+}
+
+// Corrections: -impact / distance in the unit (1 mrad = 10 cm at 100 m, 1 MOA
+// = 100 m x tan(1/60 deg) = 2.9088821 cm), clicks to the nearest, halves away
+// from zero; the wind's from the "Dev.Vento (cm)" cell's value, -DerivaVento.
+struct CasoUnita {
+    const char* nome;
+    UnitaCorrezione unita;
+    double click, cmA100, mezzaUnita;
+    const char* intestazione;
+};
+class Correzione : public ::testing::TestWithParam<CasoUnita> {};
+TEST_P(Correzione, MisuraEClickDiOgniRiga) {
+    const CasoUnita& u = GetParam();
+    DatiCartellino c;
+    c.unita = u.unita, c.click = u.click;
+    EXPECT_EQ(IntestazioniCorrezione(u.unita)[0], std::string("Correzione (") + u.intestazione + ")");
+    ShotData d = kD;
+    CalcRisultati(d, [&](const ShotData& r) {
+        const CelleCorrezione celle = CelleCorrezioneRiga(r, c, ".");
+        if (r.Distanza == 0) {
+            EXPECT_EQ(celle, CelleCorrezione{});
+            return;
+        }
+        const double scarti[] = {r.ScartoMira * 100.0, -static_cast<double>(r.DerivaVento)};
+        for (size_t i = 0; i < 2; ++i) {
+            const double misura = -static_cast<float>(scarti[i]) / r.Distanza * 100 / u.cmA100;
+            EXPECT_NEAR(LeggiNumero(celle[2 * i]), misura, u.mezzaUnita) << r.Distanza;
+            EXPECT_EQ(celle[2 * i + 1], TestoIntero(std::llround(misura / u.click))) << r.Distanza;
+        }
+    });
+}
+const CasoUnita kUnita[] = {
+    {"mrad click 0.1", UnitaCorrezione::Mrad, 0.1, 10, 0.005, "mrad"},
+    {"cm ogni 100 m", UnitaCorrezione::Cm100, 1, 1, 0.05, "cm/100 m"},
+    {"MOA un quarto", UnitaCorrezione::Moa, 0.25, 2.9088821, 0.005, "MOA"},
+    {"MOA un ottavo", UnitaCorrezione::Moa, 0.125, 2.9088821, 0.005, "MOA"},
+};
+TABELLA(Correzione, CasoUnita, kUnita);
+
+TEST(CorrezioneRiga, SegniEClickPredefinito) {
+    DatiCartellino c;
+    c.unita = UnitaCorrezione::Mrad;  // usual click 0.1 mrad
+    ShotData r = kD;
+    r.Distanza = 500;
+    CalcolaRiga(r);  // 48 cm low, drift with the wind typed positive
+    const CelleCorrezione celle = CelleCorrezioneRiga(r, c, ",");
+    EXPECT_EQ(celle[1], TestoIntero(std::llround(-r.ScartoMira * 100 / 500 * 10 / 0.1)));
+    EXPECT_GT(LeggiNumero(celle[1]), 0);
+    EXPECT_NE(celle[2].find(','), std::string::npos);
+    c.unita = UnitaCorrezione::Nessuna;
+    EXPECT_EQ(CelleCorrezioneRiga(r, c, "."), CelleCorrezione{});
+}
+
+// The card: every step to the table's end, the energy cell of the table, the
+// highest threshold met.
+TEST(Cartellino, RigheESoglie) {
+    DatiCartellino c;
+    c.unita = UnitaCorrezione::Moa;
+    const auto k = std::get<Cartellino>(ComponiCartellino(kD, {}, c, kPassoCartellino, "."));
+    ASSERT_EQ(k.righe.size(), 10u);
+    for (size_t i = 0; i < k.righe.size(); ++i) {
+        const int x = 50 * static_cast<int>(i + 1);
+        EXPECT_EQ(k.righe[i][0], std::to_string(x));
+        EXPECT_EQ(k.righe[i][1], Cella(x, 7));
+        EXPECT_EQ(k.righe[i][4], Cella(x, 4));
+        const double e = LeggiNumero(Cella(x, 4));
+        EXPECT_EQ(k.righe[i][5], e >= 2000 ? "≥ 2000" : e >= 1000 ? "≥ 1000" : "") << x;
+    }
+    EXPECT_EQ(std::get<std::string>(ComponiCartellino(kD, {}, c, 30, ".")),
+              "il cartellino ha posto per 15 righe: scegliere un passo di almeno 34 m");
+    EXPECT_TRUE(std::holds_alternative<std::string>(ComponiCartellino(kD, {}, c, 501, ".")));
+}
+
+// Option values: the value, or a sentence that names the option.
+struct CasoOpzione {
+    const char* nome;
+    std::variant<double, std::string> (*leggi)(std::string_view);
+    const char* testo;
+    double valore;  // NAN: refused
+};
+class Opzione : public ::testing::TestWithParam<CasoOpzione> {};
+TEST_P(Opzione, ValoreORifiuto) {
+    const auto v = GetParam().leggi(GetParam().testo);
+    if (std::isnan(GetParam().valore)) {
+        ASSERT_TRUE(std::holds_alternative<std::string>(v));
+        EXPECT_EQ(std::get<std::string>(v).substr(0, 2), "--");
+    } else {
+        EXPECT_EQ(std::get<double>(v), GetParam().valore);
+    }
+}
+const CasoOpzione kOpzioni[] = {
+    {"banda decimale", LeggiBanda, "4.5", 4.5},
+    {"banda al minimo", LeggiBanda, "2", 2},
+    {"banda sotto il minimo", LeggiBanda, "1.99", NAN},
+    {"banda oltre il massimo", LeggiBanda, "15.01", NAN},
+    {"banda con virgola", LeggiBanda, "4,5", NAN},
+    {"banda con unita", LeggiBanda, "4cm", NAN},
+    {"click un ottavo", LeggiClick, "1/8", 0.125},
+    {"click decimale", LeggiClick, "0.1", 0.1},
+    {"click zero", LeggiClick, "0", NAN},
+    {"click fratto zero", LeggiClick, "1/0", NAN},
+};
+TABELLA(Opzione, CasoOpzione, kOpzioni);
+
+TEST(OpzioniTesto, SoglieEUnita) {
+    EXPECT_EQ(std::get<std::vector<double>>(LeggiSoglie("1000, 1500")), (std::vector<double>{1000, 1500}));
+    for (const char* t : {"", "1000,", "1000;1500", "-5", "0"})
+        EXPECT_EQ(std::get<std::string>(LeggiSoglie(t)).substr(0, 9), "--soglie:") << t;
+    EXPECT_EQ(std::get<UnitaCorrezione>(LeggiUnita("moa")), UnitaCorrezione::Moa);
+    EXPECT_EQ(std::get<std::string>(LeggiUnita("MOA")).substr(0, 13), "--correzione:");
+}
+
+}  // namespace
