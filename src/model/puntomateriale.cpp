@@ -23,7 +23,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Integration step: about this path length (m) per step, never longer than
 // kPassoTempo in time (near the top of a steep flight the bullet is slow).
-constexpr double kPassoDistanza = 5.0;
+// Against a step of 0.5 m it moves the path by less than 2.5 mm at 1500 m
+// even for a bullet flying through the speed of sound.
+constexpr double kPassoDistanza = 10.0;
 constexpr double kPassoTempo = 0.05;
 // A flight ends when the bullet no longer gains ground along the line of
 // sight (below 1 m/s: on the level it then falls almost vertically), after
