@@ -168,8 +168,10 @@ TEST(PuntoMateriale, Vento) {
     EXPECT_NEAR(traverso.DerivaVento, chiusa.DerivaVento, 0.3 * chiusa.DerivaVento);
 }
 
-// Up a slope the bullet drops less across the tilted line of sight: about the
-// level drop times 1 - cos of the angle above the level point of impact.
+// Up a slope the bullet drops less across the tilted line of sight: the level
+// point of impact plus the level drop times 1 - cos of the angle, within 1.5
+// mm at 400 m for this flat load (gravity along the line of sight slows it a
+// little, the thinner air higher up helps it a little).
 TEST(PuntoMateriale, Pendii) {
     const ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450);
     const auto t = CreaTraiettoria(d, Modello(TipoModello::G1), 500);
@@ -180,7 +182,7 @@ TEST(PuntoMateriale, Pendii) {
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(pendii[i]);
         const double regola = r.ScartoMira * 100 + r.Caduta * 100 * (1 - std::cos(pendii[i] * kMoa * 60));
-        EXPECT_NEAR(scarti[i], regola, 0.05 * std::fabs(regola) + 2);
+        EXPECT_NEAR(scarti[i], regola, 0.15);
     }
 }
 
