@@ -275,6 +275,8 @@ double PuntoMateriale::Portata() const {
     return portata;
 }
 
+double PuntoMateriale::PortataPiana() const { return azzerata_ ? piano_.portata : -kInf; }
+
 void PuntoMateriale::CalcolaRiga(ShotData& riga) const {
     const double x = riga.Distanza;
     const double h = altezzaMira_, x0 = distanzaZero_;

@@ -39,7 +39,11 @@ public:
     PuntoMateriale(const ShotData& d, const DatiModello& m, double distanzaMassima, bool pendii = true);
 
     void CalcolaRiga(ShotData& riga) const override;
+    // The least reach of the five flights (a steep uphill line of sight is
+    // usually the first to end); PortataPiana that of the level flight alone,
+    // the one that bounds the columns of level ground.
     double Portata() const override;
+    double PortataPiana() const;
 
     // Whether a bore elevation puts the path on the line of sight at the zero
     // distance (not when the bullet cannot get there); rows are non-finite
