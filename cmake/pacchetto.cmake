@@ -5,11 +5,29 @@
 # Included by CMakeLists.txt after the program's own install() rules; uses
 # RIGATA_ID and RIGATA_CARTELLA_PROGRAMMA.
 
-set(RIGATA_SITO "https://rigata.it" CACHE STRING "Home page; the AppStream screenshots are its docs/*.png")
-set(RIGATA_MANUTENTORE "Gli sviluppatori di Rigata <rigata@rigata.it>" CACHE STRING "Maintainer of the package")
-# The program's licence (an SPDX name) and its text for the copyright file.
-set(RIGATA_LICENZA "LicenseRef-proprietary")
-set(RIGATA_TESTO_LICENZA "Tutti i diritti riservati.")
+# Who publishes the package, set by its owner when configuring:
+#   cmake -DRIGATA_HOMEPAGE=https://... -DRIGATA_MAINTAINER="Name <address>"
+# Without a home page the package has no Homepage field, the copyright no
+# Source and the AppStream entry neither a home page nor screenshots (these are
+# the pictures of docs/, published under HOMEPAGE/docs/). The default
+# maintainer's address is on a domain reserved for examples (RFC 2606), so that
+# nothing points at a domain the project does not own.
+set(RIGATA_HOMEPAGE "" CACHE STRING "Home page of the program (https://...); empty: none")
+set(RIGATA_MAINTAINER "Gli sviluppatori di Rigata <rigata@example.org>" CACHE STRING
+    "Maintainer of the package, as \"Name <address>\"")
+# The cache entries of earlier versions held a home page and an address on a
+# domain that is not the project's: dropped, so an old build folder does not
+# keep them.
+unset(RIGATA_SITO CACHE)
+unset(RIGATA_MANUTENTORE CACHE)
+# The home page without a closing slash, as the files below write it.
+string(REGEX REPLACE "/+$" "" RIGATA_SITO "${RIGATA_HOMEPAGE}")
+if(RIGATA_HOMEPAGE AND NOT RIGATA_SITO MATCHES "^https?://[^]<>&\"' \t[]+$")
+  message(FATAL_ERROR "RIGATA_HOMEPAGE must be an http(s) address without blanks, quotes, <, > or &: ${RIGATA_HOMEPAGE}")
+endif()
+if(NOT RIGATA_MAINTAINER MATCHES "^[^<>&\n]+ <[^<>&@ \n]+@[^<>& \n]+>$")
+  message(FATAL_ERROR "RIGATA_MAINTAINER must read \"Name <address>\": ${RIGATA_MAINTAINER}")
+endif()
 string(REGEX REPLACE "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$" "\\3-\\2-\\1" RIGATA_DATA_ISO "${RIGATA_DATA_VERSIONE}")
 
 set(generati "${CMAKE_BINARY_DIR}/generato")
@@ -25,8 +43,31 @@ function(rigata_comprimi origine destinazione)
 endfunction()
 rigata_comprimi(docs/rigata.1.in "${generati}/rigata.1")
 
+# Configures ORIGIN into DESTINATION; without a home page, every part of it
+# between the lines "@RIGATA_SE_SITO@" and "@RIGATA_FINE_SE_SITO@" is left out
+# (with a home page, only those two lines).
+function(rigata_configura_secondo_sito origine destinazione)
+  set(RIGATA_SE_SITO "@RIGATA_SE_SITO@")
+  set(RIGATA_FINE_SE_SITO "@RIGATA_FINE_SE_SITO@")
+  configure_file("${origine}" "${destinazione}.tmp" @ONLY)
+  file(READ "${destinazione}.tmp" testo)
+  file(REMOVE "${destinazione}.tmp")
+  if(RIGATA_SITO)
+    string(REGEX REPLACE "[ ]*@RIGATA_(FINE_)?SE_SITO@\n" "" testo "${testo}")
+  else()
+    string(REGEX REPLACE "[ ]*@RIGATA_SE_SITO@\n[^@]*@RIGATA_FINE_SE_SITO@\n" "" testo "${testo}")
+  endif()
+  if(testo MATCHES "@RIGATA_(FINE_)?SE_SITO@")
+    message(FATAL_ERROR "${origine}: unbalanced @RIGATA_SE_SITO@ lines")
+  endif()
+  # Written only when it changed, like configure_file does.
+  file(WRITE "${destinazione}.tmp" "${testo}")
+  configure_file("${destinazione}.tmp" "${destinazione}" COPYONLY)
+  file(REMOVE "${destinazione}.tmp")
+endfunction()
+
 # The AppStream entry.
-configure_file(data/rigata.metainfo.xml.in "${generati}/${RIGATA_ID}.metainfo.xml" @ONLY)
+rigata_configura_secondo_sito(data/rigata.metainfo.xml.in "${generati}/${RIGATA_ID}.metainfo.xml")
 
 # The machine-readable copyright, with the bullet data's MIT notice whole
 # (paragraph breaks written " ." as the format asks).
@@ -40,7 +81,7 @@ foreach(riga IN LISTS righe_mit)
   endif()
 endforeach()
 string(REGEX REPLACE "\n$" "" RIGATA_TESTO_MIT "${RIGATA_TESTO_MIT}")
-configure_file(data/copyright.in "${generati}/copyright" @ONLY)
+rigata_configura_secondo_sito(data/copyright.in "${generati}/copyright")
 rigata_comprimi(data/changelog.in "${generati}/changelog")
 
 install(FILES "${generati}/rigata.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -62,16 +103,17 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rigata)
 set(CPACK_PACKAGE_VENDOR "Gli sviluppatori di Rigata")
-set(CPACK_PACKAGE_CONTACT "${RIGATA_MANUTENTORE}")
+set(CPACK_PACKAGE_CONTACT "${RIGATA_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # With DESTDIR, CPack installs into this prefix (else the build's, /usr/local).
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${RIGATA_MANUTENTORE}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${RIGATA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# No Homepage field without a home page (CPack leaves an empty one out).
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RIGATA_SITO}")
 # The libraries' packages from the executable (dpkg-shlibdeps), and Qt's own
 # Italian translation, which the program loads at start.

@@ -9,9 +9,6 @@
 
 namespace rigata {
 
-// The model's zero distance (m) whose highest point is +bandaCm (provvisorio.cpp).
-double ZeroPerBanda(const ShotData& d, const DatiModello& m, double bandaCm);
-
 const char* const kNotaEnergia =
     "Valori di riferimento: l'energia minima per ogni specie la stabiliscono le norme del proprio paese e "
     "della propria regione.";
@@ -28,39 +25,33 @@ std::optional<double> Cella(float valore, const char* schema) {
     return LeggiNumero(testo);
 }
 
-// A record and the model made for it; rows are asked on copies of the record.
-struct Tiro {
-    ShotData d;
-    std::unique_ptr<Traiettoria> t;
-};
-
-ShotData Riga(const Traiettoria& t, const ShotData& d, double metro) {
-    ShotData riga = d;
+// The row fields of a model at a distance (m).
+ShotData Riga(const Traiettoria& t, double metro) {
+    ShotData riga;
     riga.Distanza = S(metro);
     t.CalcolaRiga(riga);
     return riga;
 }
 
-std::optional<double> ScartoCella(const Traiettoria& t, const ShotData& d, int metro) {
-    return Cella(S(Riga(t, d, metro).ScartoMira * 100.0), "###0.0");
+std::optional<double> ScartoCella(const Traiettoria& t, int metro) {
+    return Cella(S(Riga(t, metro).ScartoMira * 100.0), "###0.0");
 }
 
-// The record zeroed at another distance (m), and its model.
-Tiro Azzerato(const ShotData& d, const DatiModello& m, int zero) {
-    Tiro tiro{d, nullptr};
-    tiro.d.DistanzaAzzeramento = S(zero);
-    CalcolaCadutaZero(tiro.d);
-    tiro.t = CreaTraiettoria(tiro.d, m, kMassimoTiroUtile);
-    return tiro;
+// The model of the record zeroed at another distance (m).
+std::unique_ptr<Traiettoria> Azzerata(const ShotData& d, const DatiModello& m, int zero) {
+    ShotData copia = d;
+    copia.DistanzaAzzeramento = S(zero);
+    CalcolaCadutaZero(copia);  // the closed form's zero; the point mass zeroes itself
+    return CreaTraiettoria(copia, m, kMassimoTiroUtile);
 }
 
 // The highest point of the impact over the line of sight, as the cell reads
 // it. The impact is concave in the distance (a straight line less a growing
 // drop), so the walk ends at the first cell below the highest one.
-std::optional<double> Culmine(const Tiro& tiro) {
+std::optional<double> Culmine(const Traiettoria& t) {
     std::optional<double> massimo;
     for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
-        const auto cella = ScartoCella(*tiro.t, tiro.d, metro);
+        const auto cella = ScartoCella(t, metro);
         if (!cella || (massimo && *cella < *massimo)) break;
         massimo = cella;
     }
@@ -101,32 +92,18 @@ std::optional<double> Numero(std::string_view t) {
 
 std::string TestoBanda(double banda, std::string_view sep) { return "±" + TestoSingolo(S(banda), sep) + " cm"; }
 
-std::optional<TrattoUtile> TiroUtileBanda(const Traiettoria& t, const ShotData& d, double banda) {
-    std::optional<TrattoUtile> tratto;
-    for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
-        const auto cm = ScartoCella(t, d, metro);
-        if (cm && *cm >= -banda && *cm <= banda) {
-            if (!tratto) tratto = TrattoUtile{metro, metro};
-            tratto->a = metro;
-        } else if (tratto) {
-            break;
-        }
-    }
-    return tratto;
-}
-
 std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const DatiModello& m, double banda) {
     // The highest point falls as the zero comes nearer, down to the zero at
     // which the line of sight only touches the trajectory, and grows again
     // nearer still: the band zero is the far end of the zeros within the
     // band. The model's own root search gives the start; the cells decide.
     const auto entro = [&](int zero) {
-        const auto culmine = Culmine(Azzerato(d, m, zero));
+        const auto culmine = Culmine(*Azzerata(d, m, zero));
         return culmine && *culmine <= banda;
     };
-    const double seme = ZeroPerBanda(d, m, banda);
-    if (!std::isfinite(seme)) return std::nullopt;
-    int zero = static_cast<int>(std::clamp(std::floor(seme), 1.0, static_cast<double>(kMassimoTiroUtile)));
+    const auto seme = ZeroPerBanda(d, m, banda);
+    if (!seme) return std::nullopt;
+    int zero = static_cast<int>(std::clamp(std::floor(*seme), 1.0, static_cast<double>(kMassimoTiroUtile)));
     constexpr int kPassiMassimi = 200;  // the root search is off by a few metres at most
     int passi = 0;
     if (entro(zero)) {
@@ -135,8 +112,8 @@ std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const DatiModello& 
         while (zero > 1 && !entro(zero) && ++passi < kPassiMassimi) --zero;
         if (!entro(zero)) return std::nullopt;
     }
-    const Tiro tiro = Azzerato(d, m, zero);
-    return ZeroBanda{zero, S(Riga(*tiro.t, tiro.d, 100).ScartoMira * 100.0), TiroUtileBanda(*tiro.t, tiro.d, banda)};
+    const auto t = Azzerata(d, m, zero);
+    return ZeroBanda{zero, S(Riga(*t, 100).ScartoMira * 100.0), TiroUtileDi(*t, banda)};
 }
 
 std::string TestoTiroUtileBanda(double banda, const std::optional<TrattoUtile>& tratto, std::string_view sep) {
@@ -160,28 +137,28 @@ std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std:
 
 // --- Energy -----------------------------------------------------------------
 
-std::optional<double> EnergiaCella(const Traiettoria& t, const ShotData& d, int metro) {
-    return Cella(Riga(t, d, metro).Energia, "####.0");
+std::optional<double> EnergiaCella(const Traiettoria& t, int metro) {
+    return Cella(Riga(t, metro).Energia, "####.0");
 }
 
-std::optional<int> UltimoMetroSopra(const Traiettoria& t, const ShotData& d, double soglia) {
+std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia) {
     std::optional<int> ultimo;
     for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
-        const auto e = EnergiaCella(t, d, metro);
+        const auto e = EnergiaCella(t, metro);
         if (e && *e >= soglia) ultimo = metro;
     }
     return ultimo;
 }
 
-std::vector<std::string> FrasiEnergia(const Traiettoria& t, const ShotData& d, const std::vector<double>& soglie,
+std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<double>& soglie,
                                       std::string_view sep) {
-    std::vector<std::string> frasi{"Energia a 100 m: " + FormattaNumero(Riga(t, d, 100).Energia, "####.0", sep) +
+    std::vector<std::string> frasi{"Energia a 100 m: " + FormattaNumero(Riga(t, 100).Energia, "####.0", sep) +
                                    " J"};
     for (double soglia : soglie) {
         const std::string inizio = "Energia ≥ " + Soglia(soglia, sep) + " J";
-        const auto ultimo = UltimoMetroSopra(t, d, soglia);
+        const auto ultimo = UltimoMetroSopra(t, soglia);
         if (!ultimo)
-            frasi.push_back(inizio + ": già sotto alla bocca (" + FormattaNumero(Riga(t, d, 0).Energia, "####.0", sep) +
+            frasi.push_back(inizio + ": già sotto alla bocca (" + FormattaNumero(Riga(t, 0).Energia, "####.0", sep) +
                             " J)");
         else if (*ultimo == kMassimoTiroUtile)
             frasi.push_back(inizio + " fino a m " + TestoIntero(*ultimo) + " e oltre");
@@ -206,8 +183,8 @@ std::vector<std::string> FrasiRiepilogo(const ShotData& d, const DatiModello& m,
     const auto t = CreaTraiettoria(d, m, kMassimoTiroUtile);
     std::vector<std::string> frasi{kTestoDistanzaOttimale + TestoIntero(ottimale),
                                    TestoZeroBanda(c.banda, CalcolaZeroBanda(d, m, c.banda), sep),
-                                   TestoTiroUtileBanda(c.banda, TiroUtileBanda(*t, d, c.banda), sep)};
-    for (auto& frase : FrasiEnergia(*t, d, c.soglie, sep)) frasi.push_back(std::move(frase));
+                                   TestoTiroUtileBanda(c.banda, TiroUtileDi(*t, c.banda), sep)};
+    for (auto& frase : FrasiEnergia(*t, c.soglie, sep)) frasi.push_back(std::move(frase));
     return frasi;
 }
 
@@ -283,9 +260,12 @@ std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const
                TestoIntero(static_cast<long long>(std::ceil(fine / kMassimoRigheCartellino))) + " m";
 
     const bool click = c.unita != UnitaCorrezione::Nessuna;
+    // The drift for 1 m/s of wind all across.
     ShotData d1 = d;
-    d1.VelocitaVento = 1;  // the drift for 1 m/s of cross-wind
-    const auto t = CreaTraiettoria(d, m, fine), t1 = CreaTraiettoria(d1, m, fine);
+    d1.VelocitaVento = 1;
+    DatiModello m1 = m;
+    m1.angoloVento = 90;
+    const auto t = CreaTraiettoria(d, m, kMassimoTiroUtile), t1 = CreaTraiettoria(d1, m1, fine);
     std::vector<double> soglie = c.soglie;
     std::sort(soglie.begin(), soglie.end());
 
@@ -295,11 +275,11 @@ std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const
               TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
     k.azzeramento = "Azzerata a m " + TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
                     TestoSingolo(S(d.AltezzaMira * 1000.0), sep) + " mm; " +
-                    TestoTiroUtileBanda(c.banda, TiroUtileBanda(*t, d, c.banda), sep);
+                    TestoTiroUtileBanda(c.banda, TiroUtileDi(*t, c.banda), sep);
     k.intestazioni = {"m", "Scarto (cm)", click ? "Click" : "", click ? "Vento 1 m/s (click)" : "Vento 1 m/s (cm)",
                       "Energia (J)", "Soglia (J)"};
     for (int i = 1; i <= quante; ++i) {
-        const ShotData r = Riga(*t, d, static_cast<double>(i) * passo), r1 = Riga(*t1, d1, static_cast<double>(i) * passo);
+        const ShotData r = Riga(*t, static_cast<double>(i) * passo), r1 = Riga(*t1, static_cast<double>(i) * passo);
         const CelleCorrezione corr = CelleCorrezioneRiga(r, c, sep), corr1 = CelleCorrezioneRiga(r1, c, sep);
         RigaCartellino riga{TestoIntero(static_cast<long long>(i) * passo),
                             FormattaNumero(S(r.ScartoMira * 100.0), "###0.0", sep), click ? corr[1] : "",

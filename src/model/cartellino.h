@@ -40,17 +40,11 @@ struct DatiCartellino {
 // "±6 cm", "±4,5 cm": the band with the given decimal separator.
 std::string TestoBanda(double banda, std::string_view separatore);
 
-// The point-blank range for a band: the first whole metre (0..5000 m) at which
-// the level point of impact, read to a tenth of a cm as the table shows it,
-// lies within -banda..+banda, up to the last metre of that unbroken stretch.
-// TiroUtile is this with the table's own model and a band of 6 cm.
-// t is a model made for the record d; rows are asked on copies of d.
-std::optional<TrattoUtile> TiroUtileBanda(const Traiettoria& t, const ShotData& d, double banda);
-
 // The zero for a band: the farthest whole metre of zero distance at which the
 // trajectory's highest point over the line of sight, read to a tenth of a cm,
 // is at most +banda; with that zero, the level point of impact at 100 m (cm,
-// float as the table stores it) and the point-blank range for the band.
+// float as the table stores it) and the point-blank range for the band
+// (TiroUtileDi).
 struct ZeroBanda {
     int distanza = 0;   // m
     float scarto100 = 0;  // cm, positive upwards
@@ -74,16 +68,16 @@ std::string TestoTiroUtileBanda(double banda, const std::optional<TrattoUtile>& 
 // --- Energy -----------------------------------------------------------------
 
 // The energy cell at a whole metre, read back (J), or empty beyond the model.
-std::optional<double> EnergiaCella(const Traiettoria& t, const ShotData& d, int metro);
+std::optional<double> EnergiaCella(const Traiettoria& t, int metro);
 
 // The last whole metre (0..5000 m) at which the energy cell is at or above the
 // threshold; empty when it is below at the muzzle. 5000 means "5000 m and on".
-std::optional<int> UltimoMetroSopra(const Traiettoria& t, const ShotData& d, double soglia);
+std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia);
 
 // "Energia a 100 m: 2047,3 J"; then per threshold "Energia ≥ 2000 J fino a m
 // 134", "Energia ≥ 3000 J: già sotto alla bocca (2866,5 J)", "Energia ≥ 100 J
 // fino a m 5000 e oltre"; then kNotaEnergia.
-std::vector<std::string> FrasiEnergia(const Traiettoria& t, const ShotData& d, const std::vector<double>& soglie,
+std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<double>& soglie,
                                       std::string_view separatore);
 extern const char* const kNotaEnergia;
 

@@ -73,6 +73,12 @@ grep -q 'Copyright (c) 2018 ammolytics' "$radice/usr/share/doc/rigata/copyright"
 metainfo="$radice/usr/share/metainfo/$id.metainfo.xml"
 grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || errore "AppStream senza desktop"
 appstreamcli validate --no-net "$metainfo" || errore "appstreamcli rifiuta $metainfo"
+# One home page for the package and its AppStream entry; where the build names
+# none, neither has one and the entry points at no address at all.
+sito=$(dpkg-deb -f "$deb" Homepage)
+sito_appstream=$(sed -n 's:.*<url type="homepage">\(.*\)</url>.*:\1:p' "$metainfo")
+[ "$sito" = "$sito_appstream" ] || errore "home page del pacchetto '$sito', di AppStream '$sito_appstream'"
+[ -n "$sito" ] || ! grep -n 'https\?://' "$metainfo" || errore "AppStream rimanda a indirizzi senza home page"
 "$radice/usr/bin/rigata" --elenco "$cartella/stdbulls.bc" >"$tmp/elenco" || errore "--elenco non riuscito"
 palle=$(tr -d '\r' <"$cartella/stdbulls.bc" | LC_ALL=C awk 'NF && !/^\(c\)/' | wc -l)
 [ "$(wc -l <"$tmp/elenco")" -eq "$palle" ] || errore "--elenco: $(wc -l <"$tmp/elenco") righe invece di $palle"

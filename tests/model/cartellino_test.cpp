@@ -45,8 +45,8 @@ struct CasoBanda {
     double banda;
     const char* testo;
 };
-class Banda : public ::testing::TestWithParam<CasoBanda> {};
-TEST_P(Banda, ZeroScartoATrentaETratto) {
+class ZeroDellaBanda : public ::testing::TestWithParam<CasoBanda> {};
+TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
     const double banda = GetParam().banda;
     // The farthest zero whose highest cell stays within +banda.
     int zero = 0;
@@ -71,7 +71,7 @@ TEST_P(Banda, ZeroScartoATrentaETratto) {
     EXPECT_EQ(FrasiRiepilogo(kD, {}, c, ",").at(1), atteso);
 }
 const CasoBanda kBande[] = {{"quattro", 4, "±4 cm"}, {"sei", 6, "±6 cm"}, {"quattro e mezzo", 4.5, "±4,5 cm"}};
-TABELLA(Banda, CasoBanda, kBande);
+TABELLA(ZeroDellaBanda, CasoBanda, kBande);
 
 // The whole summary: the optimal zero, the band zero, the range of the
 // record's own zero, then the energy at 100 m and the last metre at or above
