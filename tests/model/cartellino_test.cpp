@@ -73,14 +73,37 @@ TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
 const CasoBanda kBande[] = {{"quattro", 4, "±4 cm"}, {"sei", 6, "±6 cm"}, {"quattro e mezzo", 4.5, "±4,5 cm"}};
 TABELLA(ZeroDellaBanda, CasoBanda, kBande);
 
+// Another model answers the same question: with the G7 point mass the band
+// zero keeps the model's highest cell within the band, a metre farther not.
+TEST(ZeroDellaBandaG7, CulmineDelModello) {
+    DatiModello m;
+    m.modello = TipoModello::G7;
+    const auto z = CalcolaZeroBanda(kD, m, 4);
+    ASSERT_TRUE(z);
+    double culmini[2] = {-1e9, -1e9};
+    for (int i = 0; i < 2; ++i) {
+        ShotData d = kD;
+        d.DistanzaAzzeramento = static_cast<float>(z->distanza + i);
+        const auto t = CreaTraiettoria(d, m, 600);
+        for (int x = 0; x <= 600; ++x) {
+            ShotData r;
+            r.Distanza = static_cast<float>(x);
+            t->CalcolaRiga(r);
+            culmini[i] = std::max(culmini[i], LeggiNumero(CelleTabVari(r, ".")[7]));
+        }
+    }
+    EXPECT_LE(culmini[0], 4);
+    EXPECT_GT(culmini[1], 4);
+}
+
 // The whole summary: the optimal zero, the band zero, the range of the
 // record's own zero, then the energy at 100 m and the last metre at or above
 // each threshold, read from the energy cells at 1 m steps.
 TEST(Riepilogo, EnergieDallaTabella) {
     DatiCartellino c;
-    c.soglie = {1000, 1500, 2000, 3000, 0.1};
+    c.soglie = {1000, 1500, 2000, 3000, 0.1, LeggiNumero(Cella(100, 4))};  // the last: met at 100 m exactly
     const auto frasi = FrasiRiepilogo(kD, {}, c, ".");
-    ASSERT_EQ(frasi.size(), 10u);
+    ASSERT_EQ(frasi.size(), 11u);
     EXPECT_EQ(frasi[0], kTestoDistanzaOttimale + std::string("225"));
     EXPECT_EQ(frasi[2], TestoTiroUtile(TiroUtile(kD)));
     EXPECT_EQ(frasi[3], "Energia a 100 m: " + Cella(100, 4) + " J");
@@ -93,7 +116,8 @@ TEST(Riepilogo, EnergieDallaTabella) {
     }
     EXPECT_EQ(frasi[7], "Energia ≥ 3000 J: già sotto alla bocca (" + Cella(0, 4) + " J)");
     EXPECT_EQ(frasi[8], "Energia ≥ 0.1 J fino a m 5000 e oltre");
-    EXPECT_EQ(frasi[9], kNotaEnergia);
+    EXPECT_EQ(frasi[9], "Energia ≥ " + Cella(100, 4) + " J fino a m 100");
+    EXPECT_EQ(frasi[10], kNotaEnergia);
 }
 
 // Corrections: -impact / distance in the unit (1 mrad = 10 cm at 100 m, 1 MOA
