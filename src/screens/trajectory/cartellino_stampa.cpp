@@ -74,8 +74,13 @@ void Disegna(QPainter& p, const QRectF& r, double u, const Cartellino& c) {
     for (double l : larghezze) totale += l;
     const double spazio = colonne.size() > 1 ? (area.width() - totale) / (colonne.size() - 1) : 0;
 
-    // Right-aligned figures under right-aligned headers.
-    const double altezzaRiga = fmTesto.height() * 1.08;
+    // Right-aligned figures under right-aligned headers. The rows close up
+    // a little when wrapped titles leave less room (the legend stays on the card).
+    const double altezzaIntestazione = lineeIntestazione * fmIntestazione.height();
+    const QRectF legenda = fmTesto.boundingRect(area, Qt::TextWordWrap, Q(c.legenda));
+    const double posto = area.bottom() - legenda.height() - 0.5 * u - (y + altezzaIntestazione + 0.8 * u);
+    const double altezzaRiga =
+        std::min(fmTesto.height() * 1.08, c.righe.empty() ? 0.0 : posto / static_cast<double>(c.righe.size()));
     const auto riga = [&](const QVector<QString>& celle, const QFont& f, double altezza, double top) {
         p.setFont(f);
         double x = area.left();
@@ -84,7 +89,6 @@ void Disegna(QPainter& p, const QRectF& r, double u, const Cartellino& c) {
             x += larghezze[k] + spazio;
         }
     };
-    const double altezzaIntestazione = lineeIntestazione * fmIntestazione.height();
     QVector<QString> testata;
     for (int i : colonne) testata << RigheIntestazione(Q(c.intestazioni[i])).join(QLatin1Char('\n'));
     riga(testata, intestazione, altezzaIntestazione, y);
@@ -102,7 +106,6 @@ void Disegna(QPainter& p, const QRectF& r, double u, const Cartellino& c) {
 
     // The legend at the foot.
     p.setFont(testo);
-    const QRectF legenda = fmTesto.boundingRect(area, Qt::TextWordWrap, Q(c.legenda));
     p.drawText(QRectF(area.left(), std::max(y + 0.5 * u, area.bottom() - legenda.height()), area.width(),
                       legenda.height()),
                Qt::TextWordWrap, Q(c.legenda));
