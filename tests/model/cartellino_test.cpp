@@ -96,6 +96,18 @@ TEST(ZeroDellaBandaG7, CulmineDelModello) {
     EXPECT_GT(culmini[1], 4);
 }
 
+// The band sentence's other forms: an impact below the line (its size
+// without sign), one that reads 0.0 either side, no stretch, no zero.
+TEST(ZeroDellaBanda, AltreFrasi) {
+    const std::optional<TrattoUtile> tratto = TrattoUtile{3, 90};
+    const std::string inizio = "Con banda ±2,5 cm: ";
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -1.25f, tratto}, ","),
+              inizio + "azzerare a m 80; a 100 m il colpo va 1,3 cm basso; tiro utile da 3 m a 90 m");
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -0.04f, std::nullopt}, ","),
+              inizio + "azzerare a m 80; a 100 m il colpo è sulla linea di mira; nessuna distanza entro la banda");
+    EXPECT_EQ(TestoZeroBanda(2.5, std::nullopt, ","), inizio + "nessun azzeramento tiene il colpo entro la banda");
+}
+
 // The whole summary: the optimal zero, the band zero, the range of the
 // record's own zero, then the energy at 100 m and the last metre at or above
 // each threshold, read from the energy cells at 1 m steps.
