@@ -78,27 +78,21 @@ TABELLA(ZeroDellaBanda, CasoBanda, kBande);
 TEST(ZeroDellaBandaG7, CulmineDelModello) {
     DatiModello m;
     m.modello = TipoModello::G7;
-    const auto z = CalcolaZeroBanda(kD, m, 4);
-    ASSERT_TRUE(z);
-    double culmini[2] = {-1e9, -1e9};
-    for (int i = 0; i < 2; ++i) {
+    const int zero = CalcolaZeroBanda(kD, m, 4).value().distanza;
+    for (int z : {zero, zero + 1}) {
         ShotData d = kD;
-        d.DistanzaAzzeramento = static_cast<float>(z->distanza + i);
+        d.DistanzaAzzeramento = static_cast<float>(z);
         const auto t = CreaTraiettoria(d, m, 600);
-        for (int x = 0; x <= 600; ++x) {
-            ShotData r;
-            r.Distanza = static_cast<float>(x);
-            t->CalcolaRiga(r);
-            culmini[i] = std::max(culmini[i], LeggiNumero(CelleTabVari(r, ".")[7]));
-        }
+        double culmine = -1e9;
+        for (ShotData r; r.Distanza <= 600; r.Distanza += 1)
+            t->CalcolaRiga(r), culmine = std::max(culmine, LeggiNumero(CelleTabVari(r, ".")[7]));
+        EXPECT_EQ(culmine <= 4, z == zero) << z;
     }
-    EXPECT_LE(culmini[0], 4);
-    EXPECT_GT(culmini[1], 4);
 }
 
 // The band sentence's other forms: an impact below the line (its size
 // without sign), one that reads 0.0 either side, no stretch, no zero.
-TEST(ZeroDellaBanda, AltreFrasi) {
+TEST(FraseBanda, AltreForme) {
     const std::optional<TrattoUtile> tratto = TrattoUtile{3, 90};
     const std::string inizio = "Con banda ±2,5 cm: ";
     EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -1.25f, tratto}, ","),
@@ -138,7 +132,7 @@ TEST(Riepilogo, EnergieDallaTabella) {
 struct CasoUnita {
     const char* nome;
     UnitaCorrezione unita;
-    double click, cmA100, mezzaUnita;
+    double click, cmA100, mezzaUnita;  // click 0: the unit's usual one, 0.1 mrad
     const char* intestazione;
 };
 class Correzione : public ::testing::TestWithParam<CasoUnita> {};
@@ -150,7 +144,7 @@ TEST_P(Correzione, MisuraEClickDiOgniRiga) {
     ShotData d = kD;
     CalcRisultati(d, [&](const ShotData& r) {
         const CelleCorrezione celle = CelleCorrezioneRiga(r, c, ".");
-        if (r.Distanza == 0) {
+        if (r.Distanza == 0 || u.unita == UnitaCorrezione::Nessuna) {
             EXPECT_EQ(celle, CelleCorrezione{});
             return;
         }
@@ -158,31 +152,18 @@ TEST_P(Correzione, MisuraEClickDiOgniRiga) {
         for (size_t i = 0; i < 2; ++i) {
             const double misura = -static_cast<float>(scarti[i]) / r.Distanza * 100 / u.cmA100;
             EXPECT_NEAR(LeggiNumero(celle[2 * i]), misura, u.mezzaUnita) << r.Distanza;
-            EXPECT_EQ(celle[2 * i + 1], TestoIntero(std::llround(misura / u.click))) << r.Distanza;
+            EXPECT_EQ(celle[2 * i + 1], TestoIntero(std::llround(misura / (u.click ? u.click : 0.1)))) << r.Distanza;
         }
     });
 }
 const CasoUnita kUnita[] = {
-    {"mrad click 0.1", UnitaCorrezione::Mrad, 0.1, 10, 0.005, "mrad"},
+    {"mrad click usuale", UnitaCorrezione::Mrad, 0, 10, 0.005, "mrad"},
+    {"nessuna unita", UnitaCorrezione::Nessuna, 0, 1, 0, ""},
     {"cm ogni 100 m", UnitaCorrezione::Cm100, 1, 1, 0.05, "cm/100 m"},
     {"MOA un quarto", UnitaCorrezione::Moa, 0.25, 2.9088821, 0.005, "MOA"},
     {"MOA un ottavo", UnitaCorrezione::Moa, 0.125, 2.9088821, 0.005, "MOA"},
 };
 TABELLA(Correzione, CasoUnita, kUnita);
-
-TEST(CorrezioneRiga, SegniEClickPredefinito) {
-    DatiCartellino c;
-    c.unita = UnitaCorrezione::Mrad;  // usual click 0.1 mrad
-    ShotData r = kD;
-    r.Distanza = 500;
-    CalcolaRiga(r);  // 48 cm low, drift with the wind typed positive
-    const CelleCorrezione celle = CelleCorrezioneRiga(r, c, ",");
-    EXPECT_EQ(celle[1], TestoIntero(std::llround(-r.ScartoMira * 100 / 500 * 10 / 0.1)));
-    EXPECT_GT(LeggiNumero(celle[1]), 0);
-    EXPECT_NE(celle[2].find(','), std::string::npos);
-    c.unita = UnitaCorrezione::Nessuna;
-    EXPECT_EQ(CelleCorrezioneRiga(r, c, "."), CelleCorrezione{});
-}
 
 // The card: every step to the table's end, the energy cell of the table, the
 // highest threshold met.
@@ -204,43 +185,40 @@ TEST(Cartellino, RigheESoglie) {
     EXPECT_TRUE(std::holds_alternative<std::string>(ComponiCartellino(kD, {}, c, 501, ".")));
 }
 
-// Option values: the value, or a sentence that names the option.
-struct CasoOpzione {
-    const char* nome;
-    std::variant<double, std::string> (*leggi)(std::string_view);
-    const char* testo;
-    double valore;  // NAN: refused
-};
-class Opzione : public ::testing::TestWithParam<CasoOpzione> {};
-TEST_P(Opzione, ValoreORifiuto) {
-    const auto v = GetParam().leggi(GetParam().testo);
-    if (std::isnan(GetParam().valore)) {
-        ASSERT_TRUE(std::holds_alternative<std::string>(v));
-        EXPECT_EQ(std::get<std::string>(v).substr(0, 2), "--");
+// Option values: the value, or a sentence that begins with the option.
+template <typename T>
+std::string Esito(const std::variant<T, std::string>& v) {
+    if (const auto* testo = std::get_if<std::string>(&v)) return testo->substr(0, testo->find(':') + 1);
+    if constexpr (std::is_same_v<T, std::vector<double>>) {
+        std::string t;
+        for (double x : std::get<T>(v)) t += (t.empty() ? "" : "|") + TestoSingolo(static_cast<float>(x));
+        return t;
+    } else if constexpr (std::is_enum_v<T>) {
+        return TestoIntero(static_cast<int>(std::get<T>(v)));
     } else {
-        EXPECT_EQ(std::get<double>(v), GetParam().valore);
+        return TestoSingolo(static_cast<float>(std::get<T>(v)));
     }
 }
+struct CasoOpzione {
+    const char *nome, *atteso;
+    std::string (*leggi)();
+};
+class Opzione : public ::testing::TestWithParam<CasoOpzione> {};
+TEST_P(Opzione, ValoreORifiuto) { EXPECT_EQ(GetParam().leggi(), GetParam().atteso); }
+#define L(chiamata) [] { return Esito(chiamata); }
 const CasoOpzione kOpzioni[] = {
-    {"banda decimale", LeggiBanda, "4.5", 4.5},
-    {"banda al minimo", LeggiBanda, "2", 2},
-    {"banda sotto il minimo", LeggiBanda, "1.99", NAN},
-    {"banda oltre il massimo", LeggiBanda, "15.01", NAN},
-    {"banda con virgola", LeggiBanda, "4,5", NAN},
-    {"banda con unita", LeggiBanda, "4cm", NAN},
-    {"click un ottavo", LeggiClick, "1/8", 0.125},
-    {"click decimale", LeggiClick, "0.1", 0.1},
-    {"click zero", LeggiClick, "0", NAN},
-    {"click fratto zero", LeggiClick, "1/0", NAN},
+    {"banda decimale", "4.5", L(LeggiBanda("4.5"))},
+    {"banda sotto il minimo", "--banda:", L(LeggiBanda("1.99"))},
+    {"banda oltre il massimo", "--banda:", L(LeggiBanda("15.01"))},
+    {"banda con virgola", "--banda:", L(LeggiBanda("4,5"))},
+    {"click un ottavo", "0.125", L(LeggiClick("1/8"))},
+    {"click fratto zero", "--click:", L(LeggiClick("1/0"))},
+    {"soglie con spazio", "1000|1500", L(LeggiSoglie("1000, 1500"))},
+    {"soglie monche", "--soglie:", L(LeggiSoglie("1000,"))},
+    {"soglia zero", "--soglie:", L(LeggiSoglie("0"))},
+    {"unita moa", "3", L(LeggiUnita("moa"))},  // UnitaCorrezione::Moa
+    {"unita maiuscola", "--correzione:", L(LeggiUnita("MOA"))},
 };
 TABELLA(Opzione, CasoOpzione, kOpzioni);
-
-TEST(OpzioniTesto, SoglieEUnita) {
-    EXPECT_EQ(std::get<std::vector<double>>(LeggiSoglie("1000, 1500")), (std::vector<double>{1000, 1500}));
-    for (const char* t : {"", "1000,", "1000;1500", "-5", "0"})
-        EXPECT_EQ(std::get<std::string>(LeggiSoglie(t)).substr(0, 9), "--soglie:") << t;
-    EXPECT_EQ(std::get<UnitaCorrezione>(LeggiUnita("moa")), UnitaCorrezione::Moa);
-    EXPECT_EQ(std::get<std::string>(LeggiUnita("MOA")).substr(0, 13), "--correzione:");
-}
 
 }  // namespace
