@@ -172,17 +172,30 @@ void CalcolaRiga(ShotData& d) {
     d.Scarto60 = S(kFattore60 * caduta + scarto);
 }
 
-void CalcRisultati(ShotData& d, const ScriviRiga& scrivi) {
+namespace {
+
+template <typename Riga>
+void PerOgniRiga(ShotData& d, const Riga& calcola, const ScriviRiga& scrivi) {
     d.Distanza = S(d.DistanzaInizio - static_cast<float>(d.Intervallo));
     d.RigaGriglia = 0;
     const int righe = NumeroRighe(d).value_or(0);
     for (int indice = 1; indice <= righe; ++indice) {
         d.IndiceRiga = static_cast<int16_t>(indice);
         d.Distanza = S(d.Distanza + d.Intervallo);
-        CalcolaRiga(d);
+        calcola(d);
         d.RigaGriglia = static_cast<int16_t>(d.RigaGriglia + 1);
         scrivi(d);
     }
+}
+
+}  // namespace
+
+void CalcRisultati(ShotData& d, const ScriviRiga& scrivi) {
+    PerOgniRiga(d, [](ShotData& riga) { CalcolaRiga(riga); }, scrivi);
+}
+
+void CalcRisultati(ShotData& d, const Traiettoria& t, const ScriviRiga& scrivi) {
+    PerOgniRiga(d, [&t](ShotData& riga) { t.CalcolaRiga(riga); }, scrivi);
 }
 
 CelleRiga CelleTabVari(const ShotData& d, std::string_view sep) {

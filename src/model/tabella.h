@@ -10,6 +10,7 @@
 
 #include "controlli.h"
 #include "shotdata.h"
+#include "traiettoria.h"
 
 namespace rigata {
 
@@ -46,6 +47,8 @@ std::optional<int> NumeroRighe(const ShotData& d);
 // the same request.
 using ScriviRiga = std::function<void(const ShotData&)>;
 void CalcRisultati(ShotData& d, const ScriviRiga& scrivi);
+// The same rows, each computed by the model t (zeroed for this request).
+void CalcRisultati(ShotData& d, const Traiettoria& t, const ScriviRiga& scrivi);
 
 // The row fields (drop, height, velocity, energy, time, drift, points of
 // impact) at the distance d.Distanza, for the zeroing stored in the record.

@@ -39,10 +39,7 @@ std::string TestoTiroUtile(const std::optional<TrattoUtile>& tratto) {
     return "Tiro utile (±6 cm): da " + TestoIntero(tratto->da) + " m a " + TestoIntero(tratto->a) + " m";
 }
 
-PuntoTraiettoria PuntoA(const ShotData& d, double distanza) {
-    ShotData riga = d;
-    riga.Distanza = static_cast<float>(distanza);
-    CalcolaRiga(riga);
+PuntoTraiettoria PuntoDaRiga(const ShotData& riga, double distanza) {
     PuntoTraiettoria p;
     p.distanza = distanza;
     p.scarto = static_cast<float>(riga.ScartoMira * 100.0);
@@ -55,15 +52,25 @@ PuntoTraiettoria PuntoA(const ShotData& d, double distanza) {
     return p;
 }
 
+PuntoTraiettoria PuntoA(const ShotData& d, double distanza) {
+    ShotData riga = d;
+    riga.Distanza = static_cast<float>(distanza);
+    CalcolaRiga(riga);
+    return PuntoDaRiga(riga, distanza);
+}
+
+std::vector<double> DistanzeCampione(double da, double a, int punti) {
+    std::vector<double> distanze;
+    if (punti < 1) return distanze;
+    if (punti == 1 || da == a) return {da};
+    distanze.reserve(static_cast<size_t>(punti));
+    for (int i = 0; i < punti; ++i) distanze.push_back(da + (a - da) * i / (punti - 1));
+    return distanze;
+}
+
 std::vector<PuntoTraiettoria> CampionaTraiettoria(const ShotData& d, double da, double a, int punti) {
     std::vector<PuntoTraiettoria> campioni;
-    if (punti < 1) return campioni;
-    if (punti == 1 || da == a) {
-        campioni.push_back(PuntoA(d, da));
-        return campioni;
-    }
-    campioni.reserve(static_cast<size_t>(punti));
-    for (int i = 0; i < punti; ++i) campioni.push_back(PuntoA(d, da + (a - da) * i / (punti - 1)));
+    for (double x : DistanzeCampione(da, a, punti)) campioni.push_back(PuntoA(d, x));
     return campioni;
 }
 

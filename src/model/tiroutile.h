@@ -44,6 +44,13 @@ struct PuntoTraiettoria {
 // The trajectory at one distance (m).
 PuntoTraiettoria PuntoA(const ShotData& d, double distanza);
 
+// The point of a row the table's formula (or a model) has filled in.
+PuntoTraiettoria PuntoDaRiga(const ShotData& riga, double distanza);
+
+// punti distances evenly spaced from da to a (both included; one when punti
+// is 1 or da equals a; none when punti is below 1).
+std::vector<double> DistanzeCampione(double da, double a, int punti);
+
 // punti points evenly spaced from da to a (both included; one point when
 // punti is 1 or da equals a).
 std::vector<PuntoTraiettoria> CampionaTraiettoria(const ShotData& d, double da, double a, int punti);

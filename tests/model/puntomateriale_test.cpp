@@ -294,7 +294,9 @@ TEST(PuntoMateriale, FinitoFinoAllaPortata) {
             EXPECT_FALSE(finita(portata + 1));
         }
         EXPECT_GE(t.PortataPiana(), portata);
-        if (t.PortataPiana() < 3000) EXPECT_TRUE(std::isnan(Riga(t, t.PortataPiana() + 1).ScartoMira));
+        if (t.PortataPiana() < 3000) {
+            EXPECT_TRUE(std::isnan(Riga(t, t.PortataPiana() + 1).ScartoMira));
+        }
         EXPECT_TRUE(std::isnan(Riga(t, -1).Velocita));
     }
     EXPECT_GT(oltre, 5);
