@@ -171,20 +171,11 @@ std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<do
 
 // --- Summary ----------------------------------------------------------------
 
-std::vector<std::string> FrasiRiepilogo(const ShotData& d, const DatiModello& m, const DatiCartellino& c,
-                                        std::string_view sep) {
-    // The closed form's optimal zero is its own formula (the figure the
-    // screen has always shown); another model's is its zero for +6 cm.
-    int ottimale = d.DistanzaOttimale;
-    if (m.modello != TipoModello::Classico) {
-        const auto z = CalcolaZeroBanda(d, m, kFasciaTiroUtile);
-        ottimale = z ? z->distanza : 0;
-    }
-    const auto t = CreaTraiettoria(d, m, kMassimoTiroUtile);
-    std::vector<std::string> frasi{kTestoDistanzaOttimale + TestoIntero(ottimale),
-                                   TestoZeroBanda(c.banda, CalcolaZeroBanda(d, m, c.banda), sep),
-                                   TestoTiroUtileBanda(c.banda, TiroUtileDi(*t, c.banda), sep)};
-    for (auto& frase : FrasiEnergia(*t, c.soglie, sep)) frasi.push_back(std::move(frase));
+std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const DatiCartellino& c, std::string_view sep) {
+    std::vector<std::string> frasi{TestoDistanzaOttimale(t),
+                                   TestoZeroBanda(c.banda, CalcolaZeroBanda(t.Dati(), t.Modello(), c.banda), sep),
+                                   TestoTiroUtileBanda(c.banda, t.TiroUtile(c.banda), sep)};
+    for (auto& frase : FrasiEnergia(t.Scelta(), c.soglie, sep)) frasi.push_back(std::move(frase));
     return frasi;
 }
 
@@ -245,10 +236,11 @@ CelleCorrezione IntestazioniCorrezione(UnitaCorrezione u) {
 
 // --- The pocket card --------------------------------------------------------
 
-std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const DatiModello& m,
-                                                        const DatiCartellino& c, int passo, std::string_view sep) {
+std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& tabella, const DatiCartellino& c,
+                                                        int passo, std::string_view sep) {
+    const ShotData& d = tabella.Dati();
     if (passo <= 0) return std::string("il passo del cartellino deve essere un numero intero di metri sopra lo zero");
-    const int righe = NumeroRighe(d).value_or(0);
+    const int righe = tabella.NumeroRighe();
     const double ultima = static_cast<double>(d.DistanzaInizio) + std::max(righe - 1, 0) * static_cast<double>(d.Intervallo);
     const double fine = righe > 0 ? std::max<double>(d.DistanzaInizio, ultima) : 0;
     const int quante = static_cast<int>(std::floor(fine / passo));
@@ -263,9 +255,10 @@ std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const
     // The drift for 1 m/s of wind all across.
     ShotData d1 = d;
     d1.VelocitaVento = 1;
-    DatiModello m1 = m;
+    DatiModello m1 = tabella.Modello();
     m1.angoloVento = 90;
-    const auto t = CreaTraiettoria(d, m, kMassimoTiroUtile), t1 = CreaTraiettoria(d1, m1, fine);
+    const Traiettoria& t = tabella.Scelta();
+    const auto t1 = CreaTraiettoria(d1, m1, fine);
     std::vector<double> soglie = c.soglie;
     std::sort(soglie.begin(), soglie.end());
 
@@ -275,11 +268,11 @@ std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const
               TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
     k.azzeramento = "Azzerata a m " + TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
                     TestoSingolo(S(d.AltezzaMira * 1000.0), sep) + " mm; " +
-                    TestoTiroUtileBanda(c.banda, TiroUtileDi(*t, c.banda), sep);
+                    TestoTiroUtileBanda(c.banda, tabella.TiroUtile(c.banda), sep);
     k.intestazioni = {"m", "Scarto (cm)", click ? "Click" : "", click ? "Vento 1 m/s (click)" : "Vento 1 m/s (cm)",
                       "Energia (J)", "Soglia (J)"};
     for (int i = 1; i <= quante; ++i) {
-        const ShotData r = Riga(*t, static_cast<double>(i) * passo), r1 = Riga(*t1, static_cast<double>(i) * passo);
+        const ShotData r = Riga(t, static_cast<double>(i) * passo), r1 = Riga(*t1, static_cast<double>(i) * passo);
         const CelleCorrezione corr = CelleCorrezioneRiga(r, c, sep), corr1 = CelleCorrezioneRiga(r1, c, sep);
         RigaCartellino riga{TestoIntero(static_cast<long long>(i) * passo),
                             FormattaNumero(S(r.ScartoMira * 100.0), "###0.0", sep), click ? corr[1] : "",

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "shotdata.h"
+#include "tabellacalcolata.h"
 #include "tiroutile.h"
 #include "traiettoria.h"
 
@@ -83,11 +84,11 @@ extern const char* const kNotaEnergia;
 
 // --- Summary ----------------------------------------------------------------
 
-// The summary of a checked and zeroed record, one sentence per line: the
-// optimal zero (+6 cm), the band zero with its 100 m impact and range, the
-// point-blank range of the record's own zero for the band, the energy at
+// The summary of a computed table, one sentence per line: the optimal zero
+// (TestoDistanzaOttimale), the band zero with its 100 m impact and range, the
+// point-blank range of the table's own zero for the band, the energy at
 // 100 m, one limit per threshold and the note.
-std::vector<std::string> FrasiRiepilogo(const ShotData& d, const DatiModello& m, const DatiCartellino& c,
+std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const DatiCartellino& c,
                                         std::string_view separatore);
 
 // --- Scope corrections ------------------------------------------------------
@@ -136,13 +137,12 @@ struct Cartellino {
     std::string legenda;  // the click and the signs
 };
 
-// The card of a checked and zeroed record: rows every passo metres from passo
-// up to the table's last distance; with Nessuna the impact and the drift for
-// 1 m/s in cm, otherwise in clicks. Empty, with a message, when the step
-// gives no row or more than kMassimoRigheCartellino.
-std::variant<Cartellino, std::string> ComponiCartellino(const ShotData& d, const DatiModello& m,
-                                                        const DatiCartellino& c, int passo,
-                                                        std::string_view separatore);
+// The card of a computed table: rows every passo metres from passo up to the
+// table's last distance; with Nessuna the impact and the drift for 1 m/s in
+// cm, otherwise in clicks. A message instead when the step gives no row or
+// more than kMassimoRigheCartellino.
+std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& t, const DatiCartellino& c,
+                                                        int passo, std::string_view separatore);
 
 // --- Command-line values ----------------------------------------------------
 // Each returns the value, or an Italian sentence naming the option.

@@ -16,17 +16,17 @@ using namespace rigata;
 
 namespace {
 
-ShotData Predefinito() {
+TabellaCalcolata Predefinita() {
     ShotData d;
     d.DiametroInch = 0.243f, d.PesoGrain = 95, d.Altitudine = 450, d.Temperatura = 15;
     d.VelocitaBocca = 965, d.CoeffBalistico = 0.379;
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
-    ApplicaRichiesta(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}));
-    CalcolaAzzeramento(d);
-    return d;
+    return std::get<TabellaCalcolata>(
+        TabellaCalcolata::Calcola(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}), {}));
 }
-const ShotData kD = Predefinito();
+const TabellaCalcolata kT = Predefinita();
+const ShotData kD = kT.Dati();
 
 // The table's cell of column c at metre x for the record zeroed at zero.
 std::string Cella(int x, size_t c, float zero = 225) {
@@ -68,7 +68,7 @@ TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
                                " cm alto; tiro utile da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
     DatiCartellino c;
     c.banda = banda;
-    EXPECT_EQ(FrasiRiepilogo(kD, {}, c, ",").at(1), atteso);
+    EXPECT_EQ(FrasiRiepilogo(kT, c, ",").at(1), atteso);
 }
 const CasoBanda kBande[] = {{"quattro", 4, "±4 cm"}, {"sei", 6, "±6 cm"}, {"quattro e mezzo", 4.5, "±4,5 cm"}};
 TABELLA(ZeroDellaBanda, CasoBanda, kBande);
@@ -108,7 +108,7 @@ TEST(FraseBanda, AltreForme) {
 TEST(Riepilogo, EnergieDallaTabella) {
     DatiCartellino c;
     c.soglie = {1000, 1500, 2000, 3000, 0.1, LeggiNumero(Cella(100, 4))};  // the last: met at 100 m exactly
-    const auto frasi = FrasiRiepilogo(kD, {}, c, ".");
+    const auto frasi = FrasiRiepilogo(kT, c, ".");
     ASSERT_EQ(frasi.size(), 11u);
     EXPECT_EQ(frasi[0], kTestoDistanzaOttimale + std::string("225"));
     EXPECT_EQ(frasi[2], TestoTiroUtile(TiroUtile(kD)));
@@ -170,7 +170,7 @@ TABELLA(Correzione, CasoUnita, kUnita);
 TEST(Cartellino, RigheESoglie) {
     DatiCartellino c;
     c.unita = UnitaCorrezione::Moa;
-    const auto k = std::get<Cartellino>(ComponiCartellino(kD, {}, c, kPassoCartellino, "."));
+    const auto k = std::get<Cartellino>(ComponiCartellino(kT, c, kPassoCartellino, "."));
     ASSERT_EQ(k.righe.size(), 10u);
     for (size_t i = 0; i < k.righe.size(); ++i) {
         const int x = 50 * static_cast<int>(i + 1);
@@ -180,9 +180,9 @@ TEST(Cartellino, RigheESoglie) {
         const double e = LeggiNumero(Cella(x, 4));
         EXPECT_EQ(k.righe[i][5], e >= 2000 ? "≥ 2000" : e >= 1000 ? "≥ 1000" : "") << x;
     }
-    EXPECT_EQ(std::get<std::string>(ComponiCartellino(kD, {}, c, 30, ".")),
+    EXPECT_EQ(std::get<std::string>(ComponiCartellino(kT, c, 30, ".")),
               "il cartellino ha posto per 15 righe: scegliere un passo di almeno 34 m");
-    EXPECT_TRUE(std::holds_alternative<std::string>(ComponiCartellino(kD, {}, c, 501, ".")));
+    EXPECT_TRUE(std::holds_alternative<std::string>(ComponiCartellino(kT, c, 501, ".")));
 }
 
 // Option values: the value, or a sentence that begins with the option.

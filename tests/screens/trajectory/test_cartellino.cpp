@@ -33,11 +33,11 @@ private slots:
         d.VelocitaBocca = 965, d.CoeffBalistico = 0.379;
         CalcolaAtmosfera(d);
         CalcolaResistenza(d);
-        ApplicaRichiesta(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}));
-        CalcolaAzzeramento(d);
+        const auto tabella = std::get<TabellaCalcolata>(
+            TabellaCalcolata::Calcola(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}), {}));
         DatiCartellino c;
         c.unita = UnitaCorrezione::Mrad;
-        cartellino_ = std::get<Cartellino>(ComponiCartellino(d, {}, c, kPassoCartellino, ","));
+        cartellino_ = std::get<Cartellino>(ComponiCartellino(tabella, c, kPassoCartellino, ","));
         QCOMPARE(cartellino_.righe.size(), size_t(10));
     }
 
