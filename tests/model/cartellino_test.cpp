@@ -127,7 +127,7 @@ TEST(Riepilogo, EnergieDallaTabella) {
 }
 
 // Corrections: -impact / distance in the unit (1 mrad = 10 cm at 100 m, 1 MOA
-// = 100 m x tan(1/60 deg) = 2.9088821 cm), clicks to the nearest, halves away
+// = 100 m x pi / 10800 = 2.9088821 cm), clicks to the nearest, halves away
 // from zero; the wind's from the "Dev.Vento (cm)" cell's value, -DerivaVento.
 struct CasoUnita {
     const char* nome;
