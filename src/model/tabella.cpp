@@ -50,9 +50,11 @@ Rifiuto RifiutoGenerico() {
 
 }  // namespace
 
-RichiestaTabella LeggiRichiesta(const std::array<std::string, 6>& testi) {
-    return RichiestaTabella{LeggiNumero(testi[0]), LeggiNumero(testi[1]), LeggiNumero(testi[2]),
-                            LeggiNumero(testi[3]), LeggiNumero(testi[4]), LeggiNumero(testi[5])};
+RichiestaTabella LeggiRichiesta(const TestiRichiesta& testi) {
+    auto numero = [&testi](Campo c) { return LeggiNumero(testi[IndiceNelGruppo(c)]); };
+    return RichiestaTabella{numero(Campo::DistanzaAzzeramento), numero(Campo::DistanzaInizio),
+                            numero(Campo::DistanzaFine),        numero(Campo::Intervallo),
+                            numero(Campo::VelocitaVento),       numero(Campo::AltezzaMira)};
 }
 
 void ApplicaRichiesta(ShotData& d, const RichiestaTabella& r) {
@@ -73,12 +75,13 @@ std::optional<int> NumeroRighe(const ShotData& d) {
 }
 
 std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabella& r) {
-    const std::pair<double, const char*> campi[] = {
-        {r.distanzaZero, "distanza di azzeramento"}, {r.inizio, "distanza iniziale"},
-        {r.fine, "distanza finale"},                 {r.vento, "velocità del vento"},
-        {r.altezzaMira, "altezza della linea di mira"}};
-    for (const auto& [valore, nome] : campi)
-        if (!InSingle(valore)) return RifiutoFuoriLimiti(nome, valore);
+    const std::pair<double, Campo> campi[] = {{r.distanzaZero, Campo::DistanzaAzzeramento},
+                                              {r.inizio, Campo::DistanzaInizio},
+                                              {r.fine, Campo::DistanzaFine},
+                                              {r.vento, Campo::VelocitaVento},
+                                              {r.altezzaMira, Campo::AltezzaMira}};
+    for (const auto& [valore, campo] : campi)
+        if (!InSingle(valore)) return RifiutoFuoriLimiti(NomeCampo(campo), valore);
 
     const auto passo = InInteger(r.intervallo);
     if (!passo || *passo == 0)

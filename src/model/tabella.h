@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "campi.h"
 #include "controlli.h"
 #include "shotdata.h"
 
@@ -23,9 +24,8 @@ struct RichiestaTabella {
     double altezzaMira = 0;   // mm
 };
 
-// Reads the texts of the zero distance, first distance, last distance, step,
-// cross-wind and sight height boxes, in this order.
-RichiestaTabella LeggiRichiesta(const std::array<std::string, 6>& testi);
+// Reads the texts of the six request boxes (by IndiceNelGruppo, campi.h).
+RichiestaTabella LeggiRichiesta(const TestiRichiesta& testi);
 
 // Refuses a request the model cannot compute: a value beyond single precision,
 // a step of 0 or outside -32768..32767, a zero distance of 0, a row count

@@ -104,11 +104,13 @@ ShotData Palla(int16_t quota = 0, float gradi = 15, double coeff = 0.379, float 
 }
 const ShotData k308 = Palla(0, 15, 0.4, 0, 0, 0, 0.308f, 150);
 
-// A checked request ("zero,start,end,step,wind,sight") run through, every row kept by its number.
+// The request texts of "zero,start,end,step,wind,sight".
+TestiRichiesta TestiDi(const std::string& richiesta) { return TestiRichiestaDi(DividiRigaDati(",,,,,," + richiesta)); }
+
+// A checked request run through, every row kept by its number.
 std::map<int, ShotData> Righe(const std::string& richiesta) {
     ShotData d = Palla();
-    const CampiDati t = DividiRigaDati(richiesta);
-    const RichiestaTabella r = LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]});
+    const RichiestaTabella r = LeggiRichiesta(TestiDi(richiesta));
     EXPECT_FALSE(ControllaRichiesta(d, r));
     ApplicaRichiesta(d, r);
     CalcolaAzzeramento(d);
@@ -159,9 +161,8 @@ struct CasoRichiesta {
 };
 class Richiesta : public ::testing::TestWithParam<CasoRichiesta> {};
 TEST_P(Richiesta, RigheORifiuto) {
-    const CampiDati t = DividiRigaDati(GetParam().richiesta);
-    const auto r =
-        ControllaRichiesta(Palla(0, 15, GetParam().coeff), LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]}));
+    const TestiRichiesta t = TestiDi(GetParam().richiesta);
+    const auto r = ControllaRichiesta(Palla(0, 15, GetParam().coeff), LeggiRichiesta(t));
     const std::string& atteso = GetParam().atteso;
     if (atteso[0] == '!') {
         ASSERT_TRUE(r);
@@ -169,7 +170,7 @@ TEST_P(Richiesta, RigheORifiuto) {
         return;
     }
     ShotData d = Palla();
-    ApplicaRichiesta(d, LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]}));
+    ApplicaRichiesta(d, LeggiRichiesta(t));
     CalcolaAzzeramento(d);
     const auto righe = Righe(GetParam().richiesta);
     const float ultima = righe.empty() ? 0 : righe.rbegin()->second.Distanza;
@@ -196,7 +197,7 @@ const CasoRichiesta kRichieste[] = {
     {"fine oltre il modello", "225,0,60000,20,5,50",
      "!DISTANZA TROPPO GRANDE!! con questa palla il calcolo vale fino a 42040 m"},
     {"vento oltre la singola", "225,0,500,20,1e39,50",
-     "!CAMBIA VALORE!! valore troppo grande per il campo velocità del vento"},
+     "!CAMBIA VALORE!! valore troppo grande per il campo velocità del vento laterale"},
     {"coefficiente negativo", "225,0,500,20,5,50", "!CAMBIA VALORE!! la resistenza dell'aria", -0.3},
 };
 TABELLA(Richiesta, CasoRichiesta, kRichieste);
