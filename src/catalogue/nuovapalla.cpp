@@ -80,6 +80,9 @@ double CaricoSezionale(const std::string& diametro, const std::string& peso) {
 }  // namespace
 
 std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
+    for (const auto& campo : Campi(dati))
+        if (campo.testo != &dati.marca && campo.testo != &dati.tipo)
+            if (auto r = ControllaVirgole({{campo.nome, *campo.testo}})) return r;
     if (dati.marca.empty() || dati.diametro.empty() || dati.peso.empty() || dati.tipo.empty())
         return Rifiuto{kTitoloNonValido,
                        "               I CAMPI NON POSSONO ESSERE VUOTI!\n\n"

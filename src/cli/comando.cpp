@@ -68,8 +68,10 @@ int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, s
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
 
-    const RichiestaTabella richiesta = LeggiRichiesta(TestiRichiestaDi(campi));
-    if (auto r = ControllaRichiesta(d, richiesta)) {
+    RichiestaTabella richiesta;
+    auto rifiuto = LeggiRichiesta(TestiRichiestaDi(campi), richiesta);
+    if (!rifiuto) rifiuto = ControllaRichiesta(d, richiesta);
+    if (auto& r = rifiuto) {
         ScriviRifiuto(err, *r);
         return kEsitoRifiuto;
     }

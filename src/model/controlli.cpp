@@ -77,6 +77,9 @@ bool PallaEAmbienteValidi(const ShotData& d) {
 
 std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::string_view residua,
                                               std::string_view tratto, ShotData& d) {
+    if (auto r = ControllaVirgole(
+            {{"velocità iniziale", iniziale}, {"velocità residua", residua}, {"tratto considerato", tratto}}))
+        return r;
     d.VelocitaIniziale = InSingle(LeggiNumeroEsteso(iniziale)).value_or(0);
     d.VelocitaResidua = InSingle(LeggiNumeroEsteso(residua)).value_or(0);
     d.TrattoMisurato = InSingle(LeggiNumeroEsteso(tratto)).value_or(0);

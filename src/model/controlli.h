@@ -37,7 +37,7 @@ std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d
 bool PallaEAmbienteValidi(const ShotData& d);
 
 // The coefficient from two measured velocities (m/s) over a stretch (m), as
-// typed: stores the three values in d (0 when too large for single
+// typed: refuses a decimal comma (ControllaVirgole), stores the three values in d (0 when too large for single
 // precision), refuses values that are not positive or a residual velocity
 // not below the initial one, then a bullet and place whose last confirmation
 // was not valid (PallaEAmbienteValidi); computes the atmosphere and the

@@ -50,11 +50,13 @@ Rifiuto RifiutoGenerico() {
 
 }  // namespace
 
-RichiestaTabella LeggiRichiesta(const TestiRichiesta& testi) {
+std::optional<Rifiuto> LeggiRichiesta(const TestiRichiesta& testi, RichiestaTabella& r) {
+    if (auto rifiuto = ControllaVirgole(GruppoCampo::Richiesta, testi)) return rifiuto;
     auto numero = [&testi](Campo c) { return LeggiNumero(testi[IndiceNelGruppo(c)]); };
-    return RichiestaTabella{numero(Campo::DistanzaAzzeramento), numero(Campo::DistanzaInizio),
-                            numero(Campo::DistanzaFine),        numero(Campo::Intervallo),
-                            numero(Campo::VelocitaVento),       numero(Campo::AltezzaMira)};
+    r = RichiestaTabella{numero(Campo::DistanzaAzzeramento), numero(Campo::DistanzaInizio),
+                         numero(Campo::DistanzaFine),        numero(Campo::Intervallo),
+                         numero(Campo::VelocitaVento),       numero(Campo::AltezzaMira)};
+    return std::nullopt;
 }
 
 void ApplicaRichiesta(ShotData& d, const RichiestaTabella& r) {

@@ -24,8 +24,10 @@ struct RichiestaTabella {
     double altezzaMira = 0;   // mm
 };
 
-// Reads the texts of the six request boxes (by IndiceNelGruppo, campi.h).
-RichiestaTabella LeggiRichiesta(const TestiRichiesta& testi);
+// Reads the texts of the six request boxes (by IndiceNelGruppo, campi.h)
+// into r. A decimal comma in one is refused first (ControllaVirgole), and r
+// is left as it was.
+std::optional<Rifiuto> LeggiRichiesta(const TestiRichiesta& testi, RichiestaTabella& r);
 
 // Refuses a request the model cannot compute: a value beyond single precision,
 // a step of 0 or outside -32768..32767, a zero distance of 0, a row count
