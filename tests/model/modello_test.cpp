@@ -300,9 +300,10 @@ TEST_P(Lettore, VirgolaEPallaSenzaPeso) {
     EXPECT_EQ(GetParam().leggi("500,5", k308.PesoGrammi),
               std::string("!USA IL PUNTO!! virgola nel campo ") + GetParam().campo +
                   ": il separatore decimale è il punto; scrivere 500.5 e non 500,5");
-    if (GetParam().calcolatore)
+    if (GetParam().calcolatore) {
         EXPECT_EQ(GetParam().leggi("500", 0), CAMBIA "diametro e peso della palla devono essere maggiori di zero; "
                                                      "correggerli nella finestra dei dati della palla");
+    }
 }
 #define L(chiamata) [](const char* t, [[maybe_unused]] float peso) { return chiamata; }
 const CasoLettore kLettori[] = {
