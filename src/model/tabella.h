@@ -55,6 +55,15 @@ void CalcolaRiga(ShotData& d);
 
 enum class TipoTabella { Vari, Campagna };
 
+// The number patterns of the table's cells: distance (m); drop, height,
+// drift and points of impact (cm); velocity (m/s) and energy (J); time of
+// flight (s). Every place that shows one of these values uses its pattern.
+inline constexpr const char* kSchemaDistanza = "####0";
+inline constexpr const char* kSchemaCentimetri = "###0.0";
+inline constexpr const char* kSchemaVelocita = "####.0";
+inline constexpr const char* kSchemaEnergia = "####.0";
+inline constexpr const char* kSchemaTempo = "0.##0";
+
 using CelleRiga = std::array<std::string, 8>;
 CelleRiga CelleTabVari(const ShotData& d, std::string_view separatore);
 CelleRiga CelleTabCampagna(const ShotData& d, std::string_view separatore);
