@@ -6,9 +6,9 @@ namespace rigata {
 
 namespace {
 
-// The bytes of a UTF-8 byte-order mark as Windows-1252 shows them: a file
-// starting with them would lose them on opening.
-const std::string kBOMIn1252 = "ï»¿";
+// The bytes of a UTF-8 byte-order mark as Windows-1252 shows them ("ï»¿"): a
+// file starting with them would lose them on opening.
+const std::string kBOMIn1252 = Da1252(kBomUtf8);
 
 std::optional<std::string> ProblemaCampo(const std::string& testo) {
     if (testo.find(',') != std::string::npos) {
