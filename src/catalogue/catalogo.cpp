@@ -4,19 +4,13 @@
 #include <numeric>
 #include <utility>
 
+#include "caratteri.h"
 #include "file.h"
 #include "numeri.h"
 
 namespace rigata {
 
 namespace {
-
-// Blanks only: tabs and other white space stay part of the field.
-std::string_view SenzaSpazi(std::string_view testo) {
-    const auto primo = testo.find_first_not_of(' ');
-    if (primo == std::string_view::npos) return {};
-    return testo.substr(primo, testo.find_last_not_of(' ') - primo + 1);
-}
 
 std::string ValoreCampo(std::string_view campo) {
     const std::string_view pulito = SenzaSpazi(campo);
@@ -45,7 +39,7 @@ RigaCatalogo DividiRigaCatalogo(std::string_view riga) {
     return celle;
 }
 
-bool RigaDiNota(std::string_view riga) { return riga.substr(0, 3) == "(c)"; }
+bool RigaDiNota(std::string_view riga) { return riga.substr(0, kPrefissoNota.size()) == kPrefissoNota; }
 
 namespace {
 

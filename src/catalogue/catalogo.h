@@ -53,7 +53,8 @@ struct EsitoCaricamento {
 // any other keeps its blanks. The cells are returned as the file has them.
 RigaCatalogo DividiRigaCatalogo(std::string_view riga);
 
-// Note lines begin with "(c)" exactly (lower-case, by character code).
+// Note lines begin with kPrefissoNota exactly (lower-case, by character code).
+inline constexpr std::string_view kPrefissoNota = "(c)";
 bool RigaDiNota(std::string_view riga);
 
 // Fills the rows from the whole text of a catalogue file (Windows-1252, lines

@@ -35,12 +35,6 @@ void Scrivi(std::string& riga, size_t& colonna, int campo, std::string_view valo
     colonna = c.inizio + c.larghezza;
 }
 
-std::string_view SenzaSpazi(std::string_view testo) {
-    while (!testo.empty() && testo.front() == ' ') testo.remove_prefix(1);
-    while (!testo.empty() && testo.back() == ' ') testo.remove_suffix(1);
-    return testo;
-}
-
 // A field without the unit mark the writer put after its value.
 std::string SenzaUnita(std::string_view riga, CampoElenco campo, std::string_view unita) {
     const std::string campoIntero = CampoRigaElenco(riga, campo);

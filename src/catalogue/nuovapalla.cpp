@@ -80,6 +80,9 @@ double CaricoSezionale(const std::string& diametro, const std::string& peso) {
 }  // namespace
 
 std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
+    for (const auto& campo : Campi(dati))
+        if (campo.testo != &dati.marca && campo.testo != &dati.tipo)
+            if (auto r = ControllaVirgole({{campo.nome, *campo.testo}})) return r;
     if (dati.marca.empty() || dati.diametro.empty() || dati.peso.empty() || dati.tipo.empty())
         return Rifiuto{kTitoloNonValido,
                        "               I CAMPI NON POSSONO ESSERE VUOTI!\n\n"
@@ -102,11 +105,10 @@ std::optional<Rifiuto> ControllaNuovaPalla(const DatiNuovaPalla& dati) {
         }
     }
     if (auto r = ControllaCaratteri(dati)) return r;
-    // The reader skips every line that starts with "(c)" as a note: the bullet would vanish.
-    if (dati.marca.compare(0, 3, "(c)") == 0)
-        return Rifiuto{kTitoloNonValido,
-                       "la marca non può iniziare con \"(c)\"\nle righe che iniziano così sono note "
-                       "e vengono ignorate"};
+    // The reader skips every note line: the bullet would vanish.
+    if (RigaDiNota(dati.marca))
+        return Rifiuto{kTitoloNonValido, "la marca non può iniziare con \"" + std::string(kPrefissoNota) +
+                                             "\"\nle righe che iniziano così sono note e vengono ignorate"};
     if (!(LeggiNumero("0" + dati.diametro) > 0))
         return Rifiuto{kTitoloNonValido,
                        "il diametro deve essere maggiore di zero\nusare il punto come separatore decimale\n"
@@ -150,7 +152,7 @@ std::string ContenutoConNuovaRiga(const std::string& vecchioContenuto, const std
     if (!contenuto.empty() && contenuto.back() != '\n') contenuto += "\r\n";
     // The reader skips a UTF-8 byte-order mark at the start of the file: a
     // first line beginning with those bytes ("ï»¿") goes after an empty line.
-    if (contenuto.empty() && riga1252.compare(0, 3, "\xEF\xBB\xBF") == 0) contenuto = "\r\n";
+    if (contenuto.empty() && SenzaBOM(riga1252).size() < riga1252.size()) contenuto = "\r\n";
     contenuto += riga1252;
     contenuto += "\r\n";
     return contenuto;

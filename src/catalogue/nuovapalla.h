@@ -19,7 +19,8 @@ struct DatiNuovaPalla {
 };
 
 // The checks of "Memorizza dati", in order; the first that fails comes back
-// with its title and message (line ends are one LF). After the program's own
+// with its title and message (line ends are one LF). First a decimal comma
+// in a number box (ControllaVirgole) is refused. After the program's own
 // checks come three that keep a corrupt row out of the file: a comma or a
 // line end in any box, a character that Windows-1252 cannot hold, and a
 // diameter that reads as zero (the sectional density divides by it); last,

@@ -23,7 +23,7 @@ void ScriviRifiuto(std::ostream& err, const Rifiuto& r) { err << r.titolo << "\n
 
 // The bullet and place of a data file, stored and checked as the start screen does.
 std::optional<Rifiuto> LeggiPallaEAmbiente(const CampiDati& campi, ShotData& d) {
-    return ControllaIngresso(TestiIngresso{campi[0], campi[1], campi[2], campi[3], campi[4], campi[5]}, d);
+    return ControllaIngresso(TestiIngressoDi(campi), d);
 }
 
 int Tabella(const std::string& percorso, TipoTabella tipo, std::ostream& out, std::ostream& err,
@@ -68,9 +68,10 @@ int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, s
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
 
-    const RichiestaTabella richiesta =
-        LeggiRichiesta({campi[6], campi[7], campi[8], campi[9], campi[10], campi[11]});
-    if (auto r = ControllaRichiesta(d, richiesta)) {
+    RichiestaTabella richiesta;
+    auto rifiuto = LeggiRichiesta(TestiRichiestaDi(campi), richiesta);
+    if (!rifiuto) rifiuto = ControllaRichiesta(d, richiesta);
+    if (auto& r = rifiuto) {
         ScriviRifiuto(err, *r);
         return kEsitoRifiuto;
     }

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <iterator>
 #include <thread>
 
 namespace rigata {
@@ -378,7 +379,7 @@ Blocco::~Blocco() {
 }
 
 std::string_view SenzaBOM(std::string_view testo) {
-    if (testo.substr(0, 3) == "\xEF\xBB\xBF") testo.remove_prefix(3);
+    if (testo.substr(0, std::size(kBomUtf8) - 1) == kBomUtf8) testo.remove_prefix(std::size(kBomUtf8) - 1);
     return testo;
 }
 

@@ -73,6 +73,10 @@ int ScriviTuttoSu(int fd, std::string_view dati);
 // The Italian words for a system error ("permesso negato").
 std::string MotivoErrore(int errore);
 
+// The UTF-8 byte-order mark: skipped at the start of a file read; the CSV
+// export starts with it (spreadsheets read the file as UTF-8 only with it).
+inline constexpr char kBomUtf8[] = "\xEF\xBB\xBF";
+
 // The text after a UTF-8 byte-order mark, or the whole text without one.
 std::string_view SenzaBOM(std::string_view testo);
 

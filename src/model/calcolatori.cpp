@@ -27,6 +27,7 @@ std::optional<Rifiuto> ControllaFinito(double valore, double letto, std::string_
 }
 
 const char* const kCampoVelImpatto = "velocità di impatto";
+const char* const kCampoCoeffOsso = "coefficiente";
 
 }  // namespace
 
@@ -45,6 +46,7 @@ ValoriLegno CalcolaLegno(double velImpatto, float diametroMm, float pesoGrammi) 
 RisultatiLegno CalcolaLegnoDaTesti(std::string_view testoVelImpatto, float diametroMm,
                                    float pesoGrammi, std::string_view separatore) {
     RisultatiLegno r;
+    if ((r.rifiuto = ControllaVirgole({{kCampoVelImpatto, testoVelImpatto}}))) return r;
     const double vel = LeggiNumero(testoVelImpatto);
     if ((r.rifiuto = ControllaPalla(diametroMm, pesoGrammi))) return r;
     if (vel < 0) {
@@ -77,6 +79,7 @@ ValoriFerro CalcolaFerro(double velImpatto, float diametroMm, float pesoGrammi) 
 RisultatiFerro CalcolaFerroDaTesti(std::string_view testoVelImpatto, float diametroMm,
                                    float pesoGrammi, std::string_view separatore) {
     RisultatiFerro r;
+    if ((r.rifiuto = ControllaVirgole({{kCampoVelImpatto, testoVelImpatto}}))) return r;
     const double vel = LeggiNumero(testoVelImpatto);
     if ((r.rifiuto = ControllaPalla(diametroMm, pesoGrammi))) return r;
     const ValoriFerro v = CalcolaFerro(vel, diametroMm, pesoGrammi);
@@ -100,6 +103,7 @@ ValoriOsso CalcolaOsso(double velImpatto, double coeffPalla, float diametroMm, f
 RisultatiOsso CalcolaOssoDaTesti(std::string_view testoVelImpatto, std::string_view testoCoeff,
                                  float diametroMm, float pesoGrammi, std::string_view separatore) {
     RisultatiOsso r;
+    if ((r.rifiuto = ControllaVirgole({{kCampoCoeffOsso, testoCoeff}, {kCampoVelImpatto, testoVelImpatto}}))) return r;
     const double vel = LeggiNumero(testoVelImpatto);
     const double coeff = LeggiNumero(testoCoeff);
     if ((r.rifiuto = ControllaPalla(diametroMm, pesoGrammi))) return r;
@@ -107,7 +111,7 @@ RisultatiOsso CalcolaOssoDaTesti(std::string_view testoVelImpatto, std::string_v
     if (!std::isfinite(v.PenetrazioneOsso)) {
         // The velocity term alone tells which of the two boxes is too large.
         const bool colpaVelocita = !std::isfinite(std::pow((vel - 60) / 100, 2));
-        r.rifiuto = colpaVelocita ? RifiutoFuoriLimiti(kCampoVelImpatto, vel) : RifiutoFuoriLimiti("coefficiente", coeff);
+        r.rifiuto = colpaVelocita ? RifiutoFuoriLimiti(kCampoVelImpatto, vel) : RifiutoFuoriLimiti(kCampoCoeffOsso, coeff);
         return r;
     }
     r.penetrazioneOsso = FormattaNumero(v.PenetrazioneOsso, "0.#0", separatore);
@@ -131,6 +135,7 @@ ValoriUomo CalcolaUomo(double velImpatto, float diametroMm, float pesoGrammi) {
 RisultatiUomo CalcolaUomoDaTesti(std::string_view testoVelImpatto, float diametroMm,
                                  float pesoGrammi, std::string_view separatore) {
     RisultatiUomo r;
+    if ((r.rifiuto = ControllaVirgole({{kCampoVelImpatto, testoVelImpatto}}))) return r;
     const double vel = LeggiNumero(testoVelImpatto);
     if ((r.rifiuto = ControllaPalla(diametroMm, pesoGrammi))) return r;
     const ValoriUomo v = CalcolaUomo(vel, diametroMm, pesoGrammi);
@@ -172,6 +177,11 @@ ValoriVarVelCanna CalcolaVarVelCanna(double velCannaNota, double percorsoCannaNo
 RisultatiVarVelCanna CalcolaVarVelCannaDaTesti(const TestiVarVelCanna& testi, float diametroMm,
                                                float pesoGrammi, std::string_view separatore) {
     RisultatiVarVelCanna r;
+    r.rifiuto = ControllaVirgole({{"velocità in canna nota", testi.velCannaNota},
+                                  {"percorso in canna nota", testi.percorsoCannaNota},
+                                  {"peso della polvere", testi.pesoPolvere},
+                                  {"percorso nella canna diversa", testi.percorsoCannaDiversa}});
+    if (r.rifiuto) return r;
     const double velNota = LeggiNumero(testi.velCannaNota);
     const double percorsoNota = LeggiNumero(testi.percorsoCannaNota);
     const double polvere = LeggiNumero(testi.pesoPolvere);

@@ -4,9 +4,11 @@
 // Each calculator has two layers:
 //  - `CalcolaXxx`: the formula alone, in double precision, step by step in
 //    the order of its terms, on numbers already read; it checks nothing.
-//  - `CalcolaXxxDaTesti`: what the screen's Calcola button does: reads the box
-//    texts with a point as decimal separator (empty or non-numeric text is 0,
-//    "450 m/s" is 450), refuses the inputs the formula has no value for, runs
+//  - `CalcolaXxxDaTesti`: what the screen's Calcola button does: refuses a
+//    box text with a decimal comma (ControllaVirgole, before anything else),
+//    reads the box texts with a point as decimal separator (empty or
+//    non-numeric text is 0, "450 m/s" is 450), refuses the inputs the formula
+//    has no value for, runs
 //    the formula and returns the texts for the result boxes, already written
 //    by their patterns with the given decimal separator.
 //
@@ -85,8 +87,8 @@ struct RisultatiOsso {
     std::optional<Rifiuto> rifiuto;
 };
 
-// Reads txtVelImpatto, then the text of cBoCoeffPallaOsso (picked or typed;
-// numbers take a point: "0,30" reads as 0 and gives 0.00).
+// Reads the text of cBoCoeffPallaOsso (picked or typed; the guide beside it
+// writes "0,30", which is refused), then txtVelImpatto.
 RisultatiOsso CalcolaOssoDaTesti(std::string_view testoVelImpatto, std::string_view testoCoeff,
                                  float diametroMm, float pesoGrammi,
                                  std::string_view separatore = ".");

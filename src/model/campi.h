@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace rigata {
 
@@ -46,7 +47,7 @@ constexpr std::array<DefinizioneCampo, kNumeroCampi> kCampi = {{
     {Campo::DistanzaInizio, "distanza iniziale", GruppoCampo::Richiesta},
     {Campo::DistanzaFine, "distanza finale", GruppoCampo::Richiesta},
     {Campo::Intervallo, "intervallo di calcolo", GruppoCampo::Richiesta},
-    {Campo::VelocitaVento, "velocità del vento", GruppoCampo::Richiesta},
+    {Campo::VelocitaVento, "velocità del vento laterale", GruppoCampo::Richiesta},
     {Campo::AltezzaMira, "altezza della linea di mira", GruppoCampo::Richiesta},
 }};
 
@@ -61,6 +62,10 @@ constexpr const char* NomeCampo(Campo c) { return kCampi[static_cast<std::size_t
 constexpr int IndiceNelGruppo(Campo c) {
     return Indice(c) < kCampiIngresso ? Indice(c) : Indice(c) - kCampiIngresso;
 }
+
+// The texts of each group as typed, by IndiceNelGruppo.
+using TestiIngresso = std::array<std::string, kCampiIngresso>;
+using TestiRichiesta = std::array<std::string, kCampiRichiesta>;
 
 static_assert(kCampi[Indice(Campo::AltezzaMira)].campo == Campo::AltezzaMira, "table out of order");
 static_assert(kCampi[kCampiIngresso - 1].gruppo == GruppoCampo::Ingresso &&

@@ -7,6 +7,14 @@
 
 namespace rigata {
 
+// The text without the blanks before and after it (only blanks: tabs and
+// other white space stay).
+inline std::string_view SenzaSpazi(std::string_view testo) {
+    const auto primo = testo.find_first_not_of(' ');
+    if (primo == std::string_view::npos) return {};
+    return testo.substr(primo, testo.find_last_not_of(' ') - primo + 1);
+}
+
 // A byte that continues a character begun by an earlier one.
 inline bool ByteDiContinuazione(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 

@@ -44,33 +44,28 @@ std::optional<Rifiuto> ControllaAmbiente(double altitudineLetta, float temperatu
 }
 
 std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d) {
-    const std::pair<const std::string*, const char*> singoli[] = {{&testi.diametro, "diametro"},
-                                                                  {&testi.peso, "peso"},
-                                                                  {&testi.temperatura, "temperatura"},
-                                                                  {&testi.velocitaBocca, "velocità alla bocca"}};
-    float* destinazioni[] = {&d.DiametroInch, &d.PesoGrain, &d.Temperatura, &d.VelocitaBocca};
+    auto testo = [&testi](Campo c) -> const std::string& { return testi[IndiceNelGruppo(c)]; };
+    const std::pair<Campo, float*> singoli[] = {{Campo::Diametro, &d.DiametroInch},
+                                                {Campo::Peso, &d.PesoGrain},
+                                                {Campo::Temperatura, &d.Temperatura},
+                                                {Campo::VelocitaBocca, &d.VelocitaBocca}};
     std::optional<Rifiuto> fuoriLimiti;
-    for (size_t i = 0; i < 4; ++i) {
-        const double letto = LeggiNumeroEsteso(*singoli[i].first);
+    for (const auto& [campo, destinazione] : singoli) {
+        const double letto = LeggiNumeroEsteso(testo(campo));
         if (const auto valore = InSingle(letto))
-            *destinazioni[i] = *valore;
+            *destinazione = *valore;
         else if (!fuoriLimiti)
-            fuoriLimiti = RifiutoFuoriLimiti(singoli[i].second, letto);
+            fuoriLimiti = RifiutoFuoriLimiti(NomeCampo(campo), letto);
     }
-    const double altitudine = LeggiNumeroEsteso(testi.altitudine);
+    const double altitudine = LeggiNumeroEsteso(testo(Campo::Altitudine));
     if (const auto a = InInteger(altitudine)) d.Altitudine = *a;
-    // A decimal comma would read as the whole part ("965,5" as 965).
-    const std::pair<const std::string*, const char*> tutti[] = {
-        {&testi.diametro, "diametro"},       {&testi.peso, "peso"},
-        {&testi.altitudine, "altitudine"},   {&testi.temperatura, "temperatura"},
-        {&testi.velocitaBocca, "velocità alla bocca"}, {&testi.coeff, "coefficiente balistico"}};
-    for (const auto& [testo, nome] : tutti)
-        if (VirgolaDecimale(*testo)) return RifiutoVirgola(nome, *testo);
+    if (auto r = ControllaVirgole(GruppoCampo::Ingresso, testi)) return r;
     if (fuoriLimiti) return fuoriLimiti;
 
-    if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, testi.coeff, d.VelocitaBocca)) return r;
+    const std::string& coeff = testo(Campo::CoeffBalistico);
+    if (auto r = ControllaDatiIngresso(d.DiametroInch, d.PesoGrain, coeff, d.VelocitaBocca)) return r;
     if (auto r = ControllaAmbiente(altitudine, d.Temperatura)) return r;
-    d.CoeffBalistico = LeggiNumeroEsteso(testi.coeff);
+    d.CoeffBalistico = LeggiNumeroEsteso(coeff);
     if (d.CoeffBalistico == 0) return RifiutoCoeffZero();
     return std::nullopt;
 }
@@ -82,6 +77,9 @@ bool PallaEAmbienteValidi(const ShotData& d) {
 
 std::optional<Rifiuto> CalcolaCoeffDaVelocita(std::string_view iniziale, std::string_view residua,
                                               std::string_view tratto, ShotData& d) {
+    if (auto r = ControllaVirgole(
+            {{"velocità iniziale", iniziale}, {"velocità residua", residua}, {"tratto considerato", tratto}}))
+        return r;
     d.VelocitaIniziale = InSingle(LeggiNumeroEsteso(iniziale)).value_or(0);
     d.VelocitaResidua = InSingle(LeggiNumeroEsteso(residua)).value_or(0);
     d.TrattoMisurato = InSingle(LeggiNumeroEsteso(tratto)).value_or(0);
@@ -117,6 +115,12 @@ Rifiuto RifiutoVirgola(std::string_view nomeCampo, std::string_view testo) {
     return Rifiuto{"USA IL PUNTO!!", "virgola nel campo " + std::string(nomeCampo) +
                                          ": il separatore decimale è il punto; scrivere " + corretto + " e non " +
                                          digitato.substr(0, corretto.size())};
+}
+
+std::optional<Rifiuto> ControllaVirgole(std::initializer_list<NumeroDigitato> numeri) {
+    for (const NumeroDigitato& n : numeri)
+        if (VirgolaDecimale(n.testo)) return RifiutoVirgola(n.nome, n.testo);
+    return std::nullopt;
 }
 
 Rifiuto RifiutoCoeffZero() {

@@ -3,11 +3,14 @@
 // Italian message that says what to change; nothing is shown here.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "campi.h"
 #include "costanti.h"
+#include "numeri.h"
 #include "shotdata.h"
 
 namespace rigata {
@@ -18,13 +21,8 @@ struct Rifiuto {
     bool operator==(const Rifiuto& o) const { return titolo == o.titolo && messaggio == o.messaggio; }
 };
 
-// The six entry texts of a bullet and place, as typed on the start screen or
-// read from a data file's line.
-struct TestiIngresso {
-    std::string diametro, peso, altitudine, temperatura, velocitaBocca, coeff;
-};
-
-// The one check of an entry, for the start screen's confirmation and the
+// The one check of an entry (the six entry texts, as typed on the start
+// screen or read from a data file's line), for the start screen's confirmation and the
 // command line. First stores into d what fits its field (diameter, weight,
 // temperature and muzzle velocity in single precision, the altitude in 16
 // bits); those values stay stored when a check fails. Then, in order: a value
@@ -39,7 +37,7 @@ std::optional<Rifiuto> ControllaIngresso(const TestiIngresso& testi, ShotData& d
 bool PallaEAmbienteValidi(const ShotData& d);
 
 // The coefficient from two measured velocities (m/s) over a stretch (m), as
-// typed: stores the three values in d (0 when too large for single
+// typed: refuses a decimal comma (ControllaVirgole), stores the three values in d (0 when too large for single
 // precision), refuses values that are not positive or a residual velocity
 // not below the initial one, then a bullet and place whose last confirmation
 // was not valid (PallaEAmbienteValidi); computes the atmosphere and the
@@ -65,6 +63,25 @@ Rifiuto RifiutoFuoriLimiti(std::string_view nomeCampo, double valore);
 // A typed number with a decimal comma (VirgolaDecimale): the point is asked
 // for, with the typed text written both ways ("scrivere 965.5 e non 965,5").
 Rifiuto RifiutoVirgola(std::string_view nomeCampo, std::string_view testo);
+
+// A typed number and its field's name as the messages say it.
+struct NumeroDigitato {
+    std::string_view nome, testo;
+};
+
+// The first of the numbers with a decimal comma (VirgolaDecimale), refused
+// with RifiutoVirgola: read with the point only, "965,5" would be 965. Every
+// function that reads typed numbers runs this before anything else.
+std::optional<Rifiuto> ControllaVirgole(std::initializer_list<NumeroDigitato> numeri);
+
+// The same over the texts of a group of fields, in the order of the data line.
+template <std::size_t N>
+std::optional<Rifiuto> ControllaVirgole(GruppoCampo gruppo, const std::array<std::string, N>& testi) {
+    for (const DefinizioneCampo& c : kCampi)
+        if (c.gruppo == gruppo)
+            if (auto r = ControllaVirgole({{c.nome, testi[IndiceNelGruppo(c.campo)]}})) return r;
+    return std::nullopt;
+}
 
 // A zero (or missing) coefficient.
 Rifiuto RifiutoCoeffZero();

@@ -1,8 +1,9 @@
 #include "csv.h"
 
+#include "caratteri.h"
+
 namespace rigata {
 
-const char* const kBomUtf8 = "\xEF\xBB\xBF";
 
 char SeparatoreCsv(std::string_view separatoreDecimale) { return separatoreDecimale == "," ? ';' : ','; }
 
@@ -19,12 +20,6 @@ void AggiungiCampo(std::string& riga, std::string_view campo, char separatore) {
         riga += c;
     }
     riga += '"';
-}
-
-std::string_view SenzaSpazi(std::string_view t) {
-    const size_t inizio = t.find_first_not_of(' ');
-    if (inizio == std::string_view::npos) return {};
-    return t.substr(inizio, t.find_last_not_of(' ') - inizio + 1);
 }
 
 }  // namespace

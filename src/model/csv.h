@@ -12,10 +12,6 @@
 
 namespace rigata {
 
-// The UTF-8 byte-order mark files start with (spreadsheets read the file as
-// UTF-8 only with it).
-extern const char* const kBomUtf8;
-
 char SeparatoreCsv(std::string_view separatoreDecimale);
 
 // One line, CR LF included.

@@ -8,7 +8,15 @@
 namespace rigata {
 
 namespace {
-float S(double v) { return static_cast<float>(v); }
+
+// The speed of sound at the air temperature of the place, the Mach number of
+// the muzzle velocity and the air density relative to the standard one.
+void CalcolaSuonoEDensita(ShotData& d) {
+    d.VelocitaSuono = d.TemperaturaQuota * 0.6 + 331.6;
+    d.NumeroMach = d.VelocitaBocca / d.VelocitaSuono;
+    d.DensitaRelativa = d.DensitaAria / 1.203007;
+}
+
 }  // namespace
 
 void CalcolaAtmosfera(ShotData& d) {
@@ -33,9 +41,7 @@ double FunzioneSiacciDi(double v) {
 
 void CalcolaResistenza(ShotData& d) {
     const double v = d.VelocitaBocca;
-    d.VelocitaSuono = d.TemperaturaQuota * 0.6 + 331.6;
-    d.NumeroMach = v / d.VelocitaSuono;
-    d.DensitaRelativa = d.DensitaAria / 1.203007;
+    CalcolaSuonoEDensita(d);
     // 1.42233433 turns lb/in2 into g/mm2.
     d.FattoreForma = d.PesoGrammi / (std::pow(static_cast<double>(d.DiametroMm), 2) *
                                      (d.CoeffBalistico / 1.42233433 / d.DensitaRelativa));
@@ -52,14 +58,20 @@ double CostanteResistenzaDi(const ShotData& d) {
 
 void CalcolaCostanteK(ShotData& d) { d.CostanteResistenza = CostanteResistenzaDi(d); }
 
-void CalcolaCadutaZero(ShotData& d) {
-    const double k = d.CostanteResistenza;
-    const double v0 = d.VelocitaBocca;
-    const double x0 = d.DistanzaAzzeramento;
-    d.CoeffCaduta = S(CoeffCadutaDi(v0, k));
+CadutaCalcolata CadutaA(double v0, double k, double x) {
+    CadutaCalcolata c;
+    c.coeff = S(CoeffCadutaDi(v0, k));
     const double dueK = k + k;
-    d.TermineEsp = S(std::exp(dueK * x0) - dueK * x0 - 1);
-    d.CadutaAzzeramento = S(static_cast<double>(d.TermineEsp) * d.CoeffCaduta);
+    c.termine = S(std::exp(dueK * x) - dueK * x - 1);
+    c.caduta = S(static_cast<double>(c.termine) * c.coeff);
+    return c;
+}
+
+void CalcolaCadutaZero(ShotData& d) {
+    const CadutaCalcolata c = CadutaA(d.VelocitaBocca, d.CostanteResistenza, d.DistanzaAzzeramento);
+    d.CoeffCaduta = c.coeff;
+    d.TermineEsp = c.termine;
+    d.CadutaAzzeramento = c.caduta;
 }
 
 double DistanzaOttimaleEsatta(const ShotData& d) {
@@ -94,9 +106,7 @@ void CalcolaResistenzaMisurata(ShotData& d) {
 
 void CalcolaCoeffBalistico(ShotData& d) {
     const double v = d.VelocitaBocca;
-    d.VelocitaSuono = d.TemperaturaQuota * 0.6 + 331.6;
-    d.NumeroMach = v / d.VelocitaSuono;
-    d.DensitaRelativa = d.DensitaAria / 1.203007;
+    CalcolaSuonoEDensita(d);
     d.FunzioneSiacci = FunzioneSiacciDi(v);
     d.FattoreForma = (std::pow(d.NumeroMach, 2) * d.CoeffResistenza * d.DensitaAria) /
                      (d.FunzioneSiacci + d.FunzioneSiacci);

@@ -26,6 +26,14 @@ void CalcolaCostanteK(ShotData& d);
 void CalcolaCadutaZero(ShotData& d);
 void CalcolaDistanzaOttimale(ShotData& d);
 
+// The drop at a distance x (m) for muzzle velocity v0 (m/s) and drag constant
+// k (1/m), each step stored in single precision: the drop coefficient, the
+// term exp(2 k x) - 2 k x - 1, and their product, the drop (m).
+struct CadutaCalcolata {
+    float coeff, termine, caduta;
+};
+CadutaCalcolata CadutaA(double v0, double k, double x);
+
 // The optimal zero distance in metres before rounding to a whole number, from
 // the stored decay constant, muzzle velocity and TempoVoloOttimale.
 double DistanzaOttimaleEsatta(const ShotData& d);

@@ -40,6 +40,10 @@ std::optional<int32_t> InLong(double valore);
 // finite or beyond the float range (it would turn into infinity).
 std::optional<float> InSingle(double valore);
 
+// A value as a single-precision field stores it (rounded to float; later
+// steps read the rounded value).
+inline float S(double v) { return static_cast<float>(v); }
+
 // Writes a number by pattern: "0" a digit always written, "#" a digit written
 // only when significant, "." the decimal separator. The value is taken to 15
 // significant digits and rounded half away from zero to the places of the

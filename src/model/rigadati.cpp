@@ -6,16 +6,9 @@ namespace rigata {
 
 namespace {
 
-// The fields' names in messages, in the order of the data line.
-const char* const kNomiCampi[kCampiRigaDati] = {
-    "diametro della palla",        "peso della palla",          "altitudine",
-    "temperatura",                 "velocità alla bocca",       "coefficiente balistico",
-    "distanza di azzeramento",     "distanza iniziale",         "distanza finale",
-    "intervallo di calcolo",       "velocità del vento laterale", "altezza della linea di mira"};
-
-// The bytes of a UTF-8 byte-order mark as Windows-1252 shows them: a file
-// starting with them would lose them on opening.
-const std::string kBOMIn1252 = "ï»¿";
+// The bytes of a UTF-8 byte-order mark as Windows-1252 shows them ("ï»¿"): a
+// file starting with them would lose them on opening.
+const std::string kBOMIn1252 = Da1252(kBomUtf8);
 
 std::optional<std::string> ProblemaCampo(const std::string& testo) {
     if (testo.find(',') != std::string::npos) {
@@ -39,6 +32,20 @@ std::optional<std::string> ProblemaCampo(const std::string& testo) {
 }
 
 }  // namespace
+
+TestiIngresso TestiIngressoDi(const CampiDati& campi) {
+    TestiIngresso testi;
+    for (const DefinizioneCampo& c : kCampi)
+        if (c.gruppo == GruppoCampo::Ingresso) testi[IndiceNelGruppo(c.campo)] = campi[Indice(c.campo)];
+    return testi;
+}
+
+TestiRichiesta TestiRichiestaDi(const CampiDati& campi) {
+    TestiRichiesta testi;
+    for (const DefinizioneCampo& c : kCampi)
+        if (c.gruppo == GruppoCampo::Richiesta) testi[IndiceNelGruppo(c.campo)] = campi[Indice(c.campo)];
+    return testi;
+}
 
 std::string RigaDati(const CampiDati& campi) {
     std::string riga;
@@ -97,9 +104,9 @@ std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati&
 std::optional<std::string> ControllaCampiDati(const CampiDati& campi) {
     for (size_t i = 0; i < campi.size(); ++i)
         if (auto problema = ProblemaCampo(campi[i]))
-            return "il campo \"" + std::string(kNomiCampi[i]) + "\" " + *problema + ".";
-    if (campi[0].compare(0, kBOMIn1252.size(), kBOMIn1252) == 0)
-        return "il campo \"" + std::string(kNomiCampi[0]) + "\" comincia con \"" + kBOMIn1252 +
+            return "il campo \"" + std::string(kCampi[i].nome) + "\" " + *problema + ".";
+    if (campi.front().compare(0, kBOMIn1252.size(), kBOMIn1252) == 0)
+        return "il campo \"" + std::string(kCampi.front().nome) + "\" comincia con \"" + kBOMIn1252 +
                "\", che all'apertura del file andrebbe perso: toglierlo.";
     if (A1252(RigaDati(campi))->size() > kLunghezzaMassimaRigaDati)
         return "i valori sono troppo lunghi: insieme superano 32767 caratteri.";

@@ -1,7 +1,5 @@
 // The data line: the twelve texts of the entry and trajectory screens joined
-// by commas (diameter, weight, altitude, temperature, muzzle velocity,
-// coefficient, zero distance, first and last distance, step, cross-wind,
-// sight height), and the data files that hold it.
+// by commas in the order of campi.h, and the data files that hold it.
 #pragma once
 
 #include <array>
@@ -9,10 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "campi.h"
+
 namespace rigata {
 
-constexpr int kCampiRigaDati = 12;
-using CampiDati = std::array<std::string, kCampiRigaDati>;
+using CampiDati = std::array<std::string, kNumeroCampi>;
+
+// The entry texts and the request texts of a data line.
+TestiIngresso TestiIngressoDi(const CampiDati& campi);
+TestiRichiesta TestiRichiestaDi(const CampiDati& campi);
 
 // The twelve texts as typed, joined with "," and nothing else.
 std::string RigaDati(const CampiDati& campi);

@@ -20,8 +20,6 @@ const char* const kTestoDistanzaOttimale =
 
 namespace {
 
-float S(double v) { return static_cast<float>(v); }
-
 // Cubic fits of 1 - cos(a) at 15, 30, 45 and 60 degrees; the linear term is
 // written as its product with the angle.
 const double kFattore15 = -4.78632e-7 * std::pow(15.0, 3) + 0.000172521 * std::pow(15.0, 2) - 0.004776555 + 0.00139394;
@@ -50,9 +48,13 @@ Rifiuto RifiutoGenerico() {
 
 }  // namespace
 
-RichiestaTabella LeggiRichiesta(const std::array<std::string, 6>& testi) {
-    return RichiestaTabella{LeggiNumero(testi[0]), LeggiNumero(testi[1]), LeggiNumero(testi[2]),
-                            LeggiNumero(testi[3]), LeggiNumero(testi[4]), LeggiNumero(testi[5])};
+std::optional<Rifiuto> LeggiRichiesta(const TestiRichiesta& testi, RichiestaTabella& r) {
+    if (auto rifiuto = ControllaVirgole(GruppoCampo::Richiesta, testi)) return rifiuto;
+    auto numero = [&testi](Campo c) { return LeggiNumero(testi[IndiceNelGruppo(c)]); };
+    r = RichiestaTabella{numero(Campo::DistanzaAzzeramento), numero(Campo::DistanzaInizio),
+                         numero(Campo::DistanzaFine),        numero(Campo::Intervallo),
+                         numero(Campo::VelocitaVento),       numero(Campo::AltezzaMira)};
+    return std::nullopt;
 }
 
 void ApplicaRichiesta(ShotData& d, const RichiestaTabella& r) {
@@ -73,12 +75,13 @@ std::optional<int> NumeroRighe(const ShotData& d) {
 }
 
 std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabella& r) {
-    const std::pair<double, const char*> campi[] = {
-        {r.distanzaZero, "distanza di azzeramento"}, {r.inizio, "distanza iniziale"},
-        {r.fine, "distanza finale"},                 {r.vento, "velocità del vento"},
-        {r.altezzaMira, "altezza della linea di mira"}};
-    for (const auto& [valore, nome] : campi)
-        if (!InSingle(valore)) return RifiutoFuoriLimiti(nome, valore);
+    const std::pair<double, Campo> campi[] = {{r.distanzaZero, Campo::DistanzaAzzeramento},
+                                              {r.inizio, Campo::DistanzaInizio},
+                                              {r.fine, Campo::DistanzaFine},
+                                              {r.vento, Campo::VelocitaVento},
+                                              {r.altezzaMira, Campo::AltezzaMira}};
+    for (const auto& [valore, campo] : campi)
+        if (!InSingle(valore)) return RifiutoFuoriLimiti(NomeCampo(campo), valore);
 
     const auto passo = InInteger(r.intervallo);
     if (!passo || *passo == 0)
@@ -151,10 +154,10 @@ void CalcolaRiga(ShotData& d) {
     const double h = d.AltezzaMira;  // m
     const double x = d.Distanza;
 
-    d.CoeffCadutaRiga = S(CoeffCadutaDi(v0, k));
-    const double dueK = k + k;
-    d.TermineEspRiga = S(std::exp(dueK * x) - dueK * x - 1);
-    d.Caduta = S(static_cast<double>(d.TermineEspRiga) * d.CoeffCadutaRiga);
+    const CadutaCalcolata c = CadutaA(v0, k, x);
+    d.CoeffCadutaRiga = c.coeff;
+    d.TermineEspRiga = c.termine;
+    d.Caduta = c.caduta;
     d.Ordinata = S(d.CadutaAzzeramento / x0 * x - d.Caduta);
     d.Velocita = S(v0 * std::exp(-k * x));
     d.Energia = S(std::pow(static_cast<double>(d.Velocita), 2) * d.PesoGrammi / 2000);
@@ -199,25 +202,25 @@ void CalcRisultati(ShotData& d, const Traiettoria& t, const ScriviRiga& scrivi) 
 }
 
 CelleRiga CelleTabVari(const ShotData& d, std::string_view sep) {
-    return {FormattaNumero(d.Distanza, "####0", sep),
-            FormattaNumero(S(d.Caduta * -100.0), "###0.0", sep),
-            FormattaNumero(S(d.Ordinata * 100.0), "###0.0", sep),
-            FormattaNumero(d.Velocita, "####.0", sep),
-            FormattaNumero(d.Energia, "####.0", sep),
-            FormattaNumero(S(d.DerivaVento * -1.0), "###0.0", sep),
-            FormattaNumero(d.TempoVolo, "0.##0", sep),
-            FormattaNumero(S(d.ScartoMira * 100.0), "###0.0", sep)};
+    return {FormattaNumero(d.Distanza, kSchemaDistanza, sep),
+            FormattaNumero(S(d.Caduta * -100.0), kSchemaCentimetri, sep),
+            FormattaNumero(S(d.Ordinata * 100.0), kSchemaCentimetri, sep),
+            FormattaNumero(d.Velocita, kSchemaVelocita, sep),
+            FormattaNumero(d.Energia, kSchemaEnergia, sep),
+            FormattaNumero(S(d.DerivaVento * -1.0), kSchemaCentimetri, sep),
+            FormattaNumero(d.TempoVolo, kSchemaTempo, sep),
+            FormattaNumero(S(d.ScartoMira * 100.0), kSchemaCentimetri, sep)};
 }
 
 CelleRiga CelleTabCampagna(const ShotData& d, std::string_view sep) {
-    return {FormattaNumero(d.Distanza, "####0", sep),
-            FormattaNumero(d.Velocita, "####.0", sep),
-            FormattaNumero(d.Energia, "####.0", sep),
-            FormattaNumero(S(d.ScartoMira * 100.0), "###0.0", sep),
-            FormattaNumero(d.Scarto15, "###0.0", sep),
-            FormattaNumero(d.Scarto30, "###0.0", sep),
-            FormattaNumero(d.Scarto45, "###0.0", sep),
-            FormattaNumero(d.Scarto60, "###0.0", sep)};
+    return {FormattaNumero(d.Distanza, kSchemaDistanza, sep),
+            FormattaNumero(d.Velocita, kSchemaVelocita, sep),
+            FormattaNumero(d.Energia, kSchemaEnergia, sep),
+            FormattaNumero(S(d.ScartoMira * 100.0), kSchemaCentimetri, sep),
+            FormattaNumero(d.Scarto15, kSchemaCentimetri, sep),
+            FormattaNumero(d.Scarto30, kSchemaCentimetri, sep),
+            FormattaNumero(d.Scarto45, kSchemaCentimetri, sep),
+            FormattaNumero(d.Scarto60, kSchemaCentimetri, sep)};
 }
 
 CelleRiga CelleTabella(TipoTabella tipo, const ShotData& d, std::string_view separatore) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "campi.h"
 #include "controlli.h"
 #include "shotdata.h"
 #include "traiettoria.h"
@@ -24,9 +25,10 @@ struct RichiestaTabella {
     double altezzaMira = 0;   // mm
 };
 
-// Reads the texts of the zero distance, first distance, last distance, step,
-// cross-wind and sight height boxes, in this order.
-RichiestaTabella LeggiRichiesta(const std::array<std::string, 6>& testi);
+// Reads the texts of the six request boxes (by IndiceNelGruppo, campi.h)
+// into r. A decimal comma in one is refused first (ControllaVirgole), and r
+// is left as it was.
+std::optional<Rifiuto> LeggiRichiesta(const TestiRichiesta& testi, RichiestaTabella& r);
 
 // Refuses a request the model cannot compute: a value beyond single precision,
 // a step of 0 or outside -32768..32767, a zero distance of 0, a row count
@@ -55,6 +57,15 @@ void CalcRisultati(ShotData& d, const Traiettoria& t, const ScriviRiga& scrivi);
 void CalcolaRiga(ShotData& d);
 
 enum class TipoTabella { Vari, Campagna };
+
+// The number patterns of the table's cells: distance (m); drop, height,
+// drift and points of impact (cm); velocity (m/s) and energy (J); time of
+// flight (s). Every place that shows one of these values uses its pattern.
+inline constexpr const char* kSchemaDistanza = "####0";
+inline constexpr const char* kSchemaCentimetri = "###0.0";
+inline constexpr const char* kSchemaVelocita = "####.0";
+inline constexpr const char* kSchemaEnergia = "####.0";
+inline constexpr const char* kSchemaTempo = "0.##0";
 
 using CelleRiga = std::array<std::string, 8>;
 CelleRiga CelleTabVari(const ShotData& d, std::string_view separatore);

@@ -10,7 +10,7 @@ namespace {
 // The level point of impact as the table writes it (cm, one decimal), read
 // back: the band is judged on the figure the hunter reads.
 bool NellaFascia(const ShotData& riga) {
-    const std::string cella = FormattaNumero(static_cast<float>(riga.ScartoMira * 100.0), "###0.0", ".");
+    const std::string cella = FormattaNumero(S(riga.ScartoMira * 100.0), kSchemaCentimetri, ".");
     if (cella.empty()) return false;  // beyond the model's range
     const double cm = LeggiNumero(cella);
     return cm >= -kFasciaTiroUtile && cm <= kFasciaTiroUtile;

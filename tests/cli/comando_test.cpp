@@ -95,7 +95,7 @@ class Ingresso : public ::testing::TestWithParam<CasoIngresso> {};
 TEST_P(Ingresso, StessaRispostaSulloSchermoESullaRigaDiComando) {
     const CampiDati campi = DividiRigaDati(std::string(GetParam().campi) + ",225,0,500,20,5,50");
     ShotData d;
-    const auto rifiuto = ControllaIngresso({campi[0], campi[1], campi[2], campi[3], campi[4], campi[5]}, d);
+    const auto rifiuto = ControllaIngresso(TestiIngressoDi(campi), d);
     EXPECT_EQ(rifiuto ? rifiuto->titolo + "\n" + rifiuto->messaggio : "", GetParam().errore);
     std::ostringstream out, err;
     const bool rifiutata = *GetParam().errore;

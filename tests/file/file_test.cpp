@@ -239,6 +239,15 @@ TEST(Catalogo, DueProgrammiInsiemeNonPerdonoPalle) {
     EXPECT_EQ(letto.NumeroPalle, 100);
 }
 
+// Stored through a link, the lock is the one beside the file it leads to,
+// the lock a program storing by the file's own path takes turns on.
+TEST(Catalogo, BloccoAccantoAlFileDelCollegamento) {
+    prova::CartellaTemporanea c;
+    ASSERT_FALSE(MemorizzaPalla(Collegamento(c.Percorso(), "vero/x.dat"), Palla("Hornady")));
+    EXPECT_TRUE(FileEsiste(c.File("vero/.x.dat.lock")));
+    EXPECT_FALSE(FileEsiste(c.File(".l.lock")));
+}
+
 TEST(Catalogo, PienoNonCambiaETemporaneiAbbandonatiRimossi) {
     prova::CartellaTemporanea c;
     std::string pieno = "(c) note do not count\r\n\r\n";

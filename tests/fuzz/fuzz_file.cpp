@@ -103,7 +103,9 @@ void ControllaTabelle(const CampiDati& campi) {
         if (codice == kEsitoRifiuto && out.empty() && std::count(err.begin(), err.end(), '\n') == 2) continue;
         if (codice != kEsitoOk || !err.empty()) Errore("neither a table nor a refusal", err);
         ShotData d;
-        ApplicaRichiesta(d, LeggiRichiesta({campi[6], campi[7], campi[8], campi[9], campi[10], campi[11]}));
+        RichiestaTabella richiesta;
+        if (LeggiRichiesta(TestiRichiestaDi(campi), richiesta)) Errore("a table from a refused request", out);
+        ApplicaRichiesta(d, richiesta);
         // After the first line, the header and one line a row: eight cells each, none empty, "inf" or "nan".
         std::string corpo = out.substr(out.find('\n') + 1);
         const long righe = NumeroRighe(d).value_or(-2) + 1;

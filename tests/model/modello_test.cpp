@@ -12,6 +12,7 @@
 #include "calcolatori.h"
 #include "casi.h"
 #include "catalogo.h"
+#include "nuovapalla.h"
 #include "file.h"
 #include "numeri.h"
 #include "rigadati.h"
@@ -104,11 +105,14 @@ ShotData Palla(int16_t quota = 0, float gradi = 15, double coeff = 0.379, float 
 }
 const ShotData k308 = Palla(0, 15, 0.4, 0, 0, 0, 0.308f, 150);
 
-// A checked request ("zero,start,end,step,wind,sight") run through, every row kept by its number.
+// The request texts of "zero,start,end,step,wind,sight".
+TestiRichiesta TestiDi(const std::string& richiesta) { return TestiRichiestaDi(DividiRigaDati(",,,,,," + richiesta)); }
+
+// A checked request run through, every row kept by its number.
 std::map<int, ShotData> Righe(const std::string& richiesta) {
     ShotData d = Palla();
-    const CampiDati t = DividiRigaDati(richiesta);
-    const RichiestaTabella r = LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]});
+    RichiestaTabella r;
+    EXPECT_FALSE(LeggiRichiesta(TestiDi(richiesta), r));
     EXPECT_FALSE(ControllaRichiesta(d, r));
     ApplicaRichiesta(d, r);
     CalcolaAzzeramento(d);
@@ -159,9 +163,9 @@ struct CasoRichiesta {
 };
 class Richiesta : public ::testing::TestWithParam<CasoRichiesta> {};
 TEST_P(Richiesta, RigheORifiuto) {
-    const CampiDati t = DividiRigaDati(GetParam().richiesta);
-    const auto r =
-        ControllaRichiesta(Palla(0, 15, GetParam().coeff), LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]}));
+    RichiestaTabella letta;
+    auto r = LeggiRichiesta(TestiDi(GetParam().richiesta), letta);
+    if (!r) r = ControllaRichiesta(Palla(0, 15, GetParam().coeff), letta);
     const std::string& atteso = GetParam().atteso;
     if (atteso[0] == '!') {
         ASSERT_TRUE(r);
@@ -169,7 +173,7 @@ TEST_P(Richiesta, RigheORifiuto) {
         return;
     }
     ShotData d = Palla();
-    ApplicaRichiesta(d, LeggiRichiesta({t[0], t[1], t[2], t[3], t[4], t[5]}));
+    ApplicaRichiesta(d, letta);
     CalcolaAzzeramento(d);
     const auto righe = Righe(GetParam().richiesta);
     const float ultima = righe.empty() ? 0 : righe.rbegin()->second.Distanza;
@@ -196,7 +200,7 @@ const CasoRichiesta kRichieste[] = {
     {"fine oltre il modello", "225,0,60000,20,5,50",
      "!DISTANZA TROPPO GRANDE!! con questa palla il calcolo vale fino a 42040 m"},
     {"vento oltre la singola", "225,0,500,20,1e39,50",
-     "!CAMBIA VALORE!! valore troppo grande per il campo velocità del vento"},
+     "!CAMBIA VALORE!! valore troppo grande per il campo velocità del vento laterale"},
     {"coefficiente negativo", "225,0,500,20,5,50", "!CAMBIA VALORE!! la resistenza dell'aria", -0.3},
 };
 TABELLA(Richiesta, CasoRichiesta, kRichieste);
@@ -211,24 +215,47 @@ TEST(Campioni, CoincidonoConLeRigheDellaTabella) {
 
 // The calculators as their screens call them, for the .308 bullet of 150
 // grains: box texts in, the result texts joined by "|" out, or "!" and the
-// refusal's title and message.
+// refusal's title and message, then the result texts (if any is not empty).
 std::string Testi(const std::optional<Rifiuto>& rifiuto, const std::vector<std::string>& testi) {
-    if (rifiuto) return "!" + rifiuto->titolo + " " + rifiuto->messaggio;
     std::string uscita;
     for (const auto& testo : testi) uscita += (uscita.empty() ? "" : "|") + testo;
+    if (rifiuto) return "!" + rifiuto->titolo + " " + rifiuto->messaggio + (uscita.find_first_not_of('|') == std::string::npos ? "" : " => " + uscita);
     return uscita;
 }
-std::string Legno(const char* v, const char* sep = ".") {
-    const auto r = CalcolaLegnoDaTesti(v, k308.DiametroMm, k308.PesoGrammi, sep);
+std::string Legno(const char* v, const char* sep = ".", float peso = k308.PesoGrammi) {
+    const auto r = CalcolaLegnoDaTesti(v, k308.DiametroMm, peso, sep);
     return Testi(r.rifiuto, {r.penetrazioneLegno, r.volumeLegno});
 }
-std::string Uomo(const char* v) {
-    const auto r = CalcolaUomoDaTesti(v, k308.DiametroMm, k308.PesoGrammi, ".");
+std::string Ferro(const char* v, float peso = k308.PesoGrammi) {
+    const auto r = CalcolaFerroDaTesti(v, k308.DiametroMm, peso, ".");
+    return Testi(r.rifiuto, {r.penetrazioneFerro});
+}
+std::string Uomo(const char* v, float peso = k308.PesoGrammi) {
+    const auto r = CalcolaUomoDaTesti(v, k308.DiametroMm, peso, ".");
     return Testi(r.rifiuto, {r.penetrazioneUomo, r.velocitaLimiteCute});
 }
-std::string Canna(const char* nota, const char* polvere, const char* diversa) {
-    const auto r = CalcolaVarVelCannaDaTesti({"900", nota, polvere, diversa}, k308.DiametroMm, k308.PesoGrammi, ".");
+std::string Canna(const char* nota, const char* polvere, const char* diversa, float peso = k308.PesoGrammi) {
+    const auto r = CalcolaVarVelCannaDaTesti({"900", nota, polvere, diversa}, k308.DiametroMm, peso, ".");
     return Testi(r.rifiuto, {r.velocitaNuovaCanna});
+}
+std::string Osso(const char* v, const char* coeff, float peso = k308.PesoGrammi) {
+    const auto r = CalcolaOssoDaTesti(v, coeff, k308.DiametroMm, peso, ".");
+    return Testi(r.rifiuto, {r.penetrazioneOsso});
+}
+// The entry check and the request reader, with a muzzle velocity or a cross-wind typed.
+std::string Ingresso(const char* velocita) {
+    ShotData d;
+    return Testi(ControllaIngresso({"0.243", "95", "0", "15", velocita, "0.379"}, d), {});
+}
+std::string LettaRichiesta(const char* vento) {
+    RichiestaTabella r;
+    return Testi(LeggiRichiesta({"225", "0", "500", "20", vento, "50"}, r), {});
+}
+// The coefficient from two velocities 100 m apart, at 450 m.
+std::string DueVelocita(const char* iniziale, const char* residua) {
+    ShotData d = Palla(450);
+    const auto r = CalcolaCoeffDaVelocita(iniziale, residua, "100", d);
+    return r ? Testi(r, {}) : TestoCoeffBalistico(d.CoeffBalistico);
 }
 struct CasoCalcolo {
     const char* nome;
@@ -247,16 +274,52 @@ const CasoCalcolo kCalcoli[] = {
     {"legno negativo", T(Legno("-0.001")), CAMBIA "la velocità di impatto non può essere negativa"},
     {"ferro 800 virgola", T(CalcolaFerroDaTesti("800", k308.DiametroMm, k308.PesoGrammi, ",").penetrazioneFerro),
      "1,11"},
-    {"osso camiciata", T(CalcolaOssoDaTesti("200", "0.44", k308.DiametroMm, k308.PesoGrammi, ".").penetrazioneOsso),
-     "10.71"},
+    {"due velocita", T(DueVelocita("965", "881.3")), "0.379"},
+    {"due velocita uguali", T(DueVelocita("965", "965")), CAMBIA "VALORI NON CONSENTITI"},
+    {"osso camiciata", T(Osso("200", "0.44")), "10.71"},
     {"uomo 500", T(Uomo("500")), "104.4|28"},
     {"uomo esattamente sulla soglia", T(Uomo("28.181557905360513")),
      CAMBIA "la velocità di impatto deve superare la velocità limite sulla cute (28.18 m/s)"},
     {"canna piu corta", T(Canna("600", "55", "500")), "859.9"},
-    {"canna nota prima della diversa", T(Canna("-60", "55", "-65")), CAMBIA "il percorso del proiettile in canna nota"},
+    {"canna nota zero prima della diversa", T(Canna("0", "55", "-65")), CAMBIA "il percorso del proiettile in canna nota"},
     {"canna senza polvere", T(Canna("60", "0", "65")), CAMBIA "velocità e percorsi fuori misura"},
 };
 TABELLA(Calcolatore, CasoCalcolo, kCalcoli);
+
+// Every reader of typed numbers, with a text typed into one of its number
+// boxes (the others as the screens start) and the bullet's weight in g. A
+// decimal comma is refused before anything is read, so no result is given;
+// a calculator refuses a weightless bullet.
+struct CasoLettore {
+    const char *nome, *campo;
+    std::string (*leggi)(const char* testo, float peso);
+    bool calcolatore = true;
+};
+class Lettore : public ::testing::TestWithParam<CasoLettore> {};
+TEST_P(Lettore, VirgolaEPallaSenzaPeso) {
+    EXPECT_EQ(GetParam().leggi("500,5", k308.PesoGrammi),
+              std::string("!USA IL PUNTO!! virgola nel campo ") + GetParam().campo +
+                  ": il separatore decimale è il punto; scrivere 500.5 e non 500,5");
+    if (GetParam().calcolatore) {
+        EXPECT_EQ(GetParam().leggi("500", 0), CAMBIA "diametro e peso della palla devono essere maggiori di zero; "
+                                                     "correggerli nella finestra dei dati della palla");
+    }
+}
+#define L(chiamata) [](const char* t, [[maybe_unused]] float peso) { return chiamata; }
+const CasoLettore kLettori[] = {
+    {"ingresso", "velocità alla bocca", L(Ingresso(t)), false},
+    {"richiesta", "velocità del vento laterale", L(LettaRichiesta(t)), false},
+    {"due velocita", "velocità residua", L(DueVelocita("965", t)), false},
+    {"nuova palla", "Peso",
+     L(Testi(ControllaNuovaPalla({"Nosler", ".308", t, "BTsb", ".379", {}, {}}), {})), false},
+    {"legno", "velocità di impatto", L(Legno(t, ".", peso))},
+    {"ferro", "velocità di impatto", L(Ferro(t, peso))},
+    {"osso", "velocità di impatto", L(Osso(t, "0.44", peso))},
+    {"osso coefficiente", "coefficiente", L(Osso("200", t, peso))},
+    {"uomo", "velocità di impatto", L(Uomo(t, peso))},
+    {"canna", "percorso nella canna diversa", L(Canna("60", "55", t, peso))},
+};
+TABELLA(Lettore, CasoLettore, kLettori);
 
 // The fields of a data line ('D') or of a catalogue line ('C'), joined by "|".
 struct CasoDivisione {

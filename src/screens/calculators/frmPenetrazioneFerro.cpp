@@ -21,7 +21,6 @@ frmPenetrazioneFerro::frmPenetrazioneFerro(Programma& programma)
 }
 
 void frmPenetrazioneFerro::cmdCalcolaFerro_Click() {
-    if (VirgolaRifiutata({{txtVelImpatto_, kNomeVelImpatto}})) return;
     const rigata::ShotData& d = prog_.Dati();
     const rigata::RisultatiFerro r =
         rigata::CalcolaFerroDaTesti(Std(txtVelImpatto_->text()), d.DiametroMm, d.PesoGrammi, Separatore());

@@ -23,7 +23,6 @@ frmPenetrazioneLegno::frmPenetrazioneLegno(Programma& programma)
 }
 
 void frmPenetrazioneLegno::cmdCalcolaLegno_Click() {
-    if (VirgolaRifiutata({{txtVelImpatto_, kNomeVelImpatto}})) return;
     const rigata::ShotData& d = prog_.Dati();
     const rigata::RisultatiLegno r =
         rigata::CalcolaLegnoDaTesti(Std(txtVelImpatto_->text()), d.DiametroMm, d.PesoGrammi, Separatore());

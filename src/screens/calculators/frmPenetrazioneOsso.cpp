@@ -55,8 +55,6 @@ void frmPenetrazioneOsso::Form_Load() {
 }
 
 void frmPenetrazioneOsso::cmdCalcolaOsso_Click() {
-    // The guide writes the coefficients with a comma (0,30): refused, never read as 0.
-    if (VirgolaRifiutata({{cBoCoeffPallaOsso_, "coefficiente"}, {txtVelImpatto_, kNomeVelImpatto}})) return;
     const rigata::ShotData& d = prog_.Dati();
     // The coefficient is the box's text: an item picked from the list or anything typed.
     const rigata::RisultatiOsso r = rigata::CalcolaOssoDaTesti(

@@ -24,7 +24,6 @@ frmPenetrazioneUomo::frmPenetrazioneUomo(Programma& programma)
 }
 
 void frmPenetrazioneUomo::cmdCalcolaUomo_Click() {
-    if (VirgolaRifiutata({{txtVelImpattoUomo_, kNomeVelImpatto}})) return;
     const rigata::ShotData& d = prog_.Dati();
     // At or below the skin threshold the depth stays empty and the threshold
     // is still shown, so the warning's figure can be read on the screen too.

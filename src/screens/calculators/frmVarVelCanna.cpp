@@ -47,10 +47,6 @@ frmVarVelCanna::frmVarVelCanna(Programma& programma)
 }
 
 void frmVarVelCanna::cmdCalcolaOsso_Click() {
-    if (VirgolaRifiutata({{txtVelCannaNota_, "velocità in canna nota"},
-                          {txtPercorsoCannaNota_, "percorso in canna nota"},
-                          {txtPercorsoCannaDiversa_, "percorso nella canna diversa"}}))
-        return;
     const rigata::ShotData& d = prog_.Dati();
     const rigata::TestiVarVelCanna testi{Std(txtVelCannaNota_->text()), Std(txtPercorsoCannaNota_->text()),
                                          Std(txtPesoPolvere_->text()), Std(txtPercorsoCannaDiversa_->text())};

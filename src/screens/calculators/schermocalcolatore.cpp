@@ -96,10 +96,6 @@ void SchermoCalcolatore::Avvisa(const std::optional<rigata::Rifiuto>& rifiuto) {
     if (rifiuto) prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
 }
 
-bool SchermoCalcolatore::VirgolaRifiutata(std::initializer_list<NumeroDigitato> numeri) {
-    return ::VirgolaRifiutata(prog_.Dlg(), this, numeri);
-}
-
 std::string SchermoCalcolatore::Separatore() const { return Std(prog_.Separatore()); }
 
 // ChiudiCalcolatore deletes the screen later, so leaving it from inside one

@@ -59,10 +59,6 @@ protected:
     // Number boxes hold a few digits; wide enough for "-12345.67" in bold.
     static constexpr int kLarghezzaCasella = 90;
 
-    // A typed number with a decimal comma: warns, and the caller computes nothing.
-    bool VirgolaRifiutata(std::initializer_list<NumeroDigitato> numeri);
-    static constexpr const char* kNomeVelImpatto = "velocità di impatto";
-
     // Shows the refusal of a calculation, if any, once its texts are in the boxes.
     void Avvisa(const std::optional<rigata::Rifiuto>& rifiuto);
     // The decimal separator results are written with.

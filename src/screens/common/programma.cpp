@@ -192,15 +192,18 @@ void Programma::AggiornaRigaDati(const QStringList& richiesta) {
 rigata::CampiDati Programma::CampiDati() { return CampiDati(Traiettorie()->TestiRichiesta()); }
 
 rigata::CampiDati Programma::CampiDati(const QStringList& richiesta) {
-    const QStringList testi = Avvio()->TestiIngresso() + richiesta;
+    const QStringList ingresso = Avvio()->TestiIngresso();
     rigata::CampiDati campi;
-    for (size_t i = 0; i < campi.size(); ++i) campi[i] = Std(testi.value(static_cast<int>(i)));
+    for (const rigata::DefinizioneCampo& c : rigata::kCampi)
+        campi[rigata::Indice(c.campo)] = Std(
+            (c.gruppo == rigata::GruppoCampo::Ingresso ? ingresso : richiesta).value(rigata::IndiceNelGruppo(c.campo)));
     return campi;
 }
 
 void Programma::ImpostaCampiDati(const rigata::CampiDati& campi) {
     QStringList ingresso, richiesta;
-    for (size_t i = 0; i < campi.size(); ++i) (i < 6 ? ingresso : richiesta) << Qs(campi[i]);
+    for (const rigata::DefinizioneCampo& c : rigata::kCampi)
+        (c.gruppo == rigata::GruppoCampo::Ingresso ? ingresso : richiesta) << Qs(campi[rigata::Indice(c.campo)]);
     Avvio()->ImpostaTestiIngresso(ingresso);
     Traiettorie()->ImpostaTestiRichiesta(richiesta);
 }

@@ -149,25 +149,6 @@ void PulsantiConInvio(QWidget* finestra) {
     for (QPushButton* pulsante : finestra->findChildren<QPushButton*>()) pulsante->setAutoDefault(true);
 }
 
-namespace {
-QString TestoDigitato(QWidget* campo) {
-    if (auto* lista = qobject_cast<QComboBox*>(campo)) return lista->currentText();
-    if (auto* casella = qobject_cast<QLineEdit*>(campo)) return casella->text();
-    return {};
-}
-}  // namespace
-
-bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri) {
-    for (const NumeroDigitato& n : numeri) {
-        if (!rigata::VirgolaDecimale(Std(TestoDigitato(n.campo)))) continue;
-        const rigata::Rifiuto r = rigata::RifiutoVirgola(n.nome, Std(TestoDigitato(n.campo)));
-        dialoghi.Avviso(finestra, Qs(r.titolo), Qs(r.messaggio));
-        n.campo->setFocus();
-        return true;
-    }
-    return false;
-}
-
 QFont FontMonospaziato() {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setStyleHint(QFont::Monospace);

@@ -94,15 +94,6 @@ void InvioPreme(QAbstractButton* pulsante, std::initializer_list<QWidget*> campi
 void PulsantiConInvio(QWidget* finestra);
 
 class Dialoghi;
-// The typed numbers of a screen, each with the field's name as the messages
-// say it. When one has a decimal comma (read with the point only, "965,5"
-// would be 965), a warning asks for the point, the focus goes to that field,
-// and the answer is true: the caller then computes nothing.
-struct NumeroDigitato {
-    QWidget* campo;  // a QLineEdit or an editable QComboBox
-    const char* nome;
-};
-bool VirgolaRifiutata(Dialoghi& dialoghi, QWidget* finestra, std::initializer_list<NumeroDigitato> numeri);
 
 // The file chosen in the save dialog for an export: ultimo (the previous
 // choice, or the proposed name when empty) is offered, a name without one of

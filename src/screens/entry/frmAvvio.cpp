@@ -480,10 +480,6 @@ void frmAvvio::txtCoeffbalistico_Change() {
 // ---- coefficient from two measured velocities ----
 
 void frmAvvio::cmdConfCBVel_Click() {
-    if (VirgolaRifiutata(prog_.Dlg(), this,
-                         {{txtVelIniz_, "velocità iniziale"}, {txtVelFin_, "velocità residua"},
-                          {txtTratto_, "tratto considerato"}}))
-        return;
     ShotData& d = prog_.Dati();
     if (const auto r = CalcolaCoeffDaVelocita(Std(txtVelIniz_->text()), Std(txtVelFin_->text()),
                                               Std(txtTratto_->text()), d))

@@ -203,13 +203,6 @@ DatiNuovaPalla frmInputNuovaPalla::DatiImpostati() const {
 }
 
 void frmInputNuovaPalla::cmdMemorizza_Click() {
-    if (VirgolaRifiutata(prog_.Dlg(), this,
-                         {{txtInpDiametro_, "diametro"}, {txtInpPeso_, "peso"}, {txtInpCBStd_, "coefficiente balistico"},
-                          {txtInpCB_[0], "1) coefficiente"}, {txtInpVelocita_[0], "1) velocità"},
-                          {txtInpCB_[1], "2) coefficiente"}, {txtInpVelocita_[1], "2) velocità"},
-                          {txtInpCB_[2], "3) coefficiente"}, {txtInpVelocita_[2], "3) velocità"},
-                          {txtInpCB_[3], "4) coefficiente"}, {txtInpVelocita_[3], "4) velocità"}}))
-        return;
     const DatiNuovaPalla dati = DatiImpostati();
     if (const auto rifiuto = ControllaNuovaPalla(dati))
         return ControlloInput(Qs(rifiuto->messaggio), Qs(rifiuto->titolo));

@@ -250,17 +250,13 @@ void frmInputDatiTraiet::Espandi() {
 
 bool frmInputDatiTraiet::LeggiDatiTabella() {
     ShotData& d = prog_.Dati();
-    // A decimal comma would read as the whole part (225,5 as 225).
-    if (VirgolaRifiutata(prog_.Dlg(), this,
-                         {{richiesta_[0], "distanza di azzeramento"}, {richiesta_[5], "altezza della linea di mira"},
-                          {richiesta_[1], "distanza iniziale"}, {richiesta_[2], "distanza finale"},
-                          {richiesta_[3], "intervallo"}, {richiesta_[4], "velocità del vento"}}))
-        return false;
     std::array<std::string, 6> testi;
     for (size_t i = 0; i < 6; ++i) testi[i] = Std(richiesta_[i]->text());
-    const RichiestaTabella richiesta = LeggiRichiesta(testi);
+    RichiestaTabella richiesta;
     // A request the model cannot compute is refused before anything changes.
-    if (const auto rifiuto = ControllaRichiesta(d, richiesta)) {
+    auto rifiuto = LeggiRichiesta(testi, richiesta);
+    if (!rifiuto) rifiuto = ControllaRichiesta(d, richiesta);
+    if (rifiuto) {
         prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
         return false;
     }

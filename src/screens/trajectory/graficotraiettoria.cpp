@@ -152,8 +152,8 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
     QStringList righe{QStringLiteral("Distanza: %1 m").arg(Valore(distanza, "####0", sep))};
     if (g.tipo == TipoTabella::Vari) {
         righe << QStringLiteral("Scarto: %1 cm").arg(Valore(pt.scarto, "###0.0", sep))
-              << QStringLiteral("Velocità: %1 m/s").arg(Valore(pt.velocita, "###0.0", sep))
-              << QStringLiteral("Energia: %1 J").arg(Valore(pt.energia, "###0.0", sep));
+              << QStringLiteral("Velocità: %1 m/s").arg(Valore(pt.velocita, kSchemaVelocita, sep))
+              << QStringLiteral("Energia: %1 J").arg(Valore(pt.energia, kSchemaEnergia, sep));
     } else {
         for (int i = 0; i < 5; ++i)
             righe << QStringLiteral("Scarto %1: %2 cm").arg(QString::fromUtf8(kNomiPendii[i]), Valore(Scarto(pt, i), "###0.0", sep));

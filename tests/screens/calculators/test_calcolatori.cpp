@@ -65,6 +65,20 @@ private slots:
         QVERIFY(a.dialoghi.avvisi.isEmpty() && a.dialoghi.inattesi.isEmpty());
     }
 
+    // A refusal empties the result box: no old figure stays beside the new input.
+    void rifiutoSvuotaIRisultati() {
+        Ambiente a;
+        DoppioClick(Opzioni(a), "optOsso");
+        Schermo* c = a.programma->Calcolatore();
+        Premi(c, "cmdCalcolaOsso");
+        QCOMPARE(Testo(c, "txtPenetrazioneOsso"), "10.71");
+        Trova<QComboBox>(c, "cBoCoeffPallaOsso")->setEditText("0,30");
+        Premi(c, "cmdCalcolaOsso");
+        QCOMPARE(a.dialoghi.avvisi, QStringList{"USA IL PUNTO!!|virgola nel campo coefficiente: il separatore "
+                                                "decimale è il punto; scrivere 0.30 e non 0,30"});
+        QCOMPARE(Testo(c, "txtPenetrazioneOsso"), "");
+    }
+
     void tastiSulleOpzioni_data() {
         QTest::addColumn<QString>("opzione");
         QTest::addColumn<int>("tasto");
