@@ -15,7 +15,6 @@ const char* const kNotaEnergia =
 
 namespace {
 
-float S(double v) { return static_cast<float>(v); }
 
 // A cell written with the table's pattern and read back: the figure the
 // hunter reads. Empty for a value the table would leave blank.
@@ -34,7 +33,7 @@ ShotData Riga(const Traiettoria& t, double metro) {
 }
 
 std::optional<double> ScartoCella(const Traiettoria& t, int metro) {
-    return Cella(S(Riga(t, metro).ScartoMira * 100.0), "###0.0");
+    return Cella(S(Riga(t, metro).ScartoMira * 100.0), kSchemaCentimetri);
 }
 
 // The model of the record zeroed at another distance (m).
@@ -63,10 +62,10 @@ std::string Soglia(double soglia, std::string_view sep) { return TestoSingolo(S(
 // Half away from zero on the value taken to 15 significant digits, as every
 // written figure; never "-0".
 long long Click(double misura, double click) {
-    return static_cast<long long>(LeggiNumero(FormattaNumero(misura / click, "####0", ".")));
+    return static_cast<long long>(LeggiNumero(FormattaNumero(misura / click, kSchemaDistanza, ".")));
 }
 
-const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? "###0.0" : "##0.00"; }
+const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? kSchemaCentimetri : "##0.00"; }
 
 // A number written whole: an optional sign, digits with at most one point,
 // nothing after (LeggiNumero alone would read "4x" or "1.2.3" as their start).
@@ -126,8 +125,8 @@ std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std:
     const std::string inizio = "Con banda " + TestoBanda(banda, sep) + ": ";
     if (!z) return inizio + "nessun azzeramento tiene il colpo entro la banda";
     std::string testo = inizio + "azzerare a m " + TestoIntero(z->distanza) + "; a 100 m il colpo ";
-    const std::string cella = FormattaNumero(std::fabs(z->scarto100), "###0.0", sep);
-    if (LeggiNumero(FormattaNumero(z->scarto100, "###0.0", ".")) == 0)
+    const std::string cella = FormattaNumero(std::fabs(z->scarto100), kSchemaCentimetri, sep);
+    if (LeggiNumero(FormattaNumero(z->scarto100, kSchemaCentimetri, ".")) == 0)
         testo += "è sulla linea di mira";
     else
         testo += "va " + cella + (z->scarto100 > 0 ? " cm alto" : " cm basso");
@@ -138,7 +137,7 @@ std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std:
 // --- Energy -----------------------------------------------------------------
 
 std::optional<double> EnergiaCella(const Traiettoria& t, int metro) {
-    return Cella(Riga(t, metro).Energia, "####.0");
+    return Cella(Riga(t, metro).Energia, kSchemaEnergia);
 }
 
 std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia) {
@@ -152,13 +151,13 @@ std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia) {
 
 std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<double>& soglie,
                                       std::string_view sep) {
-    std::vector<std::string> frasi{"Energia a 100 m: " + FormattaNumero(Riga(t, 100).Energia, "####.0", sep) +
+    std::vector<std::string> frasi{"Energia a 100 m: " + FormattaNumero(Riga(t, 100).Energia, kSchemaEnergia, sep) +
                                    " J"};
     for (double soglia : soglie) {
         const std::string inizio = "Energia ≥ " + Soglia(soglia, sep) + " J";
         const auto ultimo = UltimoMetroSopra(t, soglia);
         if (!ultimo)
-            frasi.push_back(inizio + ": già sotto alla bocca (" + FormattaNumero(Riga(t, 0).Energia, "####.0", sep) +
+            frasi.push_back(inizio + ": già sotto alla bocca (" + FormattaNumero(Riga(t, 0).Energia, kSchemaEnergia, sep) +
                             " J)");
         else if (*ultimo == kMassimoTiroUtile)
             frasi.push_back(inizio + " fino a m " + TestoIntero(*ultimo) + " e oltre");
@@ -275,10 +274,10 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
         const ShotData r = Riga(t, static_cast<double>(i) * passo), r1 = Riga(*t1, static_cast<double>(i) * passo);
         const CelleCorrezione corr = CelleCorrezioneRiga(r, c, sep), corr1 = CelleCorrezioneRiga(r1, c, sep);
         RigaCartellino riga{TestoIntero(static_cast<long long>(i) * passo),
-                            FormattaNumero(S(r.ScartoMira * 100.0), "###0.0", sep), click ? corr[1] : "",
-                            click ? corr1[3] : FormattaNumero(S(r1.DerivaVento * -1.0), "###0.0", sep),
-                            FormattaNumero(r.Energia, "####.0", sep), ""};
-        const auto e = Cella(r.Energia, "####.0");
+                            FormattaNumero(S(r.ScartoMira * 100.0), kSchemaCentimetri, sep), click ? corr[1] : "",
+                            click ? corr1[3] : FormattaNumero(S(r1.DerivaVento * -1.0), kSchemaCentimetri, sep),
+                            FormattaNumero(r.Energia, kSchemaEnergia, sep), ""};
+        const auto e = Cella(r.Energia, kSchemaEnergia);
         for (double s : soglie)
             if (e && *e >= s) riga[5] = "≥ " + Soglia(s, sep);
         k.righe.push_back(std::move(riga));

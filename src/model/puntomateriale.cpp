@@ -1,5 +1,7 @@
 #include "puntomateriale.h"
 
+#include "numeri.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -39,7 +41,6 @@ constexpr double kTolleranzaZero = 1e-5;
 constexpr double kAlzoMinimo = -0.5, kAlzoMassimo = 0.75;
 const double kPendii[4] = {15, 30, 45, 60};
 
-float S(double v) { return static_cast<float>(v); }
 
 double Norma(const std::array<double, 3>& v) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
 

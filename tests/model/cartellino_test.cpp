@@ -23,7 +23,7 @@ TabellaCalcolata Predefinita() {
     CalcolaAtmosfera(d);
     CalcolaResistenza(d);
     return std::get<TabellaCalcolata>(
-        TabellaCalcolata::Calcola(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}), {}));
+        TabellaCalcolata::Calcola(d, RichiestaTabella{225, 0, 500, 20, 5, 50}, {}));
 }
 const TabellaCalcolata kT = Predefinita();
 const ShotData kD = kT.Dati();

@@ -34,7 +34,7 @@ private slots:
         CalcolaAtmosfera(d);
         CalcolaResistenza(d);
         const auto tabella = std::get<TabellaCalcolata>(
-            TabellaCalcolata::Calcola(d, LeggiRichiesta({"225", "0", "500", "20", "5", "50"}), {}));
+            TabellaCalcolata::Calcola(d, RichiestaTabella{225, 0, 500, 20, 5, 50}, {}));
         DatiCartellino c;
         c.unita = UnitaCorrezione::Mrad;
         cartellino_ = std::get<Cartellino>(ComponiCartellino(tabella, c, kPassoCartellino, ","));
