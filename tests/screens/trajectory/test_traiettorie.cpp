@@ -13,8 +13,11 @@
 #include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
+#include "rapporto.h"
 
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(MisureRapporto)
 
 class TestTraiettorie : public QObject {
     Q_OBJECT
@@ -98,11 +101,26 @@ private slots:
         QVERIFY(a.dialoghi.inattesi.isEmpty());
     }
 
-    // The default table on one page, every word at 8 pt or more (DejaVu's box
-    // is 1.16 times its size).
+    // The default table on one page, its header's units whole ("Distanza (m"
+    // of the field table's grid closed), every word at 8 pt or more (DejaVu's
+    // box is 1.16 times its size).
+    void stampaTabellaPredefinita_data() {
+        QTest::addColumn<QString>("opzione");
+        QTest::addColumn<QString>("riga20m");
+        QTest::addColumn<QStringList>("testi");
+        QTest::newRow("parametri vari") << "optTabellaVari" << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
+            << QStringList{"Rigata - Tabella parametri vari", "Scarto mira", "punto più alto 6.0 cm a 133 m",
+                           "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
+                           "Tiro utile (±6 cm): da 0 m a 261 m"};
+        QTest::newRow("di campagna") << "optTabellaCampagna" << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0"
+            << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°"};
+    }
     void stampaTabellaPredefinita() {
+        QFETCH(QString, opzione);
+        QFETCH(QString, riga20m);
+        QFETCH(QStringList, testi);
         Ambiente a;
-        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        frmInputDatiTraiet* t = Apri(a, qPrintable(opzione));
         Scrivi(t, "txtCalibro", ".243 Win");
         a.dialoghi.pdf = a.File("stampa.pdf");
         a.dialoghi.risposte << true;
@@ -112,11 +130,11 @@ private slots:
         QList<int> attese;
         for (int d = 0; d <= 500; d += 20) attese << d;
         QCOMPARE(Distanze(pagine[0]), attese);
-        QVERIFY(pagine[0].contains(QRegularExpression("\\b20\\s+-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1\\s")));
-        for (const char* testo : {"Rigata - Tabella parametri vari", "pagina 1 di 1", ".243 Win", "Scarto mira",
-                                  "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
-                                  "Tiro utile (±6 cm): da 0 m a 261 m"})
-            QVERIFY2(pagine[0].contains(QString::fromUtf8(testo)), testo);
+        QVERIFY(pagine[0].contains(QRegularExpression("\\b20\\s+" + riga20m + "\\s")));
+        QVERIFY(!pagine[0].contains(QRegularExpression("\\(m\\s")));
+        for (const QString& testo : testi + QStringList{"pagina 1 di 1", ".243 Win", "Altitudine (m.s.l.m.)",
+                                                         "Lungh. totale OAL (mm)", "Distanza iniziale"})
+            QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
 
         static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)")re");
         double minima = 1e9;
@@ -149,6 +167,43 @@ private slots:
         for (int d = 0; d < 500; ++d) attese << d;
         QCOMPARE(tutte, attese);
         QVERIFY(!t->findChild<AzioniTabella*>()->PdfRapporto([](int pagina, int) { return pagina < 3; }));
+    }
+
+    // Page 1 (head, chart) and the following pages hold as many rows as end
+    // above the footer, and every row is on a page.
+    void impaginazione_data() {
+        QTest::addColumn<MisureRapporto>("m");
+        // An A4 page at 1200 dpi (16.7 device units per point).
+        const auto misure = [](double grafico, double riga, int righe) {
+            MisureRapporto m;
+            m.altezzaPagina = 12900, m.altezzaPiede = 160, m.punto = 16.7;
+            m.altezzaTitolo = 260, m.altezzaTesto = 180, m.lineeBlocchi = 7, m.frasi = 2;
+            m.altezzaGrafico = grafico, m.altezzaSegue = 360, m.altezzaIntestazione = 350;
+            m.altezzaRiga = riga, m.righe = righe;
+            return m;
+        };
+        QTest::newRow("tabella predefinita") << misure(3900, 190, 26);
+        QTest::newRow("500 righe") << misure(3900, 190, 500);
+        QTest::newRow("senza grafico") << misure(0, 190, 120);
+        QTest::newRow("righe alte") << misure(3900, 997, 40);
+        QTest::newRow("tabella massima") << misure(3900, 190, 32766);
+    }
+    void impaginazione() {
+        QFETCH(MisureRapporto, m);
+        const GeometriaRapporto g = CalcolaGeometria(m);
+        QVERIFY(g.fondo <= g.piede && g.piede + m.altezzaPiede <= m.altezzaPagina);
+        // The head's sentences end above the chart, the chart above the table.
+        QVERIFY(g.inizioFrasi + m.frasi * g.passoFrasi <= g.inizioGrafico);
+        QVERIFY(g.inizioGrafico + m.altezzaGrafico <= g.inizioTabellaPrima);
+        int restanti = m.righe;
+        for (int n = 1; n <= g.pagine; ++n) {
+            const int righe = std::min(restanti, g.RighePerPagina(n));
+            restanti -= righe;
+            const double fine = g.InizioTabella(n) + m.altezzaIntestazione + righe * m.altezzaRiga;
+            QVERIFY2(fine <= g.fondo, qPrintable(QString("pagina %1 di %2").arg(n).arg(g.pagine)));
+            QVERIFY(n == g.pagine || restanti > 0);
+        }
+        QCOMPARE(restanti, 0);
     }
 
     void csvNeiDueLocali_data() {
