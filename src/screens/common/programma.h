@@ -7,16 +7,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
-#include <string>
-
-#include <optional>
 #include <string>
 
 #include "catalogo.h"
 #include "catalogoutente.h"
-#include "rigadati.h"
+#include "documento.h"
 #include "schermo.h"
 #include "shotdata.h"
 
@@ -39,6 +35,8 @@ public:
     ~Programma() override;
 
     rigata::ShotData& Dati() { return dati_; }
+    // What the user typed: the twelve texts, the unit mode, the data file.
+    Documento& Doc() { return documento_; }
     rigata::Catalogo& Cat() { return catalogo_; }
     Dialoghi& Dlg() { return dialoghi_; }
     const QString& Cartella() const { return cartella_; }  // for showing
@@ -90,22 +88,10 @@ public:
     // Uses newly stored bullets: closes the new-bullet and start screens and runs start-up again.
     void Riavvia();
 
-    // The data line of the start screen (txtFile): its six entry texts and
-    // the trajectory screen's six request texts, joined by the core. The
-    // trajectory screen passes its own texts (it may still be in the making).
-    void AggiornaRigaDati();
-    void AggiornaRigaDati(const QStringList& richiesta);
-    // The twelve texts of the two screens, in the order of the data line.
-    rigata::CampiDati CampiDati(const QStringList& richiesta);
-    rigata::CampiDati CampiDati();
-    // The twelve fields of a data file into the two screens: the entry texts,
-    // then the request texts.
-    void ImpostaCampiDati(const rigata::CampiDati& campi);
-
     // The way out of the program (the start screen's "<  Uscita" and the Esci
     // entries of the start, options and trajectory screens): while the data
     // changed since the last save or opening, asks whether to save them and
-    // saves (a failed save asks again); then ends the program.
+    // saves (a failed save asks again, Documento::maybeSave); then ends the program.
     void Esci();
     // Ends the program at once: every screen goes, nothing is asked.
     void Termina();
@@ -127,6 +113,7 @@ private:
     int righeConsegnate_ = 0;  // of the last load
     Dialoghi& dialoghi_;
     rigata::ShotData dati_;
+    Documento documento_;
     rigata::Catalogo catalogo_;
     QPointer<frmAvvio> avvio_;
     QPointer<frmOpzioni> opzioni_;

@@ -18,15 +18,14 @@
 #include "modello.h"
 #include "numeri.h"
 #include "programma.h"
-#include "rigadati.h"
+#include "campi.h"
+#include "documento.h"
 #include "versione.h"
 #include "widget.h"
 
 using namespace rigata;
 
 namespace {
-
-const QString kFiltri = QStringLiteral("File dati|*.dat|File di testo|*.txt|Tutti i file|*.*|");
 
 const QString kDescrizione = QStringLiteral(
     "Programma per la determinazione dei parametri fondamen- tali di una traiettoria per fucile da caccia a "
@@ -113,6 +112,7 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         UnaRiga(campiIngresso[i]);
         griglia->addWidget(campiIngresso[i], i, 1);
     }
+    std::copy(std::begin(campiIngresso), std::end(campiIngresso), ingresso_);
     txtDiametro_ = campiIngresso[0];
     txtPeso_ = campiIngresso[1];
     txtAltitudine_ = campiIngresso[2];
@@ -331,23 +331,30 @@ QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     return pulsanti;
 }
 
-// The File menu, and the hidden data line it opens and saves.
-void frmAvvio::CreaMenu(QWidget* centro) {
-    txtFile_ = Crea<QLineEdit>(centro, "txtFile");
-    txtFile_->hide();
-    MenuFile(QStringLiteral("&File"), {{"mnuApri", QStringLiteral("&Apri"), [this] { mnuApri_Click(); }},
+// The File menu: the data files of the document, and the way out.
+void frmAvvio::CreaMenu(QWidget*) {
+    Documento& doc = prog_.Doc();
+    MenuFile(QStringLiteral("&File"), {{"mnuApri", QStringLiteral("&Apri"), [this, &doc] { doc.Apri(this); }},
                                        {"mnuSalvaConNome", QStringLiteral("Salva con &nome"),
-                                        [this] { mnuSalvaConNome_Click(); }},
+                                        [this, &doc] { doc.SalvaConNome(this); }},
                                        {"mnuFileEsci", QStringLiteral("&Esci"), [this] { mnuFileEsci_Click(); }}});
 }
 
-// Change rules: every entry field rebuilds the data line; the coefficient
-// field also chooses between the instructions and the two-velocity input.
+// Change rules: every entry field goes into the document; the coefficient
+// field also chooses between the instructions and the two-velocity input. A
+// data file opened shows its texts.
 void frmAvvio::CollegaCampi() {
-    for (QLineEdit* campo : {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_})
-        connect(campo, &QLineEdit::textChanged, this, [this] { AggiornaRigaDati(); });
+    for (int i = 0; i < kCampiIngresso; ++i) {
+        const Campo campo = kCampi[static_cast<size_t>(i)].campo;
+        connect(ingresso_[i], &QLineEdit::textChanged, this,
+                [this, campo](const QString& testo) { prog_.Doc().ImpostaTesto(campo, testo); });
+    }
     connect(txtCoeffbalistico_, &QLineEdit::textChanged, this, [this] { txtCoeffbalistico_Change(); });
-    connect(txtFile_, &QLineEdit::textChanged, this, [this] { blnTextChanged_ = true; });
+    connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] { MostraDocumento(); });
+}
+
+void frmAvvio::MostraDocumento() {
+    for (int i = 0; i < kCampiIngresso; ++i) ingresso_[i]->setText(prog_.Doc().Testo(kCampi[static_cast<size_t>(i)].campo));
 }
 
 void frmAvvio::Form_Load() {
@@ -355,10 +362,9 @@ void frmAvvio::Form_Load() {
     lblAggiungi_->hide();
     AvviaOrologio(lblTime_, lblData_);
     MostraCalcoloCB(false);
-    blnTextChanged_ = false;
 }
 
-bool frmAvvio::UnitaSAE() const { return !lblSAE_->isHidden(); }
+bool frmAvvio::UnitaSAE() const { return prog_.Doc().UnitaMisura() == Documento::Unita::SAE; }
 
 void frmAvvio::MostraCalcoloCB(bool calcolo) {
     fraIstruzioniCB_->setVisible(!calcolo);
@@ -440,6 +446,7 @@ void frmAvvio::lblSAE_Click() {
     Elenca();  // still in SAE units: finds the position of the selected line
     Combo1_->clear();
     lblSAE_->hide();
+    prog_.Doc().ImpostaUnita(Documento::Unita::Metrico);
     Elenca();
 }
 
@@ -451,6 +458,7 @@ void frmAvvio::lblMetrico_Click() {
     Elenca();  // still in metric units
     Combo1_->clear();
     lblSAE_->show();
+    prog_.Doc().ImpostaUnita(Documento::Unita::SAE);
     Elenca();
 }
 
@@ -471,11 +479,7 @@ void frmAvvio::cmdConferma_Click() {
     prog_.VaiAOpzioni(this);
 }
 
-void frmAvvio::txtCoeffbalistico_Change() {
-    AggiornaRigaDati();
-    MostraCalcoloCB(txtCoeffbalistico_->text() == QLatin1String(" "));
-    blnTextChanged_ = true;
-}
+void frmAvvio::txtCoeffbalistico_Change() { MostraCalcoloCB(txtCoeffbalistico_->text() == QLatin1String(" ")); }
 
 // ---- coefficient from two measured velocities ----
 
@@ -503,53 +507,6 @@ void frmAvvio::PassoVelocita(int passo) {
     const double attuale = std::clamp(LeggiNumeroEsteso(Std(txtVelocitabocca_->text())), minima, massima);
     const double nuova = std::clamp(attuale + passo, minima, massima);
     txtVelocitabocca_->setText(Qs(TestoSingolo(static_cast<float>(nuova))));
-}
-
-// ---- data line and data files ----
-
-QStringList frmAvvio::TestiIngresso() const {
-    return {txtDiametro_->text(),    txtPeso_->text(),          txtAltitudine_->text(),
-            txtTemperatura_->text(), txtVelocitabocca_->text(), txtCoeffbalistico_->text()};
-}
-
-void frmAvvio::ImpostaTestiIngresso(const QStringList& testi) {
-    QLineEdit* ingresso[] = {txtDiametro_, txtPeso_, txtAltitudine_, txtTemperatura_, txtVelocitabocca_,
-                             txtCoeffbalistico_};
-    for (int i = 0; i < 6 && i < testi.size(); ++i) ingresso[i]->setText(testi[i]);
-}
-
-void frmAvvio::ImpostaRigaDati(const QString& riga) { txtFile_->setText(riga); }
-
-void frmAvvio::AggiornaRigaDati() { prog_.AggiornaRigaDati(); }
-
-void frmAvvio::mnuApri_Click() {
-    // A save that fails stops the opening, so the changed data stay on the screen.
-    if (blnTextChanged_ &&
-        prog_.Dlg().Domanda(this, QStringLiteral("Conferma salvataggio"),
-                            QStringLiteral("Il testo è stato modificato.\nVuoi salvare le modifiche?")) &&
-        mnuSalvaConNome_Click() == EsitoSalvataggio::Fallito)
-        return;
-    const QString percorso = prog_.Dlg().ApriFile(this, kFiltri, ultimoFile_);
-    if (percorso.isEmpty()) return;
-    ultimoFile_ = percorso;
-    CampiDati campi;
-    if (const auto errore = LeggiFileDati(Std(percorso), campi))
-        return ControlloInput(Qs(*errore), QStringLiteral("FILE NON LEGGIBILE!!"));
-    prog_.ImpostaCampiDati(campi);
-    blnTextChanged_ = false;
-}
-
-frmAvvio::EsitoSalvataggio frmAvvio::mnuSalvaConNome_Click() {
-    const QString percorso = prog_.Dlg().SalvaFile(this, kFiltri, ultimoFile_);
-    if (percorso.isEmpty()) return EsitoSalvataggio::Annullato;
-    ultimoFile_ = percorso;
-    // The twelve texts, each checked before anything is written.
-    if (const auto errore = ScriviFileDati(Std(percorso), prog_.CampiDati())) {
-        ControlloInput(Qs(*errore), QStringLiteral("SALVATAGGIO NON RIUSCITO!!"));
-        return EsitoSalvataggio::Fallito;
-    }
-    blnTextChanged_ = false;
-    return EsitoSalvataggio::Salvato;
 }
 
 void frmAvvio::mnuFileEsci_Click() { prog_.Esci(); }

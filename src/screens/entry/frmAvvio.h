@@ -31,22 +31,8 @@ public:
     // select the bullet of RigaPallaDefault.
     void CaricaEdElenca();
 
-    // The data line of the twelve fields into txtFile (through Programma,
-    // which adds the trajectory screen's request).
-    void AggiornaRigaDati();
-    // The six texts of the entry fields, in the order of the data line.
-    QStringList TestiIngresso() const;
-    void ImpostaTestiIngresso(const QStringList& testi);
-    void ImpostaRigaDati(const QString& riga);
-
-    // File menu: open, save, and the way out of the program (Programma::Esci,
-    // also run by "<  Uscita").
-    void mnuApri_Click();
-    enum class EsitoSalvataggio { Salvato, Annullato, Fallito };
-    EsitoSalvataggio mnuSalvaConNome_Click();
+    // "<  Uscita" and File > Esci: the way out of the program (Programma::Esci).
     void mnuFileEsci_Click();
-
-    bool DatiCambiati() const { return blnTextChanged_; }
 
 private:
     // The steps of the constructor, in the order the widgets are created.
@@ -59,6 +45,7 @@ private:
     QLayout* CreaPulsanti(QWidget* centro);
     void CreaMenu(QWidget* centro);
     void CollegaCampi();
+    void MostraDocumento();
 
     void Form_Load();
     void ControlloInput(const QString& messaggio, const QString& titolo);
@@ -84,8 +71,5 @@ private:
     QGroupBox *fraIstruzioniCB_, *fraCalcolaCB_;
     QLineEdit *txtVelIniz_, *txtVelFin_, *txtTratto_;
     QLabel *lblData_, *lblTime_;
-    QLineEdit* txtFile_;
-
-    bool blnTextChanged_ = false;
-    QString ultimoFile_;  // the file dialog's proposal
+    QLineEdit* ingresso_[6];  // the six entry boxes, in the order of the data line
 };

@@ -15,7 +15,10 @@
 #include <cmath>
 
 #include "azionitabella.h"
+#include "campi.h"
 #include "dialoghi.h"
+#include "didascalie.h"
+#include "documento.h"
 #include "modello.h"
 #include "modellotabella.h"
 #include "numeri.h"
@@ -60,18 +63,19 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     auto* griglia1 = new QGridLayout(frame1);
     griglia1->setVerticalSpacing(1);
     griglia1->setContentsMargins(6, 2, 6, 2);
-    struct Campo {
+    struct CampoRichiesta {
         const char *etichetta, *campo;
         QString testo;
-        int posizione;  // in the data line
+        Campo posizione;  // in the data line
     };
-    const Campo campi[] = {
-        {"lbInDistAzz", "txtDistZero", QStringLiteral("Distanza di azzeramento in metri"), 0},
-        {"lblHottica", "txtHottica", QStringLiteral("Altezza della linea di mira in millimetri"), 5},
-        {"lblDistMax", "txtDistInizio", QStringLiteral("Distanza iniziale della tabella"), 1},
-        {"lblDistMin", "txtDistFine", QStringLiteral("Distanza finale della  tabella"), 2},
-        {"lblPasso", "txtIntervallo", QStringLiteral("Intervalli di calcolo ogni \"x\" metri"), 3},
-        {"lblVelVento", "txtVelVento", QStringLiteral("Velocità del vento laterale in metri al sec."), 4}};
+    const CampoRichiesta campi[] = {
+        {"lbInDistAzz", "txtDistZero", QStringLiteral("Distanza di azzeramento in metri"), Campo::DistanzaAzzeramento},
+        {"lblHottica", "txtHottica", QStringLiteral("Altezza della linea di mira in millimetri"), Campo::AltezzaMira},
+        {"lblDistMax", "txtDistInizio", QStringLiteral("Distanza iniziale della tabella"), Campo::DistanzaInizio},
+        {"lblDistMin", "txtDistFine", QStringLiteral("Distanza finale della  tabella"), Campo::DistanzaFine},
+        {"lblPasso", "txtIntervallo", QStringLiteral("Intervalli di calcolo ogni \"x\" metri"), Campo::Intervallo},
+        {"lblVelVento", "txtVelVento", QStringLiteral("Velocità del vento laterale in metri al sec."),
+         Campo::VelocitaVento}};
     for (int i = 0; i < 6; ++i) {
         griglia1->addWidget(Crea<QLabel>(frame1, campi[i].etichetta, campi[i].testo), i, 0);
         auto* casella = Crea<QLineEdit>(frame1, campi[i].campo);
@@ -80,7 +84,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         UnaRiga(casella);
         casella->setMaximumWidth(80);
         griglia1->addWidget(casella, i, 1);
-        richiesta_[campi[i].posizione] = casella;
+        richiesta_[IndiceNelGruppo(campi[i].posizione)] = casella;
     }
     riga->addWidget(frame1);
 
@@ -103,9 +107,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     griglia3->setVerticalSpacing(1);
     griglia3->setContentsMargins(6, 2, 6, 2);
     const char* titoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
-    const QString testiTitoli[] = {QStringLiteral("Diametro (inch)"),        QStringLiteral("Peso palla (grain)"),
-                                   QStringLiteral("Altitudine  (m.s.l.m.)"), QStringLiteral("Temperatura (°C)"),
-                                   QStringLiteral("Vel. bocca (m/sec)"),     QStringLiteral("Coeff. balistico")};
+    const QString* testiTitoli = kTitoliDatiInForza;
     const char* valori[] = {"lblDiametro",    "lblPeso",          "lblAltitudine",
                             "lblTemperatura", "lblVelocitabocca", "lblCoeffBalistico"};
     for (int i = 0; i < 6; ++i) {
@@ -127,13 +129,12 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     const std::pair<const char*, const char*> note[] = {{"lblCalibro", "txtCalibro"}, {"Label6", "Text3"},
                                                         {"Label8", "Text2"},         {"Label9", "Text1"},
                                                         {"Label10", "Text4"},        {"Label11", "Text5"}};
-    const QString testiNote[] = {QStringLiteral("Calibro"),           QStringLiteral("Tipo polvere"),
-                                 QStringLiteral("Peso polvere (grs)"), QStringLiteral("Innesco ..............."),
-                                 QStringLiteral("lungh. bossolo ..... (mm)"), QStringLiteral("Lungh. totale OAL (mm)")};
+    const QString* testiNote = kTitoliNote;
     for (int i = 0; i < 6; ++i) {
         griglia4->addWidget(Crea<QLabel>(cartuccia, note[i].first, testiNote[i]), i, 0);
         auto* casella = Crea<QLineEdit>(cartuccia, note[i].second);
         casella->setMinimumWidth(110);
+        connect(casella, &QLineEdit::textChanged, this, [this, i](const QString& t) { prog_.Doc().ImpostaNota(i, t); });
         griglia4->addWidget(casella, i, 1);
     }
     riga->addWidget(cartuccia);
@@ -196,8 +197,6 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     azioni_ = new AzioniTabella(*this, prog_, *modello_, *MSFlexGrid1_);
 
     setCentralWidget(centro);
-    for (QLineEdit* casella : richiesta_)
-        connect(casella, &QLineEdit::textChanged, this, [this] { AggiornaRigaDati(); });
     Form_Load();
 }
 
@@ -205,26 +204,20 @@ void frmInputDatiTraiet::Form_Load() {
     AvviaOrologio(lblTime_, lblData_);
     Comprimi();
     MostraDatiProiettile();
-    caricato_ = true;
-    // Zero distance, first, last, step, cross-wind, sight height: each change rewrites the data line.
-    const char* predefiniti[] = {"225", "0", "500", "20", "5", "50"};
-    for (int i = 0; i < 6; ++i) richiesta_[i]->setText(QString::fromLatin1(predefiniti[i]));
+    // The request shown is the document's; each edit goes back into it.
+    MostraRichiesta();
+    for (int i = 0; i < kCampiRichiesta; ++i) {
+        const Campo campo = kCampi[static_cast<size_t>(kCampiIngresso + i)].campo;
+        connect(richiesta_[i], &QLineEdit::textChanged, this,
+                [this, campo](const QString& testo) { prog_.Doc().ImpostaTesto(campo, testo); });
+    }
+    connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] { MostraRichiesta(); });
     CalcolaAtmosfera(prog_.Dati());
 }
 
-QStringList frmInputDatiTraiet::TestiRichiesta() const {
-    QStringList testi;
-    for (const QLineEdit* casella : richiesta_) testi << casella->text();
-    return testi;
-}
-
-void frmInputDatiTraiet::ImpostaTestiRichiesta(const QStringList& testi) {
-    for (int i = 0; i < 6 && i < testi.size(); ++i) richiesta_[i]->setText(testi[i]);
-}
-
-void frmInputDatiTraiet::AggiornaRigaDati() {
-    if (!caricato_) return;
-    prog_.AggiornaRigaDati(TestiRichiesta());
+void frmInputDatiTraiet::MostraRichiesta() {
+    const QStringList testi = prog_.Doc().TestiRichiesta();
+    for (int i = 0; i < kCampiRichiesta; ++i) richiesta_[i]->setText(testi[i]);
 }
 
 void frmInputDatiTraiet::MostraDatiProiettile() {
@@ -256,8 +249,8 @@ bool frmInputDatiTraiet::LeggiDatiTabella() {
                           {richiesta_[1], "distanza iniziale"}, {richiesta_[2], "distanza finale"},
                           {richiesta_[3], "intervallo"}, {richiesta_[4], "velocità del vento"}}))
         return false;
-    std::array<std::string, 6> testi;
-    for (size_t i = 0; i < 6; ++i) testi[i] = Std(richiesta_[i]->text());
+    std::array<std::string, kCampiRichiesta> testi;
+    for (size_t i = 0; i < testi.size(); ++i) testi[i] = prog_.Doc().Campi()[kCampiIngresso + i];
     const RichiestaTabella richiesta = LeggiRichiesta(testi);
     // A request the model cannot compute is refused before anything changes.
     if (const auto rifiuto = ControllaRichiesta(d, richiesta)) {

@@ -22,11 +22,6 @@ class frmInputDatiTraiet : public Schermo {
 public:
     explicit frmInputDatiTraiet(Programma& programma);
 
-    // The six request texts in the order of the data line: zero distance,
-    // first distance, last distance, step, cross-wind, sight height.
-    QStringList TestiRichiesta() const;
-    void ImpostaTestiRichiesta(const QStringList& testi);
-
     // The six labels of the bullet and place in force.
     void MostraDatiProiettile();
 
@@ -44,7 +39,7 @@ private:
     void Form_Load();
     bool LeggiDatiTabella();
     void ImpostaGrigliaTabelle();
-    void AggiornaRigaDati();
+    void MostraRichiesta();
     void RimettiSpunta();
     void Comprimi();
     void Espandi();
@@ -63,5 +58,4 @@ private:
     QLabel *lblTime_, *lblData_;
     AzioniTabella* azioni_ = nullptr;
     bool espanso_ = false;
-    bool caricato_ = false;
 };

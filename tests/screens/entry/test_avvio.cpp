@@ -55,7 +55,7 @@ private slots:
         auto* lista = Trova<QComboBox>(s, "Combo1");
         QCOMPARE(lista->count(), 6);
         QVERIFY(lista->currentText().startsWith("0.243\"   95gr    Nosler  BTsb"));
-        QCOMPARE(Testo(s, "txtFile"), "0.243,95,450,15,965,0.379,225,0,500,20,5,50");
+        QCOMPARE(rigata::RigaDati(a.programma->Doc().Campi()), "0.243,95,450,15,965,0.379,225,0,500,20,5,50");
         Ingresso(s, {"0.308", "150", "40000", "-5.5", "800", "0.25"});
         Premi(s, "cmdConferma");
         QCOMPARE(a.dialoghi.avvisi,

@@ -31,7 +31,9 @@ class TestTraiettorie : public QObject {
         Premi(a.programma->Avvio(), "cmdConferma");
         Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
         frmInputDatiTraiet* t = a.programma->Traiettorie();
-        t->ImpostaTestiRichiesta(richiesta);
+        const char* caselle[] = {"txtDistZero", "txtDistInizio", "txtDistFine", "txtIntervallo", "txtVelVento", "txtHottica"};
+        for (int i = 0; i < 6; ++i)
+            if (Testo(t, caselle[i]) != richiesta[i]) Scrivi(t, caselle[i], richiesta[i]);
         if (opzione) DoppioClick(t, opzione);
         return t;
     }
