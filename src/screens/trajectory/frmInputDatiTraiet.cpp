@@ -22,6 +22,7 @@
 #include "modello.h"
 #include "modellotabella.h"
 #include "numeri.h"
+#include "pannellodatiinforza.h"
 #include "programma.h"
 #include "widget.h"
 
@@ -43,8 +44,23 @@ QStringList ComeLista(const CelleRiga& celle) {
 frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma, true) {
     setObjectName(QStringLiteral("frmInputDatiTraiet"));
     setWindowTitle(QStringLiteral("Dati Traiettorie"));
-
     auto* centro = new QWidget(this);
+    auto* contenuto = CreaCornice(centro);
+    auto* riga = new QHBoxLayout;
+    contenuto->addLayout(riga);
+    riga->addWidget(CreaRichiesta());
+    riga->addWidget(CreaTabelle());
+    riga->addWidget(CreaDatiProiettile());
+    riga->addWidget(CreaCartuccia());
+    riga->addLayout(CreaOrologio());
+    contenuto->addWidget(CreaRisultato(), 1);
+    CreaMenu();
+    setCentralWidget(centro);
+    Form_Load();
+}
+
+// The frame that holds everything; its height is the screen's collapsed or expanded size.
+QVBoxLayout* frmInputDatiTraiet::CreaCornice(QWidget* centro) {
     auto* esterno = new QVBoxLayout(centro);
     esterno->setContentsMargins(4, 4, 4, 4);
     Frame3_ = Crea<QFrame>(centro, "Frame3");
@@ -54,11 +70,11 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     auto* contenuto = new QVBoxLayout(Frame3_);
     contenuto->setContentsMargins(6, 4, 6, 4);
     contenuto->setSpacing(4);
+    return contenuto;
+}
 
-    auto* riga = new QHBoxLayout;
-    contenuto->addLayout(riga);
-
-    // The request.
+// The request.
+QWidget* frmInputDatiTraiet::CreaRichiesta() {
     auto* frame1 = Crea<QGroupBox>(Frame3_, "Frame1", QStringLiteral("Dati per calcolo Tabelle ..."));
     auto* griglia1 = new QGridLayout(frame1);
     griglia1->setVerticalSpacing(1);
@@ -86,9 +102,11 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         griglia1->addWidget(casella, i, 1);
         richiesta_[IndiceNelGruppo(campi[i].posizione)] = casella;
     }
-    riga->addWidget(frame1);
+    return frame1;
+}
 
-    // The two layouts.
+// The two layouts.
+QWidget* frmInputDatiTraiet::CreaTabelle() {
     auto* frame2 = Crea<QGroupBox>(Frame3_, "Frame2", QStringLiteral("Doppio click per calcolare la tabella"));
     auto* colonna2 = new QVBoxLayout(frame2);
     optTabellaVari_ = Crea<OpzioneDoppioClick>(frame2, "optTabellaVari", QStringLiteral("Tabella parametri vari"));
@@ -99,29 +117,24 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         connect(o, &OpzioneDoppioClick::doubleClicked, this, [this] { CalcolaTabella(); });
     }
     colonna2->addStretch();
-    riga->addWidget(frame2);
+    return frame2;
+}
 
-    // The bullet and place in use.
-    auto* proiettile = Crea<QGroupBox>(Frame3_, "fraDatiProiettile", QStringLiteral("Dati inseriti ..."));
-    auto* griglia3 = new QGridLayout(proiettile);
-    griglia3->setVerticalSpacing(1);
-    griglia3->setContentsMargins(6, 2, 6, 2);
-    const char* titoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
-    const QString* testiTitoli = kTitoliDatiInForza;
-    const char* valori[] = {"lblDiametro",    "lblPeso",          "lblAltitudine",
-                            "lblTemperatura", "lblVelocitabocca", "lblCoeffBalistico"};
-    for (int i = 0; i < 6; ++i) {
-        griglia3->addWidget(Crea<QLabel>(proiettile, titoli[i], testiTitoli[i]), i, 0);
-        datiProiettile_[i] = Crea<QLabel>(proiettile, valori[i]);
-        QFont f = datiProiettile_[i]->font();
-        f.setBold(true);
-        datiProiettile_[i]->setFont(f);
-        datiProiettile_[i]->setMinimumWidth(60);
-        griglia3->addWidget(datiProiettile_[i], i, 1);
-    }
-    riga->addWidget(proiettile);
+// The bullet and place in use.
+QWidget* frmInputDatiTraiet::CreaDatiProiettile() {
+    const char* nomiValori[] = {"lblDiametro",    "lblPeso",          "lblAltitudine",
+                                "lblTemperatura", "lblVelocitabocca", "lblCoeffBalistico"};
+    const char* nomiTitoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
+    PannelloDatiInForza::Voce voci[6];
+    for (int i = 0; i < 6; ++i) voci[i] = {nomiTitoli[i], kTitoliDatiInForza[i], nomiValori[i]};
+    auto* proiettile = datiProiettile_ = new PannelloDatiInForza(Frame3_, "fraDatiProiettile", voci, 60);
+    proiettile->Griglia()->setVerticalSpacing(1);
+    proiettile->Griglia()->setContentsMargins(6, 2, 6, 2);
+    return proiettile;
+}
 
-    // Free notes on the cartridge, printed with the table.
+// Free notes on the cartridge, printed with the table.
+QWidget* frmInputDatiTraiet::CreaCartuccia() {
     auto* cartuccia = Crea<QGroupBox>(Frame3_, "fraDatiCartuccia", QStringLiteral("Dati Cartuccia"));
     auto* griglia4 = new QGridLayout(cartuccia);
     griglia4->setVerticalSpacing(1);
@@ -137,20 +150,23 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         connect(casella, &QLineEdit::textChanged, this, [this, i](const QString& t) { prog_.Doc().ImpostaNota(i, t); });
         griglia4->addWidget(casella, i, 1);
     }
-    riga->addWidget(cartuccia);
+    return cartuccia;
+}
 
-    // Clock.
+QLayout* frmInputDatiTraiet::CreaOrologio() {
     auto* orologio = new QVBoxLayout;
     lblTime_ = Crea<QLabel>(Frame3_, "lblTime");
     lblData_ = Crea<QLabel>(Frame3_, "lblData");
     orologio->addWidget(lblTime_);
     orologio->addWidget(lblData_);
     orologio->addStretch();
-    riga->addLayout(orologio);
+    return orologio;
+}
 
-    // Below: the table, and beside it the optimal zero distance, so that the
-    // whole height under the request goes to the table: the default table
-    // (0 to 500 m by 20, 26 rows) is in sight without scrolling.
+// Below: the table, and beside it the optimal zero distance, so that the
+// whole height under the request goes to the table: the default table
+// (0 to 500 m by 20, 26 rows) is in sight without scrolling.
+QWidget* frmInputDatiTraiet::CreaRisultato() {
     risultato_ = new QWidget(Frame3_);
     auto* sotto = new QVBoxLayout(risultato_);
     sotto->setContentsMargins(0, 0, 0, 0);
@@ -186,8 +202,10 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     MSFlexGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    contenuto->addWidget(risultato_, 1);
+    return risultato_;
+}
 
+void frmInputDatiTraiet::CreaMenu() {
     MenuFile(QStringLiteral("&File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
@@ -195,9 +213,6 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
               {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }}});
     // The menu "Tabella" after File: exports, copy and chart.
     azioni_ = new AzioniTabella(*this, prog_, *modello_, *MSFlexGrid1_);
-
-    setCentralWidget(centro);
-    Form_Load();
 }
 
 void frmInputDatiTraiet::Form_Load() {
@@ -221,8 +236,7 @@ void frmInputDatiTraiet::MostraRichiesta() {
 }
 
 void frmInputDatiTraiet::MostraDatiProiettile() {
-    const QStringList testi = TestiDatiInForza(prog_.Dati(), prog_.Separatore());
-    for (int i = 0; i < 6; ++i) datiProiettile_[i]->setText(testi[i]);
+    datiProiettile_->Mostra(prog_.Dati(), prog_.Separatore());
 }
 
 void frmInputDatiTraiet::Comprimi() {

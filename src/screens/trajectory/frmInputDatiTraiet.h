@@ -10,12 +10,15 @@
 #include "tabella.h"
 
 class QFrame;
+class QLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTableView;
 class AzioniTabella;
 class ModelloTabella;
 class OpzioneDoppioClick;
+class PannelloDatiInForza;
 
 class frmInputDatiTraiet : public Schermo {
     Q_OBJECT
@@ -36,6 +39,16 @@ public:
     bool Espanso() const { return espanso_; }
 
 private:
+    // The steps of the constructor, in the order the widgets are created.
+    QVBoxLayout* CreaCornice(QWidget* centro);
+    QWidget* CreaRichiesta();
+    QWidget* CreaTabelle();
+    QWidget* CreaDatiProiettile();
+    QWidget* CreaCartuccia();
+    QLayout* CreaOrologio();
+    QWidget* CreaRisultato();
+    void CreaMenu();
+
     void Form_Load();
     bool LeggiDatiTabella();
     void ImpostaGrigliaTabelle();
@@ -49,7 +62,7 @@ private:
     QLineEdit* richiesta_[6];  // txtDistZero, txtDistInizio, txtDistFine, txtIntervallo, txtVelVento, txtHottica
     OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
     OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
-    QLabel* datiProiettile_[6];
+    PannelloDatiInForza* datiProiettile_;
     QFrame* Frame3_;
     QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
     QLabel* lblRisultDistZeroOK_;
