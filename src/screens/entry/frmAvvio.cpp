@@ -177,10 +177,11 @@ QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
 // The File menu: the data files of the document, and the way out.
 void frmAvvio::CreaMenu() {
     Documento& doc = prog_.Doc();
-    MenuFile(QStringLiteral("&File"), {{"mnuApri", QStringLiteral("&Apri"), [this, &doc] { doc.Apri(this); }},
-                                       {"mnuSalvaConNome", QStringLiteral("Salva con &nome"),
-                                        [this, &doc] { doc.SalvaConNome(this); }},
-                                       {"mnuFileEsci", QStringLiteral("&Esci"), [this] { mnuFileEsci_Click(); }}});
+    MenuFile(QStringLiteral("&File"),
+             {{"mnuApri", QStringLiteral("&Apri"), [this, &doc] { doc.Apri(this); }, QKeySequence::Open},
+              {"mnuSalvaConNome", QStringLiteral("Salva con &nome"), [this, &doc] { doc.SalvaConNome(this); },
+               QKeySequence::Save},
+              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { mnuFileEsci_Click(); }, QKeySequence::Quit}});
 }
 
 // Change rules: every entry field goes into the document; the coefficient

@@ -29,7 +29,7 @@ frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
     sopra->addWidget(CreaOpzioni(centro), 1);
     layout->addWidget(CreaPulsanti(centro));
     MenuFile(QStringLiteral("&File"), {{"mnuNuovaPalla", QStringLiteral("&Nuova Palla"), [this] { mnuNuovaPalla_Click(); }},
-                                      {"mnuEsci", QStringLiteral("&Esci"), [this] { mnuEsci_Click(); }}});
+                                      {"mnuEsci", QStringLiteral("&Esci"), [this] { mnuEsci_Click(); }, QKeySequence::Quit}});
     setCentralWidget(centro);
     PulsantiConInvio(this);
     Form_Load();

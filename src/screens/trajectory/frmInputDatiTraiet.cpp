@@ -209,8 +209,8 @@ void frmInputDatiTraiet::CreaMenu() {
     MenuFile(QStringLiteral("&File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
-              {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }},
-              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }}});
+              {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }, QKeySequence::Print},
+              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }, QKeySequence::Quit}});
     // The menu "Tabella" after File: exports, copy and chart.
     azioni_ = new AzioniTabella(*this, prog_, *modello_, *MSFlexGrid1_);
 }

@@ -358,6 +358,35 @@ private slots:
         QCOMPARE(Testo(s, "txtDiametro"), "0.243");
     }
 
+    // The platform's standard shortcuts do what their menu entries do.
+    void scorciatoie_data() {
+        QTest::addColumn<int>("schermo");  // 0 start, 1 options, 2 trajectory
+        QTest::addColumn<int>("tasti");
+        QTest::addColumn<QString>("dialogo");  // the last dialog it opens
+        QTest::newRow("Apri") << 0 << int(QKeySequence::Open) << "apri";
+        QTest::newRow("Salva con nome") << 0 << int(QKeySequence::Save) << "salva";
+        QTest::newRow("Esci dall'avvio") << 0 << int(QKeySequence::Quit) << "Conferma salvataggio";
+        QTest::newRow("Esci dalle opzioni") << 1 << int(QKeySequence::Quit) << "Conferma salvataggio";
+        QTest::newRow("Stampa") << 2 << int(QKeySequence::Print) << "stampante";
+        QTest::newRow("Esci dalle traiettorie") << 2 << int(QKeySequence::Quit) << "Conferma salvataggio";
+    }
+    void scorciatoie() {
+        QFETCH(int, schermo);
+        QFETCH(int, tasti);
+        QFETCH(QString, dialogo);
+        Ambiente a;
+        QWidget* finestra = a.programma->Avvio();
+        if (schermo == 1) Premi(finestra, "cmdConferma"), finestra = a.programma->Opzioni();
+        if (schermo == 2) finestra = Apri(a, "optTabellaVari");
+        finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(finestra));
+        // Leaving has Ctrl+Q where the platform has no key of its own.
+        const QList<QKeySequence> piattaforma = QKeySequence::keyBindings(QKeySequence::StandardKey(tasti));
+        QTest::keySequence(finestra, piattaforma.value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+        QVERIFY(!a.dialoghi.inattesi.isEmpty());
+        QCOMPARE(a.dialoghi.inattesi.last(), dialogo);
+    }
+
     // Leaving with unsaved data asks to save; a failed save asks again.
     void uscitaConDatiNonSalvati() {
         Ambiente a;
