@@ -27,7 +27,7 @@ Programma::Programma(const QString& cartella, Dialoghi& dialoghi)
     : Programma(QFile::encodeName(cartella).toStdString(), dialoghi) {}
 
 Programma::Programma(const std::string& cartellaFile, Dialoghi& dialoghi)
-    : cartella_(QFile::decodeName(QByteArray::fromStdString(cartellaFile))), cartellaFile_(cartellaFile),
+    : cartellaFile_(cartellaFile),
       dialoghi_(dialoghi), documento_(dialoghi) {
     QByteArray xdg, casa;
     catalogoUtente_ = rigata::PercorsoCatalogoUtente(Variabile("XDG_DATA_HOME", xdg), Variabile("HOME", casa));

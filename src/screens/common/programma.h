@@ -39,8 +39,6 @@ public:
     Documento& Doc() { return documento_; }
     rigata::Catalogo& Cat() { return catalogo_; }
     Dialoghi& Dlg() { return dialoghi_; }
-    const QString& Cartella() const { return cartella_; }  // for showing
-    const std::string& CartellaFile() const { return cartellaFile_; }  // for the core's file functions
     // The decimal separator of the user's locale, for every number shown.
     QString Separatore() const;
 
@@ -70,16 +68,10 @@ public:
     Schermo* NuovaPalla() const;        // the new-bullet screen, or null
 
     // Moves between screens.
-    void MostraAvvio();
     void NascondiAvvio();
-    void MostraOpzioni();      // builds the options screen afresh when it was closed
-    void ChiudiOpzioni();
     void MostraTraiettorie();  // from the options screen: refreshes the six labels
-    void NascondiTraiettorie();
     void ApriCalcolatore(TipoCalcolatore tipo);  // closes the options screen
-    void ChiudiCalcolatore();
     void ApriNuovaPalla();
-    void ChiudiNuovaPalla();
     // From screen da to the start or the options screen: da is closed (the
     // options, a calculator, the new-bullet screen) or hidden (the start and
     // trajectory screens), then the other one shown.
@@ -101,13 +93,18 @@ signals:
     void terminato();
 
 private:
+    void MostraAvvio();
+    void MostraOpzioni();  // builds the options screen afresh when it was closed
+    void ChiudiOpzioni();
+    void NascondiTraiettorie();
+    void ChiudiCalcolatore();
+    void ChiudiNuovaPalla();
     void Chiudi(QPointer<Schermo>& schermo);
     void Lascia(Schermo* schermo);
     // Built afresh at every opening (programma_schermi.cpp).
     Schermo* CreaCalcolatore(TipoCalcolatore tipo);
     Schermo* CreaNuovaPalla();
 
-    QString cartella_;
     std::string cartellaFile_;
     std::string catalogoUtente_;
     int righeConsegnate_ = 0;  // of the last load
