@@ -11,7 +11,6 @@
 #include "frmAvvio.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
-#include "widget.h"
 
 namespace {
 
@@ -28,8 +27,8 @@ Programma::Programma(const QString& cartella, Dialoghi& dialoghi)
     : Programma(QFile::encodeName(cartella).toStdString(), dialoghi) {}
 
 Programma::Programma(const std::string& cartellaFile, Dialoghi& dialoghi)
-    : cartella_(QFile::decodeName(QByteArray::fromStdString(cartellaFile))), cartellaFile_(cartellaFile),
-      dialoghi_(dialoghi) {
+    : cartellaFile_(cartellaFile),
+      dialoghi_(dialoghi), documento_(dialoghi) {
     QByteArray xdg, casa;
     catalogoUtente_ = rigata::PercorsoCatalogoUtente(Variabile("XDG_DATA_HOME", xdg), Variabile("HOME", casa));
 }
@@ -68,6 +67,8 @@ void Programma::AvvisaCatalogoUtente(QWidget* padre) {
 }
 
 void Programma::Main() {
+    // Every start lists the catalogue in SAE units, around the default bullet's SAE line.
+    documento_.ImpostaUnita(Documento::Unita::SAE);
     catalogo_.RigaPallaDefault = rigata::RigaPallaDefaultSAE();
     frmAvvio* avvio = Avvio();
     avvio->show();
@@ -183,39 +184,8 @@ void Programma::Riavvia() {
     Main();
 }
 
-void Programma::AggiornaRigaDati() { AggiornaRigaDati(Traiettorie()->TestiRichiesta()); }
-
-void Programma::AggiornaRigaDati(const QStringList& richiesta) {
-    Avvio()->ImpostaRigaDati(Qs(rigata::RigaDati(CampiDati(richiesta))));
-}
-
-rigata::CampiDati Programma::CampiDati() { return CampiDati(Traiettorie()->TestiRichiesta()); }
-
-rigata::CampiDati Programma::CampiDati(const QStringList& richiesta) {
-    const QStringList ingresso = Avvio()->TestiIngresso();
-    rigata::CampiDati campi;
-    for (const rigata::DefinizioneCampo& c : rigata::kCampi)
-        campi[rigata::Indice(c.campo)] = Std(
-            (c.gruppo == rigata::GruppoCampo::Ingresso ? ingresso : richiesta).value(rigata::IndiceNelGruppo(c.campo)));
-    return campi;
-}
-
-void Programma::ImpostaCampiDati(const rigata::CampiDati& campi) {
-    QStringList ingresso, richiesta;
-    for (const rigata::DefinizioneCampo& c : rigata::kCampi)
-        (c.gruppo == rigata::GruppoCampo::Ingresso ? ingresso : richiesta) << Qs(campi[rigata::Indice(c.campo)]);
-    Avvio()->ImpostaTestiIngresso(ingresso);
-    Traiettorie()->ImpostaTestiRichiesta(richiesta);
-}
-
 void Programma::Esci() {
-    frmAvvio* avvio = Avvio();
-    // A save that fails asks again: leaving never loses the data silently.
-    while (avvio->DatiCambiati() &&
-           dialoghi_.Domanda(avvio, QStringLiteral("Conferma salvataggio"),
-                             QStringLiteral("Non esiste o è stato modificato il file dei dati impostati.\n"
-                                            "Vuoi salvare le modifiche in un file?")))
-        if (avvio->mnuSalvaConNome_Click() != frmAvvio::EsitoSalvataggio::Fallito) break;
+    documento_.maybeSave(Avvio());
     Termina();
 }
 

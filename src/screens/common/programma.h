@@ -7,16 +7,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
-#include <string>
-
-#include <optional>
 #include <string>
 
 #include "catalogo.h"
 #include "catalogoutente.h"
-#include "rigadati.h"
+#include "documento.h"
 #include "schermo.h"
 #include "shotdata.h"
 
@@ -39,10 +35,10 @@ public:
     ~Programma() override;
 
     rigata::ShotData& Dati() { return dati_; }
+    // What the user typed: the twelve texts, the unit mode, the data file.
+    Documento& Doc() { return documento_; }
     rigata::Catalogo& Cat() { return catalogo_; }
     Dialoghi& Dlg() { return dialoghi_; }
-    const QString& Cartella() const { return cartella_; }  // for showing
-    const std::string& CartellaFile() const { return cartellaFile_; }  // for the core's file functions
     // The decimal separator of the user's locale, for every number shown.
     QString Separatore() const;
 
@@ -72,16 +68,10 @@ public:
     Schermo* NuovaPalla() const;        // the new-bullet screen, or null
 
     // Moves between screens.
-    void MostraAvvio();
     void NascondiAvvio();
-    void MostraOpzioni();      // builds the options screen afresh when it was closed
-    void ChiudiOpzioni();
     void MostraTraiettorie();  // from the options screen: refreshes the six labels
-    void NascondiTraiettorie();
     void ApriCalcolatore(TipoCalcolatore tipo);  // closes the options screen
-    void ChiudiCalcolatore();
     void ApriNuovaPalla();
-    void ChiudiNuovaPalla();
     // From screen da to the start or the options screen: da is closed (the
     // options, a calculator, the new-bullet screen) or hidden (the start and
     // trajectory screens), then the other one shown.
@@ -90,22 +80,10 @@ public:
     // Uses newly stored bullets: closes the new-bullet and start screens and runs start-up again.
     void Riavvia();
 
-    // The data line of the start screen (txtFile): its six entry texts and
-    // the trajectory screen's six request texts, joined by the core. The
-    // trajectory screen passes its own texts (it may still be in the making).
-    void AggiornaRigaDati();
-    void AggiornaRigaDati(const QStringList& richiesta);
-    // The twelve texts of the two screens, in the order of the data line.
-    rigata::CampiDati CampiDati(const QStringList& richiesta);
-    rigata::CampiDati CampiDati();
-    // The twelve fields of a data file into the two screens: the entry texts,
-    // then the request texts.
-    void ImpostaCampiDati(const rigata::CampiDati& campi);
-
     // The way out of the program (the start screen's "<  Uscita" and the Esci
     // entries of the start, options and trajectory screens): while the data
     // changed since the last save or opening, asks whether to save them and
-    // saves (a failed save asks again); then ends the program.
+    // saves (a failed save asks again, Documento::maybeSave); then ends the program.
     void Esci();
     // Ends the program at once: every screen goes, nothing is asked.
     void Termina();
@@ -115,18 +93,24 @@ signals:
     void terminato();
 
 private:
+    void MostraAvvio();
+    void MostraOpzioni();  // builds the options screen afresh when it was closed
+    void ChiudiOpzioni();
+    void NascondiTraiettorie();
+    void ChiudiCalcolatore();
+    void ChiudiNuovaPalla();
     void Chiudi(QPointer<Schermo>& schermo);
     void Lascia(Schermo* schermo);
     // Built afresh at every opening (programma_schermi.cpp).
     Schermo* CreaCalcolatore(TipoCalcolatore tipo);
     Schermo* CreaNuovaPalla();
 
-    QString cartella_;
     std::string cartellaFile_;
     std::string catalogoUtente_;
     int righeConsegnate_ = 0;  // of the last load
     Dialoghi& dialoghi_;
     rigata::ShotData dati_;
+    Documento documento_;
     rigata::Catalogo catalogo_;
     QPointer<frmAvvio> avvio_;
     QPointer<frmOpzioni> opzioni_;

@@ -26,12 +26,24 @@ void Schermo::closeEvent(QCloseEvent* evento) {
     if (!senzaChiusura_) ChiusuraDallaFinestra();
 }
 
+namespace {
+// The platform's keys for a standard action. Where it has none for leaving a
+// program (Windows, where Alt+F4 closes a window), Ctrl+Q: each Esci ends the
+// whole program, so it gets the one key the other systems use.
+QList<QKeySequence> Scorciatoie(QKeySequence::StandardKey azione) {
+    QList<QKeySequence> tasti = QKeySequence::keyBindings(azione);
+    if (tasti.isEmpty() && azione == QKeySequence::Quit) tasti << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    return tasti;
+}
+}  // namespace
+
 QMenu* Schermo::MenuFile(const QString& titolo, const std::vector<VoceMenu>& voci) {
     QMenu* menu = menuBar()->addMenu(titolo);
     menu->setObjectName(QStringLiteral("mnuFile"));
     for (const VoceMenu& v : voci) {
         QAction* azione = menu->addAction(v.testo);
         azione->setObjectName(QString::fromLatin1(v.nome));
+        if (v.scorciatoia != QKeySequence::UnknownKey) azione->setShortcuts(Scorciatoie(v.scorciatoia));
         connect(azione, &QAction::triggered, this, v.azione);
     }
     return menu;

@@ -2,6 +2,7 @@
 // what its own close command does.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <functional>
@@ -20,11 +21,13 @@ public:
 
 protected:
     // One entry of a menu: its name (objectName of the action), its caption
-    // (an ampersand marks the access key) and what it does.
+    // (an ampersand marks the access key), what it does and the platform's
+    // standard shortcut beside the access key (shown in the menu), if any.
     struct VoceMenu {
         const char* nome;
         QString testo;
         std::function<void()> azione;
+        QKeySequence::StandardKey scorciatoia = QKeySequence::UnknownKey;
     };
     // The window's menu, named "mnuFile", with its entries in order.
     QMenu* MenuFile(const QString& titolo, const std::vector<VoceMenu>& voci);

@@ -3,23 +3,17 @@
 // data files (opened and saved from its File menu).
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include "schermo.h"
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class CasellaCliccabile;
-class EtichettaCliccabile;
+class PannelloCatalogo;
+class RiquadroCalcoloCB;
 
 namespace rigata {
-struct Rifiuto;
+struct PallaScelta;
 }
 
 class frmAvvio : public Schermo {
@@ -31,61 +25,29 @@ public:
     // select the bullet of RigaPallaDefault.
     void CaricaEdElenca();
 
-    // The data line of the twelve fields into txtFile (through Programma,
-    // which adds the trajectory screen's request).
-    void AggiornaRigaDati();
-    // The six texts of the entry fields, in the order of the data line.
-    QStringList TestiIngresso() const;
-    void ImpostaTestiIngresso(const QStringList& testi);
-    void ImpostaRigaDati(const QString& riga);
-
-    // File menu: open, save, and the way out of the program (Programma::Esci,
-    // also run by "<  Uscita").
-    void mnuApri_Click();
-    enum class EsitoSalvataggio { Salvato, Annullato, Fallito };
-    EsitoSalvataggio mnuSalvaConNome_Click();
+    // "<  Uscita" and File > Esci: the way out of the program (Programma::Esci).
     void mnuFileEsci_Click();
-
-    bool DatiCambiati() const { return blnTextChanged_; }
 
 private:
     // The steps of the constructor, in the order the widgets are created.
     QLayout* CreaOrologio(QWidget* centro);
     QGroupBox* CreaCampi(QWidget* centro);
+    QLayout* CreaFrecce(QWidget* ingresso);
     QLayout* CreaDescrizione(QWidget* centro);
-    QLayout* CreaCalcoloCB(QWidget* centro);
-    QGroupBox* CreaElenco(QWidget* centro);
-    QLayout* CreaTabellaCoefficienti(QGroupBox* catalogo);
     QLayout* CreaPulsanti(QWidget* centro);
-    void CreaMenu(QWidget* centro);
+    void CreaMenu();
     void CollegaCampi();
 
     void Form_Load();
-    void ControlloInput(const QString& messaggio, const QString& titolo);
-    void ControlloInput(const rigata::Rifiuto& rifiuto);
+    void MostraDocumento();
+    void MostraPalla(const rigata::PallaScelta& palla);
     void cmdConferma_Click();
-    void txtCoeffbalistico_Change();
-    void Combo1_Click();
-    void lblSAE_Click();
-    void lblMetrico_Click();
-    void cmdConfCBVel_Click();
+    void CoefficienteCalcolato(const QString& coefficiente);
     void PassoVelocita(int passo);
-    void Elenca();
-    bool UnitaSAE() const;
-    void MostraCalcoloCB(bool calcolo);
 
-    QLineEdit *txtDiametro_, *txtPeso_, *txtAltitudine_, *txtTemperatura_, *txtVelocitabocca_, *txtCoeffbalistico_;
-    QComboBox* Combo1_;
-    CasellaCliccabile* coeff_[5];  // standard, then the four velocity-dependent coefficients
-    QLineEdit* velocita_[4];
-    EtichettaCliccabile *lblAggiungi_, *lblSAE_, *lblMetrico_;
-    QLineEdit* Text1_;
-    QProgressBar* PB1_;
-    QGroupBox *fraIstruzioniCB_, *fraCalcolaCB_;
-    QLineEdit *txtVelIniz_, *txtVelFin_, *txtTratto_;
+    QLineEdit* ingresso_[6];  // the six entry boxes, in the order of the data line
+    QLineEdit *txtAltitudine_, *txtTemperatura_, *txtVelocitabocca_, *txtCoeffbalistico_;
+    RiquadroCalcoloCB* calcoloCB_;
+    PannelloCatalogo* catalogo_;
     QLabel *lblData_, *lblTime_;
-    QLineEdit* txtFile_;
-
-    bool blnTextChanged_ = false;
-    QString ultimoFile_;  // the file dialog's proposal
 };

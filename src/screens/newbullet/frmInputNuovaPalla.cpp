@@ -42,11 +42,25 @@ QLineEdit* Casella(QWidget* padre, const char* nome, int larghezza, const QStrin
 frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma, false) {
     setObjectName(QStringLiteral("frmInputNuovaPalla"));
     setWindowTitle(QStringLiteral("Input dati nuova palla"));
-
     auto* centro = new QWidget(this);
     auto* principale = new QVBoxLayout(centro);
     principale->setContentsMargins(16, 12, 16, 12);
+    CreaTitolo(centro, principale);
+    principale->addSpacing(8);
+    principale->addLayout(CreaCampi(centro));
+    principale->addWidget(CreaCoppie(centro));
+    // Only a buffer of the storing; never shown.
+    txtDatiPalle_ = Crea<QPlainTextEdit>(centro, "txtDatiPalle");
+    txtDatiPalle_->hide();
+    principale->addStretch();
+    principale->addLayout(CreaPulsanti(centro));
+    CollegaRegole();
+    setCentralWidget(centro);
+    setMinimumWidth(560);
+    Form_Load();
+}
 
+void frmInputNuovaPalla::CreaTitolo(QWidget* centro, QVBoxLayout* principale) {
     auto* titolo = Crea<QLabel>(centro, "Label1", QStringLiteral("Archiviazione dati di una nuova palla"));
     QFont grande = titolo->font();
     grande.setBold(true);
@@ -57,11 +71,11 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
     auto* nota = Crea<QLabel>(centro, "Label2", kSenzaZero);
     nota->setAlignment(Qt::AlignCenter);
     principale->addWidget(nota);
-    principale->addSpacing(8);
+}
 
-    // The five boxes every bullet needs.
+// The five boxes every bullet needs.
+QLayout* frmInputNuovaPalla::CreaCampi(QWidget* centro) {
     auto* griglia = new QGridLayout;
-    principale->addLayout(griglia);
     cBoMarca_ = Crea<QComboBox>(centro, "cBoMarca");
     cBoMarca_->setEditable(true);
     // What is typed is stored as typed: no completion from the makers, and a
@@ -90,8 +104,11 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
         griglia->addWidget(righe[i].campo, i, 1, Qt::AlignLeft);
     }
     griglia->setColumnStretch(2, 1);
+    return griglia;
+}
 
-    // The four optional pairs of coefficient and the velocity it holds at.
+// The four optional pairs of coefficient and the velocity it holds at.
+QGroupBox* frmInputNuovaPalla::CreaCoppie(QWidget* centro) {
     fraDatiPallaExtra_ = Crea<QGroupBox>(centro, "fraDatiPallaExtra", QStringLiteral("Dati Palla supplementari"));
     auto* coppie = new QGridLayout(fraDatiPallaExtra_);
     const char* nomiCB[] = {"txtInpCB1", "txtInpCB2", "txtInpCB3", "txtInpCB4"};
@@ -112,12 +129,10 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
         coppie->addWidget(txtInpVelocita_[n], n, 3);
     }
     coppie->setColumnStretch(4, 1);
-    principale->addWidget(fraDatiPallaExtra_);
+    return fraDatiPallaExtra_;
+}
 
-    // Only a buffer of the storing; never shown.
-    txtDatiPalle_ = Crea<QPlainTextEdit>(centro, "txtDatiPalle");
-    txtDatiPalle_->hide();
-
+QLayout* frmInputNuovaPalla::CreaPulsanti(QWidget* centro) {
     auto* pulsanti = new QHBoxLayout;
     auto* indietro = Crea<QPushButton>(centro, "cmdIndietro", QStringLiteral("<-- &Indietro  "));
     auto* annulla = Crea<QPushButton>(centro, "cmdAnnulla", QStringLiteral("&Cancella dati impostati"));
@@ -128,8 +143,6 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
     pulsanti->addWidget(annulla);
     pulsanti->addWidget(memorizza);
     pulsanti->addWidget(cmdUtilizza_);
-    principale->addStretch();
-    principale->addLayout(pulsanti);
     connect(indietro, &QPushButton::clicked, this, [this] { cmdIndietro_Click(); });
     connect(annulla, &QPushButton::clicked, this, [this] { cmdAnnulla_Click(); });
     connect(memorizza, &QPushButton::clicked, this, [this] { cmdMemorizza_Click(); });
@@ -138,7 +151,10 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
     InvioPreme(memorizza, {cBoMarca_, txtInpDiametro_, txtInpPeso_, txtImpTipoPalla_, txtInpCBStd_});
     for (int n = 0; n < 4; ++n) InvioPreme(memorizza, {txtInpCB_[n], txtInpVelocita_[n]});
     PulsantiConInvio(this);
+    return pulsanti;
+}
 
+void frmInputNuovaPalla::CollegaRegole() {
     // Change rules. The maker's rule follows its typed text only (textEdited):
     // a pick from the drop-down part sets the text without being a change of
     // it, and the program's own emptying calls the rule itself (cmdAnnulla).
@@ -159,10 +175,6 @@ frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma
             connect(velocita, &QLineEdit::textChanged, prossimo, [prossimo] { prossimo->setEnabled(true); });
         }
     }
-
-    setCentralWidget(centro);
-    setMinimumWidth(560);
-    Form_Load();
 }
 
 void frmInputNuovaPalla::Form_Load() {

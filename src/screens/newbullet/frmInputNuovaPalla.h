@@ -10,6 +10,8 @@
 
 class QComboBox;
 class QGroupBox;
+class QLayout;
+class QVBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -29,6 +31,13 @@ protected:
     void ChiusuraDallaFinestra() override { cmdIndietro_Click(); }
 
 private:
+    // The steps of the constructor, in the order the widgets are created.
+    void CreaTitolo(QWidget* centro, QVBoxLayout* principale);
+    QLayout* CreaCampi(QWidget* centro);
+    QGroupBox* CreaCoppie(QWidget* centro);
+    QLayout* CreaPulsanti(QWidget* centro);
+    void CollegaRegole();
+
     void Form_Load();
     void ControlloInput(const QString& messaggio, const QString& titolo);
     void ControlloDatiSpeciali();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "pannellodatiinforza.h"
 #include "programma.h"
 #include "widget.h"
 
@@ -20,32 +21,34 @@ void TitoloVerdeScuro(QGroupBox* cornice) {
 frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
     setObjectName(QStringLiteral("frmOpzioni"));
     setWindowTitle(QStringLiteral("Opzioni"));
-
     auto* centro = new QWidget(this);
     auto* layout = new QVBoxLayout(centro);
     auto* sopra = new QHBoxLayout;
     layout->addLayout(sopra);
+    sopra->addWidget(CreaDatiInForza(centro));
+    sopra->addWidget(CreaOpzioni(centro), 1);
+    layout->addWidget(CreaPulsanti(centro));
+    MenuFile(QStringLiteral("&File"), {{"mnuNuovaPalla", QStringLiteral("&Nuova Palla"), [this] { mnuNuovaPalla_Click(); }},
+                                      {"mnuEsci", QStringLiteral("&Esci"), [this] { mnuEsci_Click(); }, QKeySequence::Quit}});
+    setCentralWidget(centro);
+    PulsantiConInvio(this);
+    Form_Load();
+}
 
-    auto* dati = Crea<QGroupBox>(centro, "fraRipetiDati", QStringLiteral("Dati inseriti ..."));
-    TitoloVerdeScuro(dati);
-    auto* griglia = new QGridLayout(dati);
-    const char* nomiTitoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
-    const char* nomiValori[] = {"lblDiametro", "lblPeso", "lblAltitudine", "lblTemperatura", "lblVelocitaBocca",
-                                "lblCoeffBalistico"};
-    const QString titoli[] = {QStringLiteral("Diam. (inch)"),      QStringLiteral("Peso (grain)"),
-                              QStringLiteral("Altit. (m.s.l.m.)"), QStringLiteral("Temp. (°C)"),
-                              QStringLiteral("Vel.0 (m/sec)"),     QStringLiteral("Coeff. bal.")};
-    for (int i = 0; i < 6; ++i) {
-        griglia->addWidget(Crea<QLabel>(dati, nomiTitoli[i], titoli[i]), i, 0);
-        valori_[i] = Crea<QLabel>(dati, nomiValori[i]);
-        QFont f = valori_[i]->font();
-        f.setBold(true);
-        valori_[i]->setFont(f);
-        valori_[i]->setMinimumWidth(70);
-        griglia->addWidget(valori_[i], i, 1);
-    }
-    sopra->addWidget(dati);
+QWidget* frmOpzioni::CreaDatiInForza(QWidget* centro) {
+    const PannelloDatiInForza::Voce voci[6] = {{"Label1", QStringLiteral("Diam. (inch)"), "lblDiametro"},
+                                               {"Label2", QStringLiteral("Peso (grain)"), "lblPeso"},
+                                               {"Label3", QStringLiteral("Altit. (m.s.l.m.)"), "lblAltitudine"},
+                                               {"Label4", QStringLiteral("Temp. (°C)"), "lblTemperatura"},
+                                               {"Label5", QStringLiteral("Vel.0 (m/sec)"), "lblVelocitaBocca"},
+                                               {"Label7", QStringLiteral("Coeff. bal."), "lblCoeffBalistico"}};
+    datiInForza_ = new PannelloDatiInForza(centro, "fraRipetiDati", voci, 70);
+    TitoloVerdeScuro(datiInForza_);
+    return datiInForza_;
+}
 
+// The five calculators, each opened by a double click.
+QWidget* frmOpzioni::CreaOpzioni(QWidget* centro) {
     auto* opzioni = Crea<QGroupBox>(centro, "fraOpzioni",
                                     QStringLiteral("Opzioni disponibili ... doppio click per proseguire"));
     TitoloVerdeScuro(opzioni);
@@ -69,8 +72,10 @@ frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
         connect(opzione, &OpzioneDoppioClick::doubleClicked, this, [this, tipo] { prog_.ApriCalcolatore(tipo); });
         lista->addWidget(opzione);
     }
-    sopra->addWidget(opzioni, 1);
+    return opzioni;
+}
 
+QWidget* frmOpzioni::CreaPulsanti(QWidget* centro) {
     auto* piede = Crea<QGroupBox>(centro, "fraPieMasch");
     auto* pulsanti = new QHBoxLayout(piede);
     auto* indietro = Crea<QPushButton>(piede, "cmdIndietro", QStringLiteral("<  &Indietro"));
@@ -82,23 +87,15 @@ frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
     pulsanti->addWidget(indietro);
     pulsanti->addStretch();
     pulsanti->addWidget(traiettorie);
-    layout->addWidget(piede);
     connect(indietro, &QPushButton::clicked, this, [this] { cmdIndietro_Click(); });
     connect(traiettorie, &QPushButton::clicked, this, [this] { cmdCalcoloTraiettorie_Click(); });
-
-    MenuFile(QStringLiteral("&File"), {{"mnuNuovaPalla", QStringLiteral("&Nuova Palla"), [this] { mnuNuovaPalla_Click(); }},
-                                      {"mnuEsci", QStringLiteral("&Esci"), [this] { mnuEsci_Click(); }}});
-
-    setCentralWidget(centro);
-    PulsantiConInvio(this);
     // The usual road goes on to the table: Enter at once, or Tab to the list.
     traiettorie->setFocus();
-    Form_Load();
+    return piede;
 }
 
 void frmOpzioni::Form_Load() {
-    const QStringList testi = TestiDatiInForza(prog_.Dati(), prog_.Separatore());
-    for (int i = 0; i < 6; ++i) valori_[i]->setText(testi[i]);
+    datiInForza_->Mostra(prog_.Dati(), prog_.Separatore());
 }
 
 void frmOpzioni::cmdCalcoloTraiettorie_Click() { prog_.MostraTraiettorie(); }

@@ -3,7 +3,7 @@
 
 #include "schermo.h"
 
-class QLabel;
+class PannelloDatiInForza;
 
 class frmOpzioni : public Schermo {
     Q_OBJECT
@@ -11,11 +11,16 @@ public:
     explicit frmOpzioni(Programma& programma);
 
 private:
+    // The steps of the constructor, in the order the widgets are created.
+    QWidget* CreaDatiInForza(QWidget* centro);
+    QWidget* CreaOpzioni(QWidget* centro);
+    QWidget* CreaPulsanti(QWidget* centro);
+
     void Form_Load();
     void cmdCalcoloTraiettorie_Click();
     void cmdIndietro_Click();
     void mnuNuovaPalla_Click();
     void mnuEsci_Click();
 
-    QLabel* valori_[6] = {};
+    PannelloDatiInForza* datiInForza_ = nullptr;
 };

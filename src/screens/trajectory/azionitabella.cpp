@@ -6,8 +6,6 @@
 #include <QDateTime>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPdfWriter>
@@ -19,7 +17,10 @@
 #include <set>
 
 #include "csv.h"
+#include "campi.h"
 #include "dialoghi.h"
+#include "didascalie.h"
+#include "documento.h"
 #include "file.h"
 #include "frmGraficoTraiettoria.h"
 #include "modellotabella.h"
@@ -115,30 +116,26 @@ bool AzioniTabella::eventFilter(QObject* oggetto, QEvent* evento) {
     return QObject::eventFilter(oggetto, evento);
 }
 
-QString AzioniTabella::Testo(const char* nome) const {
-    const QString n = QString::fromLatin1(nome);
-    if (auto* e = schermo_.findChild<QLineEdit*>(n)) return e->text();
-    if (auto* l = schermo_.findChild<QLabel*>(n)) return l->text();
-    return {};
-}
-
 ContenutoRapporto AzioniTabella::Contenuto() const {
     ContenutoRapporto c;
     c.dataOra = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy  HH:mm"));
     const QString sep = dati_ ? separatore_ : prog_.Separatore();
     c.separatore = sep;
 
-    // The request of the table shown; before any table the texts of the boxes
+    // The request of the table shown; before any table the document's texts
     // as typed (nothing is read from them until a table is asked for).
+    const Documento& doc = prog_.Doc();
     struct VoceRichiesta {
-        const char *titolo, *casella, *unita;
+        const char* titolo;
+        Campo campo;
+        const char* unita;
     };
-    const VoceRichiesta voci[] = {{"Distanza di azzeramento", "txtDistZero", " m"},
-                                  {"Altezza linea di mira", "txtHottica", " mm"},
-                                  {"Distanza iniziale", "txtDistInizio", " m"},
-                                  {"Distanza finale", "txtDistFine", " m"},
-                                  {"Intervallo", "txtIntervallo", " m"},
-                                  {"Vento laterale", "txtVelVento", " m/s"}};
+    const VoceRichiesta voci[] = {{"Distanza di azzeramento", Campo::DistanzaAzzeramento, " m"},
+                                  {"Altezza linea di mira", Campo::AltezzaMira, " mm"},
+                                  {"Distanza iniziale", Campo::DistanzaInizio, " m"},
+                                  {"Distanza finale", Campo::DistanzaFine, " m"},
+                                  {"Intervallo", Campo::Intervallo, " m"},
+                                  {"Vento laterale", Campo::VelocitaVento, " m/s"}};
     QStringList numeri;
     if (dati_)
         numeri = {TestoNumero(dati_->DistanzaAzzeramento, sep), TestoNumero(dati_->AltezzaMira * 1000.0, sep),
@@ -146,20 +143,17 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
                   Qs(TestoIntero(dati_->Intervallo)),           TestoNumero(dati_->VelocitaVento, sep)};
     for (int i = 0; i < 6; ++i)
         c.richiesta.append({QString::fromUtf8(voci[i].titolo),
-                            (dati_ ? numeri[i] : Testo(voci[i].casella).trimmed()) + QString::fromUtf8(voci[i].unita)});
+                            (dati_ ? numeri[i] : doc.Testo(voci[i].campo).trimmed()) + QString::fromUtf8(voci[i].unita)});
 
     // The bullet and place with the screen's captions.
     const QStringList valori = TestiDatiInForza(dati_ ? *dati_ : prog_.Dati(), sep);
-    const char* titoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
-    for (int i = 0; i < 6; ++i) c.proiettile.append({Testo(titoli[i]).simplified(), valori.value(i)});
+    for (int i = 0; i < 6; ++i) c.proiettile.append({kTitoliDatiInForza[i].simplified(), valori.value(i)});
 
     // The cartridge notes, captions without their dotted fillers.
-    const std::pair<const char*, const char*> note[] = {{"lblCalibro", "txtCalibro"}, {"Label6", "Text3"},
-                                                        {"Label8", "Text2"},         {"Label9", "Text1"},
-                                                        {"Label10", "Text4"},        {"Label11", "Text5"}};
     static const QRegularExpression puntini(QStringLiteral("\\s*\\.{3,}\\s*"));
-    for (const auto& [etichetta, casella] : note)
-        c.cartuccia.append({Testo(etichetta).replace(puntini, QStringLiteral(" ")).simplified(), Testo(casella).trimmed()});
+    for (int i = 0; i < 6; ++i)
+        c.cartuccia.append({QString(kTitoliNote[i]).replace(puntini, QStringLiteral(" ")).simplified(),
+                            doc.NoteCartuccia().value(i).trimmed()});
 
     if (dati_ && modello_.rowCount() > 0) {
         c.titolo = tipo_ == TipoTabella::Vari ? QStringLiteral("Tabella parametri vari") : QStringLiteral("Tabella di Campagna");

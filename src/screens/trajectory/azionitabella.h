@@ -39,7 +39,7 @@ public:
     void CopiaTabella();  // the selected cells, or the whole table
     void MostraGrafico();
 
-    // What the report shows now; the screen's texts are read at the call.
+    // What the report shows now: the table's record and the document.
     ContenutoRapporto Contenuto() const;
     // The report as PDF bytes; empty when cancelled.
     std::optional<QByteArray> PdfRapporto(const AvanzamentoRapporto& avanzamento = {}) const;
@@ -52,8 +52,6 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    QString Testo(const char* nome) const;
-
     QMainWindow& schermo_;
     Programma& prog_;
     const ModelloTabella& modello_;

@@ -15,10 +15,14 @@
 #include <cmath>
 
 #include "azionitabella.h"
+#include "campi.h"
 #include "dialoghi.h"
+#include "didascalie.h"
+#include "documento.h"
 #include "modello.h"
 #include "modellotabella.h"
 #include "numeri.h"
+#include "pannellodatiinforza.h"
 #include "programma.h"
 #include "widget.h"
 
@@ -40,8 +44,23 @@ QStringList ComeLista(const CelleRiga& celle) {
 frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma, true) {
     setObjectName(QStringLiteral("frmInputDatiTraiet"));
     setWindowTitle(QStringLiteral("Dati Traiettorie"));
-
     auto* centro = new QWidget(this);
+    auto* contenuto = CreaCornice(centro);
+    auto* riga = new QHBoxLayout;
+    contenuto->addLayout(riga);
+    riga->addWidget(CreaRichiesta());
+    riga->addWidget(CreaTabelle());
+    riga->addWidget(CreaDatiProiettile());
+    riga->addWidget(CreaCartuccia());
+    riga->addLayout(CreaOrologio());
+    contenuto->addWidget(CreaRisultato(), 1);
+    CreaMenu();
+    setCentralWidget(centro);
+    Form_Load();
+}
+
+// The frame that holds everything; its height is the screen's collapsed or expanded size.
+QVBoxLayout* frmInputDatiTraiet::CreaCornice(QWidget* centro) {
     auto* esterno = new QVBoxLayout(centro);
     esterno->setContentsMargins(4, 4, 4, 4);
     Frame3_ = Crea<QFrame>(centro, "Frame3");
@@ -51,27 +70,28 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     auto* contenuto = new QVBoxLayout(Frame3_);
     contenuto->setContentsMargins(6, 4, 6, 4);
     contenuto->setSpacing(4);
+    return contenuto;
+}
 
-    auto* riga = new QHBoxLayout;
-    contenuto->addLayout(riga);
-
-    // The request.
+// The request.
+QWidget* frmInputDatiTraiet::CreaRichiesta() {
     auto* frame1 = Crea<QGroupBox>(Frame3_, "Frame1", QStringLiteral("Dati per calcolo Tabelle ..."));
     auto* griglia1 = new QGridLayout(frame1);
     griglia1->setVerticalSpacing(1);
     griglia1->setContentsMargins(6, 2, 6, 2);
-    struct Campo {
+    struct CampoRichiesta {
         const char *etichetta, *campo;
         QString testo;
-        int posizione;  // in the data line
+        Campo posizione;  // in the data line
     };
-    const Campo campi[] = {
-        {"lbInDistAzz", "txtDistZero", QStringLiteral("Distanza di azzeramento in metri"), 0},
-        {"lblHottica", "txtHottica", QStringLiteral("Altezza della linea di mira in millimetri"), 5},
-        {"lblDistMax", "txtDistInizio", QStringLiteral("Distanza iniziale della tabella"), 1},
-        {"lblDistMin", "txtDistFine", QStringLiteral("Distanza finale della  tabella"), 2},
-        {"lblPasso", "txtIntervallo", QStringLiteral("Intervalli di calcolo ogni \"x\" metri"), 3},
-        {"lblVelVento", "txtVelVento", QStringLiteral("Velocità del vento laterale in metri al sec."), 4}};
+    const CampoRichiesta campi[] = {
+        {"lbInDistAzz", "txtDistZero", QStringLiteral("Distanza di azzeramento in metri"), Campo::DistanzaAzzeramento},
+        {"lblHottica", "txtHottica", QStringLiteral("Altezza della linea di mira in millimetri"), Campo::AltezzaMira},
+        {"lblDistMax", "txtDistInizio", QStringLiteral("Distanza iniziale della tabella"), Campo::DistanzaInizio},
+        {"lblDistMin", "txtDistFine", QStringLiteral("Distanza finale della  tabella"), Campo::DistanzaFine},
+        {"lblPasso", "txtIntervallo", QStringLiteral("Intervalli di calcolo ogni \"x\" metri"), Campo::Intervallo},
+        {"lblVelVento", "txtVelVento", QStringLiteral("Velocità del vento laterale in metri al sec."),
+         Campo::VelocitaVento}};
     for (int i = 0; i < 6; ++i) {
         griglia1->addWidget(Crea<QLabel>(frame1, campi[i].etichetta, campi[i].testo), i, 0);
         auto* casella = Crea<QLineEdit>(frame1, campi[i].campo);
@@ -80,11 +100,13 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         UnaRiga(casella);
         casella->setMaximumWidth(80);
         griglia1->addWidget(casella, i, 1);
-        richiesta_[campi[i].posizione] = casella;
+        richiesta_[IndiceNelGruppo(campi[i].posizione)] = casella;
     }
-    riga->addWidget(frame1);
+    return frame1;
+}
 
-    // The two layouts.
+// The two layouts.
+QWidget* frmInputDatiTraiet::CreaTabelle() {
     auto* frame2 = Crea<QGroupBox>(Frame3_, "Frame2", QStringLiteral("Doppio click per calcolare la tabella"));
     auto* colonna2 = new QVBoxLayout(frame2);
     optTabellaVari_ = Crea<OpzioneDoppioClick>(frame2, "optTabellaVari", QStringLiteral("Tabella parametri vari"));
@@ -95,31 +117,24 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
         connect(o, &OpzioneDoppioClick::doubleClicked, this, [this] { CalcolaTabella(); });
     }
     colonna2->addStretch();
-    riga->addWidget(frame2);
+    return frame2;
+}
 
-    // The bullet and place in use.
-    auto* proiettile = Crea<QGroupBox>(Frame3_, "fraDatiProiettile", QStringLiteral("Dati inseriti ..."));
-    auto* griglia3 = new QGridLayout(proiettile);
-    griglia3->setVerticalSpacing(1);
-    griglia3->setContentsMargins(6, 2, 6, 2);
-    const char* titoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
-    const QString testiTitoli[] = {QStringLiteral("Diametro (inch)"),        QStringLiteral("Peso palla (grain)"),
-                                   QStringLiteral("Altitudine  (m.s.l.m.)"), QStringLiteral("Temperatura (°C)"),
-                                   QStringLiteral("Vel. bocca (m/sec)"),     QStringLiteral("Coeff. balistico")};
-    const char* valori[] = {"lblDiametro",    "lblPeso",          "lblAltitudine",
-                            "lblTemperatura", "lblVelocitabocca", "lblCoeffBalistico"};
-    for (int i = 0; i < 6; ++i) {
-        griglia3->addWidget(Crea<QLabel>(proiettile, titoli[i], testiTitoli[i]), i, 0);
-        datiProiettile_[i] = Crea<QLabel>(proiettile, valori[i]);
-        QFont f = datiProiettile_[i]->font();
-        f.setBold(true);
-        datiProiettile_[i]->setFont(f);
-        datiProiettile_[i]->setMinimumWidth(60);
-        griglia3->addWidget(datiProiettile_[i], i, 1);
-    }
-    riga->addWidget(proiettile);
+// The bullet and place in use.
+QWidget* frmInputDatiTraiet::CreaDatiProiettile() {
+    const char* nomiValori[] = {"lblDiametro",    "lblPeso",          "lblAltitudine",
+                                "lblTemperatura", "lblVelocitabocca", "lblCoeffBalistico"};
+    const char* nomiTitoli[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"};
+    PannelloDatiInForza::Voce voci[6];
+    for (int i = 0; i < 6; ++i) voci[i] = {nomiTitoli[i], kTitoliDatiInForza[i], nomiValori[i]};
+    auto* proiettile = datiProiettile_ = new PannelloDatiInForza(Frame3_, "fraDatiProiettile", voci, 60);
+    proiettile->Griglia()->setVerticalSpacing(1);
+    proiettile->Griglia()->setContentsMargins(6, 2, 6, 2);
+    return proiettile;
+}
 
-    // Free notes on the cartridge, printed with the table.
+// Free notes on the cartridge, printed with the table.
+QWidget* frmInputDatiTraiet::CreaCartuccia() {
     auto* cartuccia = Crea<QGroupBox>(Frame3_, "fraDatiCartuccia", QStringLiteral("Dati Cartuccia"));
     auto* griglia4 = new QGridLayout(cartuccia);
     griglia4->setVerticalSpacing(1);
@@ -127,29 +142,31 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     const std::pair<const char*, const char*> note[] = {{"lblCalibro", "txtCalibro"}, {"Label6", "Text3"},
                                                         {"Label8", "Text2"},         {"Label9", "Text1"},
                                                         {"Label10", "Text4"},        {"Label11", "Text5"}};
-    const QString testiNote[] = {QStringLiteral("Calibro"),           QStringLiteral("Tipo polvere"),
-                                 QStringLiteral("Peso polvere (grs)"), QStringLiteral("Innesco ..............."),
-                                 QStringLiteral("lungh. bossolo ..... (mm)"), QStringLiteral("Lungh. totale OAL (mm)")};
+    const QString* testiNote = kTitoliNote;
     for (int i = 0; i < 6; ++i) {
         griglia4->addWidget(Crea<QLabel>(cartuccia, note[i].first, testiNote[i]), i, 0);
         auto* casella = Crea<QLineEdit>(cartuccia, note[i].second);
         casella->setMinimumWidth(110);
+        connect(casella, &QLineEdit::textChanged, this, [this, i](const QString& t) { prog_.Doc().ImpostaNota(i, t); });
         griglia4->addWidget(casella, i, 1);
     }
-    riga->addWidget(cartuccia);
+    return cartuccia;
+}
 
-    // Clock.
+QLayout* frmInputDatiTraiet::CreaOrologio() {
     auto* orologio = new QVBoxLayout;
     lblTime_ = Crea<QLabel>(Frame3_, "lblTime");
     lblData_ = Crea<QLabel>(Frame3_, "lblData");
     orologio->addWidget(lblTime_);
     orologio->addWidget(lblData_);
     orologio->addStretch();
-    riga->addLayout(orologio);
+    return orologio;
+}
 
-    // Below: the table, and beside it the optimal zero distance, so that the
-    // whole height under the request goes to the table: the default table
-    // (0 to 500 m by 20, 26 rows) is in sight without scrolling.
+// Below: the table, and beside it the optimal zero distance, so that the
+// whole height under the request goes to the table: the default table
+// (0 to 500 m by 20, 26 rows) is in sight without scrolling.
+QWidget* frmInputDatiTraiet::CreaRisultato() {
     risultato_ = new QWidget(Frame3_);
     auto* sotto = new QVBoxLayout(risultato_);
     sotto->setContentsMargins(0, 0, 0, 0);
@@ -185,51 +202,41 @@ frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma
     MSFlexGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    contenuto->addWidget(risultato_, 1);
+    return risultato_;
+}
 
+void frmInputDatiTraiet::CreaMenu() {
     MenuFile(QStringLiteral("&File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
-              {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }},
-              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }}});
+              {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }, QKeySequence::Print},
+              {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }, QKeySequence::Quit}});
     // The menu "Tabella" after File: exports, copy and chart.
     azioni_ = new AzioniTabella(*this, prog_, *modello_, *MSFlexGrid1_);
-
-    setCentralWidget(centro);
-    for (QLineEdit* casella : richiesta_)
-        connect(casella, &QLineEdit::textChanged, this, [this] { AggiornaRigaDati(); });
-    Form_Load();
 }
 
 void frmInputDatiTraiet::Form_Load() {
     AvviaOrologio(lblTime_, lblData_);
     Comprimi();
     MostraDatiProiettile();
-    caricato_ = true;
-    // Zero distance, first, last, step, cross-wind, sight height: each change rewrites the data line.
-    const char* predefiniti[] = {"225", "0", "500", "20", "5", "50"};
-    for (int i = 0; i < 6; ++i) richiesta_[i]->setText(QString::fromLatin1(predefiniti[i]));
+    // The request shown is the document's; each edit goes back into it.
+    MostraRichiesta();
+    for (int i = 0; i < kCampiRichiesta; ++i) {
+        const Campo campo = kCampi[static_cast<size_t>(kCampiIngresso + i)].campo;
+        connect(richiesta_[i], &QLineEdit::textChanged, this,
+                [this, campo](const QString& testo) { prog_.Doc().ImpostaTesto(campo, testo); });
+    }
+    connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] { MostraRichiesta(); });
     CalcolaAtmosfera(prog_.Dati());
 }
 
-QStringList frmInputDatiTraiet::TestiRichiesta() const {
-    QStringList testi;
-    for (const QLineEdit* casella : richiesta_) testi << casella->text();
-    return testi;
-}
-
-void frmInputDatiTraiet::ImpostaTestiRichiesta(const QStringList& testi) {
-    for (int i = 0; i < 6 && i < testi.size(); ++i) richiesta_[i]->setText(testi[i]);
-}
-
-void frmInputDatiTraiet::AggiornaRigaDati() {
-    if (!caricato_) return;
-    prog_.AggiornaRigaDati(TestiRichiesta());
+void frmInputDatiTraiet::MostraRichiesta() {
+    const QStringList testi = prog_.Doc().TestiRichiesta();
+    for (int i = 0; i < kCampiRichiesta; ++i) richiesta_[i]->setText(testi[i]);
 }
 
 void frmInputDatiTraiet::MostraDatiProiettile() {
-    const QStringList testi = TestiDatiInForza(prog_.Dati(), prog_.Separatore());
-    for (int i = 0; i < 6; ++i) datiProiettile_[i]->setText(testi[i]);
+    datiProiettile_->Mostra(prog_.Dati(), prog_.Separatore());
 }
 
 void frmInputDatiTraiet::Comprimi() {
@@ -250,8 +257,7 @@ void frmInputDatiTraiet::Espandi() {
 
 bool frmInputDatiTraiet::LeggiDatiTabella() {
     ShotData& d = prog_.Dati();
-    std::array<std::string, 6> testi;
-    for (size_t i = 0; i < 6; ++i) testi[i] = Std(richiesta_[i]->text());
+    const TestiRichiesta testi = TestiRichiestaDi(prog_.Doc().Campi());
     RichiestaTabella richiesta;
     // A request the model cannot compute is refused before anything changes.
     auto rifiuto = LeggiRichiesta(testi, richiesta);

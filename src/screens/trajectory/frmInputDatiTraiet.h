@@ -10,22 +10,20 @@
 #include "tabella.h"
 
 class QFrame;
+class QLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTableView;
 class AzioniTabella;
 class ModelloTabella;
 class OpzioneDoppioClick;
+class PannelloDatiInForza;
 
 class frmInputDatiTraiet : public Schermo {
     Q_OBJECT
 public:
     explicit frmInputDatiTraiet(Programma& programma);
-
-    // The six request texts in the order of the data line: zero distance,
-    // first distance, last distance, step, cross-wind, sight height.
-    QStringList TestiRichiesta() const;
-    void ImpostaTestiRichiesta(const QStringList& testi);
 
     // The six labels of the bullet and place in force.
     void MostraDatiProiettile();
@@ -41,10 +39,20 @@ public:
     bool Espanso() const { return espanso_; }
 
 private:
+    // The steps of the constructor, in the order the widgets are created.
+    QVBoxLayout* CreaCornice(QWidget* centro);
+    QWidget* CreaRichiesta();
+    QWidget* CreaTabelle();
+    QWidget* CreaDatiProiettile();
+    QWidget* CreaCartuccia();
+    QLayout* CreaOrologio();
+    QWidget* CreaRisultato();
+    void CreaMenu();
+
     void Form_Load();
     bool LeggiDatiTabella();
     void ImpostaGrigliaTabelle();
-    void AggiornaRigaDati();
+    void MostraRichiesta();
     void RimettiSpunta();
     void Comprimi();
     void Espandi();
@@ -54,7 +62,7 @@ private:
     QLineEdit* richiesta_[6];  // txtDistZero, txtDistInizio, txtDistFine, txtIntervallo, txtVelVento, txtHottica
     OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
     OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
-    QLabel* datiProiettile_[6];
+    PannelloDatiInForza* datiProiettile_;
     QFrame* Frame3_;
     QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
     QLabel* lblRisultDistZeroOK_;
@@ -63,5 +71,4 @@ private:
     QLabel *lblTime_, *lblData_;
     AzioniTabella* azioni_ = nullptr;
     bool espanso_ = false;
-    bool caricato_ = false;
 };

@@ -193,168 +193,212 @@ DatiGrafico CreaDatiGrafico(const ShotData& d, TipoTabella tipo) {
     return g;
 }
 
-PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafico& g, const QFont& carattere,
-                                const QString& sep, std::optional<double> cursore) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(carattere);
-    const double u = p.device()->logicalDpiX() / 72.0;  // device units per point
-    const QFontMetricsF fm(carattere, p.device());
-    QFont grassetto = carattere;
-    grassetto.setBold(true);
-    const bool generale = g.tipo == TipoTabella::Vari;
+namespace {
 
+// What every step of the drawing shares: the painter, its units and fonts.
+struct Tela {
+    QPainter& p;
+    const QFontMetricsF& fm;
+    double u;  // device units per point
+    const QString& sep;
+    QFont carattere, grassetto;
+};
+
+// The upper panel: the point of impact against the line of sight over the
+// table's distances, its scale rounded around the curves and the +-6 cm band.
+Pannello PannelloScarto(const Tela& t, const QRectF& area, const DatiGrafico& g, bool generale,
+                        std::vector<PuntoTraiettoria>& punti) {
     // Margins: tick labels left and right, a title line above each panel, distances below.
-    const double sinistra = fm.horizontalAdvance(QStringLiteral("-0.00e+00")) + 6 * u;
-    const double destra = generale ? fm.horizontalAdvance(QStringLiteral("0.00e+00")) + 6 * u : 14 * u;
-    const double titolo = fm.height() * 1.5;
-    const double sotto = fm.height() * 2.6;
-    const double altezzaUtile = area.height() - sotto - titolo * (generale ? 2 : 1) - (generale ? fm.height() * 0.5 : 0);
+    const double sinistra = t.fm.horizontalAdvance(QStringLiteral("-0.00e+00")) + 6 * t.u;
+    const double destra = generale ? t.fm.horizontalAdvance(QStringLiteral("0.00e+00")) + 6 * t.u : 14 * t.u;
+    const double titolo = t.fm.height() * 1.5;
+    const double sotto = t.fm.height() * 2.6;
+    const double altezzaUtile =
+        area.height() - sotto - titolo * (generale ? 2 : 1) - (generale ? t.fm.height() * 0.5 : 0);
     const double altezzaSopra = generale ? altezzaUtile * 0.64 : altezzaUtile;
-    const QRectF pianoSopra(area.left() + sinistra, area.top() + titolo, area.width() - sinistra - destra, altezzaSopra);
-
-    const int colonne = std::max(2, static_cast<int>(pianoSopra.width()));  // one point per pixel column
-    const auto punti = CampionaTraiettoria(g.dati, g.da, g.a, colonne);
-
     Pannello sopra;
-    sopra.piano = pianoSopra;
+    sopra.piano = QRectF(area.left() + sinistra, area.top() + titolo, area.width() - sinistra - destra, altezzaSopra);
+    const int colonne = std::max(2, static_cast<int>(sopra.piano.width()));  // one point per pixel column
+    punti = CampionaTraiettoria(g.dati, g.da, g.a, colonne);
     sopra.sx = ScalaTonda(g.da, g.a, 10, false);
     auto [lo, hi] = Estremi(punti, generale ? 1 : 5);
     lo = std::min(lo, -kFasciaTiroUtile);
     hi = std::max(hi, kFasciaTiroUtile);
     const double margine = (hi - lo) * 0.05;
-    sopra.sy = ScalaTonda(lo - margine, hi + margine, std::max(3, static_cast<int>(pianoSopra.height() / (fm.height() * 2.2))), true);
+    const int tacche = std::max(3, static_cast<int>(sopra.piano.height() / (t.fm.height() * 2.2)));
+    sopra.sy = ScalaTonda(lo - margine, hi + margine, tacche, true);
+    return sopra;
+}
 
-    p.fillRect(area, Qt::white);
-    // Title line: what is drawn, and the point-blank range.
-    p.setFont(grassetto);
-    p.setPen(Qt::black);
-    p.drawText(QPointF(area.left() + sinistra, area.top() + fm.ascent()),
-               generale ? QStringLiteral("Scarto dalla linea di mira (cm)")
-                        : QStringLiteral("Scarto dalla linea di mira (cm) in piano e in pendenza"));
-    p.setFont(carattere);
+// Title line: what is drawn, and the point-blank range.
+void DisegnaTitolo(const Tela& t, const QRectF& area, const Pannello& sopra, const DatiGrafico& g, bool generale) {
+    t.p.setFont(t.grassetto);
+    t.p.setPen(Qt::black);
+    t.p.drawText(QPointF(sopra.piano.left(), area.top() + t.fm.ascent()),
+                 generale ? QStringLiteral("Scarto dalla linea di mira (cm)")
+                          : QStringLiteral("Scarto dalla linea di mira (cm) in piano e in pendenza"));
+    t.p.setFont(t.carattere);
     const QString utile = Qs(TestoTiroUtile(g.tiroUtile));
     if (generale)
-        p.drawText(QPointF(pianoSopra.right() - fm.horizontalAdvance(utile), area.top() + fm.ascent()), utile);
+        t.p.drawText(QPointF(sopra.piano.right() - t.fm.horizontalAdvance(utile), area.top() + t.fm.ascent()), utile);
+}
 
-    // Band of +-6 cm and the point-blank stretch inside it.
+// Band of +-6 cm with the point-blank stretch inside it, the axes, the band's
+// edges and the line of sight.
+void DisegnaFascia(const Tela& t, const Pannello& sopra, const DatiGrafico& g, bool generale) {
+    QPainter& p = t.p;
+    const QRectF& piano = sopra.piano;
     p.save();
-    p.setClipRect(pianoSopra);
+    p.setClipRect(piano);
     const double y6 = sopra.Y(kFasciaTiroUtile), ym6 = sopra.Y(-kFasciaTiroUtile);
-    p.fillRect(QRectF(QPointF(pianoSopra.left(), y6), QPointF(pianoSopra.right(), ym6)), kColoreFascia);
+    p.fillRect(QRectF(QPointF(piano.left(), y6), QPointF(piano.right(), ym6)), kColoreFascia);
     if (generale && g.tiroUtile)
         p.fillRect(QRectF(QPointF(sopra.X(g.tiroUtile->da), y6), QPointF(sopra.X(g.tiroUtile->a), ym6)), kColoreTiroUtile);
     p.restore();
-    DisegnaAssi(p, sopra, fm, sep, !generale);
+    DisegnaAssi(p, sopra, t.fm, t.sep, !generale);
     p.save();
-    p.setClipRect(pianoSopra);
-    p.setPen(QPen(QColor(0x5a, 0x8f, 0x3a), 0.6 * u, Qt::DashLine));
-    p.drawLine(QPointF(pianoSopra.left(), y6), QPointF(pianoSopra.right(), y6));
-    p.drawLine(QPointF(pianoSopra.left(), ym6), QPointF(pianoSopra.right(), ym6));
-    // The line of sight.
-    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.0 * u));
-    p.drawLine(QPointF(pianoSopra.left(), sopra.Y(0)), QPointF(pianoSopra.right(), sopra.Y(0)));
-    p.drawText(QPointF(pianoSopra.left() + 4 * u, sopra.Y(0) - 3 * u), QStringLiteral("linea di mira"));
+    p.setClipRect(piano);
+    p.setPen(QPen(QColor(0x5a, 0x8f, 0x3a), 0.6 * t.u, Qt::DashLine));
+    p.drawLine(QPointF(piano.left(), y6), QPointF(piano.right(), y6));
+    p.drawLine(QPointF(piano.left(), ym6), QPointF(piano.right(), ym6));
+    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.0 * t.u));
+    p.drawLine(QPointF(piano.left(), sopra.Y(0)), QPointF(piano.right(), sopra.Y(0)));
+    p.drawText(QPointF(piano.left() + 4 * t.u, sopra.Y(0) - 3 * t.u), QStringLiteral("linea di mira"));
     p.setPen(QColor(0x3a, 0x6f, 0x2a));
     const QString fascia = QStringLiteral("±6 cm");
-    p.drawText(QPointF(pianoSopra.right() - fm.horizontalAdvance(fascia) - 4 * u, y6 - 3 * u), fascia);
+    p.drawText(QPointF(piano.right() - t.fm.horizontalAdvance(fascia) - 4 * t.u, y6 - 3 * t.u), fascia);
+    p.restore();
+}
 
-    // The zero distance.
+// The zero distance, a dashed line with its caption.
+void DisegnaAzzeramento(const Tela& t, const Pannello& sopra, const DatiGrafico& g) {
     const double x0 = g.dati.DistanzaAzzeramento;
-    if (generale && x0 >= g.da && x0 <= g.a) {
-        const double x = sopra.X(x0);
-        p.setPen(QPen(kColoreAzzeramento, 0.8 * u, Qt::DashLine));
-        p.drawLine(QPointF(x, pianoSopra.top()), QPointF(x, pianoSopra.bottom()));
-        p.setPen(kColoreAzzeramento);
-        const QString t = QStringLiteral("azzeramento %1 m").arg(Valore(x0, "####0", sep));
-        const double tx = x + 3 * u + fm.horizontalAdvance(t) < pianoSopra.right() ? x + 3 * u : x - 3 * u - fm.horizontalAdvance(t);
-        p.drawText(QPointF(tx, pianoSopra.top() + fm.ascent() + 2 * u), t);
-    }
+    if (x0 < g.da || x0 > g.a) return;
+    const QRectF& piano = sopra.piano;
+    const double x = sopra.X(x0);
+    t.p.setPen(QPen(kColoreAzzeramento, 0.8 * t.u, Qt::DashLine));
+    t.p.drawLine(QPointF(x, piano.top()), QPointF(x, piano.bottom()));
+    t.p.setPen(kColoreAzzeramento);
+    const QString testo = QStringLiteral("azzeramento %1 m").arg(Valore(x0, "####0", t.sep));
+    const double w = t.fm.horizontalAdvance(testo);
+    const double tx = x + 3 * t.u + w < piano.right() ? x + 3 * t.u : x - 3 * t.u - w;
+    t.p.drawText(QPointF(tx, piano.top() + t.fm.ascent() + 2 * t.u), testo);
+}
 
-    // The curves.
+// The highest point, where the bullet turns within the table's span.
+void DisegnaPuntoPiuAlto(const Tela& t, const Pannello& sopra, const std::vector<PuntoTraiettoria>& punti) {
+    if (punti.size() <= 2) return;
+    size_t massimo = 0;
+    for (size_t i = 1; i < punti.size(); ++i)
+        if (punti[i].scarto > punti[massimo].scarto) massimo = i;
+    if (massimo == 0 || massimo + 1 >= punti.size()) return;
+    const QRectF& piano = sopra.piano;
+    const QPointF c(sopra.X(punti[massimo].distanza), sopra.Y(punti[massimo].scarto));
+    t.p.setPen(QPen(kColoreTraiettoria, 0.8 * t.u));
+    t.p.setBrush(kColoreTraiettoria);
+    t.p.drawEllipse(c, 2.2 * t.u, 2.2 * t.u);
+    t.p.setBrush(Qt::NoBrush);
+    const QString testo = QStringLiteral("punto più alto %1 cm a %2 m")
+                              .arg(Valore(punti[massimo].scarto, "###0.0", t.sep),
+                                   Valore(punti[massimo].distanza, "####0", t.sep));
+    const double w = t.fm.horizontalAdvance(testo);
+    const double tx = std::clamp(c.x() - w / 2, piano.left() + 2 * t.u, piano.right() - w - 2 * t.u);
+    const double sopraIlPunto = c.y() - 5 * t.u - t.fm.descent();
+    const double ty = sopraIlPunto > piano.top() + t.fm.height() ? sopraIlPunto : c.y() + 5 * t.u + t.fm.ascent();
+    t.p.setPen(Qt::black);
+    t.p.drawText(QPointF(tx, ty), testo);
+}
+
+// The field table's legend: one short line per slope, right-aligned on the title line.
+void DisegnaLegenda(const Tela& t, const QRectF& area, const Pannello& sopra) {
+    double x = sopra.piano.right();
+    for (int i = 4; i >= 0; --i) {
+        const QString testo = QString::fromUtf8(kNomiPendii[i]);
+        x -= t.fm.horizontalAdvance(testo) + 20 * t.u;
+        const double y = area.top() + t.fm.ascent();
+        t.p.setPen(QPen(kColoriPendii[i], 2 * t.u));
+        t.p.drawLine(QPointF(x, y - t.fm.ascent() / 3), QPointF(x + 14 * t.u, y - t.fm.ascent() / 3));
+        t.p.setPen(Qt::black);
+        t.p.drawText(QPointF(x + 17 * t.u, y), testo);
+    }
+}
+
+// The general table's lower panel: velocity (left scale) and energy (right
+// scale) over the same distances.
+Pannello DisegnaVelocitaEnergia(const Tela& t, const QRectF& area, const Pannello& sopra,
+                                const std::vector<PuntoTraiettoria>& punti) {
+    QPainter& p = t.p;
+    const double titolo = t.fm.height() * 1.5, sotto = t.fm.height() * 2.6;
+    const double topSotto = sopra.piano.bottom() + t.fm.height() * 0.5 + titolo;
+    Pannello basso;
+    basso.piano = QRectF(sopra.piano.left(), topSotto, sopra.piano.width(), area.bottom() - sotto - topSotto);
+    basso.sx = sopra.sx;
+    double vmin = INFINITY, vmax = -INFINITY, emin = INFINITY, emax = -INFINITY;
+    for (const auto& pt : punti) {
+        if (std::isfinite(pt.velocita)) vmin = std::min(vmin, pt.velocita), vmax = std::max(vmax, pt.velocita);
+        if (std::isfinite(pt.energia)) emin = std::min(emin, pt.energia), emax = std::max(emax, pt.energia);
+    }
+    const int tacche = std::max(2, static_cast<int>(basso.piano.height() / (t.fm.height() * 2.2)));
+    basso.sy = ScalaTonda(vmin, vmax, tacche, true);
+    // The energy scale has as many steps as the velocity scale, so both share the grid.
+    const int passi = static_cast<int>(std::lround((basso.sy.max - basso.sy.min) / basso.sy.passo));
+    const Scala energia = ScalaConPassi(emin, emax, passi);
+    p.setPen(kColoreVelocita);
+    p.setFont(t.grassetto);
+    const double yTitolo = topSotto - titolo + t.fm.ascent();
+    p.drawText(QPointF(basso.piano.left(), yTitolo), QStringLiteral("Velocità (m/s)"));
+    p.setPen(kColoreEnergia);
+    const QString te = QStringLiteral("Energia (J)");
+    p.drawText(QPointF(basso.piano.right() - QFontMetricsF(t.grassetto, p.device()).horizontalAdvance(te), yTitolo), te);
+    p.setFont(t.carattere);
+    DisegnaAssi(p, basso, t.fm, t.sep, true, energia, kColoreVelocita, kColoreEnergia);
+    p.save();
+    p.setClipRect(basso.piano);
+    DisegnaCurva(p, basso, punti, Velocita, 0, QPen(kColoreVelocita, 1.6 * t.u));
+    DisegnaCurva(p, basso, punti, Energia, 0, QPen(kColoreEnergia, 1.6 * t.u, Qt::DashLine), energia);
+    p.restore();
+    return basso;
+}
+
+}  // namespace
+
+PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafico& g, const QFont& carattere,
+                                const QString& sep, std::optional<double> cursore) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(carattere);
+    const QFontMetricsF fm(carattere, p.device());
+    QFont grassetto = carattere;
+    grassetto.setBold(true);
+    const Tela t{p, fm, p.device()->logicalDpiX() / 72.0, sep, carattere, grassetto};
+    const bool generale = g.tipo == TipoTabella::Vari;
+
+    std::vector<PuntoTraiettoria> punti;
+    const Pannello sopra = PannelloScarto(t, area, g, generale, punti);
+    p.fillRect(area, Qt::white);
+    DisegnaTitolo(t, area, sopra, g, generale);
+    DisegnaFascia(t, sopra, g, generale);
+    p.save();
+    p.setClipRect(sopra.piano);
+    if (generale) DisegnaAzzeramento(t, sopra, g);
     const int curve = generale ? 1 : 5;
     for (int i = curve - 1; i >= 0; --i)
-        DisegnaCurva(p, sopra, punti, Scarto, i, QPen(generale ? kColoreTraiettoria : kColoriPendii[i], 1.6 * u));
-
-    // The highest point, where the bullet turns within the table's span.
-    if (generale && punti.size() > 2) {
-        size_t massimo = 0;
-        for (size_t i = 1; i < punti.size(); ++i)
-            if (punti[i].scarto > punti[massimo].scarto) massimo = i;
-        if (massimo > 0 && massimo + 1 < punti.size()) {
-            const QPointF c(sopra.X(punti[massimo].distanza), sopra.Y(punti[massimo].scarto));
-            p.setPen(QPen(kColoreTraiettoria, 0.8 * u));
-            p.setBrush(kColoreTraiettoria);
-            p.drawEllipse(c, 2.2 * u, 2.2 * u);
-            p.setBrush(Qt::NoBrush);
-            const QString t = QStringLiteral("punto più alto %1 cm a %2 m")
-                                  .arg(Valore(punti[massimo].scarto, "###0.0", sep), Valore(punti[massimo].distanza, "####0", sep));
-            const double w = fm.horizontalAdvance(t);
-            const double tx = std::clamp(c.x() - w / 2, pianoSopra.left() + 2 * u, pianoSopra.right() - w - 2 * u);
-            const double ty = c.y() - 5 * u - fm.descent() > pianoSopra.top() + fm.height() ? c.y() - 5 * u - fm.descent()
-                                                                                            : c.y() + 5 * u + fm.ascent();
-            p.setPen(Qt::black);
-            p.drawText(QPointF(tx, ty), t);
-        }
-    }
+        DisegnaCurva(p, sopra, punti, Scarto, i, QPen(generale ? kColoreTraiettoria : kColoriPendii[i], 1.6 * t.u));
+    if (generale) DisegnaPuntoPiuAlto(t, sopra, punti);
     p.restore();
 
-    Pannello ultimo = sopra;
-    if (!generale) {
-        // Legend: one short line per slope.
-        double x = pianoSopra.right();
-        for (int i = 4; i >= 0; --i) {
-            const QString t = QString::fromUtf8(kNomiPendii[i]);
-            x -= fm.horizontalAdvance(t) + 20 * u;
-            const double y = area.top() + fm.ascent();
-            p.setPen(QPen(kColoriPendii[i], 2 * u));
-            p.drawLine(QPointF(x, y - fm.ascent() / 3), QPointF(x + 14 * u, y - fm.ascent() / 3));
-            p.setPen(Qt::black);
-            p.drawText(QPointF(x + 17 * u, y), t);
-        }
-    } else {
-        // Velocity (left scale) and energy (right scale) over the same distances.
-        const double topSotto = pianoSopra.bottom() + fm.height() * 0.5 + titolo;
-        Pannello basso;
-        basso.piano = QRectF(pianoSopra.left(), topSotto, pianoSopra.width(), area.bottom() - sotto - topSotto);
-        basso.sx = sopra.sx;
-        double vmin = INFINITY, vmax = -INFINITY, emin = INFINITY, emax = -INFINITY;
-        for (const auto& pt : punti) {
-            if (std::isfinite(pt.velocita)) vmin = std::min(vmin, pt.velocita), vmax = std::max(vmax, pt.velocita);
-            if (std::isfinite(pt.energia)) emin = std::min(emin, pt.energia), emax = std::max(emax, pt.energia);
-        }
-        const int tacche = std::max(2, static_cast<int>(basso.piano.height() / (fm.height() * 2.2)));
-        basso.sy = ScalaTonda(vmin, vmax, tacche, true);
-        // The energy scale has as many steps as the velocity scale, so both share the grid.
-        const int passi = static_cast<int>(std::lround((basso.sy.max - basso.sy.min) / basso.sy.passo));
-        const Scala energia = ScalaConPassi(emin, emax, passi);
-        p.setPen(kColoreVelocita);
-        p.setFont(grassetto);
-        const double yTitolo = topSotto - titolo + fm.ascent();
-        p.drawText(QPointF(basso.piano.left(), yTitolo), QStringLiteral("Velocità (m/s)"));
-        p.setPen(kColoreEnergia);
-        const QString te = QStringLiteral("Energia (J)");
-        p.drawText(QPointF(basso.piano.right() - QFontMetricsF(grassetto, p.device()).horizontalAdvance(te), yTitolo), te);
-        p.setFont(carattere);
-        DisegnaAssi(p, basso, fm, sep, true, energia, kColoreVelocita, kColoreEnergia);
-        p.save();
-        p.setClipRect(basso.piano);
-        DisegnaCurva(p, basso, punti, Velocita, 0, QPen(kColoreVelocita, 1.6 * u));
-        DisegnaCurva(p, basso, punti, Energia, 0, QPen(kColoreEnergia, 1.6 * u, Qt::DashLine), energia);
-        p.restore();
-        ultimo = basso;
-    }
+    if (!generale) DisegnaLegenda(t, area, sopra);
+    const Pannello ultimo = generale ? DisegnaVelocitaEnergia(t, area, sopra, punti) : sopra;
     const QString etichetta = QStringLiteral("Distanza (m)");
     p.setPen(Qt::black);
     p.drawText(QPointF(ultimo.piano.center().x() - fm.horizontalAdvance(etichetta) / 2,
-                       ultimo.piano.bottom() + fm.height() + fm.ascent() + 4 * u),
+                       ultimo.piano.bottom() + fm.height() + fm.ascent() + 4 * t.u),
                etichetta);
-
     if (cursore && *cursore >= g.da && *cursore <= g.a)
         DisegnaCursore(p, QRectF(area.left(), area.top(), area.width(), ultimo.piano.bottom() - area.top()), sopra, g,
                        *cursore, carattere, sep);
     p.restore();
-    return {pianoSopra, g.da, g.a};
+    return {sopra.piano, g.da, g.a};
 }
 
 GraficoTraiettoria::GraficoTraiettoria(const QString& separatore, QWidget* padre)

@@ -33,7 +33,10 @@ QStringList RigheIntestazione(const QString& testo) {
     const QString t = testo.trimmed();
     const int unita = t.lastIndexOf(QLatin1Char('('));
     if (unita <= 0) return {t};
-    return {t.left(unita).trimmed(), t.mid(unita)};
+    // The grid's header may lack the closing bracket ("Distanza (m"): the page closes it.
+    QString misura = t.mid(unita);
+    if (!misura.endsWith(QLatin1Char(')'))) misura += QLatin1Char(')');
+    return {t.left(unita).trimmed(), misura};
 }
 
 // The page geometry, shared by counting and drawing.
@@ -72,16 +75,23 @@ public:
         sinistraTabella_ = pagina_.left() + (pagina_.width() - totale) / 2;
         larghezzaTabella_ = totale;
 
-        fondo_ = pagina_.bottom() - fmPiede_->height() * 2;
-        inizioTabellaPrima_ = AltezzaTesta() + (c.grafico && righe_ > 0 ? AltezzaGrafico() + 6 * u_ : 0);
-        inizioTabellaSeguenti_ = fmTesto_->height() * 2;
-        righePrima_ = std::max(0, static_cast<int>((fondo_ - inizioTabellaPrima_ - altezzaIntestazione_) / altezzaRiga_));
-        righeSeguenti_ = std::max(1, static_cast<int>((fondo_ - inizioTabellaSeguenti_ - altezzaIntestazione_) / altezzaRiga_));
-        pagine_ = 1;
-        if (righe_ > righePrima_) pagine_ += (righe_ - righePrima_ + righeSeguenti_ - 1) / righeSeguenti_;
+        MisureRapporto m;
+        m.altezzaPagina = pagina_.height();
+        m.altezzaPiede = fmPiede_->height();
+        m.punto = u_;
+        m.altezzaTitolo = fmTitolo_->height();
+        m.altezzaTesto = fmTesto_->height();
+        m.lineeBlocchi = std::max({c.richiesta.size(), c.proiettile.size(), c.cartuccia.size()}) + 1;
+        m.frasi = !c.distanzaOttimale.isEmpty() + !c.tiroUtile.isEmpty();
+        m.altezzaGrafico = c.grafico && righe_ > 0 ? AltezzaGrafico() + 6 * u_ : 0;
+        m.altezzaSegue = fmTesto_->height() * 2;
+        m.altezzaIntestazione = altezzaIntestazione_;
+        m.altezzaRiga = altezzaRiga_;
+        m.righe = righe_;
+        g_ = CalcolaGeometria(m);
     }
 
-    int Pagine() const { return pagine_; }
+    int Pagine() const { return g_.pagine; }
 
     // Columns wider than the page together (a narrow paper, or values of
     // absurd size far beyond any shooting distance): the columns that fit an
@@ -110,27 +120,23 @@ public:
 
     bool Disegna(QPainter& p, QPagedPaintDevice& foglio, const AvanzamentoRapporto& avanzamento) {
         int riga = 0;
-        for (int n = 1; n <= pagine_; ++n) {
-            if (avanzamento && !avanzamento(n, pagine_)) return false;
+        for (int n = 1; n <= g_.pagine; ++n) {
+            if (avanzamento && !avanzamento(n, g_.pagine)) return false;
             if (n > 1) foglio.newPage();
-            double y;
             if (n == 1) {
-                y = DisegnaTesta(p);
-                if (c_.grafico && righe_ > 0) {
-                    DisegnaGrafico(p, QRectF(pagina_.left(), y, pagina_.width(), AltezzaGrafico()), *c_.grafico,
-                                   Carattere(kPuntiPiede), c_.separatore);
-                    y += AltezzaGrafico() + 6 * u_;
-                }
+                DisegnaTesta(p);
+                if (c_.grafico && righe_ > 0)
+                    DisegnaGrafico(p, QRectF(pagina_.left(), g_.inizioGrafico, pagina_.width(), AltezzaGrafico()),
+                                   *c_.grafico, Carattere(kPuntiPiede), c_.separatore);
             } else {
                 p.setFont(Carattere(kPuntiTesto, true));
                 p.setPen(Qt::black);
                 p.drawText(QPointF(sinistraTabella_, fmTesto_->ascent()),
                            QStringLiteral("Rigata - %1 (segue)").arg(c_.titolo));
-                y = inizioTabellaSeguenti_;
             }
-            const int quante = std::min(righe_ - riga, n == 1 ? righePrima_ : righeSeguenti_);
+            const int quante = std::min(righe_ - riga, g_.RighePerPagina(n));
             if (colonne_ > 0 && quante > 0) {
-                DisegnaTabella(p, y, riga, quante);
+                DisegnaTabella(p, g_.InizioTabella(n), riga, quante);
                 riga += quante;
             }
             DisegnaPiede(p, n);
@@ -141,75 +147,56 @@ public:
 private:
     double AltezzaGrafico() const { return 72 * u_ * 3.2; }  // 3.2 inch, about 81 mm
 
-    // Title, data blocks and the two sentences.
-    double AltezzaTesta() const {
-        const int linee = std::max({c_.richiesta.size(), c_.proiettile.size(), c_.cartuccia.size()}) + 1;
-        double h = fmTitolo_->height() + 8 * u_ + linee * fmTesto_->height() * 1.15 + 6 * u_;
-        if (!c_.distanzaOttimale.isEmpty()) h += fmTesto_->height() * 1.3;
-        if (!c_.tiroUtile.isEmpty()) h += fmTesto_->height() * 1.3;
-        return h + 6 * u_;
-    }
-
-    double DisegnaTesta(QPainter& p) {
-        double y = fmTitolo_->ascent();
+    // Title and date, the three blocks, the sentences: where g_ puts them.
+    void DisegnaTesta(QPainter& p) {
+        const double y = fmTitolo_->ascent();
         p.setPen(Qt::black);
         p.setFont(Carattere(kPuntiTitolo, true));
         p.drawText(QPointF(pagina_.left(), y), QStringLiteral("Rigata - %1").arg(c_.titolo));
         p.setFont(Carattere(kPuntiTesto));
         p.drawText(QPointF(pagina_.right() - fmTesto_->horizontalAdvance(c_.dataOra), y), c_.dataOra);
-        y += fmTitolo_->descent() + 3 * u_;
         p.setPen(QPen(Qt::black, 0.8 * u_));
-        p.drawLine(QPointF(pagina_.left(), y), QPointF(pagina_.right(), y));
-        y += 5 * u_;
-
-        // Three blocks side by side: heading, then label and value per line.
-        const std::pair<QString, const QVector<VoceRapporto>*> blocchi[] = {
-            {QStringLiteral("Richiesta"), &c_.richiesta},
-            {QStringLiteral("Palla e ambiente"), &c_.proiettile},
-            {QStringLiteral("Cartuccia"), &c_.cartuccia}};
-        const double larghezzaBlocco = pagina_.width() / 3;
-        const double passo = fmTesto_->height() * 1.15;
-        int lineeMassime = 0;
-        for (int b = 0; b < 3; ++b) {
-            const double x = pagina_.left() + b * larghezzaBlocco;
-            // Values start after the longest caption of the block.
-            double etichette = 0;
-            for (const VoceRapporto& v : *blocchi[b].second)
-                etichette = std::max(etichette, fmTesto_->horizontalAdvance(v.etichetta));
-            const double xValore = x + std::min(etichette + 8 * u_, larghezzaBlocco * 0.7);
-            double yy = y + fmTesto_->ascent();
-            p.setFont(Carattere(kPuntiTesto, true));
-            p.setPen(Qt::black);
-            p.drawText(QPointF(x, yy), blocchi[b].first);
-            for (const VoceRapporto& v : *blocchi[b].second) {
-                yy += passo;
-                p.setFont(Carattere(kPuntiTesto));
-                p.setPen(QColor(0x44, 0x44, 0x44));
-                p.drawText(QPointF(x, yy), fmTesto_->elidedText(v.etichetta, Qt::ElideRight, xValore - x - 4 * u_));
-                p.setFont(Carattere(kPuntiTesto, true));
-                p.setPen(Qt::black);
-                p.drawText(QPointF(xValore, yy), fmTesto_->elidedText(v.valore, Qt::ElideRight, x + larghezzaBlocco - xValore - 6 * u_));
-            }
-            // Empty notes get a line to write on by hand.
-            if (b == 2) {
-                p.setPen(QPen(kLinea, 0.4 * u_, Qt::DotLine));
-                double yl = y + fmTesto_->ascent();
-                for (const VoceRapporto& v : *blocchi[b].second) {
-                    yl += passo;
-                    if (v.valore.isEmpty()) p.drawLine(QPointF(xValore, yl + 1.5 * u_), QPointF(x + larghezzaBlocco - 6 * u_, yl + 1.5 * u_));
-                }
-            }
-            lineeMassime = std::max(lineeMassime, static_cast<int>(blocchi[b].second->size()));
-        }
-        y += (lineeMassime + 1) * passo + 6 * u_;
+        p.drawLine(QPointF(pagina_.left(), g_.lineaTitolo), QPointF(pagina_.right(), g_.lineaTitolo));
+        DisegnaBlocco(p, 0, QStringLiteral("Richiesta"), c_.richiesta);
+        DisegnaBlocco(p, 1, QStringLiteral("Palla e ambiente"), c_.proiettile);
+        DisegnaBlocco(p, 2, QStringLiteral("Cartuccia"), c_.cartuccia);
         p.setFont(Carattere(kPuntiTesto, true));
         p.setPen(Qt::black);
+        double yFrase = g_.inizioFrasi;
         for (const QString& frase : {c_.distanzaOttimale, c_.tiroUtile}) {
             if (frase.isEmpty()) continue;
-            p.drawText(QPointF(pagina_.left(), y + fmTesto_->ascent()), frase);
-            y += fmTesto_->height() * 1.3;
+            p.drawText(QPointF(pagina_.left(), yFrase + fmTesto_->ascent()), frase);
+            yFrase += g_.passoFrasi;
         }
-        return y + 6 * u_;
+    }
+
+    // Block b of three side by side: heading, then label and value per line;
+    // the cartridge's empty notes get a line to write on by hand.
+    void DisegnaBlocco(QPainter& p, int b, const QString& titolo, const QVector<VoceRapporto>& voci) {
+        const double larghezzaBlocco = pagina_.width() / 3;
+        const double x = pagina_.left() + b * larghezzaBlocco;
+        // Values start after the longest caption of the block.
+        double etichette = 0;
+        for (const VoceRapporto& v : voci) etichette = std::max(etichette, fmTesto_->horizontalAdvance(v.etichetta));
+        const double xValore = x + std::min(etichette + 8 * u_, larghezzaBlocco * 0.7);
+        const double fineValore = x + larghezzaBlocco - 6 * u_;
+        double yy = g_.inizioBlocchi + fmTesto_->ascent();
+        p.setFont(Carattere(kPuntiTesto, true));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(x, yy), titolo);
+        for (const VoceRapporto& v : voci) {
+            yy += g_.passoBlocchi;
+            p.setFont(Carattere(kPuntiTesto));
+            p.setPen(QColor(0x44, 0x44, 0x44));
+            p.drawText(QPointF(x, yy), fmTesto_->elidedText(v.etichetta, Qt::ElideRight, xValore - x - 4 * u_));
+            p.setFont(Carattere(kPuntiTesto, true));
+            p.setPen(Qt::black);
+            p.drawText(QPointF(xValore, yy), fmTesto_->elidedText(v.valore, Qt::ElideRight, fineValore - xValore));
+            if (b == 2 && v.valore.isEmpty()) {
+                p.setPen(QPen(kLinea, 0.4 * u_, Qt::DotLine));
+                p.drawLine(QPointF(xValore, yy + 1.5 * u_), QPointF(fineValore, yy + 1.5 * u_));
+            }
+        }
     }
 
     void DisegnaTabella(QPainter& p, double y, int primaRiga, int quante) {
@@ -276,8 +263,8 @@ private:
     void DisegnaPiede(QPainter& p, int n) {
         p.setFont(Carattere(kPuntiPiede));
         p.setPen(QColor(0x44, 0x44, 0x44));
-        const QString t = QStringLiteral("pagina %1 di %2").arg(n).arg(pagine_);
-        p.drawText(QPointF(pagina_.center().x() - fmPiede_->horizontalAdvance(t) / 2, pagina_.bottom() - fmPiede_->descent()), t);
+        const QString t = QStringLiteral("pagina %1 di %2").arg(n).arg(g_.pagine);
+        p.drawText(QPointF(pagina_.center().x() - fmPiede_->horizontalAdvance(t) / 2, g_.piede + fmPiede_->ascent()), t);
     }
 
     const ContenutoRapporto& c_;
@@ -287,11 +274,35 @@ private:
     int righe_ = 0, colonne_ = 0;
     QVector<double> larghezze_;
     double altezzaRiga_ = 0, altezzaIntestazione_ = 0, sinistraTabella_ = 0, larghezzaTabella_ = 0;
-    double fondo_ = 0, inizioTabellaPrima_ = 0, inizioTabellaSeguenti_ = 0;
-    int righePrima_ = 0, righeSeguenti_ = 0, pagine_ = 1;
+    GeometriaRapporto g_;
 };
 
 }  // namespace
+
+GeometriaRapporto CalcolaGeometria(const MisureRapporto& m) {
+    GeometriaRapporto g;
+    // Page 1's head: the title with a rule 3 pt under it, the blocks 5 pt
+    // lower, the sentences 6 pt under the blocks, 6 pt to the chart.
+    g.lineaTitolo = m.altezzaTitolo + 3 * m.punto;
+    g.inizioBlocchi = g.lineaTitolo + 5 * m.punto;
+    g.passoBlocchi = m.altezzaTesto * 1.15;
+    g.inizioFrasi = g.inizioBlocchi + m.lineeBlocchi * g.passoBlocchi + 6 * m.punto;
+    g.passoFrasi = m.altezzaTesto * 1.3;
+    g.inizioGrafico = g.inizioFrasi + m.frasi * g.passoFrasi + 6 * m.punto;
+    // The footer's line at the page's foot, and a line of space above it.
+    g.piede = m.altezzaPagina - m.altezzaPiede;
+    g.fondo = g.piede - m.altezzaPiede;
+    g.inizioTabellaPrima = g.inizioGrafico + m.altezzaGrafico;
+    g.inizioTabellaSeguenti = m.altezzaSegue;
+    const auto righeSotto = [&](double inizio) {
+        return static_cast<int>(std::floor((g.fondo - inizio - m.altezzaIntestazione) / m.altezzaRiga));
+    };
+    g.righePrima = std::max(0, righeSotto(g.inizioTabellaPrima));
+    // At least one row on a following page, however small the paper.
+    g.righeSeguenti = std::max(1, righeSotto(g.inizioTabellaSeguenti));
+    if (m.righe > g.righePrima) g.pagine += (m.righe - g.righePrima + g.righeSeguenti - 1) / g.righeSeguenti;
+    return g;
+}
 
 bool DisegnaRapporto(QPagedPaintDevice& foglio, const ContenutoRapporto& c, const AvanzamentoRapporto& avanzamento) {
     Impaginazione impaginazione(foglio, c);

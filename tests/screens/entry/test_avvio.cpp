@@ -55,7 +55,7 @@ private slots:
         auto* lista = Trova<QComboBox>(s, "Combo1");
         QCOMPARE(lista->count(), 6);
         QVERIFY(lista->currentText().startsWith("0.243\"   95gr    Nosler  BTsb"));
-        QCOMPARE(Testo(s, "txtFile"), "0.243,95,450,15,965,0.379,225,0,500,20,5,50");
+        QCOMPARE(rigata::RigaDati(a.programma->Doc().Campi()), "0.243,95,450,15,965,0.379,225,0,500,20,5,50");
         Ingresso(s, {"0.308", "150", "40000", "-5.5", "800", "0.25"});
         Premi(s, "cmdConferma");
         QCOMPARE(a.dialoghi.avvisi,
@@ -103,12 +103,34 @@ private slots:
         QCOMPARE(Ingresso(s), (QStringList{"0.308", "150", "450", "15", "965", "0.400"}));
         QTest::mouseClick(Trova(s, "txtCoeff_Bal_Vel3"), Qt::LeftButton);
         QCOMPARE(Testo(s, "txtCoeffbalistico"), "0.380");
-        QTest::mouseClick(Trova(s, "lblSAE"), Qt::LeftButton);
+        QTest::mouseClick(Trova(s, "lblUnita"), Qt::LeftButton);
         QVERIFY(lista->currentText().startsWith("7.82mm   9.72g   Sierra"));
         QCOMPARE(Testo(s, "txtVelocita1") + " " + Testo(s, "txtPeso"), "853.4 150");
+        QTest::mouseClick(Trova(s, "lblUnita"), Qt::LeftButton);
+        QVERIFY(lista->currentText().startsWith("0.308\"   150gr   Sierra"));
+        QCOMPARE(Testo(s, "txtVelocita1") + " " + Testo(s, "txtPeso"), "2800 150");
         QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>("su"), Qt::LeftButton);
         QTest::mouseClick(Trova(s, "udVInizUnita")->findChild<QWidget*>("giu"), Qt::LeftButton);
         QCOMPARE(Testo(s, "txtVelocitabocca"), "1064");
+    }
+
+    // The arrows stop at the velocities "Avanti" accepts (above 92, below 1370 m/s).
+    void frecceAiLimiti_data() {
+        QTest::addColumn<QString>("velocita");
+        QTest::addColumn<QString>("freccia");
+        QTest::addColumn<QString>("attesa");
+        QTest::newRow("tetto") << "1360" << "su" << "1369";
+        QTest::newRow("fondo") << "150" << "giu" << "93";
+    }
+    void frecceAiLimiti() {
+        QFETCH(QString, velocita);
+        QFETCH(QString, freccia);
+        QFETCH(QString, attesa);
+        Ambiente a;
+        frmAvvio* s = a.programma->Avvio();
+        Scrivi(s, "txtVelocitabocca", velocita);
+        QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>(freccia), Qt::LeftButton);
+        QCOMPARE(Testo(s, "txtVelocitabocca"), attesa);
     }
 
     // The wheel over the unfocused bullet list leaves the pick alone.

@@ -2,6 +2,7 @@
 // what leaves it (the printed report and the PDF read back with pdftotext,
 // the CSV file, the clipboard, the chart); the data files of the start screen.
 #include <QClipboard>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -13,8 +14,12 @@
 #include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
+#include "graficotraiettoria.h"
+#include "rapporto.h"
 
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(MisureRapporto)
 
 class TestTraiettorie : public QObject {
     Q_OBJECT
@@ -26,7 +31,9 @@ class TestTraiettorie : public QObject {
         Premi(a.programma->Avvio(), "cmdConferma");
         Premi(a.programma->Opzioni(), "cmdCalcoloTraiettorie");
         frmInputDatiTraiet* t = a.programma->Traiettorie();
-        t->ImpostaTestiRichiesta(richiesta);
+        const char* caselle[] = {"txtDistZero", "txtDistInizio", "txtDistFine", "txtIntervallo", "txtVelVento", "txtHottica"};
+        for (int i = 0; i < 6; ++i)
+            if (Testo(t, caselle[i]) != richiesta[i]) Scrivi(t, caselle[i], richiesta[i]);
         if (opzione) DoppioClick(t, opzione);
         return t;
     }
@@ -98,11 +105,26 @@ private slots:
         QVERIFY(a.dialoghi.inattesi.isEmpty());
     }
 
-    // The default table on one page, every word at 8 pt or more (DejaVu's box
-    // is 1.16 times its size).
+    // The default table on one page, its header's units whole ("Distanza (m"
+    // of the field table's grid closed), every word at 8 pt or more (DejaVu's
+    // box is 1.16 times its size).
+    void stampaTabellaPredefinita_data() {
+        QTest::addColumn<QString>("opzione");
+        QTest::addColumn<QString>("riga20m");
+        QTest::addColumn<QStringList>("testi");
+        QTest::newRow("parametri vari") << "optTabellaVari" << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
+            << QStringList{"Rigata - Tabella parametri vari", "Scarto mira", "punto più alto 6.0 cm a 133 m",
+                           "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
+                           "Tiro utile (±6 cm): da 0 m a 261 m"};
+        QTest::newRow("di campagna") << "optTabellaCampagna" << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0"
+            << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°"};
+    }
     void stampaTabellaPredefinita() {
+        QFETCH(QString, opzione);
+        QFETCH(QString, riga20m);
+        QFETCH(QStringList, testi);
         Ambiente a;
-        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        frmInputDatiTraiet* t = Apri(a, qPrintable(opzione));
         Scrivi(t, "txtCalibro", ".243 Win");
         a.dialoghi.pdf = a.File("stampa.pdf");
         a.dialoghi.risposte << true;
@@ -112,11 +134,11 @@ private slots:
         QList<int> attese;
         for (int d = 0; d <= 500; d += 20) attese << d;
         QCOMPARE(Distanze(pagine[0]), attese);
-        QVERIFY(pagine[0].contains(QRegularExpression("\\b20\\s+-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1\\s")));
-        for (const char* testo : {"Rigata - Tabella parametri vari", "pagina 1 di 1", ".243 Win", "Scarto mira",
-                                  "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
-                                  "Tiro utile (±6 cm): da 0 m a 261 m"})
-            QVERIFY2(pagine[0].contains(QString::fromUtf8(testo)), testo);
+        QVERIFY(pagine[0].contains(QRegularExpression("\\b20\\s+" + riga20m + "\\s")));
+        QVERIFY(!pagine[0].contains(QRegularExpression("\\(m\\s")));
+        for (const QString& testo : testi + QStringList{"pagina 1 di 1", ".243 Win", "Altitudine (m.s.l.m.)",
+                                                         "Lungh. totale OAL (mm)", "Distanza iniziale"})
+            QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
 
         static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)")re");
         double minima = 1e9;
@@ -149,6 +171,43 @@ private slots:
         for (int d = 0; d < 500; ++d) attese << d;
         QCOMPARE(tutte, attese);
         QVERIFY(!t->findChild<AzioniTabella*>()->PdfRapporto([](int pagina, int) { return pagina < 3; }));
+    }
+
+    // Page 1 (head, chart) and the following pages hold as many rows as end
+    // above the footer, and every row is on a page.
+    void impaginazione_data() {
+        QTest::addColumn<MisureRapporto>("m");
+        // An A4 page at 1200 dpi (16.7 device units per point).
+        const auto misure = [](double grafico, double riga, int righe) {
+            MisureRapporto m;
+            m.altezzaPagina = 12900, m.altezzaPiede = 160, m.punto = 16.7;
+            m.altezzaTitolo = 260, m.altezzaTesto = 180, m.lineeBlocchi = 7, m.frasi = 2;
+            m.altezzaGrafico = grafico, m.altezzaSegue = 360, m.altezzaIntestazione = 350;
+            m.altezzaRiga = riga, m.righe = righe;
+            return m;
+        };
+        QTest::newRow("tabella predefinita") << misure(3900, 190, 26);
+        QTest::newRow("500 righe") << misure(3900, 190, 500);
+        QTest::newRow("senza grafico") << misure(0, 190, 120);
+        QTest::newRow("righe alte") << misure(3900, 997, 40);
+        QTest::newRow("tabella massima") << misure(3900, 190, 32766);
+    }
+    void impaginazione() {
+        QFETCH(MisureRapporto, m);
+        const GeometriaRapporto g = CalcolaGeometria(m);
+        QVERIFY(g.fondo <= g.piede && g.piede + m.altezzaPiede <= m.altezzaPagina);
+        // The head's sentences end above the chart, the chart above the table.
+        QVERIFY(g.inizioFrasi + m.frasi * g.passoFrasi <= g.inizioGrafico);
+        QVERIFY(g.inizioGrafico + m.altezzaGrafico <= g.inizioTabellaPrima);
+        int restanti = m.righe;
+        for (int n = 1; n <= g.pagine; ++n) {
+            const int righe = std::min(restanti, g.RighePerPagina(n));
+            restanti -= righe;
+            const double fine = g.InizioTabella(n) + m.altezzaIntestazione + righe * m.altezzaRiga;
+            QVERIFY2(fine <= g.fondo, qPrintable(QString("pagina %1 di %2").arg(n).arg(g.pagine)));
+            QVERIFY(n == g.pagine || restanti > 0);
+        }
+        QCOMPARE(restanti, 0);
     }
 
     void csvNeiDueLocali_data() {
@@ -198,7 +257,29 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "Distanza (m)\tVelocità (m/s)\n20\t947.6\n40\t\n");
     }
 
-    // The chart draws, follows a new table and is saved as SVG.
+    // The trajectory of the general table: from the sight's height at the
+    // muzzle it ends a metre below at 500 m, so the curve's far end lies lower.
+    void graficoDrittoENonCapovolto() {
+        Ambiente a;
+        Apri(a, "optTabellaVari");
+        QImage immagine(900, 600, QImage::Format_RGB32);
+        QPainter p(&immagine);
+        const PosizioneGrafico pos =
+            DisegnaGrafico(p, immagine.rect(), CreaDatiGrafico(a.programma->Dati(), rigata::TipoTabella::Vari), QFont(), ".");
+        p.end();
+        const auto altezzaCurva = [&](double distanza) {  // mean row of the curve's pixels in that column
+            const int x = qRound(pos.piano.left() + (distanza - pos.da) / (pos.a - pos.da) * pos.piano.width());
+            double somma = 0;
+            int n = 0;
+            for (int y = int(pos.piano.top()) + 1; y < int(pos.piano.bottom()); ++y)
+                if (const QColor c = immagine.pixelColor(x, y); c.blue() > c.red() + 60) somma += y, ++n;
+            return n ? somma / n : -1.0;
+        };
+        const double bocca = altezzaCurva(5), fondo = altezzaCurva(495);
+        QVERIFY2(bocca > 0 && fondo > bocca + pos.piano.height() / 3, qPrintable(QString("%1 %2").arg(bocca).arg(fondo)));
+    }
+
+    // The chart window follows a new table and is saved as SVG.
     void graficoSegueLaTabella() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
@@ -206,11 +287,6 @@ private slots:
         auto* finestra = t->findChild<frmGraficoTraiettoria*>();
         QVERIFY(finestra && finestra->isVisible());
         const QImage generale = finestra->Grafico()->grab().toImage();
-        int blu = 0;  // the trajectory and velocity curves
-        for (int y = 0; y < generale.height(); y += 2)
-            for (int x = 0; x < generale.width(); x += 2)
-                blu += generale.pixelColor(x, y).blue() > generale.pixelColor(x, y).red() + 60;
-        QVERIFY(blu > 200);
         DoppioClick(t, "optTabellaCampagna");
         QVERIFY(finestra->Grafico()->grab().toImage() != generale);
         a.dialoghi.risposte << a.File("grafico.svg");
@@ -280,6 +356,35 @@ private slots:
         QCOMPARE(a.dialoghi.avvisi.size(), 1);
         QVERIFY2(a.dialoghi.avvisi[0].contains(percorso), qPrintable(a.dialoghi.avvisi[0]));
         QCOMPARE(Testo(s, "txtDiametro"), "0.243");
+    }
+
+    // The platform's standard shortcuts do what their menu entries do.
+    void scorciatoie_data() {
+        QTest::addColumn<int>("schermo");  // 0 start, 1 options, 2 trajectory
+        QTest::addColumn<int>("tasti");
+        QTest::addColumn<QString>("dialogo");  // the last dialog it opens
+        QTest::newRow("Apri") << 0 << int(QKeySequence::Open) << "apri";
+        QTest::newRow("Salva con nome") << 0 << int(QKeySequence::Save) << "salva";
+        QTest::newRow("Esci dall'avvio") << 0 << int(QKeySequence::Quit) << "Conferma salvataggio";
+        QTest::newRow("Esci dalle opzioni") << 1 << int(QKeySequence::Quit) << "Conferma salvataggio";
+        QTest::newRow("Stampa") << 2 << int(QKeySequence::Print) << "stampante";
+        QTest::newRow("Esci dalle traiettorie") << 2 << int(QKeySequence::Quit) << "Conferma salvataggio";
+    }
+    void scorciatoie() {
+        QFETCH(int, schermo);
+        QFETCH(int, tasti);
+        QFETCH(QString, dialogo);
+        Ambiente a;
+        QWidget* finestra = a.programma->Avvio();
+        if (schermo == 1) Premi(finestra, "cmdConferma"), finestra = a.programma->Opzioni();
+        if (schermo == 2) finestra = Apri(a, "optTabellaVari");
+        finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(finestra));
+        // Leaving has Ctrl+Q where the platform has no key of its own.
+        const QList<QKeySequence> piattaforma = QKeySequence::keyBindings(QKeySequence::StandardKey(tasti));
+        QTest::keySequence(finestra, piattaforma.value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+        QVERIFY(!a.dialoghi.inattesi.isEmpty());
+        QCOMPARE(a.dialoghi.inattesi.last(), dialogo);
     }
 
     // Leaving with unsaved data asks to save; a failed save asks again.
