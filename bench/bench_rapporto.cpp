@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "richiesta.h"
 #include "azionitabella.h"
 #include "frmInputDatiTraiet.h"
 #include "graficotraiettoria.h"
@@ -36,7 +37,7 @@ void BenchRapporto(Programma& p, frmInputDatiTraiet* t) {
 
     // The chart of the largest table in a window-sized picture: one point per pixel column.
     GraficoTraiettoria grafico(QStringLiteral("."));
-    grafico.Imposta(CreaDatiGrafico(p.Dati(), rigata::TipoTabella::Vari));
+    grafico.Imposta(CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*t->Tabella()), rigata::TipoTabella::Vari));
     grafico.resize(1200, 800);
     QImage immagine(grafico.size(), QImage::Format_RGB32);
     double disegno = 1e9;
@@ -67,7 +68,7 @@ void BenchRapporto(Programma& p, frmInputDatiTraiet* t) {
                 pagine, grande ? grande->size() / 1048576.0 : 0.0);
     if (grande) Conserva(*grande, "tabella-massima.pdf");
 
-    t->ImpostaTestiRichiesta({"225", "0", "500", "20", "5", "50"});
+    ImpostaRichiesta(p.Doc(), {"225", "0", "500", "20", "5", "50"});
     t->CalcolaTabella();
     double predefinita = 1e9;
     std::optional<QByteArray> piccola;

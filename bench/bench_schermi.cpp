@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "richiesta.h"
 #include "dialoghi.h"
 #include "frmAvvio.h"
 #include "frmInputDatiTraiet.h"
@@ -76,7 +77,7 @@ void BenchSchermi(int argc, char** argv) {
 
     frmAvvio* avvio = p.Avvio();
     t.restart();
-    QTest::mouseClick(avvio->findChild<QWidget*>(QStringLiteral("lblSAE")), Qt::LeftButton);
+    QTest::mouseClick(avvio->findChild<QWidget*>(QStringLiteral("lblUnita")), Qt::LeftButton);
     QApplication::processEvents();
     std::printf("passaggio a unità metriche con 4000 palle: %.0f ms\n", t.nsecsElapsed() / 1e6);
 
@@ -86,7 +87,7 @@ void BenchSchermi(int argc, char** argv) {
     avvio->findChild<QPushButton*>(QStringLiteral("cmdConferma"))->click();
     p.Opzioni()->findChild<QPushButton*>(QStringLiteral("cmdCalcoloTraiettorie"))->click();
     frmInputDatiTraiet* traiettorie = p.Traiettorie();
-    traiettorie->ImpostaTestiRichiesta({"225", "0", "32765", "1", "5", "50"});
+    ImpostaRichiesta(p.Doc(), {"225", "0", "32765", "1", "5", "50"});
     QApplication::processEvents();
     double migliore = 1e9;
     for (int prova = 0; prova < 3; ++prova) {

@@ -67,7 +67,7 @@ void Calcolatori(Programma& p, const QString& uscita) {
     avvio->findChild<QLineEdit*>(QStringLiteral("txtDiametro"))->setText(QStringLiteral("0.308"));
     avvio->findChild<QLineEdit*>(QStringLiteral("txtPeso"))->setText(QStringLiteral("150"));
     for (const auto& c : calcolatori) {
-        p.MostraAvvio();
+        if (p.Calcolatore()) p.VaiAdAvvio(p.Calcolatore());
         avvio->findChild<QPushButton*>(QStringLiteral("cmdConferma"))->click();
         DoppioClick(p.Opzioni(), c.opzione);
         QWidget* schermo = p.Calcolatore();
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     Salva(t, uscita, "tabella-campagna.png");
     QTest::mouseMove(disegno, QPoint(disegno->width() * 8 / 10, disegno->height() / 2));
     Salva(grafico, uscita, "grafico-campagna.png");
-    p.NascondiTraiettorie();
+    p.VaiAdAvvio(t);
     Calcolatori(p, uscita);
     NuovaPalla(p, uscita);
     return 0;

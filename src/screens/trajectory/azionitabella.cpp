@@ -93,16 +93,16 @@ AzioniTabella::AzioniTabella(QMainWindow& schermo, Programma& programma, const M
     griglia_.installEventFilter(this);
 }
 
-void AzioniTabella::TabellaMostrata(const ShotData& d, TipoTabella tipo) {
-    dati_ = d;
+void AzioniTabella::TabellaMostrata(const TabellaCalcolata& tabella, TipoTabella tipo) {
+    tabella_ = std::make_shared<const TabellaCalcolata>(tabella);
     tipo_ = tipo;
     separatore_ = prog_.Separatore();
     for (QAction* a : azioni_) a->setEnabled(true);
-    if (grafico_) grafico_->Imposta(CreaDatiGrafico(d, tipo));
+    if (grafico_) grafico_->Imposta(CreaDatiGrafico(tabella_, tipo));
 }
 
 void AzioniTabella::TabellaNascosta() {
-    dati_.reset();
+    tabella_.reset();
     for (QAction* a : azioni_) a->setEnabled(false);
     if (grafico_) grafico_->close();
 }
@@ -110,7 +110,7 @@ void AzioniTabella::TabellaNascosta() {
 bool AzioniTabella::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == &griglia_ && evento->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy)) {
-        if (dati_) CopiaTabella();
+        if (tabella_) CopiaTabella();
         return true;
     }
     return QObject::eventFilter(oggetto, evento);
@@ -119,7 +119,7 @@ bool AzioniTabella::eventFilter(QObject* oggetto, QEvent* evento) {
 ContenutoRapporto AzioniTabella::Contenuto() const {
     ContenutoRapporto c;
     c.dataOra = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy  HH:mm"));
-    const QString sep = dati_ ? separatore_ : prog_.Separatore();
+    const QString sep = tabella_ ? separatore_ : prog_.Separatore();
     c.separatore = sep;
 
     // The request of the table shown; before any table the document's texts
@@ -137,16 +137,16 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
                                   {"Intervallo", Campo::Intervallo, " m"},
                                   {"Vento laterale", Campo::VelocitaVento, " m/s"}};
     QStringList numeri;
-    if (dati_)
-        numeri = {TestoNumero(dati_->DistanzaAzzeramento, sep), TestoNumero(dati_->AltezzaMira * 1000.0, sep),
-                  TestoNumero(dati_->DistanzaInizio, sep),      TestoNumero(dati_->DistanzaFine, sep),
-                  Qs(TestoIntero(dati_->Intervallo)),           TestoNumero(dati_->VelocitaVento, sep)};
+    if (tabella_)
+        numeri = {TestoNumero(tabella_->Dati().DistanzaAzzeramento, sep), TestoNumero(tabella_->Dati().AltezzaMira * 1000.0, sep),
+                  TestoNumero(tabella_->Dati().DistanzaInizio, sep),      TestoNumero(tabella_->Dati().DistanzaFine, sep),
+                  Qs(TestoIntero(tabella_->Dati().Intervallo)),           TestoNumero(tabella_->Dati().VelocitaVento, sep)};
     for (int i = 0; i < 6; ++i)
         c.richiesta.append({QString::fromUtf8(voci[i].titolo),
-                            (dati_ ? numeri[i] : doc.Testo(voci[i].campo).trimmed()) + QString::fromUtf8(voci[i].unita)});
+                            (tabella_ ? numeri[i] : doc.Testo(voci[i].campo).trimmed()) + QString::fromUtf8(voci[i].unita)});
 
     // The bullet and place with the screen's captions.
-    const QStringList valori = TestiDatiInForza(dati_ ? *dati_ : prog_.Dati(), sep);
+    const QStringList valori = TestiDatiInForza(tabella_ ? tabella_->Dati() : prog_.Dati(), sep);
     for (int i = 0; i < 6; ++i) c.proiettile.append({kTitoliDatiInForza[i].simplified(), valori.value(i)});
 
     // The cartridge notes, captions without their dotted fillers.
@@ -155,10 +155,10 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
         c.cartuccia.append({QString(kTitoliNote[i]).replace(puntini, QStringLiteral(" ")).simplified(),
                             doc.NoteCartuccia().value(i).trimmed()});
 
-    if (dati_ && modello_.rowCount() > 0) {
+    if (tabella_ && modello_.rowCount() > 0) {
         c.titolo = tipo_ == TipoTabella::Vari ? QStringLiteral("Tabella parametri vari") : QStringLiteral("Tabella di Campagna");
-        c.distanzaOttimale = Qs(kTestoDistanzaOttimale) + Qs(TestoIntero(dati_->DistanzaOttimale));
-        c.grafico = CreaDatiGrafico(*dati_, tipo_);
+        c.distanzaOttimale = Qs(TestoDistanzaOttimale(*tabella_));
+        c.grafico = CreaDatiGrafico(tabella_, tipo_);
         c.tiroUtile = Qs(TestoTiroUtile(c.grafico->tiroUtile));
         c.tabella = &modello_;
     } else {
@@ -254,9 +254,9 @@ void AzioniTabella::EsportaCsv() {
 }
 
 void AzioniTabella::MostraGrafico() {
-    if (!dati_) return;
+    if (!tabella_) return;
     if (!grafico_) grafico_ = new frmGraficoTraiettoria(prog_.Dlg(), prog_.Separatore(), &schermo_);
-    grafico_->Imposta(CreaDatiGrafico(*dati_, tipo_));
+    grafico_->Imposta(CreaDatiGrafico(tabella_, tipo_));
     grafico_->show();
     grafico_->raise();
     grafico_->activateWindow();

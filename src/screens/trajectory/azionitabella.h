@@ -9,11 +9,13 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 #include "rapporto.h"
 #include "shotdata.h"
 #include "tabella.h"
+#include "tabellacalcolata.h"
 
 class QAction;
 class QMainWindow;
@@ -27,8 +29,8 @@ class AzioniTabella : public QObject {
 public:
     AzioniTabella(QMainWindow& schermo, Programma& programma, const ModelloTabella& modello, QTableView& griglia);
 
-    // A table was computed and shown: d is the record after the computation.
-    void TabellaMostrata(const rigata::ShotData& d, rigata::TipoTabella tipo);
+    // A table was computed and shown (the record, the model, the zero).
+    void TabellaMostrata(const rigata::TabellaCalcolata& tabella, rigata::TipoTabella tipo);
     // The table went out of sight (the screen was left): nothing describes it
     // any more; the entries are disabled and the chart window closed.
     void TabellaNascosta();
@@ -57,7 +59,7 @@ private:
     const ModelloTabella& modello_;
     QTableView& griglia_;
     QAction* azioni_[4];
-    std::optional<rigata::ShotData> dati_;  // the record of the table shown
+    std::shared_ptr<const rigata::TabellaCalcolata> tabella_;  // the table shown, null when none
     rigata::TipoTabella tipo_ = rigata::TipoTabella::Vari;
     QString separatore_;                    // the decimal separator of its cells
     QPointer<frmGraficoTraiettoria> grafico_;

@@ -260,16 +260,20 @@ bool frmInputDatiTraiet::LeggiDatiTabella() {
     const TestiRichiesta testi = TestiRichiestaDi(prog_.Doc().Campi());
     RichiestaTabella richiesta;
     // A request the model cannot compute is refused before anything changes.
-    auto rifiuto = LeggiRichiesta(testi, richiesta);
-    if (!rifiuto) rifiuto = ControllaRichiesta(d, richiesta);
+    std::optional<Rifiuto> rifiuto = LeggiRichiesta(testi, richiesta);
+    if (!rifiuto) {
+        auto esito = TabellaCalcolata::Calcola(d, richiesta, prog_.Doc().Modello());
+        if (auto* r = std::get_if<Rifiuto>(&esito)) rifiuto = *r;
+        else tabella_ = std::get<TabellaCalcolata>(std::move(esito));
+    }
     if (rifiuto) {
         prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
         return false;
     }
-    ApplicaRichiesta(d, richiesta);
+    d = tabella_->Dati();  // the request stored and the rifle zeroed, as every screen reads them
     Espandi();
-    CalcolaAzzeramento(d);
-    lblRisultDistZeroOK_->setText(Qs(TestoIntero(d.DistanzaOttimale)));
+    const auto ottimale = tabella_->DistanzaOttimale();
+    lblRisultDistZeroOK_->setText(ottimale ? Qs(TestoIntero(*ottimale)) : QStringLiteral("-"));
     return true;
 }
 
@@ -288,14 +292,14 @@ bool frmInputDatiTraiet::CalcolaTabella() {
     ImpostaGrigliaTabelle();
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     const std::string sep = Std(prog_.Separatore());
-    CalcRisultati(prog_.Dati(), [&](const ShotData& riga) { modello_->AggiungiRiga(ComeLista(CelleTabella(tipo, riga, sep))); });
+    tabella_->Righe([&](const ShotData& riga) { modello_->AggiungiRiga(ComeLista(CelleTabella(tipo, riga, sep))); });
     modello_->Completa();
     // Each column starts as wide as its header.
     QHeaderView* intestazione = MSFlexGrid1_->horizontalHeader();
     for (int c = 0; c < modello_->columnCount(); ++c)
         intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
                                            modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
-    azioni_->TabellaMostrata(prog_.Dati(), tipo);
+    azioni_->TabellaMostrata(*tabella_, tipo);
     return true;
 }
 

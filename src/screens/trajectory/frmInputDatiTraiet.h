@@ -8,6 +8,9 @@
 
 #include "schermo.h"
 #include "tabella.h"
+#include "tabellacalcolata.h"
+
+#include <optional>
 
 class QFrame;
 class QLayout;
@@ -37,6 +40,8 @@ public:
     void mnuStampa_Click();
 
     bool Espanso() const { return espanso_; }
+    // The last table computed (kept while the screen is only hidden).
+    const std::optional<rigata::TabellaCalcolata>& Tabella() const { return tabella_; }
 
 private:
     // The steps of the constructor, in the order the widgets are created.
@@ -70,5 +75,6 @@ private:
     ModelloTabella* modello_;
     QLabel *lblTime_, *lblData_;
     AzioniTabella* azioni_ = nullptr;
+    std::optional<rigata::TabellaCalcolata> tabella_;  // the last table computed
     bool espanso_ = false;
 };

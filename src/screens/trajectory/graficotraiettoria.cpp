@@ -148,7 +148,7 @@ std::pair<double, double> Estremi(const std::vector<PuntoTraiettoria>& punti, in
 void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const DatiGrafico& g, double distanza,
                     const QFont& carattere, const QString& sep) {
     const double u = p.device()->logicalDpiX() / 72.0;
-    const PuntoTraiettoria pt = PuntoA(g.dati, distanza);
+    const PuntoTraiettoria pt = g.tabella->PuntoA(distanza);
     QStringList righe{QStringLiteral("Distanza: %1 m").arg(Valore(distanza, "####0", sep))};
     if (g.tipo == TipoTabella::Vari) {
         righe << QStringLiteral("Scarto: %1 cm").arg(Valore(pt.scarto, "###0.0", sep))
@@ -177,9 +177,11 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
 
 }  // namespace
 
-DatiGrafico CreaDatiGrafico(const ShotData& d, TipoTabella tipo) {
+DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, TipoTabella tipo) {
     DatiGrafico g;
-    g.dati = d;
+    g.tabella = std::move(tabella);
+    g.dati = g.tabella->Dati();
+    const ShotData& d = g.dati;
     g.tipo = tipo;
     const int righe = NumeroRighe(d).value_or(0);
     const double ultima = static_cast<double>(d.DistanzaInizio) + std::max(0, righe - 1) * static_cast<double>(d.Intervallo);
@@ -189,7 +191,7 @@ DatiGrafico CreaDatiGrafico(const ShotData& d, TipoTabella tipo) {
         g.da = std::min(0.0, g.da);
         g.a = std::max(g.a, g.da + 100);
     }
-    g.tiroUtile = TiroUtile(d);
+    g.tiroUtile = g.tabella->TiroUtile();
     return g;
 }
 
@@ -219,7 +221,7 @@ Pannello PannelloScarto(const Tela& t, const QRectF& area, const DatiGrafico& g,
     Pannello sopra;
     sopra.piano = QRectF(area.left() + sinistra, area.top() + titolo, area.width() - sinistra - destra, altezzaSopra);
     const int colonne = std::max(2, static_cast<int>(sopra.piano.width()));  // one point per pixel column
-    punti = CampionaTraiettoria(g.dati, g.da, g.a, colonne);
+    punti = g.tabella->Campiona(g.da, g.a, colonne);
     sopra.sx = ScalaTonda(g.da, g.a, 10, false);
     auto [lo, hi] = Estremi(punti, generale ? 1 : 5);
     lo = std::min(lo, -kFasciaTiroUtile);

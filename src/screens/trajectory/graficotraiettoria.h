@@ -12,25 +12,27 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 #include "shotdata.h"
 #include "tabella.h"
+#include "tabellacalcolata.h"
 #include "tiroutile.h"
 
 class QPainter;
 
-// What the chart shows: the zeroed record of a computed table, its layout and
-// the distances its rows span.
+// What the chart shows: a computed table (its zeroed record and model), its
+// layout and the distances its rows span.
 struct DatiGrafico {
-    rigata::ShotData dati;
+    std::shared_ptr<const rigata::TabellaCalcolata> tabella;
+    rigata::ShotData dati;  // tabella->Dati()
     rigata::TipoTabella tipo = rigata::TipoTabella::Vari;
     double da = 0, a = 0;  // m, da < a
     std::optional<rigata::TrattoUtile> tiroUtile;
 };
 
-// From the record as the table's computation left it (zeroed, request stored).
-DatiGrafico CreaDatiGrafico(const rigata::ShotData& d, rigata::TipoTabella tipo);
+DatiGrafico CreaDatiGrafico(std::shared_ptr<const rigata::TabellaCalcolata> tabella, rigata::TipoTabella tipo);
 
 // Where the plots lie, for turning a mouse position into a distance.
 struct PosizioneGrafico {

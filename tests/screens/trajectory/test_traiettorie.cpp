@@ -265,7 +265,7 @@ private slots:
         QImage immagine(900, 600, QImage::Format_RGB32);
         QPainter p(&immagine);
         const PosizioneGrafico pos =
-            DisegnaGrafico(p, immagine.rect(), CreaDatiGrafico(a.programma->Dati(), rigata::TipoTabella::Vari), QFont(), ".");
+            DisegnaGrafico(p, immagine.rect(), CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*a.programma->Traiettorie()->Tabella()), rigata::TipoTabella::Vari), QFont(), ".");
         p.end();
         const auto altezzaCurva = [&](double distanza) {  // mean row of the curve's pixels in that column
             const int x = qRound(pos.piano.left() + (distanza - pos.da) / (pos.a - pos.da) * pos.piano.width());
