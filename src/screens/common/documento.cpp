@@ -31,6 +31,11 @@ void Documento::ImpostaTesto(Campo campo, const QString& testo) {
     modificato_ = true;
 }
 
+void Documento::ImpostaOpzioni(const OpzioniFile& opzioni) {
+    if (RigaOpzioni(opzioni) != RigaOpzioni(opzioni_)) modificato_ = true;
+    opzioni_ = opzioni;
+}
+
 QStringList Documento::TestiRichiesta() const {
     QStringList testi;
     for (int i = kCampiIngresso; i < kNumeroCampi; ++i) testi << Qs(campi_[static_cast<size_t>(i)]);

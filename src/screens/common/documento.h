@@ -11,6 +11,7 @@
 
 #include "campi.h"
 #include "rigadati.h"
+#include "rigaopzioni.h"
 #include "traiettoria.h"
 
 class Dialoghi;
@@ -31,9 +32,13 @@ public:
     void ImpostaTesto(rigata::Campo campo, const QString& testo);
     QStringList TestiRichiesta() const;
 
-    // Inputs of the point-mass model; carried and saved with the texts.
-    rigata::DatiModello& Modello() { return modello_; }
-    const rigata::DatiModello& Modello() const { return modello_; }
+    // The choices beyond the twelve texts (the model's inputs, the hunter's
+    // band, thresholds and scope unit), saved on the data file's second line.
+    const rigata::OpzioniFile& Opzioni() const { return opzioni_; }
+    const rigata::DatiModello& Modello() const { return opzioni_.modello; }
+    const rigata::DatiCartellino& Cartellino() const { return opzioni_.cartellino; }
+    // A screen's edit: the document is changed when what is saved differs.
+    void ImpostaOpzioni(const rigata::OpzioniFile& opzioni);
 
     // The six free notes on the cartridge (calibre, powder, charge, primer,
     // case length, overall length), printed with the table; not saved.
@@ -64,7 +69,7 @@ signals:
 private:
     Dialoghi& dialoghi_;
     rigata::CampiDati campi_;
-    rigata::DatiModello modello_;
+    rigata::OpzioniFile opzioni_;
     QStringList note_;
     Unita unita_ = Unita::SAE;
     bool modificato_ = false;
