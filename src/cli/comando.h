@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rigadati.h"
+#include "rigaopzioni.h"
 #include "tabella.h"
 
 namespace rigata {
@@ -39,6 +40,23 @@ int EseguiComandoSu(const std::vector<std::string>& argomenti, int fdUscita, std
 // with nothing on out.
 int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
                   const std::string& separatore, bool csv = false);
+
+// How --tabella prints a data file's table.
+struct ComeTabella {
+    TipoTabella tipo = TipoTabella::Vari;
+    bool csv = false;
+    bool riepilogo = false;  // the summary sentences (FrasiRiepilogo) one per line, nothing else
+};
+
+// The table of the twelve fields computed with the model of opzioni.modello
+// (TabellaCalcolata): the optimal zero distance (TestoDistanzaOttimale), the
+// header and one line per row, cells separated by tabs, or the CSV of
+// TabellaCsv; with a unit in opzioni.cartellino, the four correction cells
+// after the last column. With come.riepilogo, FrasiRiepilogo of
+// opzioni.cartellino instead. The model's inputs are checked
+// (ControllaDatiModello) before the table. Refusals as the overload above.
+int ScriviTabella(const CampiDati& campi, const OpzioniFile& opzioni, const ComeTabella& come, std::ostream& out,
+                  std::ostream& err, const std::string& separatore);
 
 std::string TestoUso();
 

@@ -22,27 +22,58 @@ void AggiungiCampo(std::string& riga, std::string_view campo, char separatore) {
     riga += '"';
 }
 
+// The cells, separated; dopoAltri: the line already holds cells.
+template <typename Celle>
+void AggiungiCampi(std::string& riga, const Celle& celle, char separatore, bool dopoAltri = false) {
+    for (size_t i = 0; i < celle.size(); ++i) {
+        if (i || dopoAltri) riga += separatore;
+        AggiungiCampo(riga, celle[i], separatore);
+    }
+}
+
+// Headers without their surrounding blanks.
+template <typename Celle>
+void AggiungiPuliti(std::string& riga, const Celle& celle, char separatore, bool dopoAltri = false) {
+    Celle pulite = celle;
+    for (auto& cella : pulite) cella = std::string(SenzaSpazi(cella));
+    AggiungiCampi(riga, pulite, separatore, dopoAltri);
+}
+
 }  // namespace
 
 std::string RigaCsv(const CelleRiga& celle, char separatore) {
     std::string riga;
-    for (size_t i = 0; i < celle.size(); ++i) {
-        if (i) riga += separatore;
-        AggiungiCampo(riga, celle[i], separatore);
-    }
+    AggiungiCampi(riga, celle, separatore);
     return riga + "\r\n";
 }
 
 std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore) {
-    CelleRiga pulite;
-    for (size_t i = 0; i < pulite.size(); ++i) pulite[i] = std::string(SenzaSpazi(intestazioni[i]));
-    return RigaCsv(pulite, separatore);
+    std::string riga;
+    AggiungiPuliti(riga, intestazioni, separatore);
+    return riga + "\r\n";
 }
 
 std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separatoreDecimale) {
     const char sep = SeparatoreCsv(separatoreDecimale);
     std::string testo = IntestazioneCsv(Intestazioni(tipo), sep);
     CalcRisultati(d, [&](const ShotData& riga) { testo += RigaCsv(CelleTabella(tipo, riga, separatoreDecimale), sep); });
+    return testo;
+}
+
+std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
+                       const DatiCartellino& correzione) {
+    const char sep = SeparatoreCsv(separatoreDecimale);
+    const bool conCorrezione = correzione.unita != UnitaCorrezione::Nessuna;
+    std::string testo;
+    AggiungiPuliti(testo, Intestazioni(tipo), sep);
+    if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita), sep, true);
+    testo += "\r\n";
+    t.Righe([&](const ShotData& riga) {
+        std::string linea;
+        AggiungiCampi(linea, CelleTabella(tipo, riga, separatoreDecimale), sep);
+        if (conCorrezione) AggiungiCampi(linea, CelleCorrezioneRiga(riga, correzione, separatoreDecimale), sep, true);
+        testo += linea + "\r\n";
+    });
     return testo;
 }
 

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "cartellino.h"
 #include "tabella.h"
+#include "tabellacalcolata.h"
 
 namespace rigata {
 
@@ -20,8 +22,14 @@ std::string RigaCsv(const CelleRiga& celle, char separatore);
 // The header line: each header with its surrounding blanks taken away.
 std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore);
 
-// The whole table of a checked and zeroed record, as --tabella --csv writes
-// it (no byte-order mark).
+// The whole table of a checked and zeroed record with the closed form (no
+// byte-order mark).
 std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separatoreDecimale);
+
+// The whole table computed with its model, as --tabella --csv writes it (no
+// byte-order mark). With a unit in correzione (not Nessuna) each line ends
+// with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga).
+std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
+                       const DatiCartellino& correzione = {});
 
 }  // namespace rigata

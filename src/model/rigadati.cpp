@@ -77,11 +77,52 @@ CampiDati DividiRigaDati(std::string_view riga) {
     return campi;
 }
 
+namespace {
+
+// The data line of a content without its byte-order mark, and where the rest begins.
+std::string_view PrimaRiga(std::string_view contenuto, size_t& dopo) {
+    const size_t fine = contenuto.find('\n');
+    dopo = fine == std::string_view::npos ? contenuto.size() : fine + 1;
+    std::string_view riga = contenuto.substr(0, fine);
+    if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
+    return riga;
+}
+
+bool ControlloNellaRiga(std::string_view riga) {
+    for (char c : riga) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && c != '\t') || b == 0x7F) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi, OpzioniFile& opzioni,
+                                            std::vector<std::string>& avvisi) {
+    CampiDati letti;
+    if (auto motivo = CampiDaContenuto(contenuto, letti)) return motivo;
+    campi = letti;
+    opzioni = OpzioniFile{};
+    avvisi.clear();
+    size_t dopo = 0;
+    PrimaRiga(SenzaBOM(contenuto), dopo);
+    const std::string_view riga = PrimaRiga(SenzaBOM(contenuto).substr(dopo), dopo);
+    if (riga.size() > kLunghezzaMassimaRigaOpzioni)
+        avvisi.push_back("la seconda riga è troppo lunga (più di " + std::to_string(kLunghezzaMassimaRigaOpzioni) +
+                         " caratteri): è stata ignorata");
+    else if (ControlloNellaRiga(riga))
+        avvisi.push_back("la seconda riga contiene caratteri di controllo: è stata ignorata");
+    else
+        avvisi = LeggiRigaOpzioni(Da1252(riga), opzioni);
+    return std::nullopt;
+}
+
 std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi) {
     contenuto = SenzaBOM(contenuto);
     if (contenuto.empty()) return "il file è vuoto";
-    std::string_view riga = contenuto.substr(0, contenuto.find('\n'));
-    if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
+    size_t dopo = 0;
+    const std::string_view riga = PrimaRiga(contenuto, dopo);
     if (riga.size() > kLunghezzaMassimaRigaDati)
         return "la prima riga è troppo lunga (più di 32767 caratteri), non è un file di dati";
     // Only the first line counts: what follows it may be anything.
@@ -97,6 +138,19 @@ std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati&
     // tell a data file, however large the file is.
     if (auto errore = LeggiInizioFile(percorso, contenuto, 3 + kLunghezzaMassimaRigaDati + 2)) return errore;
     if (auto motivo = CampiDaContenuto(contenuto, campi))
+        return "Impossibile aprire il file \"" + percorso + "\": " + *motivo + ".";
+    return std::nullopt;
+}
+
+std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi, OpzioniFile& opzioni,
+                                         std::vector<std::string>& avvisi) {
+    std::string contenuto;
+    // As above, then the longest second line and its CR LF: one character
+    // more than the longest is enough to tell it too long.
+    if (auto errore = LeggiInizioFile(percorso, contenuto,
+                                      3 + kLunghezzaMassimaRigaDati + 2 + kLunghezzaMassimaRigaOpzioni + 2))
+        return errore;
+    if (auto motivo = CampiDaContenuto(contenuto, campi, opzioni, avvisi))
         return "Impossibile aprire il file \"" + percorso + "\": " + *motivo + ".";
     return std::nullopt;
 }
@@ -117,6 +171,28 @@ std::optional<std::string> ScriviFileDati(const std::string& percorso, const Cam
     if (auto motivo = ControllaCampiDati(campi))
         return "Il file \"" + percorso + "\" non è stato salvato: " + *motivo;
     return ScriviFileSicuro(percorso, *A1252(RigaDati(campi)) + "\r\n");
+}
+
+std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi,
+                                          const OpzioniFile& opzioni) {
+    const std::string seconda = RigaOpzioni(opzioni);
+    if (seconda.empty()) return ScriviFileDati(percorso, campi);
+    if (auto motivo = ControllaCampiDati(campi))
+        return "Il file \"" + percorso + "\" non è stato salvato: " + *motivo;
+    const auto in1252 = A1252(seconda);
+    std::optional<std::string> problema;
+    if (!in1252)
+        problema = "contengono il carattere \"" + PrimoCarattereNon1252(seconda) +
+                   "\", che un file di dati non può contenere";
+    else if (ControlloNellaRiga(*in1252))
+        problema = "contengono un a capo o un carattere di controllo";
+    else if (in1252->size() > kLunghezzaMassimaRigaOpzioni)
+        problema = "sono troppo lunghe: insieme superano " + std::to_string(kLunghezzaMassimaRigaOpzioni) +
+                   " caratteri";
+    if (problema)
+        return "Il file \"" + percorso + "\" non è stato salvato: le scelte del modello e del cartellino " +
+               *problema + ".";
+    return ScriviFileSicuro(percorso, *A1252(RigaDati(campi)) + "\r\n" + *in1252 + "\r\n");
 }
 
 }  // namespace rigata

@@ -1,13 +1,17 @@
 // The data line: the twelve texts of the entry and trajectory screens joined
-// by commas in the order of campi.h, and the data files that hold it.
+// by commas in the order of campi.h, and the data files that hold it: the
+// data line, then an optional second line of the model's and the card's
+// choices (rigaopzioni.h).
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "campi.h"
+#include "rigaopzioni.h"
 
 namespace rigata {
 
@@ -44,6 +48,23 @@ std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDat
 // refused by CampiDaContenuto) returns the message naming the file.
 std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi);
 
+// The longest second line: a longer one is ignored, with a warning.
+constexpr size_t kLunghezzaMassimaRigaOpzioni = 4096;
+
+// As CampiDaContenuto, and the second line (Windows-1252, converted to UTF-8)
+// read into opzioni by LeggiRigaOpzioni, which starts from the defaults. The
+// second line never refuses the file: a pair it cannot take, a line longer
+// than kLunghezzaMassimaRigaOpzioni or one holding a control character adds
+// a sentence to avvisi (the line is then ignored). On refusal campi, opzioni
+// and avvisi are left alone.
+std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi, OpzioniFile& opzioni,
+                                            std::vector<std::string>& avvisi);
+
+// Reads a data file as that CampiDaContenuto does, only as far as the two
+// longest lines allow; the message of a failure names the file.
+std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi, OpzioniFile& opzioni,
+                                         std::vector<std::string>& avvisi);
+
 // Why the twelve texts (UTF-8) would not come back from a data file as they
 // are: a field holding a comma, a line break, a control character or a
 // character that Windows-1252 cannot hold, a first field starting with the
@@ -55,5 +76,13 @@ std::optional<std::string> ControllaCampiDati(const CampiDati& campi);
 // safely, once ControllaCampiDati passes them: a refusal writes nothing. On
 // failure returns the message, which names the file.
 std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi);
+
+// The same, with RigaOpzioni(opzioni) and CR LF as the second line when it is
+// not empty (so the usual choices give the one-line file byte for byte). A
+// second line that would not come back (longer than
+// kLunghezzaMassimaRigaOpzioni, a line break, a control character or a
+// character Windows-1252 cannot hold in a kept pair) is refused too.
+std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi,
+                                          const OpzioniFile& opzioni);
 
 }  // namespace rigata

@@ -80,11 +80,11 @@ bool Prendi(std::string_view chiave, std::string_view valore, OpzioniFile& o) {
     if (chiave == "modello") {
         if (auto v = Nome(valore, kModelli)) return m.modello = *v, true;
     } else if (chiave == "pressione") {
-        if (auto v = NumeroFra(valore, 100, 2000)) return m.pressione = *v, true;
+        if (auto v = NumeroFra(valore, kPressioneMinima, kPressioneMassima)) return m.pressione = *v, true;
     } else if (chiave == "umidita") {
-        if (auto v = NumeroFra(valore, 0, 100)) return m.umidita = *v, true;
+        if (auto v = NumeroFra(valore, kUmiditaMinima, kUmiditaMassima)) return m.umidita = *v, true;
     } else if (chiave == "angolo_vento") {
-        if (auto v = NumeroFra(valore, -360, 360)) return m.angoloVento = *v, true;
+        if (auto v = NumeroFra(valore, kAngoloVentoMinimo, kAngoloVentoMassimo)) return m.angoloVento = *v, true;
     } else if (chiave == "coppie") {
         if (valore == "si" || valore == "no") return m.coppie = valore == "si", true;
     } else if (chiave == "banda") {

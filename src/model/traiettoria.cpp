@@ -10,6 +10,24 @@
 
 namespace rigata {
 
+std::optional<Rifiuto> ControllaDatiModello(const DatiModello& m) {
+    const auto fuori = [](double v, double minimo, double massimo) { return !(v >= minimo && v <= massimo); };
+    const auto tra = [](double minimo, double massimo) {
+        return "tra " + FormattaNumero(minimo, "####0", ".") + " e " + FormattaNumero(massimo, "####0", ".");
+    };
+    if (m.pressione && fuori(*m.pressione, kPressioneMinima, kPressioneMassima))
+        return Rifiuto{"CAMBIA VALORE!!", "pressione consentita " + tra(kPressioneMinima, kPressioneMassima) +
+                                              " hPa; scrivere la pressione alla stazione (per esempio 1013.2)"};
+    if (fuori(m.umidita, kUmiditaMinima, kUmiditaMassima))
+        return Rifiuto{"CAMBIA VALORE!!",
+                       "umidità relativa consentita " + tra(kUmiditaMinima, kUmiditaMassima) + " %"};
+    if (fuori(m.angoloVento, kAngoloVentoMinimo, kAngoloVentoMassimo))
+        return Rifiuto{"CAMBIA VALORE!!", "direzione del vento consentita " +
+                                              tra(kAngoloVentoMinimo, kAngoloVentoMassimo) +
+                                              " gradi (90: di traverso, 0: da dietro)"};
+    return std::nullopt;
+}
+
 namespace {
 
 // The closed form: the row formula on a copy of the zeroed record, its row

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "controlli.h"
 #include "shotdata.h"
 #include "tiroutile.h"
 
@@ -32,6 +33,20 @@ struct DatiModello {
     // catalogue's order; not saved (they come with the bullet).
     std::vector<std::pair<double, double>> coppieVelocita;
 };
+
+// The accepted ranges of the point mass's inputs, shared by the data file's
+// second line, the command line and the screen.
+constexpr double kPressioneMinima = 100;     // hPa
+constexpr double kPressioneMassima = 2000;   // hPa
+constexpr double kUmiditaMinima = 0;         // %
+constexpr double kUmiditaMassima = 100;      // %
+constexpr double kAngoloVentoMinimo = -360;  // deg
+constexpr double kAngoloVentoMassimo = 360;  // deg
+
+// The fields of m against those ranges (a value that is not finite is out of
+// them): the first refused one, in the order pressure, humidity, wind angle,
+// with a message naming the field and its range.
+std::optional<Rifiuto> ControllaDatiModello(const DatiModello& m);
 
 // A zeroed trajectory.
 class Traiettoria {

@@ -7,8 +7,10 @@
 
 #include "../supporto/cartella.h"
 #include "casi.h"
+#include "cartellino.h"
 #include "controlli.h"
 #include "csv.h"
+#include "modello.h"
 
 using namespace rigata;
 
@@ -18,6 +20,7 @@ const std::string kEsempio = std::string(RIGATA_DATI_TEST) + "/esempio.dat";
 const prova::CartellaTemporanea kCartella;
 const std::string kPalle = kCartella.File("palle.bc"), kGrande = kCartella.File("grande.bc");
 const std::string kIntervalloZero = kCartella.File("intervallo.dat");
+const std::string kG7 = kCartella.File("g7.dat");
 [[maybe_unused]] const bool kScritti = [] {
     prova::Scrivi(
         kPalle,
@@ -26,6 +29,7 @@ const std::string kIntervalloZero = kCartella.File("intervallo.dat");
     for (int i = 0; i < 4002; ++i) grande += "A,.308,150,T,.226,.400\r\n";
     prova::Scrivi(kGrande, grande);
     prova::Scrivi(kIntervalloZero, "0.243,95,0,15,965,0.379,225,0,500,0,5,50");
+    prova::Scrivi(kG7, "0.243,95,0,15,965,0.379,225,0,500,20,5,50\r\nmodello=g7;umidita=50;colore=rosso\r\n");
     return true;
 }();
 
@@ -76,10 +80,63 @@ const CasoComando kComandi[] = {
     {"richiesta rifiutata dopo i dati", "--tabella " + kIntervalloZero, kEsitoRifiuto, 0, "!CAMBIA INTERVALLO!!\n"},
     {"tabella senza file", "--tabella", kEsitoUso, 0, "!rigata: manca il file dopo --tabella\n"},
     {"csv senza tabella", "--csv", kEsitoUso, 0, "!rigata: --csv va con --tabella FILE\n"},
+    {"file G7: la distanza ottimale del punto materiale", "--tabella " + kG7, kEsitoOk, 0,
+     "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 237"},
+    {"file G7 con umidita 50", "--tabella " + kG7, kEsitoOk, 27, "500\t-154.9\t-91.3\t757.9\t1767.9\t-33.2\t0.585\t-85.2"},
+    {"chiave sconosciuta del file nominata", "--tabella " + kG7, kEsitoOk, 0,
+     "!rigata: avviso sul file \"" + kG7 + "\": la chiave \"colore\" non è conosciuta"},
+    {"--umidita prevale sul file", "--tabella " + kG7 + " --umidita 0", kEsitoOk, 27,
+     "500\t-154.9\t-91.4\t757.4\t1765.6\t-33.3\t0.585\t-85.3"},
+    {"--modello classico prevale sul file", "--modello classico --tabella " + kG7, kEsitoOk, 27,
+     "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
+    {"--pressione fuori dai limiti", "--tabella @ --pressione 99.9", kEsitoRifiuto, 0,
+     "!rigata: --pressione: pressione consentita tra 100 e 2000 hPa"},
+    {"--umidita oltre 100", "--tabella @ --umidita 100.1", kEsitoRifiuto, 0,
+     "!rigata: --umidita: umidità relativa consentita tra 0 e 100 %\n"},
+    {"--umidita senza valore", "--tabella @ --umidita", kEsitoUso, 0, "!rigata: manca il valore dopo --umidita\n"},
+    {"--modello sconosciuto", "--tabella @ --modello g8", kEsitoRifiuto, 0, "!rigata: --modello: \"g8\""},
+    {"--correzione mrad in CSV", "--tabella @ --csv --correzione mrad", kEsitoOk, 0,
+     "Distanza (m),Caduta (cm),Ordinata (cm),Velocità (m/s),Energia   (J),Dev.Vento (cm),Tempo volo (s),Scarto mira "
+     "(cm),Correzione (mrad),Correzione (click),Correzione vento (mrad),Correzione vento (click)\r"},
+    {"--correzione mrad a 500 m", "--tabella @ --csv --correzione mrad", kEsitoOk, 26,
+     "500,-186.3,-117.5,597.0,1096.9,-73.5,0.665,-111.4,2.23,22,1.47,15\r"},
+    {"--click nel testo", "--tabella @ --correzione mrad --click 0.05", kEsitoOk, 27,
+     "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t2.23\t45\t1.47\t29"},
+    {"--click senza --correzione", "--tabella @ --click 0.1", kEsitoUso, 0, "!rigata: --click va con --correzione\n"},
+    {"--banda errata", "--tabella @ --riepilogo --banda 1", kEsitoRifiuto, 0,
+     "!rigata: --banda: \"1\" non è una banda valida"},
+    {"--banda senza --riepilogo", "--tabella @ --banda 4", kEsitoUso, 0, "!rigata: --banda va con --riepilogo\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
      "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
 };
 TABELLA(Comando, CasoComando, kComandi);
+
+// --riepilogo prints the summary sentences of the card, nothing else; the
+// first is the optimal zero.
+TEST(Riepilogo, LeFrasiDelCartellino) {
+    std::ostringstream out, err;
+    ASSERT_EQ(EseguiComando({"--tabella", kEsempio, "--riepilogo", "--banda", "4", "--soglie", "1500"}, out, err, ","),
+              kEsitoOk);
+    CampiDati campi;
+    ASSERT_FALSE(LeggiFileDati(kEsempio, campi));
+    ShotData d;
+    ASSERT_FALSE(ControllaIngresso(TestiIngressoDi(campi), d));
+    CalcolaAtmosfera(d);
+    CalcolaResistenza(d);
+    RichiestaTabella r;
+    ASSERT_FALSE(LeggiRichiesta(TestiRichiestaDi(campi), r));
+    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(d, r, {}));
+    DatiCartellino c;
+    c.banda = 4;
+    c.soglie = {1500};
+    std::string attese;
+    for (const auto& frase : FrasiRiepilogo(t, c, ",")) attese += frase + "\n";
+    EXPECT_EQ(out.str(), attese);
+    EXPECT_EQ(attese.substr(0, attese.find('\n')),
+              "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 224");
+    EXPECT_NE(attese.find("Con banda ±4 cm"), std::string::npos);
+    EXPECT_NE(attese.find("Energia ≥ 1500 J"), std::string::npos);
+}
 
 TEST(Csv, CampoConSeparatoreTraVirgolette) {
     EXPECT_EQ(RigaCsv({"1,5", "a\"b", "", "", "", "", "", "x"}, ','), "\"1,5\",\"a\"\"b\",,,,,,x\r\n");

@@ -1,8 +1,10 @@
 // The input is the whole content of a file on disk, read through the bounded
 // readers as a data file and as a catalogue; both must agree with the same
 // rules applied to the content in memory. An accepted data file gives both
-// range tables: one line per row, eight number cells each. The catalogue,
-// sorted, lists its rows 110 characters wide.
+// range tables with the model, air and wind of its second line: one line per
+// row, eight number cells each, or the same refusal for both; saved again with
+// its second line's choices, it opens to the same. The catalogue, sorted,
+// lists its rows 110 characters wide.
 //
 // The input split at the byte 0x1F also gives thirteen typed texts: saved as
 // a data file (the first twelve) they open to the same texts or are refused;
@@ -93,11 +95,14 @@ void ControllaTesto(const std::string& t) {
     ControllaNumero(esteso);
 }
 
-void ControllaTabelle(const CampiDati& campi) {
+void ControllaTabelle(const CampiDati& campi, OpzioniFile opzioni) {
+    opzioni.cartellino = {};  // the table's eight columns, without the corrections
     std::string esiti[2];
     for (const TipoTabella tipo : {TipoTabella::Vari, TipoTabella::Campagna}) {
         std::ostringstream uscita, errori;
-        const int codice = ScriviTabella(campi, tipo, uscita, errori, tipo == TipoTabella::Vari ? "." : ",");
+        ComeTabella come;
+        come.tipo = tipo;
+        const int codice = ScriviTabella(campi, opzioni, come, uscita, errori, tipo == TipoTabella::Vari ? "." : ",");
         const std::string out = uscita.str(), err = errori.str();
         esiti[tipo == TipoTabella::Campagna] = std::to_string(codice) + err;
         if (codice == kEsitoRifiuto && out.empty() && std::count(err.begin(), err.end(), '\n') == 2) continue;
@@ -124,12 +129,27 @@ void ControllaTabelle(const CampiDati& campi) {
 
 void ControllaDati(std::string_view contenuto) {
     CampiDati letti, attesi;
-    const auto errore = LeggiFileDati(File("letto"), letti);
-    const auto motivo = CampiDaContenuto(contenuto, attesi);
+    OpzioniFile opzioni, opzioniAttese;
+    std::vector<std::string> avvisi, avvisiAttesi;
+    const auto errore = LeggiFileDati(File("letto"), letti, opzioni, avvisi);
+    const auto motivo = CampiDaContenuto(contenuto, attesi, opzioniAttese, avvisiAttesi);
     if (errore.has_value() != motivo.has_value()) Errore("the bounded read disagrees", errore ? *errore : *motivo);
     if (errore) return;
     if (letti != attesi) Errore("other fields than the whole content gives", RigaDati(letti));
-    ControllaTabelle(letti);
+    if (RigaOpzioni(opzioni) != RigaOpzioni(opzioniAttese) || avvisi != avvisiAttesi)
+        Errore("another second line than the whole content gives", RigaOpzioni(opzioni));
+    ControllaTabelle(letti, opzioni);
+
+    CampiDati riletti;
+    OpzioniFile opzioniRilette;
+    if (const auto scrittura = ScriviFileDati(File("riscritto"), letti, opzioni)) {
+        if (scrittura->find("non è stato salvato") == std::string::npos) Errore("a failed write", *scrittura);
+    } else if (const auto nonAperto = LeggiFileDati(File("riscritto"), riletti, opzioniRilette, avvisi)) {
+        Errore("a saved file does not open", *nonAperto);
+    } else if (riletti != letti || RigaOpzioni(opzioniRilette) != RigaOpzioni(opzioni) ||
+               avvisi.size() != opzioni.altre.size()) {
+        Errore("other choices came back", RigaOpzioni(opzioni) + "\n" + RigaOpzioni(opzioniRilette));
+    }
 }
 
 void ControllaCatalogo(std::string_view contenuto) {
