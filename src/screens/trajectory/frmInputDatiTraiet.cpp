@@ -347,6 +347,9 @@ bool frmInputDatiTraiet::CalcolaTabella() {
     for (int c = 0; c < modello_->columnCount(); ++c)
         intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
                                            modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
+    // The grid at least as wide as its columns (the clicks column widens the
+    // window), so no scroll bar takes the last row's place.
+    MSFlexGrid1_->setMinimumWidth(intestazione->length() + 2 * MSFlexGrid1_->frameWidth());
     azioni_->TabellaMostrata(*tabella_, tipo);
     return true;
 }

@@ -185,6 +185,7 @@ void PannelloModello::CreaCartellino(QWidget* padre) {
     cboBanda_ = Crea<QComboBox>(padre, "cboBanda");
     cboBanda_->setEditable(true);
     cboBanda_->setInsertPolicy(QComboBox::NoInsert);
+    cboBanda_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const auto& [banda, testo] : kBande) cboBanda_->addItem(QString::fromUtf8(testo));
     cboBanda_->setToolTip(QStringLiteral("banda accettata sopra e sotto la linea di mira: da 2 a 15 cm"));
     Etichetta(griglia, padre, "lblBanda", QStringLiteral("&Banda"), cboBanda_, 0, 0);

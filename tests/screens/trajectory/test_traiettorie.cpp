@@ -376,6 +376,10 @@ private slots:
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(griglia->columnCount(), 9);
         QCOMPARE(griglia->headerData(8, Qt::Horizontal).toString(), "Correzione (click)");
+        QCoreApplication::processEvents();
+        auto* vista = Trova<QTableView>(t, "MSFlexGrid1");
+        QCOMPARE(vista->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(vista->verticalScrollBar()->maximum(), 0);
         QCOMPARE(Riga(t, 5).mid(1), (QStringList{"100", "-5.6", "8.0", "881.3", "2390.4", "-2.4", "0.108", "5.3", "-5"}));
         Trova<QComboBox>(t, "cboUnita")->setCurrentIndex(0);
         DoppioClick(t, "optTabellaVari");
