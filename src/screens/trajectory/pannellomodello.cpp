@@ -95,9 +95,12 @@ std::optional<Rifiuto> LeggiBandaDi(const QString& testo, OpzioniFile& o) {
 std::optional<Rifiuto> LeggiSoglieDi(const QString& testo, OpzioniFile& o) {
     std::vector<double> soglie;
     for (const QString& parte : testo.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
-        const auto v = Valore(Std(parte), "soglie di energia",
+        auto v = Valore(Std(parte), "soglie di energia",
                               "le energie in joule separate da punto e virgola (per esempio 1000; 2000)");
-        if (auto* r = std::get_if<Rifiuto>(&v)) return *r;
+        if (auto* r = std::get_if<Rifiuto>(&v)) {
+            if (r->titolo == "USA IL PUNTO!!") r->messaggio += "; più soglie si separano con il punto e virgola";
+            return *r;
+        }
         const double soglia = std::get<double>(v);
         if (!(soglia > 0 && soglia <= 1e9))
             return Rifiuto{"CAMBIA VALORE!!", "soglie di energia: ogni soglia deve essere sopra lo zero; scrivere le "

@@ -325,6 +325,26 @@ private slots:
         QVERIFY(Testo(t, "lblRisultDistZeroOK") != "225");
     }
 
+    // A picked bullet's velocity pairs (m/s) allow their box with the point
+    // mass; typing one's own bullet drops them.
+    void coppieDellaPalla() {
+        Ambiente a;
+        frmAvvio* s = a.programma->Avvio();
+        auto* lista = Trova<QComboBox>(s, "Combo1");
+        lista->setCurrentIndex(3);
+        emit lista->activated(3);
+        const std::vector<std::pair<double, double>> sierra{{853.4, 0.42}, {609.6, 0.4}, {487.7, 0.38}};
+        QVERIFY(a.programma->Doc().Modello().coppieVelocita == sierra);
+        frmInputDatiTraiet* t = Apri(a);
+        auto* coppie = Trova<QCheckBox>(t, "chkCoppie");
+        QVERIFY(!coppie->isEnabled());
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        QVERIFY(coppie->isEnabled());
+        Scrivi(s, "txtPeso", "151");
+        QVERIFY(!coppie->isEnabled());
+        QVERIFY(a.programma->Doc().Modello().coppieVelocita.empty());
+    }
+
     // A typed value out of its range or not a number is refused naming its
     // box, and nothing is computed.
     void sceltaRifiutata_data() {
