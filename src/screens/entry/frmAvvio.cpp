@@ -101,8 +101,8 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
          QStringLiteral("Input Velocità alla bocca fra %1 e %2 m/s").arg(kVelocitaBoccaMinima).arg(kVelocitaBoccaMassima)},
         {"lblCoeffBalistico", "txtCoeffbalistico", QStringLiteral("coefficiente balistico Std"),
          QStringLiteral("Coefficiente balistico utilizzato nei calcoli")}};
-    QLineEdit* campiIngresso[6];
-    for (int i = 0; i < 6; ++i) {
+    QLineEdit* campiIngresso[kCampiIngresso];
+    for (int i = 0; i < kCampiIngresso; ++i) {
         griglia->addWidget(Crea<QLabel>(ingresso, campi[i].etichetta, campi[i].testo), i, 0);
         campiIngresso[i] = Crea<QLineEdit>(ingresso, campi[i].campo);
         campiIngresso[i]->setToolTip(campi[i].suggerimento);
@@ -112,11 +112,11 @@ QGroupBox* frmAvvio::CreaCampi(QWidget* centro) {
         griglia->addWidget(campiIngresso[i], i, 1);
     }
     std::copy(std::begin(campiIngresso), std::end(campiIngresso), ingresso_);
-    txtAltitudine_ = campiIngresso[2];
-    txtTemperatura_ = campiIngresso[3];
-    txtVelocitabocca_ = campiIngresso[4];
-    txtCoeffbalistico_ = campiIngresso[5];
-    griglia->addLayout(CreaFrecce(ingresso), 4, 2);
+    txtAltitudine_ = campiIngresso[Indice(rigata::Campo::Altitudine)];
+    txtTemperatura_ = campiIngresso[Indice(rigata::Campo::Temperatura)];
+    txtVelocitabocca_ = campiIngresso[Indice(rigata::Campo::VelocitaBocca)];
+    txtCoeffbalistico_ = campiIngresso[Indice(rigata::Campo::CoeffBalistico)];
+    griglia->addLayout(CreaFrecce(ingresso), Indice(rigata::Campo::VelocitaBocca), 2);
     FrecceDaTastiera(txtVelocitabocca_, [this](int passo) { PassoVelocita(passo); });
     return ingresso;
 }
@@ -170,7 +170,7 @@ QLayout* frmAvvio::CreaPulsanti(QWidget* centro) {
     pulsanti->addWidget(avanti);
     connect(esci, &QPushButton::clicked, this, [this] { mnuFileEsci_Click(); });
     connect(avanti, &QPushButton::clicked, this, [this] { cmdConferma_Click(); });
-    InvioPreme(avanti, {ingresso_[0], ingresso_[1], ingresso_[2], ingresso_[3], ingresso_[4], ingresso_[5]});
+    for (QLineEdit* casella : ingresso_) InvioPreme(avanti, {casella});
     return pulsanti;
 }
 

@@ -3,6 +3,7 @@
 // data files (opened and saved from its File menu).
 #pragma once
 
+#include "campi.h"
 #include "schermo.h"
 
 class QGroupBox;
@@ -45,7 +46,7 @@ private:
     void CoefficienteCalcolato(const QString& coefficiente);
     void PassoVelocita(int passo);
 
-    QLineEdit* ingresso_[6];  // the six entry boxes, in the order of the data line
+    QLineEdit* ingresso_[rigata::kCampiIngresso];  // the entry boxes, in the order of the data line
     QLineEdit *txtAltitudine_, *txtTemperatura_, *txtVelocitabocca_, *txtCoeffbalistico_;
     RiquadroCalcoloCB* calcoloCB_;
     PannelloCatalogo* catalogo_;

@@ -96,7 +96,7 @@ QWidget* frmInputDatiTraiet::CreaRichiesta() {
         {"lblPasso", "txtIntervallo", QStringLiteral("Intervalli di calcolo ogni \"x\" metri"), Campo::Intervallo},
         {"lblVelVento", "txtVelVento", QStringLiteral("Velocità del vento laterale in metri al sec."),
          Campo::VelocitaVento}};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kCampiRichiesta; ++i) {
         griglia1->addWidget(Crea<QLabel>(frame1, campi[i].etichetta, campi[i].testo), i, 0);
         auto* casella = Crea<QLineEdit>(frame1, campi[i].campo);
         CampoNumerico(casella);

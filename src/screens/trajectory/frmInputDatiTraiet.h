@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include "campi.h"
 #include "schermo.h"
 #include "tabella.h"
 #include "tabellacalcolata.h"
@@ -66,7 +67,7 @@ private:
     void mnuOpzioni_Click();
     void mnuNuovaPalla_Click();
 
-    QLineEdit* richiesta_[6];  // txtDistZero, txtDistInizio, txtDistFine, txtIntervallo, txtVelVento, txtHottica
+    QLineEdit* richiesta_[rigata::kCampiRichiesta];  // in the order of the data line
     OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
     OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
     PannelloDatiInForza* datiProiettile_;
