@@ -35,6 +35,8 @@ public:
         stampante.setOutputFileName(pdf);
         return true;
     }
+    // The number proposed (the card's step).
+    std::optional<int> Intero(QWidget*, const QString&, const QString&, int valore, int, int) override { return valore; }
     QString pdf;
 };
 
