@@ -15,6 +15,9 @@
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 #include "graficotraiettoria.h"
+#include "csv.h"
+#include "documento.h"
+#include "file.h"
 #include "rapporto.h"
 
 #include <sys/stat.h>
@@ -53,6 +56,15 @@ class TestTraiettorie : public QObject {
         if (!pagine.isEmpty() && pagine.last().trimmed().isEmpty()) pagine.removeLast();
         return pagine;
     }
+    // The model and the hunter's choices in force for the next table.
+    static void Scegli(Ambiente& a, rigata::TipoModello modello, rigata::UnitaCorrezione unita, double banda = 6) {
+        rigata::OpzioniFile o;
+        o.modello.modello = modello;
+        o.cartellino.unita = unita;
+        o.cartellino.banda = banda;
+        a.programma->Doc().ImpostaOpzioni(o);
+    }
+    static AzioniTabella* Azioni(QWidget* t) { return t->findChild<AzioniTabella*>(); }
     // Distances at the start of the table's lines, in page order.
     static QList<int> Distanze(const QString& pagina) {
         static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d+\\.\\d\\s+-?\\d+\\.\\d\\s",
@@ -237,6 +249,99 @@ private slots:
         QCOMPARE(righe.size(), 28);  // 27 lines, each ending in CR LF
         QCOMPARE(righe[0], intestazione);
         QCOMPARE(righe[2], riga20m);
+    }
+
+    // The summary names the model (and for the point mass its air), the
+    // energy lines follow; with a scope unit the table gets the correction
+    // columns, and on every page of a long table the last row still ends above
+    // the footer (word boxes read back with pdftotext -bbox).
+    void rapportoConModelloECorrezioni_data() {
+        QTest::addColumn<int>("modello");
+        QTest::addColumn<int>("unita");
+        QTest::addColumn<double>("banda");
+        QTest::addColumn<QStringList>("richiesta");
+        QTest::addColumn<QStringList>("testi");
+        QTest::addColumn<QStringList>("assenti");
+        const QStringList breve{"225", "0", "500", "20", "5", "50"}, lunga{"225", "0", "499", "1", "5", "50"};
+        const QStringList energia{"Energia a 100 m: 2390.4 J", "Energia ≥ 1000 J fino a m", "Valori di riferimento"};
+        QTest::newRow("predefinito") << int(rigata::TipoModello::Classico) << int(rigata::UnitaCorrezione::Nessuna) << 6.0
+            << breve << QStringList{"Modello di calcolo: Classico (forma chiusa)", "Tiro utile (±6 cm): da 0 m a 261 m"} + energia
+            << QStringList{"Correzione", "Con banda", "aria:", "Punto materiale"};
+        QTest::newRow("G7, mrad, banda 4") << int(rigata::TipoModello::G7) << int(rigata::UnitaCorrezione::Mrad) << 4.0
+            << breve << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
+                                    "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
+            << QStringList{"Modello di calcolo: Classico"};
+        QTest::newRow("500 righe in MOA") << int(rigata::TipoModello::Classico) << int(rigata::UnitaCorrezione::Moa) << 6.0
+            << lunga << QStringList{"(click)"} << QStringList{};
+    }
+    void rapportoConModelloECorrezioni() {
+        QFETCH(int, modello);
+        QFETCH(int, unita);
+        QFETCH(double, banda);
+        QFETCH(QStringList, richiesta);
+        QFETCH(QStringList, testi);
+        QFETCH(QStringList, assenti);
+        Ambiente a;
+        Scegli(a, rigata::TipoModello(modello), rigata::UnitaCorrezione(unita), banda);
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari", richiesta);
+        // Choices typed after the table change nothing of what leaves it.
+        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione::Nessuna);
+        a.dialoghi.risposte << a.File("rapporto.pdf");
+        Menu(t, "mnuEsportaPdf");
+        const QStringList pagine = Pdftotext(a.File("rapporto.pdf"));
+        QVERIFY(!pagine.isEmpty());
+        for (const QString& testo : testi) QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
+        for (const QString& testo : assenti) QVERIFY2(!pagine[0].contains(testo), qPrintable(testo));
+        if (QTest::currentDataTag() == QLatin1String("predefinito")) QCOMPARE(pagine.size(), 1);  // as before
+        QList<int> tutte;
+        for (const QString& pagina : pagine) tutte += Distanze(pagina);
+        QCOMPARE(tutte.size(), richiesta[2].toInt() / richiesta[3].toInt() + 1);
+
+        // Page by page: every word but the footer's ends above the footer's top.
+        const QString bbox = Pdftotext(a.File("rapporto.pdf"), "-bbox").join("");
+        static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)<)re");
+        int n = 0;
+        for (const QString& pagina : bbox.split("<page ").mid(1)) {
+            double piede = 1e9, fondo = 0;
+            for (auto m = parola.globalMatch(pagina); m.hasNext();) {
+                const auto w = m.next();
+                if (w.captured(3) == "pagina") piede = w.captured(1).toDouble();
+                else if (w.captured(1).toDouble() < piede) fondo = std::max(fondo, w.captured(2).toDouble());
+            }
+            QVERIFY2(fondo < piede, qPrintable(QString("pagina %1: %2 sotto %3").arg(++n).arg(fondo).arg(piede)));
+        }
+        QCOMPARE(n, pagine.size());
+    }
+
+    // With a scope unit the CSV ends each line with the four correction cells,
+    // the same text as the command line's --csv --correzione.
+    void csvConCorrezioni_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QByteArray>("intestazione");
+        QTest::newRow("punto decimale") << QLocale::c()
+            << QByteArray("Scarto mira (cm),Correzione (mrad),Correzione (click),Correzione vento (mrad),Correzione vento (click)\r");
+        QTest::newRow("virgola decimale") << QLocale(QLocale::Italian, QLocale::Italy)
+            << QByteArray("Scarto mira (cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click)\r");
+    }
+    void csvConCorrezioni() {
+        QFETCH(QLocale, locale);
+        QFETCH(QByteArray, intestazione);
+        QLocale::setDefault(locale);
+        Ambiente a;
+        Scegli(a, rigata::TipoModello::G1, rigata::UnitaCorrezione::Mrad);
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        a.dialoghi.risposte << a.File("tabella.csv");
+        Menu(t, "mnuEsportaCsv");
+        QLocale::setDefault(QLocale::c());
+        const QByteArray csv = a.Contenuto("tabella.csv");
+        const QList<QByteArray> righe = csv.split('\n');
+        QVERIFY2(righe[0].endsWith(intestazione), righe[0].constData());
+        rigata::DatiCartellino mrad;
+        mrad.unita = rigata::UnitaCorrezione::Mrad;
+        const std::string sep = locale == QLocale::c() ? "." : ",";
+        QCOMPARE(csv, QByteArray(rigata::kBomUtf8) + QByteArray::fromStdString(rigata::TabellaCsv(
+                          *t->Tabella(), rigata::TipoTabella::Vari, sep, mrad)));
+        QVERIFY(!righe[6].contains(sep == "." ? ",,," : ";;;"));  // 100 m: every correction cell filled
     }
 
     // The whole table, or the selected cells under their headers.
