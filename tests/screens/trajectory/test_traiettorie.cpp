@@ -363,25 +363,63 @@ private slots:
     }
 
     // The trajectory of the general table: from the sight's height at the
-    // muzzle it ends a metre below at 500 m, so the curve's far end lies lower.
-    void graficoDrittoENonCapovolto() {
+    // muzzle it ends a metre below at 500 m, so the curve's far end lies
+    // lower. With the point mass the closed form is drawn too, dashed
+    // (purple columns with gaps); the 2000 J threshold's distance is marked
+    // by a line across the lower panel.
+    void graficoDrittoEConfronto_data() {
+        QTest::addColumn<int>("modello");
+        QTest::addColumn<bool>("confronto");
+        QTest::newRow("classico") << int(rigata::TipoModello::Classico) << false;
+        QTest::newRow("punto materiale G7") << int(rigata::TipoModello::G7) << true;
+    }
+    void graficoDrittoEConfronto() {
+        QFETCH(int, modello);
+        QFETCH(bool, confronto);
         Ambiente a;
+        Scegli(a, rigata::TipoModello(modello), rigata::UnitaCorrezione::Nessuna);
         Apri(a, "optTabellaVari");
         QImage immagine(900, 600, QImage::Format_RGB32);
         QPainter p(&immagine);
-        const PosizioneGrafico pos =
-            DisegnaGrafico(p, immagine.rect(), CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*a.programma->Traiettorie()->Tabella()), rigata::TipoTabella::Vari), QFont(), ".");
+        const DatiGrafico dati = CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*a.programma->Traiettorie()->Tabella()),
+                                                 rigata::TipoTabella::Vari, a.programma->Doc().Cartellino());
+        const PosizioneGrafico pos = DisegnaGrafico(p, immagine.rect(), dati, QFont(), ".");
         p.end();
+        const auto colonna = [&](double distanza) {
+            return qRound(pos.piano.left() + (distanza - pos.da) / (pos.a - pos.da) * pos.piano.width());
+        };
+        // Pixels of a colour in a column, between two rows.
+        const auto conta = [&](int x, int da, int a, auto colore) {
+            int n = 0;
+            for (int y = da; y < a; ++y) n += colore(immagine.pixelColor(x, y));
+            return n;
+        };
+        const auto blu = [](QColor c) { return c.blue() > c.red() + 60; };
+        const auto viola = [](QColor c) { return c.blue() > c.green() + 60 && c.red() > c.green() + 40; };
+        const auto energia = [](QColor c) { return c.red() > 120 && c.red() > c.blue() + 60 && c.green() < c.red() - 30; };
         const auto altezzaCurva = [&](double distanza) {  // mean row of the curve's pixels in that column
-            const int x = qRound(pos.piano.left() + (distanza - pos.da) / (pos.a - pos.da) * pos.piano.width());
+            const int x = colonna(distanza);
             double somma = 0;
             int n = 0;
             for (int y = int(pos.piano.top()) + 1; y < int(pos.piano.bottom()); ++y)
-                if (const QColor c = immagine.pixelColor(x, y); c.blue() > c.red() + 60) somma += y, ++n;
+                if (blu(immagine.pixelColor(x, y))) somma += y, ++n;
             return n ? somma / n : -1.0;
         };
         const double bocca = altezzaCurva(5), fondo = altezzaCurva(495);
         QVERIFY2(bocca > 0 && fondo > bocca + pos.piano.height() / 3, qPrintable(QString("%1 %2").arg(bocca).arg(fondo)));
+
+        int conViola = 0, colonne = 0;
+        for (int x = colonna(260); x < colonna(495); ++x, ++colonne)
+            conViola += conta(x, int(pos.piano.top()) + 1, int(pos.piano.bottom()), viola) > 0;
+        if (confronto) QVERIFY2(conViola > colonne / 5 && conViola < colonne * 9 / 10, qPrintable(QString::number(conViola)));
+        else QCOMPARE(conViola, 0);
+
+        QCOMPARE(dati.soglie.size(), size_t(2));
+        const int metro = dati.soglie[1].second, sotto = int(pos.piano.bottom()) + 40;
+        QVERIFY(metro > 150 && metro < 450);
+        const int segno = conta(colonna(metro), sotto, immagine.height() - 40, energia);
+        const int accanto = conta(colonna(metro) + 25, sotto, immagine.height() - 40, energia);
+        QVERIFY2(segno > accanto + 20, qPrintable(QString("%1 %2").arg(segno).arg(accanto)));
     }
 
     // The chart window follows a new table and is saved as SVG.
@@ -402,6 +440,42 @@ private slots:
         Menu(t, "mnuOpzioni");
         QVERIFY(!finestra->isVisible());
         QVERIFY(!Trova<QAction>(t, "mnuEsportaPdf")->isEnabled());
+    }
+
+    // The card's entries ask the step (50 m proposed, up to the table's end),
+    // then save one card or print two on A4; a step giving too many rows is
+    // refused with the reason, a cancelled question does nothing.
+    void cartellinoDalMenu_data() {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QVariant>("passo");
+        QTest::addColumn<QList<int>>("distanze");
+        QTest::addColumn<QString>("avviso");
+        QTest::newRow("PDF ogni 100 m") << "mnuEsportaCartellino" << QVariant(100) << QList<int>{100, 200, 300, 400, 500} << "";
+        QTest::newRow("stampa ogni 50 m, due copie") << "mnuStampaCartellino" << QVariant(50)
+            << QList<int>{50, 100, 150, 200, 250, 300, 350, 400, 450, 500, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500} << "";
+        QTest::newRow("passo troppo corto") << "mnuEsportaCartellino" << QVariant(10) << QList<int>{}
+            << "CARTELLINO NON COMPOSTO!!|il cartellino ha posto per 15 righe: scegliere un passo di almeno 34 m";
+        QTest::newRow("annullato") << "mnuStampaCartellino" << QVariant(false) << QList<int>{} << "";
+    }
+    void cartellinoDalMenu() {
+        QFETCH(QString, voce);
+        QFETCH(QVariant, passo);
+        QFETCH(QList<int>, distanze);
+        QFETCH(QString, avviso);
+        Ambiente a;
+        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione::Mrad);
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        a.dialoghi.pdf = a.File("cartellino.pdf");
+        a.dialoghi.risposte << passo << (voce == "mnuStampaCartellino" ? QVariant(true) : QVariant(a.dialoghi.pdf));
+        Menu(t, qPrintable(voce));
+        QCOMPARE(a.dialoghi.numeri, QStringList{"Cartellino|Una riga ogni quanti metri (fino a m 500)?|50|1..500"});
+        QCOMPARE(a.dialoghi.avvisi, avviso.isEmpty() ? QStringList{} : QStringList{avviso});
+        QCOMPARE(QFile::exists(a.dialoghi.pdf), !distanze.isEmpty());
+        if (distanze.isEmpty()) return;
+        static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d", QRegularExpression::MultilineOption);
+        QList<int> lette;
+        for (auto m = riga.globalMatch(Pdftotext(a.dialoghi.pdf).join("")); m.hasNext();) lette << m.next().captured(1).toInt();
+        QCOMPARE(lette, distanze);
     }
 
     // File > Salva con nome refuses a value that would not come back from the
