@@ -10,10 +10,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
+#include <utility>
+
 #include "dialoghi.h"
+#include "documento.h"
 #include "frmAvvio.h"
 #include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
@@ -28,7 +32,8 @@ public:
     void Avviso(QWidget*, const QString& t, const QString& m) override { qWarning("%s: %s", qPrintable(t), qPrintable(m)); }
     bool Domanda(QWidget*, const QString&, const QString&) override { return false; }
     QString ApriFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SalvaFile(QWidget*, const QString&, const QString&) override { return {}; }
+    // The file asked for next (the card's PDF), once.
+    QString SalvaFile(QWidget*, const QString&, const QString&) override { return std::exchange(salva, QString()); }
     // The printed page goes to a PDF file beside the pictures.
     bool ScegliStampante(QWidget*, QPrinter& stampante) override {
         stampante.setOutputFormat(QPrinter::PdfFormat);
@@ -37,7 +42,7 @@ public:
     }
     // The number proposed (the card's step).
     std::optional<int> Intero(QWidget*, const QString&, const QString&, int valore, int, int) override { return valore; }
-    QString pdf;
+    QString pdf, salva;
 };
 
 void Salva(QWidget* w, const QString& cartella, const char* nome) {
@@ -145,6 +150,25 @@ int main(int argc, char** argv) {
     Salva(t, uscita, "tabella-campagna.png");
     QTest::mouseMove(disegno, QPoint(disegno->width() * 8 / 10, disegno->height() / 2));
     Salva(grafico, uscita, "grafico-campagna.png");
+    // The point mass G7 with a band of 4 cm and a scope in mrad: the chart with
+    // the closed form beside it (the correction under the mouse at 300 m)...
+    rigata::OpzioniFile scelte = p.Doc().Opzioni();
+    scelte.modello.modello = rigata::TipoModello::G7;
+    scelte.cartellino.banda = 4;
+    scelte.cartellino.unita = rigata::UnitaCorrezione::Mrad;
+    p.Doc().ImpostaOpzioni(scelte);
+    QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));
+    QApplication::processEvents();
+    QTest::mouseMove(disegno, QPoint(disegno->width() * 6 / 10, disegno->height() / 3));
+    Salva(grafico, uscita, "grafico-punto-materiale.png");
+    // ...and its pocket card every 50 m, saved as PDF and turned into a picture.
+    const QString cartellino = uscita + QStringLiteral("/cartellino.pdf");
+    dialoghi.salva = cartellino;
+    t->findChild<QAction*>(QStringLiteral("mnuEsportaCartellino"))->trigger();
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
+                                                   QStringLiteral("-singlefile"), cartellino,
+                                                   uscita + QStringLiteral("/cartellino")});
+    QFile::remove(cartellino);
     p.VaiAdAvvio(t);
     Calcolatori(p, uscita);
     NuovaPalla(p, uscita);
