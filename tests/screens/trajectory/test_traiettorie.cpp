@@ -127,7 +127,8 @@ private slots:
         QTest::newRow("parametri vari") << "optTabellaVari" << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
             << QStringList{"Rigata - Tabella parametri vari", "Scarto mira", "punto più alto 6.0 cm a 133 m",
                            "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
-                           "Tiro utile (±6 cm): da 0 m a 261 m"};
+                           "Tiro utile (±6 cm): da 0 m a 261 m", "Modello di calcolo: Classico (forma chiusa)",
+                           "Energia a 100 m: 2390.4 J · Energia ≥ 1000 J fino a m 579", "Valori di riferimento"};
         QTest::newRow("di campagna") << "optTabellaCampagna" << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0"
             << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°"};
     }
@@ -222,35 +223,6 @@ private slots:
         QCOMPARE(restanti, 0);
     }
 
-    void csvNeiDueLocali_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QByteArray>("intestazione");
-        QTest::addColumn<QByteArray>("riga20m");
-        QTest::newRow("punto decimale") << QLocale::c()
-            << QByteArray("\xEF\xBB\xBF" "Distanza (m,Velocità (m/s),Energia   (J),Scarto  0°(cm),Scarto 15°(cm),"
-                          "Scarto 30°(cm),Scarto 45°(cm),Scarto 60°(cm)\r")
-            << QByteArray("20,947.6,2764.1,-2.0,-2.0,-2.0,-2.0,-1.9\r");
-        QTest::newRow("virgola decimale") << QLocale(QLocale::Italian, QLocale::Italy)
-            << QByteArray("\xEF\xBB\xBF" "Distanza (m;Velocità (m/s);Energia   (J);Scarto  0°(cm);Scarto 15°(cm);"
-                          "Scarto 30°(cm);Scarto 45°(cm);Scarto 60°(cm)\r")
-            << QByteArray("20;947,6;2764,1;-2,0;-2,0;-2,0;-2,0;-1,9\r");
-    }
-    void csvNeiDueLocali() {
-        QFETCH(QLocale, locale);
-        QFETCH(QByteArray, intestazione);
-        QFETCH(QByteArray, riga20m);
-        QLocale::setDefault(locale);
-        Ambiente a;
-        frmInputDatiTraiet* t = Apri(a, "optTabellaCampagna");
-        a.dialoghi.risposte << a.File("tabella.csv");
-        Menu(t, "mnuEsportaCsv");
-        QLocale::setDefault(QLocale::c());
-        const QList<QByteArray> righe = a.Contenuto("tabella.csv").split('\n');
-        QCOMPARE(righe.size(), 28);  // 27 lines, each ending in CR LF
-        QCOMPARE(righe[0], intestazione);
-        QCOMPARE(righe[2], riga20m);
-    }
-
     // The summary names the model (and for the point mass its air), the
     // energy lines follow; with a scope unit the table gets the correction
     // columns, and on every page of a long table the last row still ends above
@@ -263,10 +235,6 @@ private slots:
         QTest::addColumn<QStringList>("testi");
         QTest::addColumn<QStringList>("assenti");
         const QStringList breve{"225", "0", "500", "20", "5", "50"}, lunga{"225", "0", "499", "1", "5", "50"};
-        const QStringList energia{"Energia a 100 m: 2390.4 J", "Energia ≥ 1000 J fino a m", "Valori di riferimento"};
-        QTest::newRow("predefinito") << int(rigata::TipoModello::Classico) << int(rigata::UnitaCorrezione::Nessuna) << 6.0
-            << breve << QStringList{"Modello di calcolo: Classico (forma chiusa)", "Tiro utile (±6 cm): da 0 m a 261 m"} + energia
-            << QStringList{"Correzione", "Con banda", "aria:", "Punto materiale"};
         QTest::newRow("G7, mrad, banda 4") << int(rigata::TipoModello::G7) << int(rigata::UnitaCorrezione::Mrad) << 4.0
             << breve << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
                                     "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
@@ -292,7 +260,6 @@ private slots:
         QVERIFY(!pagine.isEmpty());
         for (const QString& testo : testi) QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
         for (const QString& testo : assenti) QVERIFY2(!pagine[0].contains(testo), qPrintable(testo));
-        if (QTest::currentDataTag() == QLatin1String("predefinito")) QCOMPARE(pagine.size(), 1);  // as before
         QList<int> tutte;
         for (const QString& pagina : pagine) tutte += Distanze(pagina);
         QCOMPARE(tutte.size(), richiesta[2].toInt() / richiesta[3].toInt() + 1);
@@ -313,35 +280,47 @@ private slots:
         QCOMPARE(n, pagine.size());
     }
 
-    // With a scope unit the CSV ends each line with the four correction cells,
-    // the same text as the command line's --csv --correzione.
-    void csvConCorrezioni_data() {
+    // The CSV in both locales: without a scope unit the field table as
+    // before; with one, each line ends with the four correction cells, the
+    // same text as the command line's --csv --correzione.
+    void csvNeiDueLocali_data() {
         QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("unita");
         QTest::addColumn<QByteArray>("intestazione");
-        QTest::newRow("punto decimale") << QLocale::c()
-            << QByteArray("Scarto mira (cm),Correzione (mrad),Correzione (click),Correzione vento (mrad),Correzione vento (click)\r");
-        QTest::newRow("virgola decimale") << QLocale(QLocale::Italian, QLocale::Italy)
-            << QByteArray("Scarto mira (cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click)\r");
+        QTest::addColumn<QByteArray>("riga20m");
+        QTest::newRow("punto decimale, campagna") << QLocale::c() << int(rigata::UnitaCorrezione::Nessuna)
+            << QByteArray("\xEF\xBB\xBF" "Distanza (m,Velocità (m/s),Energia   (J),Scarto  0°(cm),Scarto 15°(cm),"
+                          "Scarto 30°(cm),Scarto 45°(cm),Scarto 60°(cm)\r")
+            << QByteArray("20,947.6,2764.1,-2.0,-2.0,-2.0,-2.0,-1.9\r");
+        QTest::newRow("virgola decimale, campagna") << QLocale(QLocale::Italian, QLocale::Italy) << int(rigata::UnitaCorrezione::Nessuna)
+            << QByteArray("\xEF\xBB\xBF" "Distanza (m;Velocità (m/s);Energia   (J);Scarto  0°(cm);Scarto 15°(cm);"
+                          "Scarto 30°(cm);Scarto 45°(cm);Scarto 60°(cm)\r")
+            << QByteArray("20;947,6;2764,1;-2,0;-2,0;-2,0;-2,0;-1,9\r");
+        QTest::newRow("virgola decimale, mrad") << QLocale(QLocale::Italian, QLocale::Italy) << int(rigata::UnitaCorrezione::Mrad)
+            << QByteArray("Scarto 60°(cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click)\r")
+            << QByteArray("20;947,6;2764,1;-2,0;-2,0;-2,0;-2,0;-1,9;1,02;10;0,05;0\r");
     }
-    void csvConCorrezioni() {
+    void csvNeiDueLocali() {
         QFETCH(QLocale, locale);
+        QFETCH(int, unita);
         QFETCH(QByteArray, intestazione);
+        QFETCH(QByteArray, riga20m);
         QLocale::setDefault(locale);
         Ambiente a;
-        Scegli(a, rigata::TipoModello::G1, rigata::UnitaCorrezione::Mrad);
-        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione(unita));
+        frmInputDatiTraiet* t = Apri(a, "optTabellaCampagna");
         a.dialoghi.risposte << a.File("tabella.csv");
         Menu(t, "mnuEsportaCsv");
         QLocale::setDefault(QLocale::c());
         const QByteArray csv = a.Contenuto("tabella.csv");
         const QList<QByteArray> righe = csv.split('\n');
+        QCOMPARE(righe.size(), 28);  // 27 lines, each ending in CR LF
         QVERIFY2(righe[0].endsWith(intestazione), righe[0].constData());
-        rigata::DatiCartellino mrad;
-        mrad.unita = rigata::UnitaCorrezione::Mrad;
-        const std::string sep = locale == QLocale::c() ? "." : ",";
+        QCOMPARE(righe[2], riga20m);
+        rigata::DatiCartellino c;
+        c.unita = rigata::UnitaCorrezione(unita);
         QCOMPARE(csv, QByteArray(rigata::kBomUtf8) + QByteArray::fromStdString(rigata::TabellaCsv(
-                          *t->Tabella(), rigata::TipoTabella::Vari, sep, mrad)));
-        QVERIFY(!righe[6].contains(sep == "." ? ",,," : ";;;"));  // 100 m: every correction cell filled
+                          *t->Tabella(), rigata::TipoTabella::Campagna, locale.decimalPoint().toStdString(), c)));
     }
 
     // The whole table, or the selected cells under their headers.
