@@ -36,6 +36,12 @@ void Documento::ImpostaOpzioni(const OpzioniFile& opzioni) {
     opzioni_ = opzioni;
 }
 
+void Documento::ImpostaCoppie(std::vector<std::pair<double, double>> coppie) {
+    if (coppie == opzioni_.modello.coppieVelocita) return;
+    opzioni_.modello.coppieVelocita = std::move(coppie);
+    emit coppieCambiate();
+}
+
 QStringList Documento::TestiRichiesta() const {
     QStringList testi;
     for (int i = kCampiIngresso; i < kNumeroCampi; ++i) testi << Qs(campi_[static_cast<size_t>(i)]);
@@ -62,19 +68,34 @@ void Documento::Apri(QWidget* padre) {
     if (percorso.isEmpty()) return;
     file_ = percorso;
     CampiDati campi;
-    if (const auto errore = LeggiFileDati(Std(percorso), campi))
+    OpzioniFile opzioni;
+    std::vector<std::string> avvisi;
+    if (const auto errore = LeggiFileDati(Std(percorso), campi, opzioni, avvisi))
         return dialoghi_.Avviso(padre, QStringLiteral("FILE NON LEGGIBILE!!"), Qs(*errore));
+    // The pairs come with the bullet, not with the file: they stay only for the same bullet.
+    const auto stessaPalla = [&](Campo c) { return campi[static_cast<size_t>(Indice(c))] == campi_[static_cast<size_t>(Indice(c))]; };
+    if (stessaPalla(Campo::Diametro) && stessaPalla(Campo::Peso) && stessaPalla(Campo::CoeffBalistico))
+        opzioni.modello.coppieVelocita = opzioni_.modello.coppieVelocita;
+    const bool coppie = opzioni.modello.coppieVelocita != opzioni_.modello.coppieVelocita;
     campi_ = campi;
+    opzioni_ = opzioni;
     emit campiCaricati();
+    if (coppie) emit coppieCambiate();
     setCurrentFile(percorso);
+    // The file is open with all it holds; what the second line could not give is told.
+    if (!avvisi.empty()) {
+        QString testo = QStringLiteral("Il file %1 è stato aperto, ma nella seconda riga:").arg(percorso);
+        for (const auto& a : avvisi) testo += QStringLiteral("\n- ") + Qs(a);
+        dialoghi_.Avviso(padre, QStringLiteral("ATTENZIONE!!"), testo);
+    }
 }
 
 Documento::EsitoSalvataggio Documento::SalvaConNome(QWidget* padre) {
     const QString percorso = dialoghi_.SalvaFile(padre, kFiltri, file_);
     if (percorso.isEmpty()) return EsitoSalvataggio::Annullato;
     file_ = percorso;
-    // The twelve texts, each checked before anything is written.
-    if (const auto errore = ScriviFileDati(Std(percorso), campi_)) {
+    // The twelve texts and the choices, each checked before anything is written.
+    if (const auto errore = ScriviFileDati(Std(percorso), campi_, opzioni_)) {
         dialoghi_.Avviso(padre, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
         return EsitoSalvataggio::Fallito;
     }

@@ -39,6 +39,10 @@ public:
     const rigata::DatiCartellino& Cartellino() const { return opzioni_.cartellino; }
     // A screen's edit: the document is changed when what is saved differs.
     void ImpostaOpzioni(const rigata::OpzioniFile& opzioni);
+    // The velocity pairs (m/s, coefficient) of the bullet picked from the
+    // catalogue, empty for a bullet typed by hand; they do not change the
+    // document (they are not saved).
+    void ImpostaCoppie(std::vector<std::pair<double, double>> coppie);
 
     // The six free notes on the cartridge (calibre, powder, charge, primer,
     // case length, overall length), printed with the table; not saved.
@@ -54,9 +58,12 @@ public:
     void setCurrentFile(const QString& percorso);
 
     // File > Apri: after "save first?", the file dialog; the file's twelve
-    // texts replace the document's (campiCaricati tells the screens).
+    // texts and choices replace the document's (campiCaricati tells the
+    // screens); what the second line could not give is told in one warning.
+    // The picked bullet's pairs are kept when the file's bullet is the same.
     void Apri(QWidget* padre);
-    // File > Salva con nome: the file dialog, then the twelve texts written.
+    // File > Salva con nome: the file dialog, then the twelve texts and the
+    // choices written.
     EsitoSalvataggio SalvaConNome(QWidget* padre);
     // Before leaving: while the texts changed since the last save or opening,
     // asks whether to save them and saves; a failed save asks again.
@@ -65,6 +72,8 @@ public:
 signals:
     // The texts were replaced as a whole (a data file opened).
     void campiCaricati();
+    // The picked bullet's velocity pairs changed.
+    void coppieCambiate();
 
 private:
     Dialoghi& dialoghi_;

@@ -195,6 +195,9 @@ void frmAvvio::CollegaCampi() {
     }
     connect(txtCoeffbalistico_, &QLineEdit::textChanged, this,
             [this](const QString& testo) { calcoloCB_->MostraCalcolo(testo == QLatin1String(" ")); });
+    // A bullet typed by hand has no velocity pairs in the catalogue.
+    for (Campo c : {Campo::Diametro, Campo::Peso, Campo::CoeffBalistico})
+        connect(ingresso_[IndiceNelGruppo(c)], &QLineEdit::textEdited, this, [this] { prog_.Doc().ImpostaCoppie({}); });
     connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] { MostraDocumento(); });
     connect(catalogo_, &PannelloCatalogo::pallaScelta, this, [this](const PallaScelta& p) { MostraPalla(p); });
     connect(catalogo_, &PannelloCatalogo::coefficienteScelto, txtCoeffbalistico_, &QLineEdit::setText);
@@ -220,6 +223,15 @@ void frmAvvio::MostraPalla(const PallaScelta& palla) {
     ingresso_[IndiceNelGruppo(Campo::Diametro)]->setText(Qs(palla.diametro));
     ingresso_[IndiceNelGruppo(Campo::Peso)]->setText(Qs(palla.peso));
     txtCoeffbalistico_->setText(Qs(palla.cbStd));
+    // Its velocity pairs in m/s (the list's feet/s converted as the metric list shows them).
+    const bool metrico = prog_.Doc().UnitaMisura() == Documento::Unita::Metrico;
+    std::vector<std::pair<double, double>> coppie;
+    for (size_t i = 0; i < 4; ++i) {
+        const std::string& v = palla.velocita[i];
+        const double velocita = LeggiNumero(metrico ? v : ConvertiVelocita(v)), coeff = LeggiNumero(palla.cb[i]);
+        if (velocita > 0 && coeff > 0) coppie.emplace_back(velocita, coeff);
+    }
+    prog_.Doc().ImpostaCoppie(std::move(coppie));
 }
 
 // ---- confirmation ----

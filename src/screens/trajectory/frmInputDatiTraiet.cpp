@@ -1,5 +1,6 @@
 #include "frmInputDatiTraiet.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +13,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "azionitabella.h"
 #include "campi.h"
+#include "cartellino.h"
 #include "dialoghi.h"
 #include "didascalie.h"
 #include "documento.h"
@@ -23,6 +26,7 @@
 #include "modellotabella.h"
 #include "numeri.h"
 #include "pannellodatiinforza.h"
+#include "pannellomodello.h"
 #include "programma.h"
 #include "widget.h"
 
@@ -105,7 +109,8 @@ QWidget* frmInputDatiTraiet::CreaRichiesta() {
     return frame1;
 }
 
-// The two layouts.
+// The two layouts, and under them the trajectory model with its inputs (the
+// card's choices go beside the table, CreaRisultato).
 QWidget* frmInputDatiTraiet::CreaTabelle() {
     auto* frame2 = Crea<QGroupBox>(Frame3_, "Frame2", QStringLiteral("Doppio click per calcolare la tabella"));
     auto* colonna2 = new QVBoxLayout(frame2);
@@ -116,6 +121,11 @@ QWidget* frmInputDatiTraiet::CreaTabelle() {
         colonna2->addWidget(o);
         connect(o, &OpzioneDoppioClick::doubleClicked, this, [this] { CalcolaTabella(); });
     }
+    auto* griglia = new QGridLayout;
+    griglia->setVerticalSpacing(1);
+    griglia->setContentsMargins(0, 0, 0, 0);
+    colonna2->addLayout(griglia);
+    modelloCartellino_ = new PannelloModello(prog_.Doc(), frame2, griglia, 0, Frame3_);
     colonna2->addStretch();
     return frame2;
 }
@@ -191,6 +201,17 @@ QWidget* frmInputDatiTraiet::CreaRisultato() {
     zero->addWidget(lblRisultDistZeroOK_, 0, Qt::AlignBottom);
     auto* colonnaZero = new QVBoxLayout;
     colonnaZero->addLayout(zero);
+    colonnaZero->addWidget(modelloCartellino_->Cartellino());
+    // The card's summary in small type under the optimal zero.
+    lblRiepilogo_ = Crea<QLabel>(risultato_, "lblRiepilogo");
+    QFont piccolo = lblRiepilogo_->font();
+    piccolo.setPointSizeF(std::max(8.0, piccolo.pointSizeF() - 1));
+    lblRiepilogo_->setFont(piccolo);
+    lblRiepilogo_->setWordWrap(true);
+    lblRiepilogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblRiepilogo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblRiepilogo_->setFixedWidth(lblDistZeroOK->width() + lblRiepilogo_->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+    colonnaZero->addWidget(lblRiepilogo_);
     colonnaZero->addStretch();
     tabellaEZero->addLayout(colonnaZero);
     MSFlexGrid1_->setModel(modello_);
@@ -226,7 +247,21 @@ void frmInputDatiTraiet::Form_Load() {
         connect(richiesta_[i], &QLineEdit::textChanged, this,
                 [this, campo](const QString& testo) { prog_.Doc().ImpostaTesto(campo, testo); });
     }
-    connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] { MostraRichiesta(); });
+    connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] {
+        MostraRichiesta();
+        modelloCartellino_->Mostra();
+    });
+    // Enter in a box computes the table of the layout ticked (the first when none is).
+    const auto invio = [this] {
+        if (!optTabellaCampagna_->isChecked()) optTabellaVari_->setChecked(true);
+        CalcolaTabella();
+    };
+    for (QLineEdit* casella : richiesta_) connect(casella, &QLineEdit::returnPressed, this, invio);
+    for (QWidget* casella : modelloCartellino_->Caselle()) {
+        auto* lista = qobject_cast<QComboBox*>(casella);
+        if (QLineEdit* riga = lista ? lista->lineEdit() : qobject_cast<QLineEdit*>(casella))
+            connect(riga, &QLineEdit::returnPressed, this, invio);
+    }
     CalcolaAtmosfera(prog_.Dati());
 }
 
@@ -242,6 +277,7 @@ void frmInputDatiTraiet::MostraDatiProiettile() {
 void frmInputDatiTraiet::Comprimi() {
     espanso_ = false;
     risultato_->hide();
+    lblRiepilogo_->clear();
     if (azioni_) azioni_->TabellaNascosta();
     Frame3_->setFixedHeight(TwipInPixel(this, kCorniceCompressa));
     resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
@@ -261,8 +297,10 @@ bool frmInputDatiTraiet::LeggiDatiTabella() {
     RichiestaTabella richiesta;
     // A request the model cannot compute is refused before anything changes.
     std::optional<Rifiuto> rifiuto = LeggiRichiesta(testi, richiesta);
+    OpzioniFile opzioni;
+    if (!rifiuto) rifiuto = modelloCartellino_->Leggi(opzioni);
     if (!rifiuto) {
-        auto esito = TabellaCalcolata::Calcola(d, richiesta, prog_.Doc().Modello());
+        auto esito = TabellaCalcolata::Calcola(d, richiesta, opzioni.modello);
         if (auto* r = std::get_if<Rifiuto>(&esito)) rifiuto = *r;
         else tabella_ = std::get<TabellaCalcolata>(std::move(esito));
     }
@@ -279,7 +317,11 @@ bool frmInputDatiTraiet::LeggiDatiTabella() {
 
 void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
-    modello_->Imposta(ComeLista(Intestazioni(tipo)), NumeroRighe(prog_.Dati()).value_or(0));
+    QStringList intestazioni = ComeLista(Intestazioni(tipo));
+    // With a scope unit, the clicks that bring the impact back onto the line of sight.
+    const UnitaCorrezione unita = prog_.Doc().Cartellino().unita;
+    if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita)[1]);
+    modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
 
@@ -292,15 +334,33 @@ bool frmInputDatiTraiet::CalcolaTabella() {
     ImpostaGrigliaTabelle();
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     const std::string sep = Std(prog_.Separatore());
-    tabella_->Righe([&](const ShotData& riga) { modello_->AggiungiRiga(ComeLista(CelleTabella(tipo, riga, sep))); });
+    const DatiCartellino& cartellino = prog_.Doc().Cartellino();
+    tabella_->Righe([&](const ShotData& riga) {
+        QStringList celle = ComeLista(CelleTabella(tipo, riga, sep));
+        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << Qs(CelleCorrezioneRiga(riga, cartellino, sep)[1]);
+        modello_->AggiungiRiga(celle);
+    });
     modello_->Completa();
+    MostraRiepilogo();
     // Each column starts as wide as its header.
     QHeaderView* intestazione = MSFlexGrid1_->horizontalHeader();
     for (int c = 0; c < modello_->columnCount(); ++c)
         intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
                                            modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
+    // The grid at least as wide as its columns (the clicks column widens the
+    // window), so no scroll bar takes the last row's place.
+    MSFlexGrid1_->setMinimumWidth(intestazione->length() + 2 * MSFlexGrid1_->frameWidth());
     azioni_->TabellaMostrata(*tabella_, tipo);
     return true;
+}
+
+// The card's summary of the table, without the optimal zero the label beside
+// the table already shows.
+void frmInputDatiTraiet::MostraRiepilogo() {
+    const auto frasi = FrasiRiepilogo(*tabella_, prog_.Doc().Cartellino(), Std(prog_.Separatore()));
+    QStringList righe;
+    for (size_t i = 1; i < frasi.size(); ++i) righe << Qs(frasi[i]);
+    lblRiepilogo_->setText(righe.join('\n'));
 }
 
 // The tick goes back to the layout of the table still in the grid (none

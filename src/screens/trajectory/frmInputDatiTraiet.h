@@ -22,6 +22,7 @@ class AzioniTabella;
 class ModelloTabella;
 class OpzioneDoppioClick;
 class PannelloDatiInForza;
+class PannelloModello;
 
 class frmInputDatiTraiet : public Schermo {
     Q_OBJECT
@@ -59,6 +60,7 @@ private:
     void ImpostaGrigliaTabelle();
     void MostraRichiesta();
     void RimettiSpunta();
+    void MostraRiepilogo();
     void Comprimi();
     void Espandi();
     void mnuOpzioni_Click();
@@ -68,9 +70,11 @@ private:
     OpzioneDoppioClick *optTabellaVari_, *optTabellaCampagna_;
     OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
     PannelloDatiInForza* datiProiettile_;
+    PannelloModello* modelloCartellino_;
     QFrame* Frame3_;
     QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
     QLabel* lblRisultDistZeroOK_;
+    QLabel* lblRiepilogo_;  // the card's summary beside the table
     QTableView* MSFlexGrid1_;
     ModelloTabella* modello_;
     QLabel *lblTime_, *lblData_;

@@ -1,7 +1,9 @@
 // The trajectory screen: the option items compute the table into the grid;
 // what leaves it (the printed report and the PDF read back with pdftotext,
 // the CSV file, the clipboard, the chart); the data files of the start screen.
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -455,6 +457,143 @@ private slots:
         QList<int> lette;
         for (auto m = riga.globalMatch(Pdftotext(a.dialoghi.pdf).join("")); m.hasNext();) lette << m.next().captured(1).toInt();
         QCOMPARE(lette, distanze);
+    }
+
+    // The point mass: its boxes only with it; G7 at 50 % humidity gives its
+    // own table and optimal zero; a bullet with velocity pairs allows them.
+    void puntoMateriale() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        const QStringList classica = Riga(t, 10);
+        const char* caselle[] = {"txtPressione", "txtUmidita", "txtAngoloVento", "chkCoppie"};
+        for (const char* c : caselle) QVERIFY2(!Trova(t, c)->isEnabled(), c);
+        auto* modello = Trova<QComboBox>(t, "cboModello");
+        QCOMPARE(modello->currentText(), "Classico (forma chiusa)");
+        modello->setFocus();
+        QTest::keyClick(modello, Qt::Key_End);
+        QCOMPARE(modello->currentText(), "Punto materiale G7");
+        for (const char* c : caselle) QCOMPARE(Trova(t, c)->isEnabled(), c != caselle[3]);  // no pairs for this bullet
+        Scrivi(t, "txtUmidita", "50");
+        QTest::keyClick(Trova(t, "txtUmidita"), Qt::Key_Return);
+        QVERIFY(a.dialoghi.avvisi.isEmpty());
+        QVERIFY(t->Tabella()->PuntoMateriale());
+        QCOMPARE(t->Tabella()->Modello().umidita, 50.0);
+        QVERIFY(Riga(t, 10) != classica);
+        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*t->Tabella()->DistanzaOttimale()));
+        QVERIFY(Testo(t, "lblRisultDistZeroOK") != "225");
+    }
+
+    // A picked bullet's velocity pairs (m/s) allow their box with the point
+    // mass; typing one's own bullet drops them.
+    void coppieDellaPalla() {
+        Ambiente a;
+        frmAvvio* s = a.programma->Avvio();
+        auto* lista = Trova<QComboBox>(s, "Combo1");
+        lista->setCurrentIndex(3);
+        emit lista->activated(3);
+        const std::vector<std::pair<double, double>> sierra{{853.4, 0.42}, {609.6, 0.4}, {487.7, 0.38}};
+        QVERIFY(a.programma->Doc().Modello().coppieVelocita == sierra);
+        frmInputDatiTraiet* t = Apri(a);
+        auto* coppie = Trova<QCheckBox>(t, "chkCoppie");
+        QVERIFY(!coppie->isEnabled());
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        QVERIFY(coppie->isEnabled());
+        Scrivi(s, "txtPeso", "151");
+        QVERIFY(!coppie->isEnabled());
+        QVERIFY(a.programma->Doc().Modello().coppieVelocita.empty());
+    }
+
+    // A typed value out of its range or not a number is refused naming its
+    // box, and nothing is computed.
+    void sceltaRifiutata_data() {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("avviso");
+        QTest::newRow("umidità 150") << "txtUmidita" << "150" << "CAMBIA VALORE!!|umidità relativa consentita tra 0 e 100 %";
+        QTest::newRow("pressione con la virgola") << "txtPressione" << "1013,2"
+                                                  << "USA IL PUNTO!!|virgola nel campo pressione: il separatore "
+                                                     "decimale è il punto; scrivere 1013.2 e non 1013,2";
+        QTest::newRow("vento non numero") << "txtAngoloVento" << "nord" << "CAMBIA VALORE!!|direzione del vento: \"nord\"";
+        QTest::newRow("banda 20") << "cboBanda" << "20" << "CAMBIA VALORE!!|banda di tiro utile consentita tra 2 e 15 cm";
+        QTest::newRow("soglia non numero") << "txtSoglie" << "1000; mille" << "CAMBIA VALORE!!|soglie di energia: \"mille\"";
+    }
+    void sceltaRifiutata() {
+        QFETCH(QString, casella);
+        QFETCH(QString, testo);
+        QFETCH(QString, avviso);
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a);
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        QWidget* w = t->findChild<QWidget*>(casella);
+        if (auto* lista = qobject_cast<QComboBox*>(w)) w = lista->lineEdit();
+        auto* riga = qobject_cast<QLineEdit*>(w);
+        riga->selectAll();
+        QTest::keyClicks(riga, testo);
+        DoppioClick(t, "optTabellaVari");
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+        QVERIFY2(a.dialoghi.avvisi[0].startsWith(avviso), qPrintable(a.dialoghi.avvisi[0]));
+        QVERIFY(!t->Tabella());
+        QVERIFY(!t->Espanso());
+    }
+
+    // The band's sentence beside the table, without the optimal zero; the
+    // scope unit adds the clicks column, none leaves the grid as it was.
+    void cartellinoEColonna() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a);
+        Trova<QComboBox>(t, "cboBanda")->setCurrentIndex(0);
+        DoppioClick(t, "optTabellaVari");
+        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1")->model();
+        QCOMPARE(griglia->columnCount(), 8);
+        const QString riepilogo = Testo(t, "lblRiepilogo");
+        QVERIFY2(riepilogo.startsWith("Con banda ±4 cm: azzerare a m ") && riepilogo.contains("\nEnergia a 100 m: ") &&
+                     !riepilogo.contains("ottimale"),
+                 qPrintable(riepilogo));
+        Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
+        QCOMPARE(Trova<QComboBox>(t, "cboClick")->currentText(), "0.1 mrad");
+        DoppioClick(t, "optTabellaVari");
+        QCOMPARE(griglia->columnCount(), 9);
+        QCOMPARE(griglia->headerData(8, Qt::Horizontal).toString(), "Correzione (click)");
+        QCoreApplication::processEvents();
+        auto* vista = Trova<QTableView>(t, "MSFlexGrid1");
+        QCOMPARE(vista->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(vista->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(Riga(t, 5).mid(1), (QStringList{"100", "-5.6", "8.0", "881.3", "2390.4", "-2.4", "0.108", "5.3", "-5"}));
+        Trova<QComboBox>(t, "cboUnita")->setCurrentIndex(0);
+        DoppioClick(t, "optTabellaVari");
+        QCOMPARE(griglia->columnCount(), 8);
+    }
+
+    // The choices go with the data file (a second line only when they are not
+    // the usual ones); an unknown key opens with a warning naming it.
+    void sceltaNelFile() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a);
+        frmAvvio* s = a.programma->Avvio();
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(2);
+        Scrivi(t, "txtUmidita", "50");
+        a.dialoghi.risposte << a.File("g7.dat");
+        Menu(s, "mnuSalvaConNome");
+        QCOMPARE(a.Contenuto("g7.dat"), "0.243,95,450,15,965,0.379,225,0,500,20,5,50\r\nmodello=g7;umidita=50\r\n");
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(0);
+        Scrivi(t, "txtUmidita", "0");
+        a.dialoghi.risposte << false << a.File("g7.dat");
+        Menu(s, "mnuApri");
+        QCOMPARE(Trova<QComboBox>(t, "cboModello")->currentText(), "Punto materiale G7");
+        QCOMPARE(Testo(t, "txtUmidita"), "50");
+        QVERIFY(a.dialoghi.avvisi.isEmpty());
+
+        QFile f(a.File("colore.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("0.308,150,450,15,900,0.4,200,0,300,20,5,50\r\ncolore=rosso;banda=4\r\n");
+        f.close();
+        a.dialoghi.risposte << a.File("colore.dat");
+        Menu(s, "mnuApri");
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+        QVERIFY2(a.dialoghi.avvisi[0].contains("\"colore\""), qPrintable(a.dialoghi.avvisi[0]));
+        QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtDistZero"), "0.308 200");
+        QCOMPARE(Trova<QComboBox>(t, "cboBanda")->currentText(), "±4 cm (GEE)");
+        QCOMPARE(Trova<QComboBox>(t, "cboModello")->currentText(), "Classico (forma chiusa)");
     }
 
     // File > Salva con nome refuses a value that would not come back from the
