@@ -17,7 +17,6 @@
 #include <utility>
 
 #include "dialoghi.h"
-#include "documento.h"
 #include "frmAvvio.h"
 #include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
@@ -152,11 +151,9 @@ int main(int argc, char** argv) {
     Salva(grafico, uscita, "grafico-campagna.png");
     // The point mass G7 with a band of 4 cm and a scope in mrad: the chart with
     // the closed form beside it (the correction under the mouse at 300 m)...
-    rigata::OpzioniFile scelte = p.Doc().Opzioni();
-    scelte.modello.modello = rigata::TipoModello::G7;
-    scelte.cartellino.banda = 4;
-    scelte.cartellino.unita = rigata::UnitaCorrezione::Mrad;
-    p.Doc().ImpostaOpzioni(scelte);
+    t->findChild<QComboBox*>(QStringLiteral("cboModello"))->setCurrentIndex(2);
+    t->findChild<QComboBox*>(QStringLiteral("cboBanda"))->setCurrentIndex(0);
+    t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentText(QStringLiteral("mrad"));
     QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));
     QApplication::processEvents();
     QTest::mouseMove(disegno, QPoint(disegno->width() * 6 / 10, disegno->height() / 3));
