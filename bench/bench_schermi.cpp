@@ -30,6 +30,7 @@ public:
     QString ApriFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString SalvaFile(QWidget*, const QString&, const QString&) override { return {}; }
     bool ScegliStampante(QWidget*, QPrinter&) override { return false; }
+    std::optional<int> Intero(QWidget*, const QString&, const QString&, int, int, int) override { return {}; }
 };
 
 // 4000 bullets in a shuffled order, with velocity pairs on every other row.

@@ -10,8 +10,11 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+
+#include <utility>
 
 #include "dialoghi.h"
 #include "frmAvvio.h"
@@ -28,14 +31,17 @@ public:
     void Avviso(QWidget*, const QString& t, const QString& m) override { qWarning("%s: %s", qPrintable(t), qPrintable(m)); }
     bool Domanda(QWidget*, const QString&, const QString&) override { return false; }
     QString ApriFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SalvaFile(QWidget*, const QString&, const QString&) override { return {}; }
+    // The file asked for next (the card's PDF), once.
+    QString SalvaFile(QWidget*, const QString&, const QString&) override { return std::exchange(salva, QString()); }
     // The printed page goes to a PDF file beside the pictures.
     bool ScegliStampante(QWidget*, QPrinter& stampante) override {
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(pdf);
         return true;
     }
-    QString pdf;
+    // The number proposed (the card's step).
+    std::optional<int> Intero(QWidget*, const QString&, const QString&, int valore, int, int) override { return valore; }
+    QString pdf, salva;
 };
 
 void Salva(QWidget* w, const QString& cartella, const char* nome) {
@@ -143,6 +149,23 @@ int main(int argc, char** argv) {
     Salva(t, uscita, "tabella-campagna.png");
     QTest::mouseMove(disegno, QPoint(disegno->width() * 8 / 10, disegno->height() / 2));
     Salva(grafico, uscita, "grafico-campagna.png");
+    // The point mass G7 with a band of 4 cm and a scope in mrad: the chart with
+    // the closed form beside it (the correction under the mouse at 300 m)...
+    t->findChild<QComboBox*>(QStringLiteral("cboModello"))->setCurrentIndex(2);
+    t->findChild<QComboBox*>(QStringLiteral("cboBanda"))->setCurrentIndex(0);
+    t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentText(QStringLiteral("mrad"));
+    QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));
+    QApplication::processEvents();
+    QTest::mouseMove(disegno, QPoint(disegno->width() * 6 / 10, disegno->height() / 3));
+    Salva(grafico, uscita, "grafico-punto-materiale.png");
+    // ...and its pocket card every 50 m, saved as PDF and turned into a picture.
+    const QString cartellino = uscita + QStringLiteral("/cartellino.pdf");
+    dialoghi.salva = cartellino;
+    t->findChild<QAction*>(QStringLiteral("mnuEsportaCartellino"))->trigger();
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("150"),
+                                                   QStringLiteral("-singlefile"), cartellino,
+                                                   uscita + QStringLiteral("/cartellino")});
+    QFile::remove(cartellino);
     p.VaiAdAvvio(t);
     Calcolatori(p, uscita);
     NuovaPalla(p, uscita);

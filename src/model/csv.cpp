@@ -10,7 +10,8 @@ char SeparatoreCsv(std::string_view separatoreDecimale) { return separatoreDecim
 namespace {
 
 void AggiungiCampo(std::string& riga, std::string_view campo, char separatore) {
-    if (campo.find_first_of(std::string{separatore, '"', '\r', '\n'}) == std::string_view::npos) {
+    const char speciali[] = {separatore, '"', '\r', '\n', '\0'};  // no allocation per field
+    if (campo.find_first_of(speciali) == std::string_view::npos) {
         riga += campo;
         return;
     }
@@ -65,14 +66,14 @@ std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_
     const char sep = SeparatoreCsv(separatoreDecimale);
     const bool conCorrezione = correzione.unita != UnitaCorrezione::Nessuna;
     std::string testo;
+    testo.reserve(static_cast<size_t>(t.NumeroRighe()) * (conCorrezione ? 96 : 64));
     AggiungiPuliti(testo, Intestazioni(tipo), sep);
     if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita), sep, true);
     testo += "\r\n";
     t.Righe([&](const ShotData& riga) {
-        std::string linea;
-        AggiungiCampi(linea, CelleTabella(tipo, riga, separatoreDecimale), sep);
-        if (conCorrezione) AggiungiCampi(linea, CelleCorrezioneRiga(riga, correzione, separatoreDecimale), sep, true);
-        testo += linea + "\r\n";
+        AggiungiCampi(testo, CelleTabella(tipo, riga, separatoreDecimale), sep);
+        if (conCorrezione) AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale), sep, true);
+        testo += "\r\n";
     });
     return testo;
 }

@@ -1,6 +1,7 @@
 #include "dialoghi.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -27,6 +28,14 @@ QString DialoghiQt::SalvaFile(QWidget* padre, const QString& filtri, const QStri
 bool DialoghiQt::ScegliStampante(QWidget* padre, QPrinter& stampante) {
     QPrintDialog dialogo(&stampante, padre);
     return dialogo.exec() == QDialog::Accepted;
+}
+
+std::optional<int> DialoghiQt::Intero(QWidget* padre, const QString& titolo, const QString& testo, int valore,
+                                      int minimo, int massimo) {
+    bool ok = false;
+    const int n = QInputDialog::getInt(padre, titolo, testo, valore, minimo, massimo, 1, &ok);
+    if (!ok) return std::nullopt;
+    return n;
 }
 
 QString FiltroQt(const QString& filtri) {

@@ -1,9 +1,11 @@
 // The one way the screens ask the user something outside their own window:
-// message boxes, file dialogs and the printer dialog. The program uses the Qt
+// message boxes, file dialogs, the printer dialog and a number. The program uses the Qt
 // dialogs; tests install a scripted implementation that answers as told.
 #pragma once
 
 #include <QString>
+
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -21,6 +23,9 @@ public:
     virtual QString SalvaFile(QWidget* padre, const QString& filtri, const QString& proposta) = 0;
     // The printer dialog; false when cancelled. On true the printer is set up to print.
     virtual bool ScegliStampante(QWidget* padre, QPrinter& stampante) = 0;
+    // A whole number between minimo and massimo, valore proposed; empty when cancelled.
+    virtual std::optional<int> Intero(QWidget* padre, const QString& titolo, const QString& testo, int valore,
+                                      int minimo, int massimo) = 0;
 };
 
 // The real dialogs.
@@ -31,6 +36,8 @@ public:
     QString ApriFile(QWidget* padre, const QString& filtri, const QString& proposta) override;
     QString SalvaFile(QWidget* padre, const QString& filtri, const QString& proposta) override;
     bool ScegliStampante(QWidget* padre, QPrinter& stampante) override;
+    std::optional<int> Intero(QWidget* padre, const QString& titolo, const QString& testo, int valore, int minimo,
+                              int massimo) override;
 };
 
 // "File dati|*.dat|Tutti i file|*.*|" as a Qt filter list:

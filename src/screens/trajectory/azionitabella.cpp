@@ -18,6 +18,7 @@
 
 #include "csv.h"
 #include "campi.h"
+#include "cartellino_stampa.h"
 #include "dialoghi.h"
 #include "didascalie.h"
 #include "documento.h"
@@ -75,18 +76,29 @@ AzioniTabella::AzioniTabella(QMainWindow& schermo, Programma& programma, const M
     : QObject(&schermo), schermo_(schermo), prog_(programma), modello_(modello), griglia_(griglia) {
     QMenu* menu = schermo.menuBar()->addMenu(QStringLiteral("&Tabella"));
     menu->setObjectName(QStringLiteral("mnuTabella"));
-    const std::pair<const char*, QString> voci[] = {{"mnuEsportaPdf", QStringLiteral("Esporta &PDF...")},
-                                                    {"mnuEsportaCsv", QStringLiteral("Esporta &CSV...")},
-                                                    {"mnuCopiaTabella", QStringLiteral("&Copia tabella")},
-                                                    {"mnuGrafico", QStringLiteral("&Grafico della traiettoria")}};
-    void (AzioniTabella::*comandi[])() = {&AzioniTabella::EsportaPdf, &AzioniTabella::EsportaCsv,
-                                          &AzioniTabella::CopiaTabella, &AzioniTabella::MostraGrafico};
-    for (int i = 0; i < 4; ++i) {
-        if (i == 2) menu->addSeparator();
-        azioni_[i] = menu->addAction(voci[i].second);
-        azioni_[i]->setObjectName(QString::fromLatin1(voci[i].first));
-        azioni_[i]->setEnabled(false);
-        connect(azioni_[i], &QAction::triggered, this, comandi[i]);
+    const struct {
+        const char* nome;
+        QString testo;
+        void (AzioniTabella::*comando)();
+    } voci[] = {{"mnuEsportaPdf", QStringLiteral("Esporta &PDF..."), &AzioniTabella::EsportaPdf},
+                {"mnuEsportaCsv", QStringLiteral("Esporta C&SV..."), &AzioniTabella::EsportaCsv},
+                {nullptr, {}, nullptr},
+                {"mnuCopiaTabella", QStringLiteral("&Copia tabella"), &AzioniTabella::CopiaTabella},
+                {"mnuGrafico", QStringLiteral("&Grafico della traiettoria"), &AzioniTabella::MostraGrafico},
+                {nullptr, {}, nullptr},
+                {"mnuStampaCartellino", QStringLiteral("Stampa ca&rtellino..."), &AzioniTabella::StampaCartellino},
+                {"mnuEsportaCartellino", QStringLiteral("Esporta cartellino P&DF..."),
+                 &AzioniTabella::EsportaCartellinoPdf}};
+    for (const auto& voce : voci) {
+        if (!voce.nome) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* a = menu->addAction(voce.testo);
+        a->setObjectName(QString::fromLatin1(voce.nome));
+        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, voce.comando);
+        azioni_ << a;
     }
     // Several cells can be selected and copied with Ctrl+C.
     griglia_.setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -96,9 +108,10 @@ AzioniTabella::AzioniTabella(QMainWindow& schermo, Programma& programma, const M
 void AzioniTabella::TabellaMostrata(const TabellaCalcolata& tabella, TipoTabella tipo) {
     tabella_ = std::make_shared<const TabellaCalcolata>(tabella);
     tipo_ = tipo;
+    cartellino_ = prog_.Doc().Cartellino();
     separatore_ = prog_.Separatore();
     for (QAction* a : azioni_) a->setEnabled(true);
-    if (grafico_) grafico_->Imposta(CreaDatiGrafico(tabella_, tipo));
+    if (grafico_) grafico_->Imposta(CreaDatiGrafico(tabella_, tipo, cartellino_));
 }
 
 void AzioniTabella::TabellaNascosta() {
@@ -157,10 +170,24 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
 
     if (tabella_ && modello_.rowCount() > 0) {
         c.titolo = tipo_ == TipoTabella::Vari ? QStringLiteral("Tabella parametri vari") : QStringLiteral("Tabella di Campagna");
-        c.distanzaOttimale = Qs(TestoDistanzaOttimale(*tabella_));
-        c.grafico = CreaDatiGrafico(tabella_, tipo_);
-        c.tiroUtile = Qs(TestoTiroUtile(c.grafico->tiroUtile));
+        c.grafico = CreaDatiGrafico(tabella_, tipo_, cartellino_);
+        // The summary: the optimal zero, the model, the zero for the band
+        // (only for a band of its own), the point-blank range for the band,
+        // the energy at 100 m, its limits and the note.
+        const std::vector<std::string> frasi = FrasiRiepilogo(*tabella_, cartellino_, Std(sep));
+        c.distanzaOttimale = Qs(frasi.at(0));
+        c.modello = QStringLiteral("Modello di calcolo: ") + Qs(TestoModelloEAria(*tabella_, Std(sep)));
+        if (cartellino_.banda != kBandaPredefinita) c.zeroBanda = Qs(frasi.at(1));
+        c.tiroUtile = Qs(frasi.at(2));
+        for (size_t i = 3; i < frasi.size(); ++i) c.energia << Qs(frasi[i]);
         c.tabella = &modello_;
+        if (cartellino_.unita != UnitaCorrezione::Nessuna) {
+            for (const std::string& t : IntestazioniCorrezione(cartellino_.unita)) c.intestazioniCorrezione << Qs(t);
+            c.celleCorrezione.reserve(modello_.rowCount() * 4);
+            tabella_->Righe([&](const ShotData& riga) {
+                for (const std::string& t : CelleCorrezioneRiga(riga, cartellino_, Std(sep))) c.celleCorrezione << Qs(t);
+            });
+        }
     } else {
         c.titolo = QStringLiteral("Dati della tabella di tiro");
     }
@@ -196,17 +223,11 @@ std::optional<QByteArray> AzioniTabella::PdfRapporto(const AvanzamentoRapporto& 
 }
 
 QByteArray AzioniTabella::Csv() const {
-    const char sep = SeparatoreCsv(Std(separatore_));
-    CelleRiga celle;
-    for (int col = 0; col < 8 && col < modello_.columnCount(); ++col)
-        celle[static_cast<size_t>(col)] = Std(modello_.headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
-    std::string testo = std::string(kBomUtf8) + IntestazioneCsv(celle, sep);
-    testo.reserve(static_cast<size_t>(modello_.rowCount()) * 64);
-    for (int r = 0; r < modello_.rowCount(); ++r) {
-        for (int col = 0; col < 8; ++col) celle[static_cast<size_t>(col)] = Std(modello_.Cella(r, col));
-        testo += RigaCsv(celle, sep);
-    }
-    return QByteArray::fromStdString(testo);
+    // The table's own cells, then with a scope unit the four correction cells:
+    // the same text as --tabella --csv --correzione.
+    if (!tabella_) return {};
+    return QByteArray::fromStdString(std::string(kBomUtf8) +
+                                     TabellaCsv(*tabella_, tipo_, Std(separatore_), cartellino_));
 }
 
 QString AzioniTabella::TestoAppunti() const {
@@ -256,9 +277,65 @@ void AzioniTabella::EsportaCsv() {
 void AzioniTabella::MostraGrafico() {
     if (!tabella_) return;
     if (!grafico_) grafico_ = new frmGraficoTraiettoria(prog_.Dlg(), prog_.Separatore(), &schermo_);
-    grafico_->Imposta(CreaDatiGrafico(tabella_, tipo_));
+    grafico_->Imposta(CreaDatiGrafico(tabella_, tipo_, cartellino_));
     grafico_->show();
     grafico_->raise();
     grafico_->activateWindow();
 }
 
+
+std::optional<Cartellino> AzioniTabella::CartellinoChiesto() {
+    if (!tabella_) return std::nullopt;
+    const ShotData& d = tabella_->Dati();
+    const double ultima =
+        static_cast<double>(d.DistanzaInizio) + std::max(tabella_->NumeroRighe() - 1, 0) * static_cast<double>(d.Intervallo);
+    const double fine = std::max<double>(d.DistanzaInizio, ultima);
+    const int massimo = std::max(1, static_cast<int>(std::min(fine, 1e6)));
+    const auto passo = prog_.Dlg().Intero(&schermo_, QStringLiteral("Cartellino"),
+                                          QStringLiteral("Una riga ogni quanti metri (fino a m %1)?").arg(massimo),
+                                          std::min(kPassoCartellino, massimo), 1, massimo);
+    if (!passo) return std::nullopt;
+    auto cartellino = ComponiCartellino(*tabella_, cartellino_, *passo, Std(separatore_));
+    if (auto* rifiuto = std::get_if<std::string>(&cartellino)) {
+        prog_.Dlg().Avviso(&schermo_, QStringLiteral("CARTELLINO NON COMPOSTO!!"), Qs(*rifiuto));
+        return std::nullopt;
+    }
+    return std::get<Cartellino>(std::move(cartellino));
+}
+
+void AzioniTabella::StampaCartellino() {
+    const auto cartellino = CartellinoChiesto();
+    if (!cartellino) return;
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setDocName(QStringLiteral("Rigata - cartellino"));
+    if (!prog_.Dlg().ScegliStampante(&schermo_, stampante)) return;
+    // Two cards on an A4 sheet, with marks for cutting them out.
+    if (!DisegnaCartellino(stampante, *cartellino, FoglioCartellino::A4))
+        prog_.Dlg().Avviso(&schermo_, QStringLiteral("STAMPA NON RIUSCITA!!"),
+                           QStringLiteral("La stampante scelta non ha accettato la stampa: controllarla (o il file "
+                                          "di uscita indicato) e stampare di nuovo."));
+}
+
+void AzioniTabella::EsportaCartellinoPdf() {
+    const auto cartellino = CartellinoChiesto();
+    if (!cartellino) return;
+    const QString percorso = FileDaEsportare(prog_.Dlg(), &schermo_, QStringLiteral("Documento PDF|*.pdf|"),
+                                             ultimoCartellino_, QStringLiteral("cartellino.pdf"), {QStringLiteral(".pdf")});
+    if (percorso.isEmpty()) return;
+    // Made in memory, then written through the same safe path as the other files.
+    QByteArray byte;
+    QBuffer buffer(&byte);
+    buffer.open(QIODevice::WriteOnly);
+    bool fatto = false;
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setTitle(QStringLiteral("Rigata - cartellino"));
+        pdf.setCreator(QStringLiteral("Rigata"));
+        fatto = DisegnaCartellino(pdf, *cartellino);
+    }
+    if (fatto) return SalvaEsportazione(prog_.Dlg(), &schermo_, percorso, byte);
+    prog_.Dlg().Avviso(&schermo_, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"),
+                       QStringLiteral("Il cartellino non si è potuto comporre; il file \"%1\" non è stato scritto. "
+                                      "Riprovare.").arg(percorso));
+}

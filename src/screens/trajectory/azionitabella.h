@@ -1,17 +1,21 @@
 // What leaves the trajectory screen: the printed report, the PDF and CSV
-// exports, the copy to the clipboard and the chart window. Adds the menu
+// exports, the copy to the clipboard, the chart window and the pocket card. Adds the menu
 // "&Tabella" to the screen; its entries are enabled once a table is shown.
-// The table's record is kept as it was computed, so the report, the files and
-// the chart always describe the table in the grid, whatever is typed since.
+// The table's record and the hunter's choices (band, thresholds, scope unit)
+// are kept as they were when it was computed, so the report, the files, the
+// chart and the card always describe the table in the grid, whatever is
+// typed since.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 #include <optional>
 
+#include "cartellino.h"
 #include "rapporto.h"
 #include "shotdata.h"
 #include "tabella.h"
@@ -40,6 +44,10 @@ public:
     void EsportaCsv();
     void CopiaTabella();  // the selected cells, or the whole table
     void MostraGrafico();
+    // The pocket card: the step asked, then two cards on an A4 sheet printed,
+    // or one card of 10 x 7 cm saved as PDF.
+    void StampaCartellino();
+    void EsportaCartellinoPdf();
 
     // What the report shows now: the table's record and the document.
     ContenutoRapporto Contenuto() const;
@@ -49,6 +57,9 @@ public:
     QByteArray Csv() const;
     // The selection (or the whole table) as tab-separated lines with headers.
     QString TestoAppunti() const;
+    // The card of the table shown at the step asked; empty when cancelled or
+    // refused (the refusal shown as a warning).
+    std::optional<rigata::Cartellino> CartellinoChiesto();
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -58,10 +69,11 @@ private:
     Programma& prog_;
     const ModelloTabella& modello_;
     QTableView& griglia_;
-    QAction* azioni_[4];
+    QVector<QAction*> azioni_;
     std::shared_ptr<const rigata::TabellaCalcolata> tabella_;  // the table shown, null when none
+    rigata::DatiCartellino cartellino_;      // the choices in force when it was computed
     rigata::TipoTabella tipo_ = rigata::TipoTabella::Vari;
     QString separatore_;                    // the decimal separator of its cells
     QPointer<frmGraficoTraiettoria> grafico_;
-    QString ultimoPdf_, ultimoCsv_;
+    QString ultimoPdf_, ultimoCsv_, ultimoCartellino_;
 };

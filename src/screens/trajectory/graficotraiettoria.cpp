@@ -15,8 +15,9 @@ using namespace rigata;
 
 namespace {
 
-// Half-height of the band and the colours of the curves.
+// The colours of the curves.
 const QColor kColoreTraiettoria(0x1f, 0x4e, 0x9a);
+const QColor kColoreClassico(0x8e, 0x44, 0xad);  // the closed form beside the point mass
 const QColor kColoreVelocita(0x1f, 0x4e, 0x9a);
 const QColor kColoreEnergia(0xa6, 0x4b, 0x00);
 const QColor kColoreFascia(0xee, 0xf3, 0xe8);
@@ -154,6 +155,16 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
         righe << QStringLiteral("Scarto: %1 cm").arg(Valore(pt.scarto, "###0.0", sep))
               << QStringLiteral("Velocità: %1 m/s").arg(Valore(pt.velocita, kSchemaVelocita, sep))
               << QStringLiteral("Energia: %1 J").arg(Valore(pt.energia, kSchemaEnergia, sep));
+        if (g.cartellino.unita != UnitaCorrezione::Nessuna && distanza > 0) {
+            // The row the table would have at this distance, and its correction cells.
+            ShotData riga = g.dati;
+            riga.Distanza = static_cast<float>(distanza);
+            g.tabella->Scelta().CalcolaRiga(riga);
+            const CelleCorrezione c = CelleCorrezioneRiga(riga, g.cartellino, Std(sep));
+            if (!c[0].empty())
+                righe << QStringLiteral("Correzione: %1 %2 (%3 click)")
+                             .arg(Qs(c[0]), Qs(NomeUnita(g.cartellino.unita)), Qs(c[1]));
+        }
     } else {
         for (int i = 0; i < 5; ++i)
             righe << QStringLiteral("Scarto %1: %2 cm").arg(QString::fromUtf8(kNomiPendii[i]), Valore(Scarto(pt, i), "###0.0", sep));
@@ -177,7 +188,8 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
 
 }  // namespace
 
-DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, TipoTabella tipo) {
+DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, TipoTabella tipo,
+                            const DatiCartellino& cartellino) {
     DatiGrafico g;
     g.tabella = std::move(tabella);
     g.dati = g.tabella->Dati();
@@ -191,7 +203,10 @@ DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, Tip
         g.da = std::min(0.0, g.da);
         g.a = std::max(g.a, g.da + 100);
     }
-    g.tiroUtile = g.tabella->TiroUtile();
+    g.cartellino = cartellino;
+    g.tiroUtile = g.tabella->TiroUtile(cartellino.banda);
+    for (double soglia : cartellino.soglie)
+        if (const auto metro = UltimoMetroSopra(g.tabella->Scelta(), soglia)) g.soglie.emplace_back(soglia, *metro);
     return g;
 }
 
@@ -209,7 +224,7 @@ struct Tela {
 // The upper panel: the point of impact against the line of sight over the
 // table's distances, its scale rounded around the curves and the +-6 cm band.
 Pannello PannelloScarto(const Tela& t, const QRectF& area, const DatiGrafico& g, bool generale,
-                        std::vector<PuntoTraiettoria>& punti) {
+                        std::vector<PuntoTraiettoria>& punti, std::vector<PuntoTraiettoria>& classici) {
     // Margins: tick labels left and right, a title line above each panel, distances below.
     const double sinistra = t.fm.horizontalAdvance(QStringLiteral("-0.00e+00")) + 6 * t.u;
     const double destra = generale ? t.fm.horizontalAdvance(QStringLiteral("0.00e+00")) + 6 * t.u : 14 * t.u;
@@ -224,8 +239,13 @@ Pannello PannelloScarto(const Tela& t, const QRectF& area, const DatiGrafico& g,
     punti = g.tabella->Campiona(g.da, g.a, colonne);
     sopra.sx = ScalaTonda(g.da, g.a, 10, false);
     auto [lo, hi] = Estremi(punti, generale ? 1 : 5);
-    lo = std::min(lo, -kFasciaTiroUtile);
-    hi = std::max(hi, kFasciaTiroUtile);
+    if (generale && g.tabella->PuntoMateriale()) {
+        classici = g.tabella->CampionaClassico(g.da, g.a, colonne);
+        const auto [loC, hiC] = Estremi(classici, 1);
+        lo = std::min(lo, loC), hi = std::max(hi, hiC);
+    }
+    lo = std::min(lo, -g.cartellino.banda);
+    hi = std::max(hi, g.cartellino.banda);
     const double margine = (hi - lo) * 0.05;
     const int tacche = std::max(3, static_cast<int>(sopra.piano.height() / (t.fm.height() * 2.2)));
     sopra.sy = ScalaTonda(lo - margine, hi + margine, tacche, true);
@@ -240,19 +260,19 @@ void DisegnaTitolo(const Tela& t, const QRectF& area, const Pannello& sopra, con
                  generale ? QStringLiteral("Scarto dalla linea di mira (cm)")
                           : QStringLiteral("Scarto dalla linea di mira (cm) in piano e in pendenza"));
     t.p.setFont(t.carattere);
-    const QString utile = Qs(TestoTiroUtile(g.tiroUtile));
+    const QString utile = Qs(TestoTiroUtileBanda(g.cartellino.banda, g.tiroUtile, Std(t.sep)));
     if (generale)
         t.p.drawText(QPointF(sopra.piano.right() - t.fm.horizontalAdvance(utile), area.top() + t.fm.ascent()), utile);
 }
 
-// Band of +-6 cm with the point-blank stretch inside it, the axes, the band's
+// The hunter's band with the point-blank stretch inside it, the axes, the band's
 // edges and the line of sight.
 void DisegnaFascia(const Tela& t, const Pannello& sopra, const DatiGrafico& g, bool generale) {
     QPainter& p = t.p;
     const QRectF& piano = sopra.piano;
     p.save();
     p.setClipRect(piano);
-    const double y6 = sopra.Y(kFasciaTiroUtile), ym6 = sopra.Y(-kFasciaTiroUtile);
+    const double y6 = sopra.Y(g.cartellino.banda), ym6 = sopra.Y(-g.cartellino.banda);
     p.fillRect(QRectF(QPointF(piano.left(), y6), QPointF(piano.right(), ym6)), kColoreFascia);
     if (generale && g.tiroUtile)
         p.fillRect(QRectF(QPointF(sopra.X(g.tiroUtile->da), y6), QPointF(sopra.X(g.tiroUtile->a), ym6)), kColoreTiroUtile);
@@ -267,7 +287,7 @@ void DisegnaFascia(const Tela& t, const Pannello& sopra, const DatiGrafico& g, b
     p.drawLine(QPointF(piano.left(), sopra.Y(0)), QPointF(piano.right(), sopra.Y(0)));
     p.drawText(QPointF(piano.left() + 4 * t.u, sopra.Y(0) - 3 * t.u), QStringLiteral("linea di mira"));
     p.setPen(QColor(0x3a, 0x6f, 0x2a));
-    const QString fascia = QStringLiteral("±6 cm");
+    const QString fascia = Qs(TestoBanda(g.cartellino.banda, Std(t.sep)));
     p.drawText(QPointF(piano.right() - t.fm.horizontalAdvance(fascia) - 4 * t.u, y6 - 3 * t.u), fascia);
     p.restore();
 }
@@ -325,6 +345,49 @@ void DisegnaLegenda(const Tela& t, const QRectF& area, const Pannello& sopra) {
     }
 }
 
+// With the point mass: which curve is which, in a box at the plot's lower left.
+void DisegnaLegendaModelli(const Tela& t, const Pannello& sopra, const DatiGrafico& g) {
+    const QString nomi[2] = {Qs(NomeModello(g.tabella->Modello().modello)),
+                             Qs(NomeModello(TipoModello::Classico))};
+    const QPen penne[2] = {QPen(kColoreTraiettoria, 1.6 * t.u), QPen(kColoreClassico, 1.4 * t.u, Qt::DashLine)};
+    const double tratto = 22 * t.u;
+    const double larghezza = std::max(t.fm.horizontalAdvance(nomi[0]), t.fm.horizontalAdvance(nomi[1])) + tratto + 12 * t.u;
+    const QRectF riquadro(sopra.piano.left() + 6 * t.u, sopra.piano.bottom() - 6 * t.u - 2 * t.fm.height() - 6 * t.u,
+                          larghezza, 2 * t.fm.height() + 6 * t.u);
+    t.p.setPen(QPen(QColor(0x99, 0x99, 0x99), 0.5 * t.u));
+    t.p.setBrush(QColor(255, 255, 255, 230));
+    t.p.drawRect(riquadro);
+    t.p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 2; ++i) {
+        const double y = riquadro.top() + 3 * t.u + i * t.fm.height();
+        const double mezzo = y + t.fm.height() / 2;
+        t.p.setPen(penne[i]);
+        t.p.drawLine(QPointF(riquadro.left() + 4 * t.u, mezzo), QPointF(riquadro.left() + 4 * t.u + tratto, mezzo));
+        t.p.setPen(Qt::black);
+        t.p.drawText(QPointF(riquadro.left() + 8 * t.u + tratto, y + t.fm.ascent()), nomi[i]);
+    }
+}
+
+// The last metre of each energy threshold: a dotted line across the panel,
+// a tick on its distance axis and "≥ 2000 J" beside it.
+void DisegnaSoglie(const Tela& t, const Pannello& pan, const DatiGrafico& g) {
+    int n = 0;
+    for (const auto& [soglia, metro] : g.soglie) {
+        if (metro < g.da || metro > g.a) continue;
+        const double x = pan.X(metro);
+        t.p.setPen(QPen(kColoreEnergia, 0.8 * t.u, Qt::DotLine));
+        t.p.drawLine(QPointF(x, pan.piano.top()), QPointF(x, pan.piano.bottom()));
+        t.p.setPen(QPen(kColoreEnergia, 1.6 * t.u));
+        t.p.drawLine(QPointF(x, pan.piano.bottom() - 5 * t.u), QPointF(x, pan.piano.bottom()));
+        const QString testo = QStringLiteral("≥ %1 J").arg(Qs(TestoSingolo(static_cast<float>(soglia), Std(t.sep))));
+        const double w = t.fm.horizontalAdvance(testo);
+        const double tx = x + 3 * t.u + w < pan.piano.right() ? x + 3 * t.u : x - 3 * t.u - w;
+        // Thresholds close together: their labels one above the other.
+        t.p.setPen(kColoreEnergia);
+        t.p.drawText(QPointF(tx, pan.piano.bottom() - 4 * t.u - (n++ % 3) * t.fm.height()), testo);
+    }
+}
+
 // The general table's lower panel: velocity (left scale) and energy (right
 // scale) over the same distances.
 Pannello DisegnaVelocitaEnergia(const Tela& t, const QRectF& area, const Pannello& sopra,
@@ -375,8 +438,8 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
     const Tela t{p, fm, p.device()->logicalDpiX() / 72.0, sep, carattere, grassetto};
     const bool generale = g.tipo == TipoTabella::Vari;
 
-    std::vector<PuntoTraiettoria> punti;
-    const Pannello sopra = PannelloScarto(t, area, g, generale, punti);
+    std::vector<PuntoTraiettoria> punti, classici;
+    const Pannello sopra = PannelloScarto(t, area, g, generale, punti, classici);
     p.fillRect(area, Qt::white);
     DisegnaTitolo(t, area, sopra, g, generale);
     DisegnaFascia(t, sopra, g, generale);
@@ -384,13 +447,19 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
     p.setClipRect(sopra.piano);
     if (generale) DisegnaAzzeramento(t, sopra, g);
     const int curve = generale ? 1 : 5;
+    if (!classici.empty()) DisegnaCurva(p, sopra, classici, Scarto, 0, QPen(kColoreClassico, 1.4 * t.u, Qt::DashLine));
     for (int i = curve - 1; i >= 0; --i)
         DisegnaCurva(p, sopra, punti, Scarto, i, QPen(generale ? kColoreTraiettoria : kColoriPendii[i], 1.6 * t.u));
     if (generale) DisegnaPuntoPiuAlto(t, sopra, punti);
+    if (!classici.empty()) DisegnaLegendaModelli(t, sopra, g);
     p.restore();
 
     if (!generale) DisegnaLegenda(t, area, sopra);
     const Pannello ultimo = generale ? DisegnaVelocitaEnergia(t, area, sopra, punti) : sopra;
+    p.save();
+    p.setClipRect(ultimo.piano.adjusted(0, -1, 0, 1));
+    DisegnaSoglie(t, ultimo, g);
+    p.restore();
     const QString etichetta = QStringLiteral("Distanza (m)");
     p.setPen(Qt::black);
     p.drawText(QPointF(ultimo.piano.center().x() - fm.horizontalAdvance(etichetta) / 2,

@@ -1,9 +1,10 @@
 // The trajectory chart: one painting routine for the screen, the printed
 // report and the saved pictures. For the general table, the point of impact
-// against the line of sight with the line of sight, the band of +-6 cm, the
-// point-blank range, the zero distance and the highest point, and under it
-// velocity and energy; for the field table, the point of impact on the level
-// and on the four slopes. Every curve is computed from the model at one point
+// against the line of sight with the line of sight, the hunter's band, its
+// point-blank range, the zero distance and the highest point (with the point
+// mass, the closed form's curve dashed beside it), and under it velocity and
+// energy with the distances of the energy thresholds; for the field table,
+// the point of impact on the level and on the four slopes. Every curve is computed from the model at one point
 // per pixel column at most, never joined from the table's rows.
 #pragma once
 
@@ -14,7 +15,10 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
+#include "cartellino.h"
 #include "shotdata.h"
 #include "tabella.h"
 #include "tabellacalcolata.h"
@@ -29,10 +33,14 @@ struct DatiGrafico {
     rigata::ShotData dati;  // tabella->Dati()
     rigata::TipoTabella tipo = rigata::TipoTabella::Vari;
     double da = 0, a = 0;  // m, da < a
-    std::optional<rigata::TrattoUtile> tiroUtile;
+    rigata::DatiCartellino cartellino;  // the band, the thresholds and the scope unit
+    std::optional<rigata::TrattoUtile> tiroUtile;  // for the band
+    // Each threshold (J) with the last metre the energy is at or above it.
+    std::vector<std::pair<double, int>> soglie;
 };
 
-DatiGrafico CreaDatiGrafico(std::shared_ptr<const rigata::TabellaCalcolata> tabella, rigata::TipoTabella tipo);
+DatiGrafico CreaDatiGrafico(std::shared_ptr<const rigata::TabellaCalcolata> tabella, rigata::TipoTabella tipo,
+                            const rigata::DatiCartellino& cartellino = {});
 
 // Where the plots lie, for turning a mouse position into a distance.
 struct PosizioneGrafico {
@@ -42,7 +50,8 @@ struct PosizioneGrafico {
 
 // Paints the chart into area (device coordinates) with the given base font.
 // separatore: the decimal separator of every number. cursore: a distance
-// whose values are shown (mouse hover), or none.
+// whose values are shown (mouse hover; with a scope unit the correction too),
+// or none.
 PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafico& g, const QFont& carattere,
                                 const QString& separatore, std::optional<double> cursore = std::nullopt);
 

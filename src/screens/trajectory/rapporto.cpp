@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "modellotabella.h"
+#include "tabella.h"
 
 namespace {
 
@@ -29,15 +31,40 @@ QFont Carattere(double punti, bool grassetto = false) {
 
 // A header on two lines, split before its unit ("Velocità (m/s)" over
 // "Velocità" and "(m/s)"), so that eight columns fit a portrait page.
-QStringList RigheIntestazione(const QString& testo) {
+// perParole: every word of the name on a line of its own as well (the long
+// correction headers, "Correzione" over "vento" over "(click)").
+QStringList RigheIntestazione(const QString& testo, bool perParole = false) {
     const QString t = testo.trimmed();
     const int unita = t.lastIndexOf(QLatin1Char('('));
     if (unita <= 0) return {t};
     // The grid's header may lack the closing bracket ("Distanza (m"): the page closes it.
     QString misura = t.mid(unita);
     if (!misura.endsWith(QLatin1Char(')'))) misura += QLatin1Char(')');
-    return {t.left(unita).trimmed(), misura};
+    QStringList righe = perParole ? t.left(unita).split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                  : QStringList{t.left(unita).trimmed()};
+    return righe << misura;
 }
+
+// Words of a sentence on as many lines as its width needs.
+QStringList ACapo(const QString& frase, const QFontMetricsF& fm, double larghezza) {
+    QStringList linee;
+    QString linea;
+    for (const QString& parola : frase.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString prova = linea.isEmpty() ? parola : linea + QLatin1Char(' ') + parola;
+        if (!linea.isEmpty() && fm.horizontalAdvance(prova) > larghezza) {
+            linee << linea;
+            linea = parola;
+        } else {
+            linea = prova;
+        }
+    }
+    if (!linea.isEmpty()) linee << linea;
+    return linee;
+}
+
+// The grid's own columns; a grid that shows more (a correction of its own)
+// lends the report only these.
+constexpr int kColonneTabella = static_cast<int>(std::tuple_size_v<rigata::CelleRiga>);
 
 // The page geometry, shared by counting and drawing.
 class Impaginazione {
@@ -55,25 +82,55 @@ public:
 
         altezzaRiga_ = fmTabella_->height() * 1.25;
         righe_ = c.tabella ? c.tabella->rowCount() : 0;
-        colonne_ = c.tabella && righe_ > 0 ? c.tabella->columnCount() : 0;
-        int lineeIntestazione = 1;
-        larghezze_.fill(0, colonne_);
-        for (int col = 0; col < colonne_; ++col) {
-            const QStringList linee = RigheIntestazione(c.tabella->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
-            lineeIntestazione = std::max(lineeIntestazione, static_cast<int>(linee.size()));
-            for (const QString& l : linee) larghezze_[col] = std::max(larghezze_[col], fmIntestazione_->horizontalAdvance(l));
-            // Cells: the widest text of the column (a digit is as wide as any other).
-            int caratteri = 0;
-            for (int r = 0; r < righe_; ++r) caratteri = std::max(caratteri, static_cast<int>(c.tabella->Cella(r, col).size()));
-            larghezze_[col] = std::max(larghezze_[col], caratteri * fmTabella_->horizontalAdvance(QLatin1Char('0')));
-            larghezze_[col] += 10 * u_;
-        }
-        altezzaIntestazione_ = lineeIntestazione * fmIntestazione_->height() + 6 * u_;
+        // The table's columns, then with a scope unit the click columns; the
+        // corrections in the unit too when the page is wide enough for them.
+        const int proprie = c.tabella && righe_ > 0 ? std::min(c.tabella->columnCount(), kColonneTabella) : 0;
+        for (int col = 0; col < proprie; ++col)
+            colonne_ << Colonna{RigheIntestazione(c.tabella->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString()),
+                                col, -1};
+        const bool correzione = proprie > 0 && c.intestazioniCorrezione.size() == 4 &&
+                                c.celleCorrezione.size() == righe_ * 4;
         double totale = 0;
-        for (double l : larghezze_) totale += l;
+        for (Colonna& col : colonne_) totale += Larghezza(col);
+        if (correzione) {
+            QVector<Colonna> misure, click;
+            for (int k = 0; k < 4; ++k)
+                (k % 2 ? click : misure) << Colonna{RigheIntestazione(c.intestazioniCorrezione[k], true), -1, k};
+            double conClick = totale, conMisure = totale;
+            for (Colonna& col : click) conClick += Larghezza(col);
+            for (Colonna& col : misure) conMisure += Larghezza(col);
+            const bool tutte = conClick + conMisure - totale <= pagina_.width();
+            for (int k = 0; k < 4; ++k)
+                if (k % 2 || tutte) colonne_ << (k % 2 ? click[k / 2] : misure[k / 2]);
+            totale = tutte ? conClick + conMisure - totale : conClick;
+        }
+        int lineeIntestazione = 1;
+        for (const Colonna& col : colonne_) lineeIntestazione = std::max(lineeIntestazione, static_cast<int>(col.intestazione.size()));
+        altezzaIntestazione_ = lineeIntestazione * fmIntestazione_->height() + 6 * u_;
         if (totale > pagina_.width()) totale = AdattaColonne(pagina_.width());
         sinistraTabella_ = pagina_.left() + (pagina_.width() - totale) / 2;
         larghezzaTabella_ = totale;
+
+        // The summary's sentences, each on as many lines as the page's width needs.
+        const QFontMetricsF fmGrassetto(Carattere(kPuntiTesto, true), &foglio);
+        const auto aggiungi = [&](const QString& frase, bool grassetto) {
+            if (frase.isEmpty()) return;
+            for (const QString& l : ACapo(frase, grassetto ? fmGrassetto : *fmTesto_, pagina_.width()))
+                frasi_.append({l, grassetto});
+        };
+        aggiungi(c.distanzaOttimale, true);
+        aggiungi(c.modello, false);
+        aggiungi(c.zeroBanda, true);
+        aggiungi(c.tiroUtile, true);
+        // The energy at 100 m and its limits on one line, the note under them.
+        QStringList energia = c.energia;
+        const QString nota = energia.size() > 1 ? energia.takeLast() : QString();
+        aggiungi(energia.join(QStringLiteral(" · ")), false);
+        aggiungi(nota, false);
+        // The chart gives up the room of the lines beyond the two sentences,
+        // so a table of 26 rows still fits page 1.
+        const double passoFrasi = fmTesto_->height() * 1.3;
+        altezzaGrafico_ = std::max(72 * u_ * 2.2, 72 * u_ * 3.2 - std::max(0, int(frasi_.size()) - 2) * passoFrasi);
 
         MisureRapporto m;
         m.altezzaPagina = pagina_.height();
@@ -82,7 +139,7 @@ public:
         m.altezzaTitolo = fmTitolo_->height();
         m.altezzaTesto = fmTesto_->height();
         m.lineeBlocchi = std::max({c.richiesta.size(), c.proiettile.size(), c.cartuccia.size()}) + 1;
-        m.frasi = !c.distanzaOttimale.isEmpty() + !c.tiroUtile.isEmpty();
+        m.frasi = static_cast<int>(frasi_.size());
         m.altezzaGrafico = c.grafico && righe_ > 0 ? AltezzaGrafico() + 6 * u_ : 0;
         m.altezzaSegue = fmTesto_->height() * 2;
         m.altezzaIntestazione = altezzaIntestazione_;
@@ -93,28 +150,47 @@ public:
 
     int Pagine() const { return g_.pagine; }
 
+    // A printed column: a grid column (griglia) or a correction (correzione, 0..3).
+    struct Colonna {
+        QStringList intestazione;
+        int griglia = -1, correzione = -1;
+        double larghezza = 0;
+    };
+    QString Cella(int riga, const Colonna& col) const {
+        return col.griglia >= 0 ? c_.tabella->Cella(riga, col.griglia) : c_.celleCorrezione.value(riga * 4 + col.correzione);
+    }
+    // The widest of its header's lines and its cells (a digit is as wide as any other), with room around.
+    double Larghezza(Colonna& col) const {
+        double l = 0;
+        for (const QString& t : col.intestazione) l = std::max(l, fmIntestazione_->horizontalAdvance(t));
+        int caratteri = 0;
+        for (int r = 0; r < righe_; ++r) caratteri = std::max(caratteri, static_cast<int>(Cella(r, col).size()));
+        col.larghezza = std::max(l, caratteri * fmTabella_->horizontalAdvance(QLatin1Char('0'))) + 10 * u_;
+        return col.larghezza;
+    }
+
     // Columns wider than the page together (a narrow paper, or values of
     // absurd size far beyond any shooting distance): the columns that fit an
     // equal share keep their width, the others share what is left, and their
     // longer texts are drawn narrower (never cut).
     double AdattaColonne(double disponibile) {
         QVector<int> aperte;
-        for (int c = 0; c < colonne_; ++c) aperte << c;
+        for (int c = 0; c < colonne_.size(); ++c) aperte << c;
         bool cambiato = true;
         while (cambiato && !aperte.isEmpty()) {
             cambiato = false;
             const double quota = disponibile / aperte.size();
             for (int i = 0; i < aperte.size(); ++i)
-                if (larghezze_[aperte[i]] <= quota) {
-                    disponibile -= larghezze_[aperte[i]];
+                if (colonne_[aperte[i]].larghezza <= quota) {
+                    disponibile -= colonne_[aperte[i]].larghezza;
                     aperte.remove(i);
                     cambiato = true;
                     break;
                 }
         }
-        for (int c : aperte) larghezze_[c] = disponibile / aperte.size();
+        for (int c : aperte) colonne_[c].larghezza = disponibile / aperte.size();
         double totale = 0;
-        for (double l : larghezze_) totale += l;
+        for (const Colonna& col : colonne_) totale += col.larghezza;
         return totale;
     }
 
@@ -135,7 +211,7 @@ public:
                            QStringLiteral("Rigata - %1 (segue)").arg(c_.titolo));
             }
             const int quante = std::min(righe_ - riga, g_.RighePerPagina(n));
-            if (colonne_ > 0 && quante > 0) {
+            if (!colonne_.isEmpty() && quante > 0) {
                 DisegnaTabella(p, g_.InizioTabella(n), riga, quante);
                 riga += quante;
             }
@@ -145,7 +221,7 @@ public:
     }
 
 private:
-    double AltezzaGrafico() const { return 72 * u_ * 3.2; }  // 3.2 inch, about 81 mm
+    double AltezzaGrafico() const { return altezzaGrafico_; }  // 3.2 inch (81 mm) at most
 
     // Title and date, the three blocks, the sentences: where g_ puts them.
     void DisegnaTesta(QPainter& p) {
@@ -160,12 +236,11 @@ private:
         DisegnaBlocco(p, 0, QStringLiteral("Richiesta"), c_.richiesta);
         DisegnaBlocco(p, 1, QStringLiteral("Palla e ambiente"), c_.proiettile);
         DisegnaBlocco(p, 2, QStringLiteral("Cartuccia"), c_.cartuccia);
-        p.setFont(Carattere(kPuntiTesto, true));
         p.setPen(Qt::black);
         double yFrase = g_.inizioFrasi;
-        for (const QString& frase : {c_.distanzaOttimale, c_.tiroUtile}) {
-            if (frase.isEmpty()) continue;
-            p.drawText(QPointF(pagina_.left(), yFrase + fmTesto_->ascent()), frase);
+        for (const auto& [linea, grassetto] : frasi_) {
+            p.setFont(Carattere(kPuntiTesto, grassetto));
+            p.drawText(QPointF(pagina_.left(), yFrase + fmTesto_->ascent()), linea);
             yFrase += g_.passoFrasi;
         }
     }
@@ -206,15 +281,14 @@ private:
         p.setFont(Carattere(kPuntiIntestazione, true));
         p.setPen(Qt::black);
         double x = x0;
-        for (int col = 0; col < colonne_; ++col) {
-            const QStringList linee = RigheIntestazione(c_.tabella->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (const Colonna& col : colonne_) {
             double yy = y + 3 * u_ + fmIntestazione_->ascent();
-            for (const QString& l : linee) {
+            for (const QString& l : col.intestazione) {
                 const double w = fmIntestazione_->horizontalAdvance(l);
-                TestoStretto(p, QPointF(x + std::max(2 * u_, (larghezze_[col] - w) / 2), yy), l, w, larghezze_[col] - 4 * u_);
+                TestoStretto(p, QPointF(x + std::max(2 * u_, (col.larghezza - w) / 2), yy), l, w, col.larghezza - 4 * u_);
                 yy += fmIntestazione_->height();
             }
-            x += larghezze_[col];
+            x += col.larghezza;
         }
         const double inizioRighe = y + altezzaIntestazione_;
         // Rows, every other one shaded, numbers aligned on the right.
@@ -225,20 +299,20 @@ private:
             if (i % 2 == 1) p.fillRect(QRectF(x0, yr, larghezzaTabella_, altezzaRiga_), kGrigioRiga);
             const double base = yr + (altezzaRiga_ + fmTabella_->ascent() - fmTabella_->descent()) / 2;
             x = x0;
-            for (int col = 0; col < colonne_; ++col) {
-                const QString t = c_.tabella->Cella(primaRiga + i, col);
+            for (const Colonna& col : colonne_) {
+                const QString t = Cella(primaRiga + i, col);
                 const double w = fmTabella_->horizontalAdvance(t);
-                const double posto = larghezze_[col] - 2 * spazio;
-                TestoStretto(p, QPointF(x + larghezze_[col] - spazio - std::min(w, posto), base), t, w, posto);
-                x += larghezze_[col];
+                const double posto = col.larghezza - 2 * spazio;
+                TestoStretto(p, QPointF(x + col.larghezza - spazio - std::min(w, posto), base), t, w, posto);
+                x += col.larghezza;
             }
         }
         // Lines: frame, column rules, the rule under the header.
         const double fine = inizioRighe + quante * altezzaRiga_;
         p.setPen(QPen(kLinea, 0.5 * u_));
         x = x0;
-        for (int col = 1; col < colonne_; ++col) {
-            x += larghezze_[col - 1];
+        for (int col = 1; col < colonne_.size(); ++col) {
+            x += colonne_[col - 1].larghezza;
             p.drawLine(QPointF(x, y), QPointF(x, fine));
         }
         p.setPen(QPen(Qt::black, 0.8 * u_));
@@ -271,9 +345,10 @@ private:
     double u_ = 1;
     QRectF pagina_;
     std::unique_ptr<QFontMetricsF> fmTesto_, fmTabella_, fmIntestazione_, fmTitolo_, fmPiede_;
-    int righe_ = 0, colonne_ = 0;
-    QVector<double> larghezze_;
-    double altezzaRiga_ = 0, altezzaIntestazione_ = 0, sinistraTabella_ = 0, larghezzaTabella_ = 0;
+    int righe_ = 0;
+    QVector<Colonna> colonne_;
+    QVector<std::pair<QString, bool>> frasi_;  // the summary's lines, bold or not
+    double altezzaGrafico_ = 0, altezzaRiga_ = 0, altezzaIntestazione_ = 0, sinistraTabella_ = 0, larghezzaTabella_ = 0;
     GeometriaRapporto g_;
 };
 

@@ -1,9 +1,11 @@
 // The printed report of the trajectory screen, drawn with QPainter (text and
 // lines as vectors) on any paged device: the printer or a PDF. A title line
 // with the program name, date and time; the request, the bullet and place and
-// the cartridge notes; the optimal zero and the point-blank range; the chart;
-// the table shown, every row, over as many pages as needed, the header row on
-// each page and "pagina N di M" at the foot. Text is never below 8 pt.
+// the cartridge notes; the optimal zero, the model and its air, the
+// point-blank range and the energy limits; the chart; the table shown (with a
+// scope unit its correction columns), every row, over as many pages as
+// needed, the header row on each page and "pagina N di M" at the foot. Text is
+// never below 8 pt.
 #pragma once
 
 #include <QString>
@@ -26,8 +28,18 @@ struct ContenutoRapporto {
     QString titolo;   // what the report is ("Tabella parametri vari", ...)
     QString dataOra;  // when it was made
     QVector<VoceRapporto> richiesta, proiettile, cartuccia;
-    QString distanzaOttimale, tiroUtile;     // the two sentences; empty without a table
-    const ModelloTabella* tabella = nullptr;  // null or empty: no table
+    // The summary, in this order (each empty without a table): the optimal
+    // zero, the model and air, the zero for the hunter's band, the
+    // point-blank range, then the energy lines.
+    QString distanzaOttimale, modello, zeroBanda, tiroUtile;
+    QStringList energia;
+    // The table's own columns (the grid's first eight); null or empty: no table.
+    const ModelloTabella* tabella = nullptr;
+    // With a scope unit: the four correction headers (IntestazioniCorrezione)
+    // and their cells, four per row. The click columns are always printed,
+    // the corrections in the unit where the page is wide enough.
+    QStringList intestazioniCorrezione;
+    QVector<QString> celleCorrezione;
     std::optional<DatiGrafico> grafico;
     QString separatore = QStringLiteral(".");
 };

@@ -15,12 +15,13 @@
 #include "dialoghi.h"
 #include "programma.h"
 
-// Warnings and questions are recorded as "title|text"; questions, file dialogs
-// and the printer dialog are answered from a queue (a bool, or a path). A
-// dialog with no answer queued is recorded in inattesi and gets an empty one.
+// Warnings and questions are recorded as "title|text" (numbers asked as
+// "title|text|proposed|min..max"); questions, file dialogs, the printer dialog
+// and numbers are answered from a queue (a bool, a path, an int). A dialog
+// with no answer queued is recorded in inattesi and gets an empty one.
 class DialoghiScriptati : public Dialoghi {
 public:
-    QStringList avvisi, domande, inattesi;
+    QStringList avvisi, domande, inattesi, numeri;
     QQueue<QVariant> risposte;
     QString pdf;  // where a confirmed printer dialog prints
 
@@ -35,6 +36,14 @@ public:
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(pdf);
         return Prossima("stampante").toBool();
+    }
+    // A number queued as an int; anything else cancels.
+    std::optional<int> Intero(QWidget*, const QString& titolo, const QString& testo, int valore, int minimo,
+                              int massimo) override {
+        numeri << QStringLiteral("%1|%2|%3|%4..%5").arg(titolo, testo).arg(valore).arg(minimo).arg(massimo);
+        const QVariant v = Prossima("intero");
+        if (v.typeId() != QMetaType::Int) return std::nullopt;
+        return v.toInt();
     }
     QVariant Prossima(const QString& cosa) {
         if (risposte.isEmpty()) return inattesi << cosa, QVariant();

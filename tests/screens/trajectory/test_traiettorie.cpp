@@ -17,6 +17,9 @@
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 #include "graficotraiettoria.h"
+#include "csv.h"
+#include "documento.h"
+#include "file.h"
 #include "rapporto.h"
 
 #include <sys/stat.h>
@@ -55,6 +58,15 @@ class TestTraiettorie : public QObject {
         if (!pagine.isEmpty() && pagine.last().trimmed().isEmpty()) pagine.removeLast();
         return pagine;
     }
+    // The model and the hunter's choices in force for the next table.
+    static void Scegli(Ambiente& a, rigata::TipoModello modello, rigata::UnitaCorrezione unita, double banda = 6) {
+        rigata::OpzioniFile o;
+        o.modello.modello = modello;
+        o.cartellino.unita = unita;
+        o.cartellino.banda = banda;
+        a.programma->Doc().ImpostaOpzioni(o);
+    }
+    static AzioniTabella* Azioni(QWidget* t) { return t->findChild<AzioniTabella*>(); }
     // Distances at the start of the table's lines, in page order.
     static QList<int> Distanze(const QString& pagina) {
         static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d+\\.\\d\\s+-?\\d+\\.\\d\\s",
@@ -117,7 +129,8 @@ private slots:
         QTest::newRow("parametri vari") << "optTabellaVari" << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
             << QStringList{"Rigata - Tabella parametri vari", "Scarto mira", "punto più alto 6.0 cm a 133 m",
                            "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
-                           "Tiro utile (±6 cm): da 0 m a 261 m"};
+                           "Tiro utile (±6 cm): da 0 m a 261 m", "Modello di calcolo: Classico (forma chiusa)",
+                           "Energia a 100 m: 2390.4 J · Energia ≥ 1000 J fino a m 579", "Valori di riferimento"};
         QTest::newRow("di campagna") << "optTabellaCampagna" << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0"
             << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°"};
     }
@@ -212,33 +225,104 @@ private slots:
         QCOMPARE(restanti, 0);
     }
 
+    // The summary names the model (and for the point mass its air), the
+    // energy lines follow; with a scope unit the table gets the correction
+    // columns, and on every page of a long table the last row still ends above
+    // the footer (word boxes read back with pdftotext -bbox).
+    void rapportoConModelloECorrezioni_data() {
+        QTest::addColumn<int>("modello");
+        QTest::addColumn<int>("unita");
+        QTest::addColumn<double>("banda");
+        QTest::addColumn<QStringList>("richiesta");
+        QTest::addColumn<QStringList>("testi");
+        QTest::addColumn<QStringList>("assenti");
+        const QStringList breve{"225", "0", "500", "20", "5", "50"}, lunga{"225", "0", "499", "1", "5", "50"};
+        QTest::newRow("G7, mrad, banda 4") << int(rigata::TipoModello::G7) << int(rigata::UnitaCorrezione::Mrad) << 4.0
+            << breve << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
+                                    "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
+            << QStringList{"Modello di calcolo: Classico"};
+        QTest::newRow("500 righe in MOA") << int(rigata::TipoModello::Classico) << int(rigata::UnitaCorrezione::Moa) << 6.0
+            << lunga << QStringList{"(click)"} << QStringList{};
+    }
+    void rapportoConModelloECorrezioni() {
+        QFETCH(int, modello);
+        QFETCH(int, unita);
+        QFETCH(double, banda);
+        QFETCH(QStringList, richiesta);
+        QFETCH(QStringList, testi);
+        QFETCH(QStringList, assenti);
+        Ambiente a;
+        Scegli(a, rigata::TipoModello(modello), rigata::UnitaCorrezione(unita), banda);
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari", richiesta);
+        // Choices typed after the table change nothing of what leaves it.
+        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione::Nessuna);
+        a.dialoghi.risposte << a.File("rapporto.pdf");
+        Menu(t, "mnuEsportaPdf");
+        const QStringList pagine = Pdftotext(a.File("rapporto.pdf"));
+        QVERIFY(!pagine.isEmpty());
+        for (const QString& testo : testi) QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
+        for (const QString& testo : assenti) QVERIFY2(!pagine[0].contains(testo), qPrintable(testo));
+        QList<int> tutte;
+        for (const QString& pagina : pagine) tutte += Distanze(pagina);
+        QCOMPARE(tutte.size(), richiesta[2].toInt() / richiesta[3].toInt() + 1);
+
+        // Page by page: every word but the footer's ends above the footer's top.
+        const QString bbox = Pdftotext(a.File("rapporto.pdf"), "-bbox").join("");
+        static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)<)re");
+        int n = 0;
+        for (const QString& pagina : bbox.split("<page ").mid(1)) {
+            double piede = 1e9, fondo = 0;
+            for (auto m = parola.globalMatch(pagina); m.hasNext();) {
+                const auto w = m.next();
+                if (w.captured(3) == "pagina") piede = w.captured(1).toDouble();
+                else if (w.captured(1).toDouble() < piede) fondo = std::max(fondo, w.captured(2).toDouble());
+            }
+            QVERIFY2(fondo < piede, qPrintable(QString("pagina %1: %2 sotto %3").arg(++n).arg(fondo).arg(piede)));
+        }
+        QCOMPARE(n, pagine.size());
+    }
+
+    // The CSV in both locales: without a scope unit the field table as
+    // before; with one, each line ends with the four correction cells, the
+    // same text as the command line's --csv --correzione.
     void csvNeiDueLocali_data() {
         QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("unita");
         QTest::addColumn<QByteArray>("intestazione");
         QTest::addColumn<QByteArray>("riga20m");
-        QTest::newRow("punto decimale") << QLocale::c()
+        QTest::newRow("punto decimale, campagna") << QLocale::c() << int(rigata::UnitaCorrezione::Nessuna)
             << QByteArray("\xEF\xBB\xBF" "Distanza (m,Velocità (m/s),Energia   (J),Scarto  0°(cm),Scarto 15°(cm),"
                           "Scarto 30°(cm),Scarto 45°(cm),Scarto 60°(cm)\r")
             << QByteArray("20,947.6,2764.1,-2.0,-2.0,-2.0,-2.0,-1.9\r");
-        QTest::newRow("virgola decimale") << QLocale(QLocale::Italian, QLocale::Italy)
+        QTest::newRow("virgola decimale, campagna") << QLocale(QLocale::Italian, QLocale::Italy) << int(rigata::UnitaCorrezione::Nessuna)
             << QByteArray("\xEF\xBB\xBF" "Distanza (m;Velocità (m/s);Energia   (J);Scarto  0°(cm);Scarto 15°(cm);"
                           "Scarto 30°(cm);Scarto 45°(cm);Scarto 60°(cm)\r")
             << QByteArray("20;947,6;2764,1;-2,0;-2,0;-2,0;-2,0;-1,9\r");
+        QTest::newRow("virgola decimale, mrad") << QLocale(QLocale::Italian, QLocale::Italy) << int(rigata::UnitaCorrezione::Mrad)
+            << QByteArray("Scarto 60°(cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click)\r")
+            << QByteArray("20;947,6;2764,1;-2,0;-2,0;-2,0;-2,0;-1,9;1,02;10;0,05;0\r");
     }
     void csvNeiDueLocali() {
         QFETCH(QLocale, locale);
+        QFETCH(int, unita);
         QFETCH(QByteArray, intestazione);
         QFETCH(QByteArray, riga20m);
         QLocale::setDefault(locale);
         Ambiente a;
+        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione(unita));
         frmInputDatiTraiet* t = Apri(a, "optTabellaCampagna");
         a.dialoghi.risposte << a.File("tabella.csv");
         Menu(t, "mnuEsportaCsv");
         QLocale::setDefault(QLocale::c());
-        const QList<QByteArray> righe = a.Contenuto("tabella.csv").split('\n');
+        const QByteArray csv = a.Contenuto("tabella.csv");
+        const QList<QByteArray> righe = csv.split('\n');
         QCOMPARE(righe.size(), 28);  // 27 lines, each ending in CR LF
-        QCOMPARE(righe[0], intestazione);
+        QVERIFY2(righe[0].endsWith(intestazione), righe[0].constData());
         QCOMPARE(righe[2], riga20m);
+        rigata::DatiCartellino c;
+        c.unita = rigata::UnitaCorrezione(unita);
+        QCOMPARE(csv, QByteArray(rigata::kBomUtf8) + QByteArray::fromStdString(rigata::TabellaCsv(
+                          *t->Tabella(), rigata::TipoTabella::Campagna, locale.decimalPoint().toStdString(), c)));
     }
 
     // The whole table, or the selected cells under their headers.
@@ -260,25 +344,63 @@ private slots:
     }
 
     // The trajectory of the general table: from the sight's height at the
-    // muzzle it ends a metre below at 500 m, so the curve's far end lies lower.
-    void graficoDrittoENonCapovolto() {
+    // muzzle it ends a metre below at 500 m, so the curve's far end lies
+    // lower. With the point mass the closed form is drawn too, dashed
+    // (purple columns with gaps); the 2000 J threshold's distance is marked
+    // by a line across the lower panel.
+    void graficoDrittoEConfronto_data() {
+        QTest::addColumn<int>("modello");
+        QTest::addColumn<bool>("confronto");
+        QTest::newRow("classico") << int(rigata::TipoModello::Classico) << false;
+        QTest::newRow("punto materiale G7") << int(rigata::TipoModello::G7) << true;
+    }
+    void graficoDrittoEConfronto() {
+        QFETCH(int, modello);
+        QFETCH(bool, confronto);
         Ambiente a;
+        Scegli(a, rigata::TipoModello(modello), rigata::UnitaCorrezione::Nessuna);
         Apri(a, "optTabellaVari");
         QImage immagine(900, 600, QImage::Format_RGB32);
         QPainter p(&immagine);
-        const PosizioneGrafico pos =
-            DisegnaGrafico(p, immagine.rect(), CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*a.programma->Traiettorie()->Tabella()), rigata::TipoTabella::Vari), QFont(), ".");
+        const DatiGrafico dati = CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*a.programma->Traiettorie()->Tabella()),
+                                                 rigata::TipoTabella::Vari, a.programma->Doc().Cartellino());
+        const PosizioneGrafico pos = DisegnaGrafico(p, immagine.rect(), dati, QFont(), ".");
         p.end();
+        const auto colonna = [&](double distanza) {
+            return qRound(pos.piano.left() + (distanza - pos.da) / (pos.a - pos.da) * pos.piano.width());
+        };
+        // Pixels of a colour in a column, between two rows.
+        const auto conta = [&](int x, int da, int a, auto colore) {
+            int n = 0;
+            for (int y = da; y < a; ++y) n += colore(immagine.pixelColor(x, y));
+            return n;
+        };
+        const auto blu = [](QColor c) { return c.blue() > c.red() + 60; };
+        const auto viola = [](QColor c) { return c.blue() > c.green() + 60 && c.red() > c.green() + 40; };
+        const auto energia = [](QColor c) { return c.red() > 120 && c.red() > c.blue() + 60 && c.green() < c.red() - 30; };
         const auto altezzaCurva = [&](double distanza) {  // mean row of the curve's pixels in that column
-            const int x = qRound(pos.piano.left() + (distanza - pos.da) / (pos.a - pos.da) * pos.piano.width());
+            const int x = colonna(distanza);
             double somma = 0;
             int n = 0;
             for (int y = int(pos.piano.top()) + 1; y < int(pos.piano.bottom()); ++y)
-                if (const QColor c = immagine.pixelColor(x, y); c.blue() > c.red() + 60) somma += y, ++n;
+                if (blu(immagine.pixelColor(x, y))) somma += y, ++n;
             return n ? somma / n : -1.0;
         };
         const double bocca = altezzaCurva(5), fondo = altezzaCurva(495);
         QVERIFY2(bocca > 0 && fondo > bocca + pos.piano.height() / 3, qPrintable(QString("%1 %2").arg(bocca).arg(fondo)));
+
+        int conViola = 0, colonne = 0;
+        for (int x = colonna(260); x < colonna(495); ++x, ++colonne)
+            conViola += conta(x, int(pos.piano.top()) + 1, int(pos.piano.bottom()), viola) > 0;
+        if (confronto) QVERIFY2(conViola > colonne / 5 && conViola < colonne * 9 / 10, qPrintable(QString::number(conViola)));
+        else QCOMPARE(conViola, 0);
+
+        QCOMPARE(dati.soglie.size(), size_t(2));
+        const int metro = dati.soglie[1].second, sotto = int(pos.piano.bottom()) + 40;
+        QVERIFY(metro > 150 && metro < 450);
+        const int segno = conta(colonna(metro), sotto, immagine.height() - 40, energia);
+        const int accanto = conta(colonna(metro) + 25, sotto, immagine.height() - 40, energia);
+        QVERIFY2(segno > accanto + 20, qPrintable(QString("%1 %2").arg(segno).arg(accanto)));
     }
 
     // The chart window follows a new table and is saved as SVG.
@@ -299,6 +421,42 @@ private slots:
         Menu(t, "mnuOpzioni");
         QVERIFY(!finestra->isVisible());
         QVERIFY(!Trova<QAction>(t, "mnuEsportaPdf")->isEnabled());
+    }
+
+    // The card's entries ask the step (50 m proposed, up to the table's end),
+    // then save one card or print two on A4; a step giving too many rows is
+    // refused with the reason, a cancelled question does nothing.
+    void cartellinoDalMenu_data() {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QVariant>("passo");
+        QTest::addColumn<QList<int>>("distanze");
+        QTest::addColumn<QString>("avviso");
+        QTest::newRow("PDF ogni 100 m") << "mnuEsportaCartellino" << QVariant(100) << QList<int>{100, 200, 300, 400, 500} << "";
+        QTest::newRow("stampa ogni 50 m, due copie") << "mnuStampaCartellino" << QVariant(50)
+            << QList<int>{50, 100, 150, 200, 250, 300, 350, 400, 450, 500, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500} << "";
+        QTest::newRow("passo troppo corto") << "mnuEsportaCartellino" << QVariant(10) << QList<int>{}
+            << "CARTELLINO NON COMPOSTO!!|il cartellino ha posto per 15 righe: scegliere un passo di almeno 34 m";
+        QTest::newRow("annullato") << "mnuStampaCartellino" << QVariant(false) << QList<int>{} << "";
+    }
+    void cartellinoDalMenu() {
+        QFETCH(QString, voce);
+        QFETCH(QVariant, passo);
+        QFETCH(QList<int>, distanze);
+        QFETCH(QString, avviso);
+        Ambiente a;
+        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione::Mrad);
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        a.dialoghi.pdf = a.File("cartellino.pdf");
+        a.dialoghi.risposte << passo << (voce == "mnuStampaCartellino" ? QVariant(true) : QVariant(a.dialoghi.pdf));
+        Menu(t, qPrintable(voce));
+        QCOMPARE(a.dialoghi.numeri, QStringList{"Cartellino|Una riga ogni quanti metri (fino a m 500)?|50|1..500"});
+        QCOMPARE(a.dialoghi.avvisi, avviso.isEmpty() ? QStringList{} : QStringList{avviso});
+        QCOMPARE(QFile::exists(a.dialoghi.pdf), !distanze.isEmpty());
+        if (distanze.isEmpty()) return;
+        static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d", QRegularExpression::MultilineOption);
+        QList<int> lette;
+        for (auto m = riga.globalMatch(Pdftotext(a.dialoghi.pdf).join("")); m.hasNext();) lette << m.next().captured(1).toInt();
+        QCOMPARE(lette, distanze);
     }
 
     // The point mass: its boxes only with it; G7 at 50 % humidity gives its
