@@ -11,6 +11,7 @@
 
 #include "casi.h"
 #include "modello.h"
+#include "palla.h"
 #include "tabella.h"
 #include "tabelleresistenza.h"
 #include "tiroutile.h"
@@ -27,15 +28,7 @@ constexpr double kMoa = 3.14159265358979323846 / 180 / 60;
 // form's air and drag, the request stored and zeroed (AltezzaMira in m).
 ShotData Record(double grani, double velocita, double coeff, double miraMm, double zero, float temperatura = 15,
                 int16_t quota = 0, double vento = 0) {
-    ShotData d;
-    d.DiametroInch = 0.308f;
-    d.PesoGrain = static_cast<float>(grani);
-    d.Altitudine = quota;
-    d.Temperatura = temperatura;
-    d.VelocitaBocca = static_cast<float>(velocita);
-    d.CoeffBalistico = coeff;
-    CalcolaAtmosfera(d);
-    CalcolaResistenza(d);
+    ShotData d = prova::PallaInAria(quota, temperatura, coeff, 0.308f, float(grani), float(velocita));
     ApplicaRichiesta(d, RichiestaTabella{zero, 0, 500, 20, vento, miraMm});
     CalcolaAzzeramento(d);
     return d;
@@ -44,10 +37,7 @@ ShotData Record(double grani, double velocita, double coeff, double miraMm, doub
 DatiModello Modello(TipoModello tipo, std::optional<double> pressione = std::nullopt, double umidita = 0,
                     double angolo = 90) {
     DatiModello m;
-    m.modello = tipo;
-    m.pressione = pressione;
-    m.umidita = umidita;
-    m.angoloVento = angolo;
+    m.modello = tipo, m.pressione = pressione, m.umidita = umidita, m.angoloVento = angolo;
     return m;
 }
 

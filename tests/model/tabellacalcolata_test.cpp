@@ -6,30 +6,17 @@
 #include "casi.h"
 #include "modello.h"
 #include "numeri.h"
+#include "palla.h"
 
 using namespace rigata;
 
 namespace {
 
-// The .243 95 gr load at 450 m and 15 degrees, through the entry's steps.
-ShotData Palla() {
-    ShotData d;
-    d.DiametroInch = 0.243f;
-    d.PesoGrain = 95;
-    d.Altitudine = 450;
-    d.Temperatura = 15;
-    d.VelocitaBocca = 965;
-    d.CoeffBalistico = 0.379;
-    CalcolaAtmosfera(d);
-    CalcolaResistenza(d);
-    return d;
-}
-
 const RichiestaTabella kPredefinita{225, 0, 500, 20, 5, 50};
 
 TEST(TabellaCalcolata, IlClassicoDaLeRigheDellaSuaFormula) {
-    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(Palla(), kPredefinita, DatiModello{}));
-    ShotData d = Palla();
+    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, DatiModello{}));
+    ShotData d = prova::PallaInAria();
     ApplicaRichiesta(d, kPredefinita);
     CalcolaAzzeramento(d);
     std::vector<CelleRiga> attese, avute;
@@ -50,13 +37,13 @@ class RifiutoPuntoMateriale : public ::testing::TestWithParam<CasoRifiutoPM> {};
 TEST_P(RifiutoPuntoMateriale, TitoloEMessaggio) {
     DatiModello g1;
     g1.modello = TipoModello::G1;
-    const auto esito = TabellaCalcolata::Calcola(Palla(), GetParam().richiesta, g1);
+    const auto esito = TabellaCalcolata::Calcola(prova::PallaInAria(), GetParam().richiesta, g1);
     ASSERT_TRUE(std::holds_alternative<Rifiuto>(esito));
     const Rifiuto& r = std::get<Rifiuto>(esito);
     EXPECT_EQ(r.titolo, GetParam().titolo);
     EXPECT_EQ(r.messaggio.rfind(GetParam().inizioMessaggio, 0), 0u) << r.messaggio;
     // The closed form computes every one of them.
-    EXPECT_TRUE(std::holds_alternative<TabellaCalcolata>(TabellaCalcolata::Calcola(Palla(), GetParam().richiesta, {})));
+    EXPECT_TRUE(std::holds_alternative<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), GetParam().richiesta, {})));
 }
 const CasoRifiutoPM kRifiutiPM[] = {
     {"distanze negative", {225, -100, 500, 20, 5, 50}, "CAMBIA DISTANZE!!", "con il modello a punto materiale le distanze"},
@@ -73,7 +60,7 @@ TEST(TabellaCalcolata, IlPuntoMaterialeCercaLoZeroOttimaleEDiceLAria) {
     g7.pressione = 960;
     g7.umidita = 50;
     g7.angoloVento = 45;
-    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(Palla(), kPredefinita, g7));
+    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, g7));
     ASSERT_TRUE(t.DistanzaOttimale());
     // The highest point of the path with that zero is +6 cm.
     const auto zero = ZeroPerBanda(t.Dati(), g7, 6.0);
