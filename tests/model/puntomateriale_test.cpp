@@ -13,8 +13,6 @@
 #include "modello.h"
 #include "palla.h"
 #include "tabella.h"
-#include "tabelleresistenza.h"
-#include "tiroutile.h"
 #include "traiettoria.h"
 
 using namespace rigata;
@@ -189,32 +187,6 @@ TEST(PuntoMateriale, CoppieDiVelocita) {
     EXPECT_LT(calante, semplice - 20);
     m.coppieVelocita = {{700, 0.30}, {900, 0.379}, {950, 0.379}};
     EXPECT_FLOAT_EQ(Riga(*CreaTraiettoria(d, m, 500), 500).Velocita, calante);
-}
-
-TEST(PuntoMateriale, TabelleDiResistenza) {
-    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G1, 1.0), 0.4805);
-    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G7, 1.0125), (0.3803 + 0.4015) / 2);
-    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G7, 7.0), 0.1618);
-    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G1, 0.0), 0.2629);
-}
-
-// The closed form behind the interface gives today's rows, and the generic
-// point-blank range and optimal zero keep its rules.
-TEST(Traiettoria, FormaChiusa) {
-    ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450, 5);
-    const auto t = CreaTraiettoria(d, Modello(TipoModello::Classico), 500);
-    for (float x : {0.0f, 220.0f, 500.0f}) {
-        d.Distanza = x;
-        CalcolaRiga(d);
-        const ShotData r = Riga(*t, x);
-        EXPECT_EQ(r.ScartoMira, d.ScartoMira);
-        EXPECT_EQ(r.Scarto45, d.Scarto45);
-        EXPECT_EQ(r.DerivaVento, d.DerivaVento);
-    }
-    const auto utile = TiroUtileDi(*t, kFasciaTiroUtile), atteso = TiroUtile(d);
-    ASSERT_TRUE(utile && atteso);
-    EXPECT_EQ(utile->da, atteso->da);
-    EXPECT_EQ(utile->a, atteso->a);
 }
 
 struct CasoBanda {
