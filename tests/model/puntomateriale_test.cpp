@@ -13,6 +13,7 @@
 #include "modello.h"
 #include "palla.h"
 #include "tabella.h"
+#include "tabelleresistenza.h"
 #include "traiettoria.h"
 
 using namespace rigata;
@@ -187,6 +188,13 @@ TEST(PuntoMateriale, CoppieDiVelocita) {
     EXPECT_LT(calante, semplice - 20);
     m.coppieVelocita = {{700, 0.30}, {900, 0.379}, {950, 0.379}};
     EXPECT_FLOAT_EQ(Riga(*CreaTraiettoria(d, m, 500), 500).Velocita, calante);
+}
+
+TEST(PuntoMateriale, TabelleDiResistenza) {
+    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G1, 1.0), 0.4805);
+    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G7, 1.0125), (0.3803 + 0.4015) / 2);
+    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G7, 7.0), 0.1618);
+    EXPECT_DOUBLE_EQ(CoeffResistenzaStandard(FunzioneResistenza::G1, 0.0), 0.2629);
 }
 
 struct CasoBanda {
