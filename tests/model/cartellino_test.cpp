@@ -201,7 +201,6 @@ TEST_P(Opzione, ValoreORifiuto) { EXPECT_EQ(GetParam().leggi(), GetParam().attes
 #define L(chiamata) [] { return Esito(chiamata); }
 const CasoOpzione kOpzioni[] = {
     {"banda decimale", "4.5", L(LeggiBanda("4.5"))},
-    {"banda sotto il minimo", "--banda:", L(LeggiBanda("1.99"))},
     {"banda oltre il massimo", "--banda:", L(LeggiBanda("15.01"))},
     {"banda con virgola", "--banda:", L(LeggiBanda("4,5"))},
     {"click un ottavo", "0.125", L(LeggiClick("1/8"))},

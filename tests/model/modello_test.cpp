@@ -5,7 +5,6 @@
 // unless a case says otherwise.
 #include "modello.h"
 
-#include <limits>
 #include <map>
 
 #include "../supporto/cartella.h"
@@ -23,8 +22,6 @@
 using namespace rigata;
 
 namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Typed texts: LeggiNumero everywhere, LeggiNumeroEsteso (&H, &O) on the entry
 // screen, and whether a decimal comma follows the digits (the screens refuse
