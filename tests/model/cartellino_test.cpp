@@ -9,6 +9,7 @@
 #include "casi.h"
 #include "modello.h"
 #include "numeri.h"
+#include "palla.h"
 #include "tabella.h"
 #include "tiroutile.h"
 
@@ -16,16 +17,8 @@ using namespace rigata;
 
 namespace {
 
-TabellaCalcolata Predefinita() {
-    ShotData d;
-    d.DiametroInch = 0.243f, d.PesoGrain = 95, d.Altitudine = 450, d.Temperatura = 15;
-    d.VelocitaBocca = 965, d.CoeffBalistico = 0.379;
-    CalcolaAtmosfera(d);
-    CalcolaResistenza(d);
-    return std::get<TabellaCalcolata>(
-        TabellaCalcolata::Calcola(d, RichiestaTabella{225, 0, 500, 20, 5, 50}, {}));
-}
-const TabellaCalcolata kT = Predefinita();
+const TabellaCalcolata kT =
+    std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), {225, 0, 500, 20, 5, 50}, {}));
 const ShotData kD = kT.Dati();
 
 // The table's cell of column c at metre x for the record zeroed at zero.
@@ -208,7 +201,6 @@ TEST_P(Opzione, ValoreORifiuto) { EXPECT_EQ(GetParam().leggi(), GetParam().attes
 #define L(chiamata) [] { return Esito(chiamata); }
 const CasoOpzione kOpzioni[] = {
     {"banda decimale", "4.5", L(LeggiBanda("4.5"))},
-    {"banda sotto il minimo", "--banda:", L(LeggiBanda("1.99"))},
     {"banda oltre il massimo", "--banda:", L(LeggiBanda("15.01"))},
     {"banda con virgola", "--banda:", L(LeggiBanda("4,5"))},
     {"click un ottavo", "0.125", L(LeggiClick("1/8"))},

@@ -5,7 +5,6 @@
 // unless a case says otherwise.
 #include "modello.h"
 
-#include <limits>
 #include <map>
 
 #include "../supporto/cartella.h"
@@ -15,6 +14,7 @@
 #include "nuovapalla.h"
 #include "file.h"
 #include "numeri.h"
+#include "palla.h"
 #include "rigadati.h"
 #include "tabella.h"
 #include "tiroutile.h"
@@ -22,8 +22,6 @@
 using namespace rigata;
 
 namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Typed texts: LeggiNumero everywhere, LeggiNumeroEsteso (&H, &O) on the entry
 // screen, and whether a decimal comma follows the digits (the screens refuse
@@ -40,7 +38,6 @@ TEST_P(Lettura, ValoreEVirgola) {
     EXPECT_EQ(VirgolaDecimale(GetParam().testo), GetParam().virgola);
 }
 const CasoLettura kLetture[] = {
-    {"virgola", "0,30", 0, 0, true},
     {"virgola dopo il segno", "-1,5", -1, -1, true},
     {"virgola senza zero", ",30", 0, 0, true},
     {"virgola dopo spazi", " 9 65 ,5", 965, 965, true},
@@ -91,15 +88,10 @@ TEST(TestoGenerale, SetteCifre) {
 // with a residual velocity the coefficient comes from two velocities 100 m apart.
 ShotData Palla(int16_t quota = 0, float gradi = 15, double coeff = 0.379, float zero = 0, float mira = 0,
                float residua = 0, float diametro = 0.243f, float peso = 95, float v0 = 965) {
-    ShotData d;
-    d.DiametroInch = diametro, d.PesoGrain = peso, d.VelocitaBocca = v0, d.CoeffBalistico = coeff;
-    d.Altitudine = quota, d.Temperatura = gradi, d.DistanzaAzzeramento = zero, d.AltezzaMira = mira;
+    ShotData d = prova::PallaInAria(quota, gradi, coeff, diametro, peso, v0);
+    d.DistanzaAzzeramento = zero, d.AltezzaMira = mira;
     d.VelocitaIniziale = v0, d.VelocitaResidua = residua, d.TrattoMisurato = 100;
-    CalcolaAtmosfera(d);
-    if (residua > 0)
-        CalcolaResistenzaMisurata(d), CalcolaCoeffBalistico(d);
-    else
-        CalcolaResistenza(d);
+    if (residua > 0) CalcolaResistenzaMisurata(d), CalcolaCoeffBalistico(d);
     if (zero > 0) CalcolaAzzeramento(d);
     return d;
 }
