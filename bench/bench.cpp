@@ -25,16 +25,24 @@ double Millisecondi(Orologio::time_point da) {
     return std::chrono::duration<double, std::milli>(Orologio::now() - da).count();
 }
 
-// The largest table: 32766 rows from 0 by 1 m, with every cell text.
-void TabellaMassima() {
+// The .243 bullet of 95 grains (0.379, 965 m/s) at 15 degrees and the
+// given altitude, through the entry's steps.
+rigata::ShotData PallaPredefinita(int16_t altitudine) {
     rigata::ShotData d;
     d.DiametroInch = 0.243f;
     d.PesoGrain = 95;
+    d.Altitudine = altitudine;
     d.Temperatura = 15;
     d.VelocitaBocca = 965;
     d.CoeffBalistico = 0.379;
     rigata::CalcolaAtmosfera(d);
     rigata::CalcolaResistenza(d);
+    return d;
+}
+
+// The largest table: 32766 rows from 0 by 1 m, with every cell text.
+void TabellaMassima() {
+    rigata::ShotData d = PallaPredefinita(0);
     const rigata::RichiestaTabella r{225, 0, 32765, 1, 5, 50};
 
     double migliore = 1e9;
@@ -64,15 +72,7 @@ void TabellaMassima() {
 // reach; the largest table it can give (from 0 by 1 m to the reach) against
 // the closed form over the same rows; the cost of one row.
 void PuntoMateriale() {
-    rigata::ShotData d;
-    d.DiametroInch = 0.243f;
-    d.PesoGrain = 95;
-    d.Altitudine = 450;
-    d.Temperatura = 15;
-    d.VelocitaBocca = 965;
-    d.CoeffBalistico = 0.379;
-    rigata::CalcolaAtmosfera(d);
-    rigata::CalcolaResistenza(d);
+    rigata::ShotData d = PallaPredefinita(450);
     rigata::ApplicaRichiesta(d, rigata::RichiestaTabella{225, 0, 500, 20, 5, 50});
     rigata::CalcolaAzzeramento(d);
     rigata::DatiModello g1;

@@ -50,6 +50,18 @@ std::optional<double> NumeroOpzione(const std::string& testo) {
     return v;
 }
 
+// One card option's value into campo through its reader, which names the
+// option in its refusal.
+template <typename T, typename Lettore>
+std::optional<std::string> Prendi(const Sostituzioni& s, const char* opzione, Lettore leggi, T& campo) {
+    if (const std::string* t = s.Valore(opzione)) {
+        auto v = leggi(*t);
+        if (auto* e = std::get_if<std::string>(&v)) return *e;
+        campo = std::get<T>(std::move(v));
+    }
+    return std::nullopt;
+}
+
 // The options' values into o, each checked: the message names the option.
 std::optional<std::string> Sostituisci(const Sostituzioni& s, OpzioniFile& o) {
     if (const std::string* t = s.Valore("--modello")) {
@@ -74,26 +86,10 @@ std::optional<std::string> Sostituisci(const Sostituzioni& s, OpzioniFile& o) {
         if (auto r = ControllaDatiModello(solo)) return std::string(opzione) + ": " + r->messaggio;
         assegna(o.modello, *v);
     }
-    if (const std::string* t = s.Valore("--banda")) {
-        const auto v = LeggiBanda(*t);
-        if (auto* e = std::get_if<std::string>(&v)) return *e;
-        o.cartellino.banda = std::get<double>(v);
-    }
-    if (const std::string* t = s.Valore("--soglie")) {
-        const auto v = LeggiSoglie(*t);
-        if (auto* e = std::get_if<std::string>(&v)) return *e;
-        o.cartellino.soglie = std::get<std::vector<double>>(v);
-    }
-    if (const std::string* t = s.Valore("--correzione")) {
-        const auto v = LeggiUnita(*t);
-        if (auto* e = std::get_if<std::string>(&v)) return *e;
-        o.cartellino.unita = std::get<UnitaCorrezione>(v);
-    }
-    if (const std::string* t = s.Valore("--click")) {
-        const auto v = LeggiClick(*t);
-        if (auto* e = std::get_if<std::string>(&v)) return *e;
-        o.cartellino.click = std::get<double>(v);
-    }
+    if (auto e = Prendi(s, "--banda", LeggiBanda, o.cartellino.banda)) return e;
+    if (auto e = Prendi(s, "--soglie", LeggiSoglie, o.cartellino.soglie)) return e;
+    if (auto e = Prendi(s, "--correzione", LeggiUnita, o.cartellino.unita)) return e;
+    if (auto e = Prendi(s, "--click", LeggiClick, o.cartellino.click)) return e;
     return std::nullopt;
 }
 
