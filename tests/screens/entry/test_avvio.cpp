@@ -112,25 +112,12 @@ private slots:
         QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>("su"), Qt::LeftButton);
         QTest::mouseClick(Trova(s, "udVInizUnita")->findChild<QWidget*>("giu"), Qt::LeftButton);
         QCOMPARE(Testo(s, "txtVelocitabocca"), "1064");
-    }
-
-    // The arrows stop at the velocities "Avanti" accepts (above 92, below 1370 m/s).
-    void frecceAiLimiti_data() {
-        QTest::addColumn<QString>("velocita");
-        QTest::addColumn<QString>("freccia");
-        QTest::addColumn<QString>("attesa");
-        QTest::newRow("tetto") << "1360" << "su" << "1369";
-        QTest::newRow("fondo") << "150" << "giu" << "93";
-    }
-    void frecceAiLimiti() {
-        QFETCH(QString, velocita);
-        QFETCH(QString, freccia);
-        QFETCH(QString, attesa);
-        Ambiente a;
-        frmAvvio* s = a.programma->Avvio();
-        Scrivi(s, "txtVelocitabocca", velocita);
-        QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>(freccia), Qt::LeftButton);
-        QCOMPARE(Testo(s, "txtVelocitabocca"), attesa);
+        // They stop at the velocities "Avanti" accepts (above 92, below 1370 m/s).
+        for (const auto& [velocita, freccia, attesa] : {std::tuple{"1360", "su", "1369"}, {"150", "giu", "93"}}) {
+            Scrivi(s, "txtVelocitabocca", velocita);
+            QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>(freccia), Qt::LeftButton);
+            QCOMPARE(Testo(s, "txtVelocitabocca"), attesa);
+        }
     }
 
     // The wheel over the unfocused bullet list leaves the pick alone.
