@@ -118,53 +118,6 @@ private slots:
         QVERIFY(a.dialoghi.inattesi.isEmpty());
     }
 
-    // The default table on one page, its header's units whole ("Distanza (m"
-    // of the field table's grid closed), every word at 8 pt or more (DejaVu's
-    // box is 1.16 times its size).
-    void stampaTabellaPredefinita_data() {
-        QTest::addColumn<QString>("opzione");
-        QTest::addColumn<QString>("riga20m");
-        QTest::addColumn<QStringList>("testi");
-        QTest::newRow("parametri vari") << "optTabellaVari" << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
-            << QStringList{"Rigata - Tabella parametri vari", "Scarto mira", "punto più alto 6.0 cm a 133 m",
-                           "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
-                           "Tiro utile (±6 cm): da 0 m a 261 m", "Modello di calcolo: Classico (forma chiusa)",
-                           "Energia a 100 m: 2390.4 J · Energia ≥ 1000 J fino a m 579", "Valori di riferimento"};
-        QTest::newRow("di campagna") << "optTabellaCampagna" << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0"
-            << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°"};
-    }
-    void stampaTabellaPredefinita() {
-        QFETCH(QString, opzione);
-        QFETCH(QString, riga20m);
-        QFETCH(QStringList, testi);
-        Ambiente a;
-        frmInputDatiTraiet* t = Apri(a, qPrintable(opzione));
-        Scrivi(t, "txtCalibro", ".243 Win");
-        a.dialoghi.pdf = a.File("stampa.pdf");
-        a.dialoghi.risposte << true;
-        Menu(t, "mnuStampa");
-        const QStringList pagine = Pdftotext(a.dialoghi.pdf);
-        QCOMPARE(pagine.size(), 1);
-        QList<int> attese;
-        for (int d = 0; d <= 500; d += 20) attese << d;
-        QCOMPARE(Distanze(pagine[0]), attese);
-        QVERIFY(pagine[0].contains(QRegularExpression("\\b20\\s+" + riga20m + "\\s")));
-        QVERIFY(!pagine[0].contains(QRegularExpression("\\(m\\s")));
-        for (const QString& testo : testi + QStringList{"pagina 1 di 1", ".243 Win", "Altitudine (m.s.l.m.)",
-                                                         "Lungh. totale OAL (mm)", "Distanza iniziale"})
-            QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
-
-        static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)")re");
-        double minima = 1e9;
-        int parole = 0;
-        for (auto m = parola.globalMatch(Pdftotext(a.dialoghi.pdf, "-bbox").join("")); m.hasNext(); ++parole) {
-            const auto c = m.next();
-            minima = std::min(minima, c.captured(2).toDouble() - c.captured(1).toDouble());
-        }
-        QVERIFY(parole > 300);
-        QVERIFY2(minima >= 8 * 1.15, qPrintable(QString::number(minima)));
-    }
-
     // Page 1 (head, chart) and the following pages hold as many rows as end
     // above the footer, and every row is on a page.
     void impaginazione_data() {
@@ -202,50 +155,75 @@ private slots:
         QCOMPARE(restanti, 0);
     }
 
-    // The summary names the model (and for the point mass its air), the
-    // energy lines follow; with a scope unit the table gets the correction
-    // columns. Numbered pages, each with the header row, every row once and in
-    // order; on every page the last row still ends above the footer (word
-    // boxes read back with pdftotext -bbox).
-    void rapportoConModelloECorrezioni_data() {
+    // Printed or exported, the report's summary names the model (and for the
+    // point mass its air), the energy lines follow; with a scope unit the table
+    // gets the correction columns. Numbered pages, each with the header row
+    // ("Distanza (m" of the field table's grid closed), every row once and in
+    // order; on every page the last row ends above the footer and every word
+    // is at 8 pt or more (DejaVu's box is 1.16 times its size), read back with
+    // pdftotext -bbox.
+    void rapporto_data() {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("opzione");
         QTest::addColumn<int>("modello");
         QTest::addColumn<int>("unita");
         QTest::addColumn<double>("banda");
         QTest::addColumn<QStringList>("richiesta");
+        QTest::addColumn<QString>("riga20m");
         QTest::addColumn<QStringList>("testi");
         QTest::addColumn<QStringList>("assenti");
+        const int classico = int(rigata::TipoModello::Classico), nessuna = int(rigata::UnitaCorrezione::Nessuna);
         const QStringList breve{"225", "0", "500", "20", "5", "50"}, lunga{"225", "0", "499", "1", "5", "50"};
-        QTest::newRow("G7, mrad, banda 4") << int(rigata::TipoModello::G7) << int(rigata::UnitaCorrezione::Mrad) << 4.0
-            << breve << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
-                                    "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
+        QTest::newRow("stampa, parametri vari") << "mnuStampa" << "optTabellaVari" << classico << nessuna << 6.0 << breve
+            << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
+            << QStringList{"Rigata - Tabella parametri vari", "punto più alto 6.0 cm a 133 m",
+                           "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
+                           "Tiro utile (±6 cm): da 0 m a 261 m", "Modello di calcolo: Classico (forma chiusa)",
+                           "Energia a 100 m: 2390.4 J · Energia ≥ 1000 J fino a m 579", "Valori di riferimento",
+                           "pagina 1 di 1", ".243 Win", "Altitudine (m.s.l.m.)", "Lungh. totale OAL (mm)", "Distanza iniziale"}
+            << QStringList{};
+        QTest::newRow("stampa, di campagna") << "mnuStampa" << "optTabellaCampagna" << classico << nessuna << 6.0 << breve
+            << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0" << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°", "pagina 1 di 1"}
+            << QStringList{};
+        QTest::newRow("G7, mrad, banda 4") << "mnuEsportaPdf" << "optTabellaVari" << int(rigata::TipoModello::G7)
+            << int(rigata::UnitaCorrezione::Mrad) << 4.0 << breve << ""
+            << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
+                           "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
             << QStringList{"Modello di calcolo: Classico"};
-        QTest::newRow("500 righe in MOA") << int(rigata::TipoModello::Classico) << int(rigata::UnitaCorrezione::Moa) << 6.0
-            << lunga << QStringList{"(click)"} << QStringList{};
+        QTest::newRow("500 righe in MOA") << "mnuEsportaPdf" << "optTabellaVari" << classico
+            << int(rigata::UnitaCorrezione::Moa) << 6.0 << lunga << "" << QStringList{"(click)"} << QStringList{};
     }
-    void rapportoConModelloECorrezioni() {
+    void rapporto() {
+        QFETCH(QString, voce);
+        QFETCH(QString, opzione);
         QFETCH(int, modello);
         QFETCH(int, unita);
         QFETCH(double, banda);
         QFETCH(QStringList, richiesta);
+        QFETCH(QString, riga20m);
         QFETCH(QStringList, testi);
         QFETCH(QStringList, assenti);
         Ambiente a;
         Scegli(a, rigata::TipoModello(modello), rigata::UnitaCorrezione(unita), banda);
-        frmInputDatiTraiet* t = Apri(a, "optTabellaVari", richiesta);
+        frmInputDatiTraiet* t = Apri(a, qPrintable(opzione), richiesta);
+        Scrivi(t, "txtCalibro", ".243 Win");
         // Choices typed after the table change nothing of what leaves it.
         Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione::Nessuna);
-        a.dialoghi.risposte << a.File("rapporto.pdf");
-        Menu(t, "mnuEsportaPdf");
-        const QStringList pagine = Pdftotext(a.File("rapporto.pdf"));
+        a.dialoghi.pdf = a.File("rapporto.pdf");
+        a.dialoghi.risposte << (voce == "mnuStampa" ? QVariant(true) : QVariant(a.dialoghi.pdf));
+        Menu(t, qPrintable(voce));
+        const QStringList pagine = Pdftotext(a.dialoghi.pdf);
         QVERIFY(!pagine.isEmpty());
         for (const QString& testo : testi) QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
         for (const QString& testo : assenti) QVERIFY2(!pagine[0].contains(testo), qPrintable(testo));
+        QVERIFY(riga20m.isEmpty() || pagine[0].contains(QRegularExpression("\\b20\\s+" + riga20m + "\\s")));
         static const QRegularExpression intestazione(
             "Distanza\\s+Caduta\\s+Ordinata\\s+Velocità\\s+Energia\\s+Dev.Vento\\s+Tempo volo\\s+Scarto mira");
         QList<int> tutte, attese;
         for (int n = 0; n < pagine.size(); ++n) {
             QVERIFY(pagine[n].contains(QString("pagina %1 di %2").arg(n + 1).arg(pagine.size())));
-            QVERIFY(pagine[n].contains(intestazione));
+            QVERIFY(opzione != "optTabellaVari" || pagine[n].contains(intestazione));
+            QVERIFY(!pagine[n].contains(QRegularExpression("\\(m\\s")));
             tutte += Distanze(pagine[n]);
         }
         for (int d = 0; d <= richiesta[2].toInt(); d += richiesta[3].toInt()) attese << d;
@@ -254,17 +232,19 @@ private slots:
         if (pagine.size() > 3) QVERIFY(!Azioni(t)->PdfRapporto([](int pagina, int) { return pagina < 3; }));
 
         // Page by page: every word but the footer's ends above the footer's top.
-        const QString bbox = Pdftotext(a.File("rapporto.pdf"), "-bbox").join("");
+        const QString bbox = Pdftotext(a.dialoghi.pdf, "-bbox").join("");
         static const QRegularExpression parola(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)<)re");
         int n = 0;
         for (const QString& pagina : bbox.split("<page ").mid(1)) {
             double piede = 1e9, fondo = 0;
             for (auto m = parola.globalMatch(pagina); m.hasNext();) {
                 const auto w = m.next();
-                if (w.captured(3) == "pagina") piede = w.captured(1).toDouble();
-                else if (w.captured(1).toDouble() < piede) fondo = std::max(fondo, w.captured(2).toDouble());
+                const double alto = w.captured(1).toDouble(), basso = w.captured(2).toDouble();
+                QVERIFY2(basso - alto >= 8 * 1.15, qPrintable(w.captured(3)));
+                if (w.captured(3) == "pagina") piede = alto;
+                else if (alto < piede) fondo = std::max(fondo, basso);
             }
-            QVERIFY2(fondo < piede, qPrintable(QString("pagina %1: %2 sotto %3").arg(++n).arg(fondo).arg(piede)));
+            QVERIFY2(fondo > 0 && fondo < piede && piede < 1e9, qPrintable(QString("pagina %1: %2 sotto %3").arg(++n).arg(fondo).arg(piede)));
         }
         QCOMPARE(n, pagine.size());
     }
