@@ -82,9 +82,9 @@ private slots:
         QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext (poppler-utils) non installato");
     }
 
-    // Each layout fills the grid; the default table is whole in sight. A
-    // refused request (a decimal comma) leaves the table and its tick; a
-    // cancelled printer dialog prints nothing.
+    // Each layout fills the grid and the clipboard; the default table is
+    // whole in sight. A refused request (a decimal comma) leaves the table and
+    // its tick; a cancelled printer dialog prints nothing.
     void tabelleNellaGriglia() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a);
@@ -92,6 +92,18 @@ private slots:
         auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "225");
+        // Copied: the whole table, or the selected cells under their headers.
+        Menu(t, "mnuCopiaTabella");
+        const QStringList tutto = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(tutto.size(), 28);
+        QCOMPARE(tutto[0], "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J)\tDev.Vento (cm)\t"
+                           "Tempo volo (s)\tScarto mira (cm)");
+        QCOMPARE(tutto[26].split('\t'), Riga(t, 25).mid(1));  // the grid's cells, the last row too
+        const QAbstractItemModel* m = griglia->model();
+        griglia->selectionModel()->select(QItemSelection(m->index(1, 0), m->index(2, 0)), QItemSelectionModel::Select);
+        griglia->selectionModel()->select(m->index(1, 3), QItemSelectionModel::Select);
+        QTest::keyClick(griglia, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "Distanza (m)\tVelocità (m/s)\n20\t947.6\n40\t\n");
         QCOMPARE(Riga(t, 1), (QStringList{"Velocità (m/s)", "20", "-0.2", "2.5", "947.6", "2764.1", "-0.1", "0.021",
                                           "-2.0"}));
         DoppioClick(t, "optTabellaCampagna");
@@ -176,11 +188,9 @@ private slots:
         const QStringList breve{"225", "0", "500", "20", "5", "50"}, lunga{"225", "0", "499", "1", "5", "50"};
         QTest::newRow("stampa, parametri vari") << "mnuStampa" << "optTabellaVari" << classico << nessuna << 6.0 << breve
             << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
-            << QStringList{"Rigata - Tabella parametri vari", "punto più alto 6.0 cm a 133 m",
-                           "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 225",
-                           "Tiro utile (±6 cm): da 0 m a 261 m", "Modello di calcolo: Classico (forma chiusa)",
-                           "Energia a 100 m: 2390.4 J · Energia ≥ 1000 J fino a m 579", "Valori di riferimento",
-                           "pagina 1 di 1", ".243 Win", "Altitudine (m.s.l.m.)", "Lungh. totale OAL (mm)", "Distanza iniziale"}
+            << QStringList{"Rigata - Tabella parametri vari", "punto più alto", "La distanza ottimale", "Tiro utile (±6 cm)",
+                           "Modello di calcolo: Classico", "Energia a 100 m", "Valori di riferimento", "pagina 1 di 1",
+                           ".243 Win", "Altitudine (m.s.l.m.)", "Lungh. totale OAL (mm)", "Distanza iniziale"}
             << QStringList{};
         QTest::newRow("stampa, di campagna") << "mnuStampa" << "optTabellaCampagna" << classico << nessuna << 6.0 << breve
             << "947\\.6\\s+2764\\.1\\s+-2\\.0\\s+-2\\.0" << QStringList{"Rigata - Tabella di Campagna", "Scarto", "60°", "pagina 1 di 1"}
@@ -290,24 +300,6 @@ private slots:
         c.unita = rigata::UnitaCorrezione(unita);
         QCOMPARE(csv, QByteArray(rigata::kBomUtf8) + QByteArray::fromStdString(rigata::TabellaCsv(
                           *t->Tabella(), rigata::TipoTabella::Campagna, locale.decimalPoint().toStdString(), c)));
-    }
-
-    // The whole table, or the selected cells under their headers.
-    void copiaSelezioneOTuttaLaTabella() {
-        Ambiente a;
-        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
-        Menu(t, "mnuCopiaTabella");
-        const QStringList tutto = QApplication::clipboard()->text().split('\n');
-        QCOMPARE(tutto.size(), 28);
-        QCOMPARE(tutto[0], "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J)\tDev.Vento (cm)\t"
-                           "Tempo volo (s)\tScarto mira (cm)");
-        QCOMPARE(tutto[26].split('\t'), Riga(t, 25).mid(1));  // the grid's cells, the last row too
-        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
-        const QAbstractItemModel* m = griglia->model();
-        griglia->selectionModel()->select(QItemSelection(m->index(1, 0), m->index(2, 0)), QItemSelectionModel::Select);
-        griglia->selectionModel()->select(m->index(1, 3), QItemSelectionModel::Select);
-        QTest::keyClick(griglia, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), "Distanza (m)\tVelocità (m/s)\n20\t947.6\n40\t\n");
     }
 
     // The trajectory of the general table: from the sight's height at the
