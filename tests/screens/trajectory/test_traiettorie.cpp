@@ -507,41 +507,11 @@ private slots:
         QCOMPARE(griglia->columnCount(), 8);
     }
 
-    // The choices go with the data file (a second line only when they are not
-    // the usual ones); an unknown key opens with a warning naming it.
-    void sceltaNelFile() {
-        Ambiente a;
-        frmInputDatiTraiet* t = Apri(a);
-        frmAvvio* s = a.programma->Avvio();
-        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(2);
-        Scrivi(t, "txtUmidita", "50");
-        a.dialoghi.risposte << a.File("g7.dat");
-        Menu(s, "mnuSalvaConNome");
-        QCOMPARE(a.Contenuto("g7.dat"), "0.243,95,450,15,965,0.379,225,0,500,20,5,50\r\nmodello=g7;umidita=50\r\n");
-        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(0);
-        Scrivi(t, "txtUmidita", "0");
-        a.dialoghi.risposte << false << a.File("g7.dat");
-        Menu(s, "mnuApri");
-        QCOMPARE(Trova<QComboBox>(t, "cboModello")->currentText(), "Punto materiale G7");
-        QCOMPARE(Testo(t, "txtUmidita"), "50");
-        QVERIFY(a.dialoghi.avvisi.isEmpty());
-
-        QFile f(a.File("colore.dat"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("0.308,150,450,15,900,0.4,200,0,300,20,5,50\r\ncolore=rosso;banda=4\r\n");
-        f.close();
-        a.dialoghi.risposte << a.File("colore.dat");
-        Menu(s, "mnuApri");
-        QCOMPARE(a.dialoghi.avvisi.size(), 1);
-        QVERIFY2(a.dialoghi.avvisi[0].contains("\"colore\""), qPrintable(a.dialoghi.avvisi[0]));
-        QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtDistZero"), "0.308 200");
-        QCOMPARE(Trova<QComboBox>(t, "cboBanda")->currentText(), "±4 cm (GEE)");
-        QCOMPARE(Trova<QComboBox>(t, "cboModello")->currentText(), "Classico (forma chiusa)");
-    }
-
     // File > Salva con nome refuses a value that would not come back from the
     // file, then writes the twelve texts of both screens (a pasted line end
-    // dropped); File > Apri asks about the changes, then reads them back.
+    // dropped) and the choices on a second line when they are not the usual
+    // ones; File > Apri asks about the changes, then reads them back. An
+    // unknown key opens with a warning naming it.
     void salvaERiapre() {
         Ambiente a;
         QWidget* t = Apri(a);
@@ -559,17 +529,36 @@ private slots:
         QGuiApplication::clipboard()->setText("3.5\r\n");
         vento->paste();
         Scrivi(t, "txtHottica", "38.125");
+        auto* modello = Trova<QComboBox>(t, "cboModello");
+        modello->setCurrentIndex(2);
+        Scrivi(t, "txtUmidita", "50");
         a.dialoghi.risposte << a.File("caccia.dat");
         Menu(s, "mnuSalvaConNome");
-        QCOMPARE(a.Contenuto("caccia.dat"), "0.243,95,450,15,965,0.379,225,0,500,20,3.5,38.125\r\n");
+        QCOMPARE(a.Contenuto("caccia.dat"),
+                 "0.243,95,450,15,965,0.379,225,0,500,20,3.5,38.125\r\nmodello=g7;umidita=50\r\n");
         Scrivi(s, "txtDiametro", "0.224");
         Scrivi(t, "txtHottica", "50");
+        Scrivi(t, "txtUmidita", "0");
+        modello->setCurrentIndex(0);
         a.dialoghi.risposte << false << a.File("caccia.dat");
         Menu(s, "mnuApri");
         QCOMPARE(a.dialoghi.domande,
                  QStringList{"Conferma salvataggio|Il testo è stato modificato.\nVuoi salvare le modifiche?"});
         QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtHottica") + " " + Testo(t, "txtVelVento"),
                  "0.243 38.125 3.5");
+        QCOMPARE(modello->currentText() + " " + Testo(t, "txtUmidita"), "Punto materiale G7 50");
+
+        QFile f(a.File("colore.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("0.308,150,450,15,900,0.4,200,0,300,20,5,50\r\ncolore=rosso;banda=4\r\n");
+        f.close();
+        a.dialoghi.risposte << a.File("colore.dat");
+        Menu(s, "mnuApri");
+        QCOMPARE(a.dialoghi.avvisi.size(), 2);
+        QVERIFY2(a.dialoghi.avvisi[1].contains("\"colore\""), qPrintable(a.dialoghi.avvisi[1]));
+        QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtDistZero"), "0.308 200");
+        QCOMPARE(Trova<QComboBox>(t, "cboBanda")->currentText(), "±4 cm (GEE)");
+        QCOMPARE(modello->currentText(), "Classico (forma chiusa)");
         QSignalSpy fine(a.programma.get(), &Programma::terminato);
         Menu(t, "mnuFileEsci");  // nothing left to ask
         QCOMPARE(fine.count(), 1);
