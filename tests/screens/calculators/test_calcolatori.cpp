@@ -20,41 +20,40 @@ class TestCalcolatori : public QObject {
     }
 
 private slots:
-    // With inputs typed, Enter in the last box computes; without, a click on Calcola.
+    // The item opened by double click, Enter or Space; with inputs typed,
+    // Enter in the last box computes; without, a click on Calcola.
     void calcola_data() {
+        QTest::addColumn<int>("tasto");  // 0: double click
         QTest::addColumn<QString>("opzione");
         QTest::addColumn<QString>("titolo");
         QTest::addColumn<QStringList>("ingressi");  // "name=text", typed over the box's first value
         QTest::addColumn<QStringList>("risultati");
-        QTest::newRow("legno") << "optLegno" << "Penetrazione nel legno di abete" << QStringList{}
+        QTest::newRow("legno, invio") << int(Qt::Key_Return) << "optLegno" << "Penetrazione nel legno di abete" << QStringList{}
                                << QStringList{"txtPenetrazioneLegno=53", "txtVolumeLegno=26.2"};
-        QTest::newRow("ferro") << "optFerro" << "Penetrazione nel ferro" << QStringList{"txtVelImpatto=800"}
+        QTest::newRow("ferro") << 0 << "optFerro" << "Penetrazione nel ferro" << QStringList{"txtVelImpatto=800"}
                                << QStringList{"txtPenetrazioneFerro=1.11"};
-        QTest::newRow("osso") << "optOsso" << "Penetrazione nell' osso" << QStringList{"cBoCoeffPallaOsso=0.15"}
+        QTest::newRow("osso") << 0 << "optOsso" << "Penetrazione nell' osso" << QStringList{"cBoCoeffPallaOsso=0.15"}
                               << QStringList{"txtPenetrazioneOsso=3.65"};
-        QTest::newRow("uomo") << "optUomo" << "Penetrazione nel corpo umano" << QStringList{}
+        QTest::newRow("uomo") << 0 << "optUomo" << "Penetrazione nel corpo umano" << QStringList{}
                               << QStringList{"txtPenetrazioneUomo=104.4", "txtVelocitaLimiteCute=28"};
-        QTest::newRow("canna") << "optVarVelCanna" << "Variazione della velocità  in relazione a lunghezza canna"
+        QTest::newRow("canna, spazio") << int(Qt::Key_Space) << "optVarVelCanna" << "Variazione della velocità  in relazione a lunghezza canna"
                                << QStringList{"txtPercorsoCannaNota=600", "txtPercorsoCannaDiversa=500"}
                                << QStringList{"txtVelocitaNuovaCanna=859.9"};
     }
     void calcola() {
+        QFETCH(int, tasto);
         QFETCH(QString, opzione);
         QFETCH(QString, titolo);
         QFETCH(QStringList, ingressi);
         QFETCH(QStringList, risultati);
         Ambiente a;
-        DoppioClick(Opzioni(a), opzione.toLatin1());
+        if (tasto) QTest::keyClick(Trova(Opzioni(a), opzione.toLatin1()), Qt::Key(tasto));
+        else DoppioClick(Opzioni(a), opzione.toLatin1());
         Schermo* c = a.programma->Calcolatore();
         QVERIFY(c && c->isVisible());
         QCOMPARE(c->windowTitle(), titolo);
         QLineEdit* e = nullptr;
-        for (const QString& voce : ingressi) {
-            auto* lista = c->findChild<QComboBox*>(voce.section('=', 0, 0));
-            e = lista ? lista->lineEdit() : c->findChild<QLineEdit*>(voce.section('=', 0, 0));
-            e->selectAll();
-            QTest::keyClicks(e, voce.section('=', 1));
-        }
+        for (const QString& voce : ingressi) e = Scrivi(c, voce.section('=', 0, 0), voce.section('=', 1));
         if (e)
             QTest::keyClick(e, Qt::Key_Return);
         else
@@ -77,22 +76,6 @@ private slots:
         QCOMPARE(a.dialoghi.avvisi, QStringList{"USA IL PUNTO!!|virgola nel campo coefficiente: il separatore "
                                                 "decimale è il punto; scrivere 0.30 e non 0,30"});
         QCOMPARE(Testo(c, "txtPenetrazioneOsso"), "");
-    }
-
-    void tastiSulleOpzioni_data() {
-        QTest::addColumn<QString>("opzione");
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<QString>("schermo");
-        QTest::newRow("invio") << "optLegno" << int(Qt::Key_Return) << "frmPenetrazioneLegno";
-        QTest::newRow("spazio") << "optVarVelCanna" << int(Qt::Key_Space) << "frmVarVelCanna";
-    }
-    void tastiSulleOpzioni() {
-        QFETCH(QString, opzione);
-        QFETCH(int, tasto);
-        QFETCH(QString, schermo);
-        Ambiente a;
-        QTest::keyClick(Trova(Opzioni(a), opzione.toLatin1()), Qt::Key(tasto));
-        QCOMPARE(a.programma->Calcolatore() ? a.programma->Calcolatore()->objectName() : QString(), schermo);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -80,12 +81,15 @@ template <class T = QWidget>
 T* Trova(QWidget* schermo, const char* nome) {
     return schermo->findChild<T*>(QString::fromLatin1(nome));
 }
-// Selects the box's text and types over it.
-inline void Scrivi(QWidget* schermo, const char* campo, const QString& testo) {
-    QLineEdit* casella = Trova<QLineEdit>(schermo, campo);
+// Selects the box's text (or an editable list's) and types over it.
+inline QLineEdit* Scrivi(QWidget* schermo, const QString& campo, const QString& testo) {
+    QWidget* w = schermo->findChild<QWidget*>(campo);
+    auto* lista = qobject_cast<QComboBox*>(w);
+    QLineEdit* casella = lista ? lista->lineEdit() : qobject_cast<QLineEdit*>(w);
     casella->selectAll();
     QTest::keyClick(casella, Qt::Key_Backspace);
     QTest::keyClicks(casella, testo);
+    return casella;
 }
 inline QString Testo(QWidget* schermo, const char* nome) {
     auto* l = Trova<QLabel>(schermo, nome);

@@ -55,7 +55,6 @@ private slots:
         auto* lista = Trova<QComboBox>(s, "Combo1");
         QCOMPARE(lista->count(), 6);
         QVERIFY(lista->currentText().startsWith("0.243\"   95gr    Nosler  BTsb"));
-        QCOMPARE(rigata::RigaDati(a.programma->Doc().Campi()), "0.243,95,450,15,965,0.379,225,0,500,20,5,50");
         Ingresso(s, {"0.308", "150", "40000", "-5.5", "800", "0.25"});
         Premi(s, "cmdConferma");
         QCOMPARE(a.dialoghi.avvisi,
@@ -92,12 +91,18 @@ private slots:
         QVERIFY(a.dialoghi.avvisi.isEmpty() && a.dialoghi.domande.isEmpty());
     }
 
-    // A pick fills the boxes; a click on a pair's coefficient takes it; the
-    // unit label lists the same bullet in metric units; the spinner's arrows step.
+    // The wheel over the unfocused list leaves the pick alone; a pick fills the
+    // boxes; a click on a pair's coefficient takes it; the unit label lists the
+    // same bullet in metric units; the spinner's arrows step.
     void sceltaUnitaEFrecce() {
         Ambiente a;
         frmAvvio* s = a.programma->Avvio();
         auto* lista = Trova<QComboBox>(s, "Combo1");
+        const int scelta = lista->currentIndex();
+        QWheelEvent rotella(QPointF(10, 5), lista->mapToGlobal(QPointF(10, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(lista, &rotella);
+        QCOMPARE(lista->currentIndex(), scelta);
         lista->setCurrentIndex(3);
         emit lista->activated(3);
         QCOMPARE(Ingresso(s), (QStringList{"0.308", "150", "450", "15", "965", "0.400"}));
@@ -112,37 +117,12 @@ private slots:
         QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>("su"), Qt::LeftButton);
         QTest::mouseClick(Trova(s, "udVInizUnita")->findChild<QWidget*>("giu"), Qt::LeftButton);
         QCOMPARE(Testo(s, "txtVelocitabocca"), "1064");
-    }
-
-    // The arrows stop at the velocities "Avanti" accepts (above 92, below 1370 m/s).
-    void frecceAiLimiti_data() {
-        QTest::addColumn<QString>("velocita");
-        QTest::addColumn<QString>("freccia");
-        QTest::addColumn<QString>("attesa");
-        QTest::newRow("tetto") << "1360" << "su" << "1369";
-        QTest::newRow("fondo") << "150" << "giu" << "93";
-    }
-    void frecceAiLimiti() {
-        QFETCH(QString, velocita);
-        QFETCH(QString, freccia);
-        QFETCH(QString, attesa);
-        Ambiente a;
-        frmAvvio* s = a.programma->Avvio();
-        Scrivi(s, "txtVelocitabocca", velocita);
-        QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>(freccia), Qt::LeftButton);
-        QCOMPARE(Testo(s, "txtVelocitabocca"), attesa);
-    }
-
-    // The wheel over the unfocused bullet list leaves the pick alone.
-    void rotellaSenzaFuoco() {
-        Ambiente a;
-        QWidget* s = a.programma->Avvio();
-        auto* lista = Trova<QComboBox>(s, "Combo1");
-        const int scelta = lista->currentIndex();
-        QWheelEvent rotella(QPointF(10, 5), lista->mapToGlobal(QPointF(10, 5)), {}, QPoint(0, -120), Qt::NoButton,
-                            Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(lista, &rotella);
-        QCOMPARE(lista->currentIndex(), scelta);
+        // They stop at the velocities "Avanti" accepts (above 92, below 1370 m/s).
+        for (const auto& [velocita, freccia, attesa] : {std::tuple{"1360", "su", "1369"}, {"150", "giu", "93"}}) {
+            Scrivi(s, "txtVelocitabocca", velocita);
+            QTest::mouseClick(Trova(s, "udVInizCentinaia")->findChild<QWidget*>(freccia), Qt::LeftButton);
+            QCOMPARE(Testo(s, "txtVelocitabocca"), attesa);
+        }
     }
 
     // A catalogue without bullets: its notice replaces the waiting one; none at all: a message.

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../../supporto/palla.h"
 #include "cartellino_stampa.h"
 #include "modello.h"
 #include "tabella.h"
@@ -28,13 +29,8 @@ class TestCartellino : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(!QStandardPaths::findExecutable("pdftotext").isEmpty());
-        ShotData d;
-        d.DiametroInch = 0.243f, d.PesoGrain = 95, d.Altitudine = 450, d.Temperatura = 15;
-        d.VelocitaBocca = 965, d.CoeffBalistico = 0.379;
-        CalcolaAtmosfera(d);
-        CalcolaResistenza(d);
         const auto tabella = std::get<TabellaCalcolata>(
-            TabellaCalcolata::Calcola(d, RichiestaTabella{225, 0, 500, 20, 5, 50}, {}));
+            TabellaCalcolata::Calcola(prova::PallaInAria(), RichiestaTabella{225, 0, 500, 20, 5, 50}, {}));
         DatiCartellino c;
         c.unita = UnitaCorrezione::Mrad;
         cartellino_ = std::get<Cartellino>(ComponiCartellino(tabella, c, kPassoCartellino, ","));
