@@ -10,16 +10,9 @@
 #   pacchetto.sh CMAKE CPACK BUILD_DIR SOURCE_DIR DRIVER ID
 # Exit 77 (skipped) where dpkg-deb, dpkg-shlibdeps, lintian, appstreamcli or man is missing.
 set -euo pipefail
-# A missing tool skips the test, except in CI, where ./test installs every one.
-salta() {
-  echo "SALTATO: $*"
-  [ "${CI:-}" = true ] && { echo "in CI non si salta: manca ciò che ./test installa" >&2; exit 1; }
-  exit 77
-}
+source "$(dirname "$0")/salta.sh"
 cmake=$1 cpack=$2 costruzione=$3 sorgenti=$4 guida=$5 id=$6
-for programma in dpkg-deb dpkg-shlibdeps lintian appstreamcli man; do
-  command -v "$programma" >/dev/null || salta "manca $programma"
-done
+richiedi dpkg-deb dpkg-shlibdeps lintian appstreamcli man
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 errore() { echo "ERRORE: $*" >&2; exit 1; }

@@ -9,17 +9,10 @@
 # Exit 77 (skipped) where xvfb-run, xauth, xdotool or xprop is missing or no X
 # server can start. Without a window manager the test gives the focus itself.
 set -euo pipefail
-# A missing tool skips the test, except in CI, where ./test installs every one.
-salta() {
-  echo "SALTATO: $*"
-  [ "${CI:-}" = true ] && { echo "in CI non si salta: manca ciò che ./test installa" >&2; exit 1; }
-  exit 77
-}
+source "$(dirname "$0")/salta.sh"
 
 if [ "${1:-}" != --dentro ]; then
-  for programma in xvfb-run xauth xdotool xprop; do
-    command -v "$programma" >/dev/null || salta "manca $programma"
-  done
+  richiedi xvfb-run xauth xdotool xprop
   timeout 20 xvfb-run -a true >/dev/null 2>&1 || salta "nessun server X avviabile"
   tmp=$(mktemp -d)
   trap 'rm -rf "$tmp"' EXIT
