@@ -197,10 +197,9 @@ TEST(CatalogoUnito, UnSoloLimiteDi4000Righe) {
     std::string consegnate, proprie;
     for (int i = 0; i < 3998; ++i) consegnate += "Sierra,.308,150,SP,.2,.3\r\n";
     for (int i = 0; i < 5; ++i) proprie += "Mia,.308,150,SP,.2,.3\r\n";
-    prova::Scrivi(cartella.File("consegnato.bc"), consegnate);
-    prova::Scrivi(cartella.File("proprio.bc"), proprie);
     Catalogo c;
-    const auto esito = CaricaCatalogoUnito(c, cartella.File("consegnato.bc"), cartella.File("proprio.bc"));
+    const auto esito = CaricaCatalogoUnito(c, prova::Scrivi(cartella.File("consegnato.bc"), consegnate),
+                                           prova::Scrivi(cartella.File("proprio.bc"), proprie));
     EXPECT_EQ(esito.righeEscluse, 3);
     EXPECT_EQ(esito.righeConsegnate, 3998);
     EXPECT_EQ(c.Righe[3998][kMarca], "Mia");

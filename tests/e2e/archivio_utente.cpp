@@ -28,10 +28,9 @@ class ArchivioUtente : public QObject {
         QWidget* nuova = programma->NuovaPalla();
         QVERIFY(nuova);
         QTest::keyClicks(Trova<QComboBox>(nuova, "cBoMarca")->lineEdit(), "Prova");
-        Scrivi(nuova, "txtInpDiametro", diametro);
-        Scrivi(nuova, "txtInpPeso", peso);
-        Scrivi(nuova, "txtImpTipoPalla", "E2E");
-        Scrivi(nuova, "txtInpCBStd", cb);
+        for (const auto& [casella, testo] : {std::pair<const char*, QString>{"txtInpDiametro", diametro},
+                                             {"txtInpPeso", peso}, {"txtImpTipoPalla", "E2E"}, {"txtInpCBStd", cb}})
+            Scrivi(nuova, casella, testo);
         Premi(nuova, "cmdMemorizza");
     }
 

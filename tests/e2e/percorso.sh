@@ -9,17 +9,10 @@
 # Exit 77 (skipped) where xvfb-run, xauth, xdotool or xprop is missing or no X
 # server can start. Without a window manager the test gives the focus itself.
 set -euo pipefail
-# A missing tool skips the test, except in CI, where ./test installs every one.
-salta() {
-  echo "SALTATO: $*"
-  [ "${CI:-}" = true ] && { echo "in CI non si salta: manca ciò che ./test installa" >&2; exit 1; }
-  exit 77
-}
+source "$(dirname "$0")/salta.sh"
 
 if [ "${1:-}" != --dentro ]; then
-  for programma in xvfb-run xauth xdotool xprop; do
-    command -v "$programma" >/dev/null || salta "manca $programma"
-  done
+  richiedi xvfb-run xauth xdotool xprop
   timeout 20 xvfb-run -a true >/dev/null 2>&1 || salta "nessun server X avviabile"
   tmp=$(mktemp -d)
   trap 'rm -rf "$tmp"' EXIT
@@ -47,13 +40,10 @@ finestra() {
   timeout 5 xdotool windowfocus --sync "$w" || errore "la finestra \"$1\" non prende il fuoco"
   sleep 0.2
 }
+# These keys in the window of this title.
+tasti() { finestra "$1"; shift; xdotool key "$@"; }
 # The File menu's entry with this access key, in the window of this title.
-menu() {
-  finestra "$1"
-  xdotool key alt+f
-  sleep 0.3
-  xdotool key "$2"
-}
+menu() { tasti "$1" alt+f; sleep 0.3; xdotool key "$2"; }
 # Waits at most 10 s for a command to succeed.
 attendi() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done; false; }
 altezza() { xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
@@ -70,8 +60,7 @@ pid=$!
 finestra "Inserimento dati"
 [[ "$(xprop -id "$w" _NET_WM_ICON)" == *"Icon ("* ]] || errore "la finestra non ha l'icona del programma"
 xdotool key Return
-finestra "Opzioni"
-xdotool key Return
+tasti "Opzioni" Return
 
 # Tab past the six request boxes to the first layout: Enter computes the
 # table and the window grows to show it. File > Indietro ad "Opzioni".
@@ -84,10 +73,8 @@ menu "Dati Traiettorie" i
 # A calculator (Tab to the first option): Enter in its box computes (a warning
 # window would take the File menu's keys); File > Opzioni, then File > Nuova
 # Palla to the start screen.
-finestra "Opzioni"
-xdotool key Tab Return
-finestra "Penetrazione nel legno di abete"
-xdotool key Return
+tasti "Opzioni" Tab Return
+tasti "Penetrazione nel legno di abete" Return
 menu "Penetrazione nel legno di abete" Return
 menu "Opzioni" n
 
@@ -101,8 +88,7 @@ attendi cmp -s "$tmp/atteso.dat" "$tmp/prova.dat" || errore "file dati diverso: 
 
 # "Aggiungi palle" (Shift+Tab from the first field, Space): a bullet typed and
 # stored at the end of the installed catalogue with Enter.
-finestra "Inserimento dati"
-xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+tasti "Inserimento dati" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
 finestra "Input dati nuova palla"
 xdotool type --delay 10 "Prova"
 for campo in .308 150 E2E .400; do
@@ -114,8 +100,7 @@ printf 'Prova,.308,150,E2E,.226,.400\r\n' >>"$tmp/catalogo-atteso"
 attendi cmp -s "$tmp/catalogo-atteso" "$catalogo" || errore "il catalogo installato non ha la nuova palla in fondo"
 
 # "<-- Indietro" (Alt+I), then File > Esci: the program ends with status 0.
-finestra "Input dati nuova palla"
-xdotool key alt+i
+tasti "Input dati nuova palla" alt+i
 menu "Inserimento dati" e
 attendi eval '! kill -0 "$pid" 2>/dev/null' || errore "il programma non è terminato con File > Esci"
 wait "$pid" || errore "il programma è terminato con lo stato $?"

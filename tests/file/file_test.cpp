@@ -101,11 +101,6 @@ TEST_P(TipiDiFile, RifiutatiOLettiSenzaCambiare) {
     EXPECT_EQ(dopo.st_mode & S_IFMT, prima.st_mode & S_IFMT) << "replaced by another kind of file";
 }
 
-std::string Crea(const std::string& percorso, const std::string& contenuto) {
-    Scrivi(percorso, contenuto);
-    return percorso;
-}
-
 const CasoTipo kTipi[] = {
     {"cartella", [](const std::string& c) { return c; }, "è una cartella", "è una cartella", "è una cartella"},
     {"fifo", [](const std::string& c) { return mkfifo((c + "/f").c_str(), 0644), c + "/f"; }, "è una pipe (FIFO)",
@@ -116,11 +111,11 @@ const CasoTipo kTipi[] = {
          return mknod((c + "/z").c_str(), S_IFCHR | 0666, makedev(1, 5)) ? "/dev/zero" : c + "/z";
      },
      "è un dispositivo", "è un dispositivo", "è un dispositivo"},
-    {"sparso di 3 GB", [](const std::string& c) { return truncate(Crea(c + "/g", "").c_str(), 3LL << 30), c + "/g"; },
+    {"sparso di 3 GB", [](const std::string& c) { return truncate(Scrivi(c + "/g", "").c_str(), 3LL << 30), c + "/g"; },
      "la prima riga è troppo lunga", "è troppo grande (più di 256 MB)", nullptr},
     // After the first line, anything of any length.
     {"segno di codifica",
-     [](const std::string& c) { return Crea(c + "/b", "\xEF\xBB\xBF" + kRiga + std::string("\r\n\0\xff", 4)); }, "", "",
+     [](const std::string& c) { return Scrivi(c + "/b", "\xEF\xBB\xBF" + kRiga + std::string("\r\n\0\xff", 4)); }, "", "",
      nullptr}};
 TABELLA(TipiDiFile, CasoTipo, kTipi);
 
@@ -182,7 +177,7 @@ std::string Collegamento(const std::string& c, const std::string& dove) {
 }
 
 std::string Vecchio(const std::string& c, mode_t file = 0644, mode_t cartella = 0755) {
-    Crea(c + "/x.dat", "vecchio\r\n");
+    Scrivi(c + "/x.dat", "vecchio\r\n");
     chmod((c + "/x.dat").c_str(), file);
     chmod(c.c_str(), cartella);
     return c + "/x.dat";
@@ -220,7 +215,7 @@ DatiNuovaPalla Palla(const std::string& marca) { return {marca, ".308", "180", "
 
 TEST(Catalogo, DueProgrammiInsiemeNonPerdonoPalle) {
     prova::CartellaTemporanea c;
-    const std::string catalogo = Crea(c.File("stdbulls.bc"), "");
+    const std::string catalogo = Scrivi(c.File("stdbulls.bc"), "");
     pid_t figli[2];
     for (int k = 0; k < 2; ++k)
         if ((figli[k] = fork()) == 0) {
@@ -252,7 +247,7 @@ TEST(Catalogo, PienoNonCambiaETemporaneiAbbandonatiRimossi) {
     prova::CartellaTemporanea c;
     std::string pieno = "(c) note do not count\r\n\r\n";
     for (int i = 1; i < kMassimoPalle; ++i) pieno += "Sierra,.308,150,SPBT,.226,.400\r\n";
-    const std::string catalogo = Crea(c.File("stdbulls.bc"), pieno);
+    const std::string catalogo = Scrivi(c.File("stdbulls.bc"), pieno);
     // A killed writer's temporary file, a live writer's (it holds the lock), another file's.
     for (const char* nome : {".stdbulls.bc.rigata-MORTO0", ".stdbulls.bc.rigata-VIVO00", ".altro.dat.rigata-ALTRO0"})
         Scrivi(c.File(nome), "parziale");

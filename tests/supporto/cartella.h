@@ -30,8 +30,10 @@ private:
     std::string percorso_;
 };
 
-inline void Scrivi(const std::string& percorso, const std::string& byte) {
+// Writes the bytes and gives the path back.
+inline std::string Scrivi(const std::string& percorso, const std::string& byte) {
     std::ofstream(percorso, std::ios::binary) << byte;
+    return percorso;
 }
 
 inline std::string Leggi(const std::string& percorso) {

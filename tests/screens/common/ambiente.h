@@ -109,5 +109,10 @@ inline void GrassettoRosso(QWidget* schermo, const QStringList& caselle) {
         QVERIFY2(w && w->font().bold() && w->palette().color(QPalette::Text) == QColor(Qt::red), qPrintable(nome));
     }
 }
+// Exactly one warning, beginning with inizio and holding dentro.
+inline void UnAvviso(const QStringList& avvisi, const QString& inizio, const QString& dentro = {}) {
+    QVERIFY2(avvisi.size() == 1 && avvisi[0].startsWith(inizio) && avvisi[0].contains(dentro),
+             qPrintable(avvisi.join('\n')));
+}
 inline void Menu(QWidget* schermo, const char* voce) { Trova<QAction>(schermo, voce)->trigger(); }
 inline void Svuota() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

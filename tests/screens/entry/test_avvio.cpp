@@ -136,8 +136,9 @@ private slots:
         QCOMPARE(a.dialoghi.avvisi, QStringList{"CAMBIA PERCORSO!!|File Inesistente!!"});
     }
 
-    // "Memorizza dati" refuses through the core's checks or appends the line to
-    // the catalogue, and "Utilizza nuovi dati" lists the new bullet.
+    // "Memorizza dati" refuses through the core's checks, keeps every typed
+    // value when the write fails, or appends the line to the catalogue; and
+    // "Utilizza nuovi dati" lists the new bullet.
     void nuovaPalla() {
         Ambiente a;
         QWidget* s = Compila(a, {"Brünner", ".284", "162", "Spitz €", ".631", ".620"});
@@ -147,6 +148,13 @@ private slots:
                                                 "coefficiente balistico"});
         QCOMPARE(a.Contenuto("stdbulls.bc"), QByteArray(kCatalogoProva));
         QTest::keyClicks(Trova(s, "txtInpVelocita1"), "2800");
+        const QString catalogo = a.File("stdbulls.bc");
+        QVERIFY(QFile::rename(catalogo, a.File("da parte")) && QDir().mkdir(catalogo));
+        a.dialoghi.avvisi.clear();
+        Premi(s, "cmdMemorizza");
+        UnAvviso(a.dialoghi.avvisi, "SALVATAGGIO NON RIUSCITO!!|", catalogo);
+        QCOMPARE(Testo(s, "txtInpVelocita1"), "2800");
+        QVERIFY(QDir().rmdir(catalogo) && QFile::rename(a.File("da parte"), catalogo));
         Premi(s, "cmdMemorizza");
         Svuota();
         QCOMPARE(a.Contenuto("stdbulls.bc").mid(qstrlen(kCatalogoProva)),
@@ -158,18 +166,6 @@ private slots:
         auto* lista = Trova<QComboBox>(a.programma->Avvio(), "Combo1");
         QCOMPARE(lista->count(), 7);
         QVERIFY(lista->itemText(1).startsWith("0.284\"   162gr   Brünner Spitz €"));
-    }
-
-    // A failed write keeps the catalogue and every typed value.
-    void scritturaFallita() {
-        Ambiente a;
-        QVERIFY(QFile::remove(a.File("stdbulls.bc")) && QDir().mkdir(a.File("stdbulls.bc")));
-        QWidget* s = Compila(a, {"Nosler", ".243", "95", "BTsb", ".379"});
-        Premi(s, "cmdMemorizza");
-        QCOMPARE(a.dialoghi.avvisi.size(), 1);
-        QVERIFY(a.dialoghi.avvisi[0].startsWith("SALVATAGGIO NON RIUSCITO!!|"));
-        QVERIFY(a.dialoghi.avvisi[0].contains(a.File("stdbulls.bc")));
-        QCOMPARE(Testo(s, "txtInpCBStd"), ".379");
     }
 };
 
