@@ -42,14 +42,6 @@ struct Sostituzioni {
     }
 };
 
-// A value typed with the point: digits, a sign and a point only.
-std::optional<double> NumeroOpzione(const std::string& testo) {
-    if (testo.empty() || testo.find_first_not_of("0123456789.+-") != std::string::npos) return std::nullopt;
-    const double v = LeggiNumero(testo);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 // One card option's value into campo through its reader, which names the
 // option in its refusal.
 template <typename T, typename Lettore>
@@ -77,7 +69,7 @@ std::optional<std::string> Sostituisci(const Sostituzioni& s, OpzioniFile& o) {
     for (const auto& [opzione, assegna] : numeri) {
         const std::string* t = s.Valore(opzione);
         if (!t) continue;
-        const auto v = NumeroOpzione(*t);
+        const auto v = LeggiNumeroScritto(*t);
         if (!v)
             return std::string(opzione) + ": \"" + *t +
                    "\" non è un numero; scriverlo con il punto come separatore decimale (per esempio 50 o 1013.2)";

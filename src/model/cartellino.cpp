@@ -67,24 +67,6 @@ long long Click(double misura, double click) {
 
 const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? kSchemaCentimetri : "##0.00"; }
 
-// A number written whole: an optional sign, digits with at most one point,
-// nothing after (LeggiNumero alone would read "4x" or "1.2.3" as their start).
-std::optional<double> Numero(std::string_view t) {
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-    bool cifre = false;
-    int punti = 0;
-    for (size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0; i < t.size(); ++i) {
-        if (t[i] >= '0' && t[i] <= '9')
-            cifre = true;
-        else if (t[i] != '.' || ++punti > 1)
-            return std::nullopt;
-    }
-    const double v = LeggiNumero(t);
-    if (!cifre || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 }  // namespace
 
 // --- The band ---------------------------------------------------------------
@@ -291,7 +273,7 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
 // --- Command-line values ----------------------------------------------------
 
 std::variant<double, std::string> LeggiBanda(std::string_view testo) {
-    const auto v = Numero(testo);
+    const auto v = LeggiNumeroScritto(testo);
     if (v && *v >= kBandaMinima && *v <= kBandaMassima) return *v;
     return "--banda: \"" + std::string(testo) +
            "\" non è una banda valida; scrivere i centimetri sopra e sotto la linea di mira, da 2 a 15 "
@@ -303,7 +285,7 @@ std::variant<std::vector<double>, std::string> LeggiSoglie(std::string_view test
     std::string_view resto = testo;
     while (true) {
         const size_t virgola = resto.find(',');
-        const auto v = Numero(resto.substr(0, virgola));
+        const auto v = LeggiNumeroScritto(resto.substr(0, virgola));
         if (!v || !(*v > 0) || *v > 1e9) {
             return "--soglie: \"" + std::string(testo) +
                    "\" non è un elenco di energie valido; scrivere una o più soglie in joule sopra lo zero, "
@@ -325,9 +307,9 @@ std::variant<UnitaCorrezione, std::string> LeggiUnita(std::string_view testo) {
 std::variant<double, std::string> LeggiClick(std::string_view testo) {
     // A fraction of the unit ("1/4", "1/8") or a number.
     const size_t barra = testo.find('/');
-    std::optional<double> v = Numero(testo.substr(0, barra));
+    std::optional<double> v = LeggiNumeroScritto(testo.substr(0, barra));
     if (v && barra != std::string_view::npos) {
-        const auto sotto = Numero(testo.substr(barra + 1));
+        const auto sotto = LeggiNumeroScritto(testo.substr(barra + 1));
         v = sotto && *sotto > 0 ? std::optional<double>(*v / *sotto) : std::nullopt;
     }
     if (v && *v >= 1e-6 && *v <= 1000) return *v;

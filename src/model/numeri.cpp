@@ -162,6 +162,28 @@ bool VirgolaDecimale(std::string_view testo) {
     return Cifra(r.Guarda());
 }
 
+std::optional<double> LeggiNumeroScritto(std::string_view t) {
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    bool cifre = false;
+    int punti = 0;
+    for (size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0; i < t.size(); ++i) {
+        if (Cifra(static_cast<unsigned char>(t[i])))
+            cifre = true;
+        else if (t[i] != '.' || ++punti > 1)
+            return std::nullopt;
+    }
+    const double v = LeggiNumero(t);
+    if (!cifre || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::string TestoNumeroScritto(double valore) {
+    std::string t = FormattaNumero(valore, "0.#########", ".");
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    return t;
+}
+
 double LeggiNumeroEsteso(std::string_view testo) {
     Lettore r{testo};
     if (r.Guarda() == '&') {

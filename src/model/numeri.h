@@ -21,6 +21,17 @@ namespace rigata {
 // "9 65" is 965. A number beyond the double range reads as +/-infinity.
 double LeggiNumero(std::string_view testo);
 
+// A number written whole, for the choices saved on a data file's second
+// line, the command line's options and the boxes of the trajectory model:
+// blanks at either end, an optional sign, digits with at most one point and
+// nothing else ("1013.2", "-45", " 50 "). Empty for anything else ("4x",
+// "1.2.3", "1013,2", "+", "") and for a value beyond the double range.
+std::optional<double> LeggiNumeroScritto(std::string_view testo);
+
+// The text LeggiNumeroScritto reads back: up to nine decimals with a point,
+// no trailing point ("50", "1013.2", "-0.05").
+std::string TestoNumeroScritto(double valore);
+
 // The entry screen's reading: as LeggiNumero, and also a hexadecimal number
 // after "&H" or an octal one after "&O" (either letter case).
 double LeggiNumeroEsteso(std::string_view testo);

@@ -22,28 +22,12 @@ std::string_view Rifilato(std::string_view t) {
     return t;
 }
 
-// A number written whole: digits, an optional sign and point, nothing after.
-std::optional<double> Numero(std::string_view t) {
-    if (t.empty() || VirgolaDecimale(t)) return std::nullopt;
-    for (char c : t)
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+')) return std::nullopt;
-    const double v = LeggiNumero(t);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 std::optional<double> NumeroFra(std::string_view t, double minimo, double massimo) {
-    const auto v = Numero(t);
+    const auto v = LeggiNumeroScritto(t);
     if (!v || *v < minimo || *v > massimo) return std::nullopt;
     return v;
 }
 
-// Up to nine decimals, without a trailing point ("50", "1013.2").
-std::string Testo(double v) {
-    std::string t = FormattaNumero(v, "0.#########", ".");
-    if (!t.empty() && t.back() == '.') t.pop_back();
-    return t;
-}
 
 template <typename E, size_t N>
 std::optional<E> Nome(std::string_view t, const std::pair<E, const char*> (&nomi)[N]) {
@@ -142,18 +126,18 @@ std::string RigaOpzioni(const OpzioniFile& o) {
         coppie.push_back(std::string(chiave) + "=" + valore);
     };
     if (o.modello.modello != m.modello) aggiungi("modello", NomeDi(o.modello.modello, kModelli));
-    if (o.modello.pressione) aggiungi("pressione", Testo(*o.modello.pressione));
-    if (o.modello.umidita != m.umidita) aggiungi("umidita", Testo(o.modello.umidita));
-    if (o.modello.angoloVento != m.angoloVento) aggiungi("angolo_vento", Testo(o.modello.angoloVento));
+    if (o.modello.pressione) aggiungi("pressione", TestoNumeroScritto(*o.modello.pressione));
+    if (o.modello.umidita != m.umidita) aggiungi("umidita", TestoNumeroScritto(o.modello.umidita));
+    if (o.modello.angoloVento != m.angoloVento) aggiungi("angolo_vento", TestoNumeroScritto(o.modello.angoloVento));
     if (o.modello.coppie != m.coppie) aggiungi("coppie", o.modello.coppie ? "si" : "no");
-    if (o.cartellino.banda != c.banda) aggiungi("banda", Testo(o.cartellino.banda));
+    if (o.cartellino.banda != c.banda) aggiungi("banda", TestoNumeroScritto(o.cartellino.banda));
     if (o.cartellino.soglie != c.soglie) {
         std::string soglie;
-        for (double s : o.cartellino.soglie) soglie += (soglie.empty() ? "" : ",") + Testo(s);
+        for (double s : o.cartellino.soglie) soglie += (soglie.empty() ? "" : ",") + TestoNumeroScritto(s);
         aggiungi("soglie", soglie);
     }
     if (o.cartellino.unita != c.unita) aggiungi("correzione", NomeDi(o.cartellino.unita, kUnita));
-    if (o.cartellino.click != c.click) aggiungi("click", Testo(o.cartellino.click));
+    if (o.cartellino.click != c.click) aggiungi("click", TestoNumeroScritto(o.cartellino.click));
     for (const auto& [chiave, valore] : o.altre) aggiungi(chiave.c_str(), valore);
     std::string riga;
     for (const auto& coppia : coppie) riga += (riga.empty() ? "" : ";") + coppia;

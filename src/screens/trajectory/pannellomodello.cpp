@@ -33,28 +33,13 @@ std::string Rifilato(std::string t) {
     return t.substr(inizio, t.find_last_not_of(" \t") - inizio + 1);
 }
 
-// A number typed with the point: a sign, digits and one point only.
-std::optional<double> Numero(const std::string& t) {
-    if (t.empty() || t.find_first_not_of("0123456789.+-") != std::string::npos) return std::nullopt;
-    if (t.find_first_of("0123456789") == std::string::npos) return std::nullopt;
-    const double v = LeggiNumero(t);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
-// Up to nine decimals, with the point, without a trailing point ("50", "1013.2").
-QString TestoValore(double v) {
-    std::string t = FormattaNumero(v, "0.#########", ".");
-    if (!t.empty() && t.back() == '.') t.pop_back();
-    return Qs(t);
-}
 
 // The value of a box, or why it is refused: a decimal comma (the program's
 // usual refusal), then anything that is not a number. nome is the box as the
 // messages call it, aiuto what to type.
 std::variant<double, Rifiuto> Valore(const std::string& testo, const char* nome, const char* aiuto) {
     if (VirgolaDecimale(testo)) return RifiutoVirgola(nome, testo);
-    if (const auto v = Numero(Rifilato(testo))) return *v;
+    if (const auto v = LeggiNumeroScritto(testo)) return *v;
     return Rifiuto{"CAMBIA VALORE!!", std::string(nome) + ": \"" + Rifilato(testo) + "\" non è un numero; scrivere " + aiuto};
 }
 
@@ -235,16 +220,16 @@ void PannelloModello::Mostra() {
     const OpzioniFile& o = doc_.Opzioni();
     for (int i = 0; i < 3; ++i)
         if (kModelli[i] == o.modello.modello) cboModello_->setCurrentIndex(i);
-    txtPressione_->setText(o.modello.pressione ? TestoValore(*o.modello.pressione) : QString());
-    txtUmidita_->setText(TestoValore(o.modello.umidita));
-    txtAngoloVento_->setText(TestoValore(o.modello.angoloVento));
+    txtPressione_->setText(o.modello.pressione ? Qs(TestoNumeroScritto(*o.modello.pressione)) : QString());
+    txtUmidita_->setText(Qs(TestoNumeroScritto(o.modello.umidita)));
+    txtAngoloVento_->setText(Qs(TestoNumeroScritto(o.modello.angoloVento)));
     chkCoppie_->setChecked(o.modello.coppie);
-    QString banda = TestoValore(o.cartellino.banda);
+    QString banda = Qs(TestoNumeroScritto(o.cartellino.banda));
     for (const auto& [b, testo] : kBande)
         if (b == o.cartellino.banda) banda = QString::fromUtf8(testo);
     cboBanda_->setEditText(banda);
     QStringList soglie;
-    for (double s : o.cartellino.soglie) soglie << TestoValore(s);
+    for (double s : o.cartellino.soglie) soglie << Qs(TestoNumeroScritto(s));
     txtSoglie_->setText(soglie.join(QStringLiteral("; ")));
     for (int i = 0; i < 4; ++i)
         if (kUnita[i] == o.cartellino.unita) cboUnita_->setCurrentIndex(i);
@@ -271,7 +256,7 @@ void PannelloModello::MostraClick() {
     }
     if (c.unita != UnitaCorrezione::Nessuna && c.click != 0) {
         if (c.unita == UnitaCorrezione::Moa && c.click == 0.125) cboClick_->setCurrentIndex(1);
-        else cboClick_->setEditText(TestoValore(c.click) + ' ' + unita);
+        else cboClick_->setEditText(Qs(TestoNumeroScritto(c.click)) + ' ' + unita);
     }
     mostrando_ = prima;
 }
