@@ -15,6 +15,14 @@ inline std::string_view SenzaSpazi(std::string_view testo) {
     return testo.substr(primo, testo.find_last_not_of(' ') - primo + 1);
 }
 
+// The text without the white space before and after it: blanks, tabs and
+// line ends (a value typed in a box or read from a key=value pair).
+inline std::string_view SenzaBianchi(std::string_view testo) {
+    const auto primo = testo.find_first_not_of(" \t\r\n");
+    if (primo == std::string_view::npos) return {};
+    return testo.substr(primo, testo.find_last_not_of(" \t\r\n") - primo + 1);
+}
+
 // A byte that continues a character begun by an earlier one.
 inline bool ByteDiContinuazione(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 

@@ -1,5 +1,7 @@
 #include "numeri.h"
 
+#include "caratteri.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -163,8 +165,7 @@ bool VirgolaDecimale(std::string_view testo) {
 }
 
 std::optional<double> LeggiNumeroScritto(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    t = SenzaBianchi(t);
     bool cifre = false;
     int punti = 0;
     for (size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0; i < t.size(); ++i) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "caratteri.h"
 #include "numeri.h"
 
 namespace rigata {
@@ -16,11 +17,6 @@ constexpr std::pair<UnitaCorrezione, const char*> kUnita[] = {{UnitaCorrezione::
                                                               {UnitaCorrezione::Mrad, "mrad"},
                                                               {UnitaCorrezione::Moa, "moa"}};
 
-std::string_view Rifilato(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\r')) t.remove_suffix(1);
-    return t;
-}
 
 std::optional<double> NumeroFra(std::string_view t, double minimo, double massimo) {
     const auto v = LeggiNumeroScritto(t);
@@ -45,10 +41,10 @@ const char* NomeDi(E valore, const std::pair<E, const char*> (&nomi)[N]) {
 
 std::optional<std::vector<double>> Soglie(std::string_view t) {
     std::vector<double> soglie;
-    if (Rifilato(t).empty()) return soglie;  // no threshold at all
+    if (SenzaBianchi(t).empty()) return soglie;  // no threshold at all
     while (true) {
         const size_t virgola = t.find(',');
-        const auto v = NumeroFra(Rifilato(t.substr(0, virgola)), 1e-9, 1e9);
+        const auto v = NumeroFra(SenzaBianchi(t.substr(0, virgola)), 1e-9, 1e9);
         if (!v) return std::nullopt;
         soglie.push_back(*v);
         if (virgola == std::string_view::npos) break;
@@ -98,13 +94,13 @@ std::vector<std::string> LeggiRigaOpzioni(std::string_view riga, OpzioniFile& o)
     std::vector<std::string> avvisi;
     while (!riga.empty()) {
         const size_t fine = riga.find(';');
-        const std::string_view coppia = Rifilato(riga.substr(0, fine));
+        const std::string_view coppia = SenzaBianchi(riga.substr(0, fine));
         riga = fine == std::string_view::npos ? std::string_view{} : riga.substr(fine + 1);
         if (coppia.empty()) continue;
         const size_t uguale = coppia.find('=');
-        const std::string_view chiave = Rifilato(coppia.substr(0, uguale));
+        const std::string_view chiave = SenzaBianchi(coppia.substr(0, uguale));
         const std::string_view valore =
-            uguale == std::string_view::npos ? std::string_view{} : Rifilato(coppia.substr(uguale + 1));
+            uguale == std::string_view::npos ? std::string_view{} : SenzaBianchi(coppia.substr(uguale + 1));
         if (!Conosciuta(chiave)) {
             o.altre.emplace_back(std::string(chiave), std::string(valore));
             avvisi.push_back("la chiave \"" + std::string(chiave) +

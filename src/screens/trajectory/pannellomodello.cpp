@@ -11,6 +11,7 @@
 #include <cmath>
 #include <variant>
 
+#include "caratteri.h"
 #include "cartellino.h"
 #include "documento.h"
 #include "numeri.h"
@@ -27,11 +28,6 @@ const UnitaCorrezione kUnita[] = {UnitaCorrezione::Nessuna, UnitaCorrezione::Cm1
 // The bands offered; any other from kBandaMinima to kBandaMassima can be typed.
 const std::pair<double, const char*> kBande[] = {{4, "±4 cm (GEE)"}, {5, "±5 cm"}, {6, "±6 cm"}};
 
-std::string Rifilato(std::string t) {
-    const size_t inizio = t.find_first_not_of(" \t");
-    if (inizio == std::string::npos) return {};
-    return t.substr(inizio, t.find_last_not_of(" \t") - inizio + 1);
-}
 
 
 // The value of a box, or why it is refused: a decimal comma (the program's
@@ -40,7 +36,7 @@ std::string Rifilato(std::string t) {
 std::variant<double, Rifiuto> Valore(const std::string& testo, const char* nome, const char* aiuto) {
     if (VirgolaDecimale(testo)) return RifiutoVirgola(nome, testo);
     if (const auto v = LeggiNumeroScritto(testo)) return *v;
-    return Rifiuto{"CAMBIA VALORE!!", std::string(nome) + ": \"" + Rifilato(testo) + "\" non è un numero; scrivere " + aiuto};
+    return Rifiuto{"CAMBIA VALORE!!", std::string(nome) + ": \"" + std::string(SenzaBianchi(testo)) + "\" non è un numero; scrivere " + aiuto};
 }
 
 // The model's three numbers, each checked alone against its range
@@ -50,7 +46,7 @@ std::optional<Rifiuto> LeggiNumeroModello(const QLineEdit* casella, const char* 
                                           Assegna assegna, OpzioniFile& o) {
     const std::string testo = Std(casella->text());
     DatiModello solo;
-    if (Rifilato(testo).empty()) {  // empty: the default (the standard pressure at the altitude)
+    if (std::string(SenzaBianchi(testo)).empty()) {  // empty: the default (the standard pressure at the altitude)
         assegna(o.modello, std::nullopt);
         return std::nullopt;
     }
@@ -101,7 +97,7 @@ std::optional<Rifiuto> LeggiSoglieDi(const QString& testo, OpzioniFile& o) {
 std::optional<Rifiuto> LeggiClickDi(const QString& testo, OpzioniFile& o) {
     const UnitaCorrezione u = o.cartellino.unita;
     if (u == UnitaCorrezione::Nessuna) return std::nullopt;
-    const std::string t = Rifilato(Std(QString(testo).remove(Qs(NomeUnita(u)))));
+    const std::string t = std::string(SenzaBianchi(Std(QString(testo).remove(Qs(NomeUnita(u))))));
     const std::string aiuto = "quanto vale un click in " + NomeUnita(u) + ", sopra lo zero (per esempio 0.1, 1/4 o 1/8)";
     if (VirgolaDecimale(t)) return RifiutoVirgola("valore del click", t);
     const auto v = rigata::LeggiClick(t);
