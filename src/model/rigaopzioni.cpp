@@ -39,18 +39,12 @@ const char* NomeDi(E valore, const std::pair<E, const char*> (&nomi)[N]) {
     return nomi[0].second;
 }
 
+// The thresholds as the command line reads them; empty: no threshold at all.
 std::optional<std::vector<double>> Soglie(std::string_view t) {
-    std::vector<double> soglie;
-    if (SenzaBianchi(t).empty()) return soglie;  // no threshold at all
-    while (true) {
-        const size_t virgola = t.find(',');
-        const auto v = NumeroFra(SenzaBianchi(t.substr(0, virgola)), 1e-9, 1e9);
-        if (!v) return std::nullopt;
-        soglie.push_back(*v);
-        if (virgola == std::string_view::npos) break;
-        t.remove_prefix(virgola + 1);
-    }
-    return soglie;
+    if (SenzaBianchi(t).empty()) return std::vector<double>{};
+    auto soglie = LeggiSoglie(t);
+    if (auto* v = std::get_if<std::vector<double>>(&soglie)) return std::move(*v);
+    return std::nullopt;
 }
 
 // Takes one pair; false when the value is refused.
