@@ -4,10 +4,10 @@
 #include <QLineEdit>
 
 #include "calcolatori.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-frmPenetrazioneFerro::frmPenetrazioneFerro(Programma& programma)
+frmPenetrazioneFerro::frmPenetrazioneFerro(Navigazione& programma)
     : SchermoCalcolatore(programma, "frmPenetrazioneFerro", QStringLiteral("Penetrazione nel ferro")) {
     txtVelImpatto_ = IngressoNumerico("lblVelImpatto", QStringLiteral("Velocità di impatto del proiettile"),
                                       "txtVelImpatto", QStringLiteral("500"));

@@ -6,7 +6,7 @@
 class frmPenetrazioneFerro : public SchermoCalcolatore {
     Q_OBJECT
 public:
-    explicit frmPenetrazioneFerro(Programma& programma);
+    explicit frmPenetrazioneFerro(Navigazione& programma);
 
 private:
     void cmdCalcolaFerro_Click();

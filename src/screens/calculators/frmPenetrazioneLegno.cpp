@@ -4,10 +4,10 @@
 #include <QLineEdit>
 
 #include "calcolatori.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-frmPenetrazioneLegno::frmPenetrazioneLegno(Programma& programma)
+frmPenetrazioneLegno::frmPenetrazioneLegno(Navigazione& programma)
     : SchermoCalcolatore(programma, "frmPenetrazioneLegno", QStringLiteral("Penetrazione nel legno di abete")) {
     txtVelImpatto_ = IngressoNumerico("lblVelImpattoLegno", QStringLiteral("Velocità di impatto del proiettile"),
                                       "txtVelImpatto", QStringLiteral("500"));

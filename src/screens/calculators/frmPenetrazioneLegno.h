@@ -6,7 +6,7 @@
 class frmPenetrazioneLegno : public SchermoCalcolatore {
     Q_OBJECT
 public:
-    explicit frmPenetrazioneLegno(Programma& programma);
+    explicit frmPenetrazioneLegno(Navigazione& programma);
 
 private:
     void cmdCalcolaLegno_Click();

@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "calcolatori.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-frmPenetrazioneOsso::frmPenetrazioneOsso(Programma& programma)
+frmPenetrazioneOsso::frmPenetrazioneOsso(Navigazione& programma)
     : SchermoCalcolatore(programma, "frmPenetrazioneOsso", QStringLiteral("Penetrazione nell' osso")) {
     QWidget* centro = centralWidget();
     cBoCoeffPallaOsso_ = Crea<QComboBox>(centro, "cBoCoeffPallaOsso");

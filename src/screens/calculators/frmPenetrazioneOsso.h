@@ -9,7 +9,7 @@ class QComboBox;
 class frmPenetrazioneOsso : public SchermoCalcolatore {
     Q_OBJECT
 public:
-    explicit frmPenetrazioneOsso(Programma& programma);
+    explicit frmPenetrazioneOsso(Navigazione& programma);
 
 private:
     void Form_Load();

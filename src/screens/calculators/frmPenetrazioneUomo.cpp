@@ -4,10 +4,10 @@
 #include <QLineEdit>
 
 #include "calcolatori.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-frmPenetrazioneUomo::frmPenetrazioneUomo(Programma& programma)
+frmPenetrazioneUomo::frmPenetrazioneUomo(Navigazione& programma)
     : SchermoCalcolatore(programma, "frmPenetrazioneUomo", QStringLiteral("Penetrazione nel corpo umano")) {
     txtVelImpattoUomo_ =
         IngressoNumerico("lblVelImpattoUomo", QStringLiteral("Velocità di impatto del proiettile in m/s"),

@@ -7,7 +7,7 @@
 class frmPenetrazioneUomo : public SchermoCalcolatore {
     Q_OBJECT
 public:
-    explicit frmPenetrazioneUomo(Programma& programma);
+    explicit frmPenetrazioneUomo(Navigazione& programma);
 
 private:
     void cmdCalcolaUomo_Click();

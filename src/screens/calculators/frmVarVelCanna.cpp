@@ -4,10 +4,10 @@
 #include <QLineEdit>
 
 #include "calcolatori.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-frmVarVelCanna::frmVarVelCanna(Programma& programma)
+frmVarVelCanna::frmVarVelCanna(Navigazione& programma)
     : SchermoCalcolatore(programma, "frmVarVelCanna",
                          QStringLiteral("Variazione della velocità  in relazione a lunghezza canna")) {
     QWidget* centro = centralWidget();

@@ -7,7 +7,7 @@
 class frmVarVelCanna : public SchermoCalcolatore {
     Q_OBJECT
 public:
-    explicit frmVarVelCanna(Programma& programma);
+    explicit frmVarVelCanna(Navigazione& programma);
 
 private:
     void cmdCalcolaOsso_Click();

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "dialoghi.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-SchermoCalcolatore::SchermoCalcolatore(Programma& programma, const char* nome, const QString& titolo)
+SchermoCalcolatore::SchermoCalcolatore(Navigazione& programma, const char* nome, const QString& titolo)
     : Schermo(programma, false) {
     setObjectName(QString::fromLatin1(nome));
     setWindowTitle(titolo);

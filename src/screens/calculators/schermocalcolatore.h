@@ -35,7 +35,7 @@ protected:
 
     // Builds the window's body: the inputs on top, then (as the screen adds
     // them) the Calcola button and the results frame.
-    SchermoCalcolatore(Programma& programma, const char* nome, const QString& titolo);
+    SchermoCalcolatore(Navigazione& programma, const char* nome, const QString& titolo);
 
     void CreaMenu(std::initializer_list<VoceCalcolatore> voci);
 

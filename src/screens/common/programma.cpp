@@ -143,10 +143,11 @@ void Programma::ApriCalcolatore(TipoCalcolatore tipo) {
 
 void Programma::ChiudiCalcolatore() { Chiudi(calcolatore_); }
 
-void Programma::ApriNuovaPalla() {
+Schermo* Programma::ApriNuovaPalla() {
     Chiudi(nuovaPalla_);
     nuovaPalla_ = CreaNuovaPalla();
     if (nuovaPalla_) nuovaPalla_->show();
+    return nuovaPalla_;
 }
 
 void Programma::ChiudiNuovaPalla() {

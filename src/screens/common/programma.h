@@ -1,7 +1,8 @@
 // The program: owns the shot record, the catalogue, the dialogs and the one
 // instance of each screen, and is the one place that creates, shows, hides
 // and closes screens. "Closing" a screen deletes it (the next opening builds
-// it afresh with its design-time texts); "hiding" keeps it.
+// it afresh with its design-time texts); "hiding" keeps it. Screens reach it
+// through Navigazione only.
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,7 @@
 #include "catalogo.h"
 #include "catalogoutente.h"
 #include "documento.h"
+#include "navigazione.h"
 #include "schermo.h"
 #include "shotdata.h"
 
@@ -23,9 +25,7 @@ class frmAvvio;
 class frmOpzioni;
 class frmInputDatiTraiet;
 
-enum class TipoCalcolatore { Legno, Ferro, Osso, Uomo, Canna };
-
-class Programma : public QObject {
+class Programma : public QObject, public Navigazione {
     Q_OBJECT
 public:
     // cartella: the program's folder, where the catalogue lives.
@@ -34,26 +34,23 @@ public:
     Programma(const std::string& cartellaFile, Dialoghi& dialoghi);
     ~Programma() override;
 
-    rigata::ShotData& Dati() { return dati_; }
-    // What the user typed: the twelve texts, the unit mode, the data file.
-    Documento& Doc() { return documento_; }
-    rigata::Catalogo& Cat() { return catalogo_; }
-    Dialoghi& Dlg() { return dialoghi_; }
-    // The decimal separator of the user's locale, for every number shown.
-    QString Separatore() const;
+    rigata::ShotData& Dati() override { return dati_; }
+    Documento& Doc() override { return documento_; }
+    rigata::Catalogo& Cat() override { return catalogo_; }
+    Dialoghi& Dlg() override { return dialoghi_; }
+    QString Separatore() const override;
 
     // The catalogue's files: the delivered one in the program's folder
     // (Cat().PercorsoCatalogo, set by every load and store), and the user's
     // own in his data folder (from XDG_DATA_HOME or HOME as the program found
     // them at start; none when neither is usable).
     // Loads both into Cat(): the delivered rows, then the user's.
-    rigata::EsitoCaricamento CaricaCatalogo();
+    rigata::EsitoCaricamento CaricaCatalogo() override;
     // Where the next stored bullet goes: the delivered catalogue when this
     // user may write it and its folder and it is not a package's, otherwise
     // his own (its folder made where missing).
-    rigata::DestinazionePalla CatalogoPerMemorizzare();
-    // Tells the user, once, where the bullets he stores are kept.
-    void AvvisaCatalogoUtente(QWidget* padre);
+    rigata::DestinazionePalla CatalogoPerMemorizzare() override;
+    void AvvisaCatalogoUtente(QWidget* padre) override;
 
     // Start-up: the default bullet's line, the start screen shown, the
     // catalogue loaded, sorted and listed, the default bullet selected.
@@ -67,27 +64,23 @@ public:
     Schermo* Calcolatore() const;    // the open calculator, or null
     Schermo* NuovaPalla() const;        // the new-bullet screen, or null
 
-    // Moves between screens.
-    void NascondiAvvio();
-    void MostraTraiettorie();  // from the options screen: refreshes the six labels
-    void ApriCalcolatore(TipoCalcolatore tipo);  // closes the options screen
-    void ApriNuovaPalla();
-    // From screen da to the start or the options screen: da is closed (the
-    // options, a calculator, the new-bullet screen) or hidden (the start and
-    // trajectory screens), then the other one shown.
-    void VaiAdAvvio(Schermo* da);
-    void VaiAOpzioni(Schermo* da);
-    // Uses newly stored bullets: closes the new-bullet and start screens and runs start-up again.
-    void Riavvia();
+    // Moves between screens (Navigazione).
+    void NascondiAvvio() override;
+    void MostraTraiettorie() override;
+    void ApriCalcolatore(TipoCalcolatore tipo) override;
+    Schermo* ApriNuovaPalla() override;
+    void VaiAdAvvio(Schermo* da) override;
+    void VaiAOpzioni(Schermo* da) override;
+    void Riavvia() override;
 
     // The way out of the program (the start screen's "<  Uscita" and the Esci
     // entries of the start, options and trajectory screens): while the data
     // changed since the last save or opening, asks whether to save them and
     // saves (a failed save asks again, Documento::maybeSave); then ends the program.
-    void Esci();
+    void Esci() override;
     // Ends the program at once: every screen goes, nothing is asked.
-    void Termina();
-    bool InChiusura() const { return inChiusura_; }
+    void Termina() override;
+    bool InChiusura() const override { return inChiusura_; }
 
 signals:
     void terminato();

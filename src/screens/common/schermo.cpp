@@ -5,10 +5,10 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
-Schermo::Schermo(Programma& programma, bool senzaChiusura)
+Schermo::Schermo(Navigazione& programma, bool senzaChiusura)
     : QMainWindow(nullptr), prog_(programma), senzaChiusura_(senzaChiusura) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     if (senzaChiusura_) {

@@ -1,5 +1,6 @@
-// Base of every screen: a main window that knows the program and decides
-// what its own close command does.
+// Base of every screen: a main window that knows the program through its
+// navigation interface (Navigazione) and decides what its own close command
+// does.
 #pragma once
 
 #include <QKeySequence>
@@ -8,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-class Programma;
+class Navigazione;
 class QLabel;
 class QMenu;
 
@@ -17,7 +18,7 @@ class Schermo : public QMainWindow {
 public:
     // senzaChiusura: the window offers no close command of its own (the start,
     // options and trajectory screens are left through their buttons and menus).
-    Schermo(Programma& programma, bool senzaChiusura);
+    Schermo(Navigazione& programma, bool senzaChiusura);
 
 protected:
     // One entry of a menu: its name (objectName of the action), its caption
@@ -41,7 +42,7 @@ protected:
     // says what it means (back to the options, back to the start screen).
     virtual void ChiusuraDallaFinestra() {}
 
-    Programma& prog_;
+    Navigazione& prog_;
 
 private:
     bool senzaChiusura_;

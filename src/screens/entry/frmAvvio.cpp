@@ -16,8 +16,8 @@
 #include "dialoghi.h"
 #include "elenco.h"
 #include "modello.h"
+#include "navigazione.h"
 #include "numeri.h"
-#include "programma.h"
 #include "campi.h"
 #include "documento.h"
 #include "pannellocatalogo.h"
@@ -43,7 +43,7 @@ QString Riferimenti() {
 
 }  // namespace
 
-frmAvvio::frmAvvio(Programma& programma) : Schermo(programma, true) {
+frmAvvio::frmAvvio(Navigazione& programma) : Schermo(programma, true) {
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(QStringLiteral("Inserimento dati"));
 

@@ -20,13 +20,13 @@ struct PallaScelta;
 class frmAvvio : public Schermo {
     Q_OBJECT
 public:
-    explicit frmAvvio(Programma& programma);
+    explicit frmAvvio(Navigazione& programma);
 
     // Start-up after the screen is shown: load, sort and list the catalogue,
     // select the bullet of RigaPallaDefault.
     void CaricaEdElenca();
 
-    // "<  Uscita" and File > Esci: the way out of the program (Programma::Esci).
+    // "<  Uscita" and File > Esci: the way out of the program (Navigazione::Esci).
     void mnuFileEsci_Click();
 
 private:

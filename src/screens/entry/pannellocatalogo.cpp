@@ -12,12 +12,12 @@
 #include "catalogo.h"
 #include "dialoghi.h"
 #include "documento.h"
-#include "programma.h"
+#include "navigazione.h"
 #include "widget.h"
 
 using namespace rigata;
 
-PannelloCatalogo::PannelloCatalogo(Programma& programma, QWidget* padre)
+PannelloCatalogo::PannelloCatalogo(Navigazione& programma, QWidget* padre)
     : QGroupBox(QStringLiteral("Caratteristiche della palla"), padre), prog_(programma) {
     setObjectName(QStringLiteral("fraCarattPalla"));
     auto* colonna = new QVBoxLayout(this);

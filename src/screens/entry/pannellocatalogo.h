@@ -13,12 +13,12 @@ class QLineEdit;
 class QProgressBar;
 class CasellaCliccabile;
 class EtichettaCliccabile;
-class Programma;
+class Navigazione;
 
 class PannelloCatalogo : public QGroupBox {
     Q_OBJECT
 public:
-    PannelloCatalogo(Programma& programma, QWidget* padre);
+    PannelloCatalogo(Navigazione& programma, QWidget* padre);
 
     // Start-up after the screen is shown: load, sort and list the catalogue,
     // select the bullet of RigaPallaDefault.
@@ -40,7 +40,7 @@ private:
     void CambiaUnita();
     void MostraUnita();
 
-    Programma& prog_;
+    Navigazione& prog_;
     EtichettaCliccabile* lblUnita_;
     QComboBox* Combo1_;
     QLineEdit* Text1_;

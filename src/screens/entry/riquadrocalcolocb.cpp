@@ -10,8 +10,8 @@
 #include "controlli.h"
 #include "dialoghi.h"
 #include "modello.h"
+#include "navigazione.h"
 #include "numeri.h"
-#include "programma.h"
 #include "widget.h"
 
 using namespace rigata;
@@ -23,7 +23,7 @@ const QString kIstruzioniCB = QStringLiteral(
     "velocità di partenza e quella residua nel tratto considerato e confermare.");
 }  // namespace
 
-RiquadroCalcoloCB::RiquadroCalcoloCB(Programma& programma, QWidget* padre) : QWidget(padre), prog_(programma) {
+RiquadroCalcoloCB::RiquadroCalcoloCB(Navigazione& programma, QWidget* padre) : QWidget(padre), prog_(programma) {
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(0, 0, 0, 0);
     CreaIstruzioni();

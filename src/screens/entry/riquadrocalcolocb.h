@@ -7,12 +7,12 @@
 
 class QGroupBox;
 class QLineEdit;
-class Programma;
+class Navigazione;
 
 class RiquadroCalcoloCB : public QWidget {
     Q_OBJECT
 public:
-    RiquadroCalcoloCB(Programma& programma, QWidget* padre);
+    RiquadroCalcoloCB(Navigazione& programma, QWidget* padre);
 
     // The two-velocity frame (true) or the instructions (false).
     void MostraCalcolo(bool calcolo);
@@ -26,7 +26,7 @@ private:
     void CreaCalcolo();
     void cmdConfCBVel_Click();
 
-    Programma& prog_;
+    Navigazione& prog_;
     QGroupBox *fraIstruzioniCB_, *fraCalcolaCB_;
     QLineEdit *txtVelIniz_, *txtVelFin_, *txtTratto_;
 };

@@ -12,8 +12,8 @@
 
 #include "catalogo.h"
 #include "dialoghi.h"
+#include "navigazione.h"
 #include "nuovapalla.h"
-#include "programma.h"
 #include "widget.h"
 
 using namespace rigata;
@@ -39,7 +39,7 @@ QLineEdit* Casella(QWidget* padre, const char* nome, int larghezza, const QStrin
 
 }  // namespace
 
-frmInputNuovaPalla::frmInputNuovaPalla(Programma& programma) : Schermo(programma, false) {
+frmInputNuovaPalla::frmInputNuovaPalla(Navigazione& programma) : Schermo(programma, false) {
     setObjectName(QStringLiteral("frmInputNuovaPalla"));
     setWindowTitle(QStringLiteral("Input dati nuova palla"));
     auto* centro = new QWidget(this);
@@ -229,8 +229,7 @@ void frmInputNuovaPalla::cmdMemorizza_Click() {
 
     // Closed and opened again fresh, in the same place, now offering the restart.
     const QPoint posizione = pos();
-    prog_.ApriNuovaPalla();
-    if (auto* nuova = qobject_cast<frmInputNuovaPalla*>(prog_.NuovaPalla())) {
+    if (auto* nuova = qobject_cast<frmInputNuovaPalla*>(prog_.ApriNuovaPalla())) {
         nuova->move(posizione);
         nuova->cmdUtilizza_->show();
         if (destinazione.primaDellUtente) prog_.AvvisaCatalogoUtente(nuova);

@@ -23,7 +23,7 @@ struct DatiNuovaPalla;
 class frmInputNuovaPalla : public Schermo {
     Q_OBJECT
 public:
-    explicit frmInputNuovaPalla(Programma& programma);
+    explicit frmInputNuovaPalla(Navigazione& programma);
 
 protected:
     // The window's close command goes back to the start screen, which this

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "navigazione.h"
 #include "pannellodatiinforza.h"
-#include "programma.h"
 #include "widget.h"
 
 namespace {
@@ -18,7 +18,7 @@ void TitoloVerdeScuro(QGroupBox* cornice) {
 }
 }  // namespace
 
-frmOpzioni::frmOpzioni(Programma& programma) : Schermo(programma, true) {
+frmOpzioni::frmOpzioni(Navigazione& programma) : Schermo(programma, true) {
     setObjectName(QStringLiteral("frmOpzioni"));
     setWindowTitle(QStringLiteral("Opzioni"));
     auto* centro = new QWidget(this);

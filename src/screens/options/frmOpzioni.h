@@ -8,7 +8,7 @@ class PannelloDatiInForza;
 class frmOpzioni : public Schermo {
     Q_OBJECT
 public:
-    explicit frmOpzioni(Programma& programma);
+    explicit frmOpzioni(Navigazione& programma);
 
 private:
     // The steps of the constructor, in the order the widgets are created.

@@ -25,8 +25,8 @@
 #include "file.h"
 #include "frmGraficoTraiettoria.h"
 #include "modellotabella.h"
+#include "navigazione.h"
 #include "numeri.h"
-#include "programma.h"
 #include "widget.h"
 
 using namespace rigata;
@@ -71,7 +71,7 @@ QString TestoNumero(double v, const QString& sep) { return Qs(TestoSingolo(stati
 
 }  // namespace
 
-AzioniTabella::AzioniTabella(QMainWindow& schermo, Programma& programma, const ModelloTabella& modello,
+AzioniTabella::AzioniTabella(QMainWindow& schermo, Navigazione& programma, const ModelloTabella& modello,
                              QTableView& griglia)
     : QObject(&schermo), schermo_(schermo), prog_(programma), modello_(modello), griglia_(griglia) {
     QMenu* menu = schermo.menuBar()->addMenu(QStringLiteral("&Tabella"));

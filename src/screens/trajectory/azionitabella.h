@@ -25,13 +25,13 @@ class QAction;
 class QMainWindow;
 class QTableView;
 class ModelloTabella;
-class Programma;
+class Navigazione;
 class frmGraficoTraiettoria;
 
 class AzioniTabella : public QObject {
     Q_OBJECT
 public:
-    AzioniTabella(QMainWindow& schermo, Programma& programma, const ModelloTabella& modello, QTableView& griglia);
+    AzioniTabella(QMainWindow& schermo, Navigazione& programma, const ModelloTabella& modello, QTableView& griglia);
 
     // A table was computed and shown (the record, the model, the zero).
     void TabellaMostrata(const rigata::TabellaCalcolata& tabella, rigata::TipoTabella tipo);
@@ -66,7 +66,7 @@ protected:
 
 private:
     QMainWindow& schermo_;
-    Programma& prog_;
+    Navigazione& prog_;
     const ModelloTabella& modello_;
     QTableView& griglia_;
     QVector<QAction*> azioni_;

@@ -24,10 +24,10 @@
 #include "documento.h"
 #include "modello.h"
 #include "modellotabella.h"
+#include "navigazione.h"
 #include "numeri.h"
 #include "pannellodatiinforza.h"
 #include "pannellomodello.h"
-#include "programma.h"
 #include "widget.h"
 
 using namespace rigata;
@@ -45,7 +45,7 @@ QStringList ComeLista(const CelleRiga& celle) {
 }
 }  // namespace
 
-frmInputDatiTraiet::frmInputDatiTraiet(Programma& programma) : Schermo(programma, true) {
+frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(programma, true) {
     setObjectName(QStringLiteral("frmInputDatiTraiet"));
     setWindowTitle(QStringLiteral("Dati Traiettorie"));
     auto* centro = new QWidget(this);

@@ -28,7 +28,7 @@ class PannelloModello;
 class frmInputDatiTraiet : public Schermo {
     Q_OBJECT
 public:
-    explicit frmInputDatiTraiet(Programma& programma);
+    explicit frmInputDatiTraiet(Navigazione& programma);
 
     // The six labels of the bullet and place in force.
     void MostraDatiProiettile();
