@@ -92,7 +92,7 @@ install(FILES "${generati}/copyright" "${generati}/changelog.gz" DESTINATION ${C
 # tests'): checked buffer functions where the compiler optimises, and the
 # relocations read-only from the start.
 if(NOT RIGATA_SANITIZE)
-  foreach(bersaglio rigata_file rigata_model rigata_catalogue rigata_cli rigata_screens rigata)
+  foreach(bersaglio rigata_file rigata_model rigata_catalogue rigata_cli rigata_screens rigata_programma rigata)
     target_compile_definitions(${bersaglio} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
   endforeach()
   target_link_options(rigata PRIVATE -Wl,-z,relro,-z,now)
