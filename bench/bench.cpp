@@ -75,12 +75,12 @@ void PuntoMateriale() {
     rigata::ShotData d = PallaPredefinita(450);
     rigata::ApplicaRichiesta(d, rigata::RichiestaTabella{225, 0, 500, 20, 5, 50});
     rigata::CalcolaAzzeramento(d);
-    rigata::DatiModello g1;
+    rigata::Scelte g1;
     g1.modello = rigata::TipoModello::G1;
-    rigata::DatiModello classico;
+    rigata::Scelte classico;
 
     size_t caratteri = 0;
-    auto tabella = [&](const rigata::DatiModello& m, double fine, int passo) {
+    auto tabella = [&](const rigata::Scelte& m, double fine, int passo) {
         const auto t = rigata::CreaTraiettoria(d, m, fine);
         rigata::ShotData riga = d;
         for (double x = 0; x <= fine; x += passo) {

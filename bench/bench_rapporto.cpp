@@ -39,7 +39,7 @@ void BenchRapporto(Programma& p, frmInputDatiTraiet* t) {
     // pixel column; with the point mass, the closed form's curve beside it.
     const auto misuraGrafico = [&](std::shared_ptr<const rigata::TabellaCalcolata> tabella, const char* cosa) {
         GraficoTraiettoria grafico(QStringLiteral("."));
-        grafico.Imposta(CreaDatiGrafico(std::move(tabella), rigata::TipoTabella::Vari, rigata::DatiCartellino{}));
+        grafico.Imposta(CreaDatiGrafico(std::move(tabella), rigata::TipoTabella::Vari, rigata::Scelte{}));
         grafico.resize(1200, 800);
         QImage immagine(grafico.size(), QImage::Format_RGB32);
         double disegno = 1e9;
@@ -53,8 +53,10 @@ void BenchRapporto(Programma& p, frmInputDatiTraiet* t) {
         std::printf("grafico della tabella %s ridisegnato (1200 x 800): %.1f ms (migliore di 10; "
                     "obiettivo < 16 ms)\n", cosa, disegno);
     };
-    misuraGrafico(std::make_shared<const rigata::TabellaCalcolata>(*t->Tabella()), "di 32766 righe (classico)");
-    rigata::DatiModello g7;
+    auto classica = rigata::TabellaCalcolata::Calcola(p.Dati(), rigata::RichiestaTabella{225, 0, 32765, 1, 5, 50}, {});
+    if (auto* tabella = std::get_if<rigata::TabellaCalcolata>(&classica))
+        misuraGrafico(std::make_shared<const rigata::TabellaCalcolata>(*tabella), "di 32766 righe (classico)");
+    rigata::Scelte g7;
     g7.modello = rigata::TipoModello::G7;
     // The point mass reaches about 5300 m with the default load: its longest table.
     auto puntoMateriale = rigata::TabellaCalcolata::Calcola(p.Dati(), rigata::RichiestaTabella{225, 0, 5300, 1, 5, 50}, g7);

@@ -32,69 +32,43 @@ std::optional<Rifiuto> LeggiPallaEAmbiente(const CampiDati& campi, ShotData& d) 
     return ControllaIngresso(TestiIngressoDi(campi), d);
 }
 
-// The options that change the model's inputs and the card's choices of the
-// data file, as typed (empty: not given).
-struct Sostituzioni {
-    std::map<std::string, std::string> valori;  // option -> its text
-    const std::string* Valore(const std::string& opzione) const {
-        const auto v = valori.find(opzione);
-        return v == valori.end() ? nullptr : &v->second;
-    }
-};
+// The choices given as options, as typed, in the order they were given.
+using Sostituzioni = std::vector<std::pair<const DefinizioneScelta*, std::string>>;
 
-// One card option's value into campo through its reader, which names the
-// option in its refusal.
-template <typename T, typename Lettore>
-std::optional<std::string> Prendi(const Sostituzioni& s, const char* opzione, Lettore leggi, T& campo) {
-    if (const std::string* t = s.Valore(opzione)) {
-        auto v = leggi(*t);
-        if (auto* e = std::get_if<std::string>(&v)) return *e;
-        campo = std::get<T>(std::move(v));
+// Each option read alone over the defaults, so that a wrong one is refused,
+// naming it, whatever the file holds.
+std::optional<std::string> ControllaSostituzioni(const Sostituzioni& s) {
+    for (const auto& [d, testo] : s) {
+        Scelte prova;
+        if (auto r = LeggiScelta(d->scelta, testo, prova)) return std::string(d->opzione) + ": " + r->messaggio;
     }
     return std::nullopt;
 }
 
-// The options' values into o, each checked: the message names the option.
-std::optional<std::string> Sostituisci(const Sostituzioni& s, OpzioniFile& o) {
-    if (const std::string* t = s.Valore("--modello")) {
-        if (*t == "classico") o.modello.modello = TipoModello::Classico;
-        else if (*t == "g1") o.modello.modello = TipoModello::G1;
-        else if (*t == "g7") o.modello.modello = TipoModello::G7;
-        else return "--modello: \"" + *t + "\" non è un modello conosciuto; scrivere classico, g1 o g7";
-    }
-    const std::pair<const char*, void (*)(DatiModello&, double)> numeri[] = {
-        {"--pressione", [](DatiModello& m, double v) { m.pressione = v; }},
-        {"--umidita", [](DatiModello& m, double v) { m.umidita = v; }},
-        {"--angolo-vento", [](DatiModello& m, double v) { m.angoloVento = v; }}};
-    for (const auto& [opzione, assegna] : numeri) {
-        const std::string* t = s.Valore(opzione);
-        if (!t) continue;
-        const auto v = LeggiNumeroScritto(*t);
-        if (!v)
-            return std::string(opzione) + ": \"" + *t +
-                   "\" non è un numero; scriverlo con il punto come separatore decimale (per esempio 50 o 1013.2)";
-        DatiModello solo;  // only this field, so that the refusal is this option's
-        assegna(solo, *v);
-        if (auto r = ControllaDatiModello(solo)) return std::string(opzione) + ": " + r->messaggio;
-        assegna(o.modello, *v);
-    }
-    if (auto e = Prendi(s, "--banda", LeggiBanda, o.cartellino.banda)) return e;
-    if (auto e = Prendi(s, "--soglie", LeggiSoglie, o.cartellino.soglie)) return e;
-    if (auto e = Prendi(s, "--correzione", LeggiUnita, o.cartellino.unita)) return e;
-    if (auto e = Prendi(s, "--click", LeggiClick, o.cartellino.click)) return e;
-    return std::nullopt;
+// The options over the file's choices, in the order of the table (a scope
+// unit before its click: a unit that changes brings back its usual click,
+// unless --click is given too). Checked already by ControllaSostituzioni.
+void Sostituisci(const Sostituzioni& s, Scelte& o) {
+    for (const auto& d : TabellaScelte())
+        for (const auto& [dato, testo] : s)
+            if (dato == &d) CambiaScelta(d.scelta, testo, o);
+}
+
+// One note per option that does not change what is printed.
+void NoteNonConta(const Sostituzioni& s, const Scelte& o, bool riepilogo, std::ostream& err) {
+    for (const auto& [d, testo] : s)
+        if (auto perche = NonConta(d->scelta, o, riepilogo ? UsoScelte::Riepilogo : UsoScelte::Tabella)) err << "rigata: nota: " << d->opzione << " " << *perche << ".\n";
 }
 
 int Tabella(const std::string& percorso, const ComeTabella& come, const Sostituzioni& sostituzioni,
             std::ostream& out, std::ostream& err, const std::string& sep) {
     // The options are checked first: a wrong one is refused whatever the file.
-    OpzioniFile prova;
-    if (auto errore = Sostituisci(sostituzioni, prova)) {
+    if (auto errore = ControllaSostituzioni(sostituzioni)) {
         err << "rigata: " << *errore << "\n";
         return kEsitoRifiuto;
     }
     CampiDati campi;
-    OpzioniFile opzioni;
+    Scelte opzioni;
     std::vector<std::string> avvisi;
     if (auto errore = LeggiFileDati(percorso, campi, opzioni, avvisi)) {
         err << *errore << "\n";
@@ -102,6 +76,7 @@ int Tabella(const std::string& percorso, const ComeTabella& come, const Sostituz
     }
     for (const auto& avviso : avvisi) err << "rigata: avviso sul file \"" << percorso << "\": " << avviso << ".\n";
     Sostituisci(sostituzioni, opzioni);
+    NoteNonConta(sostituzioni, opzioni, come.riepilogo, err);
     return ScriviTabella(campi, opzioni, come, out, err, sep);
 }
 
@@ -132,10 +107,10 @@ int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, s
     ComeTabella come;
     come.tipo = tipo;
     come.csv = csv;
-    return ScriviTabella(campi, OpzioniFile{}, come, out, err, sep);
+    return ScriviTabella(campi, Scelte{}, come, out, err, sep);
 }
 
-int ScriviTabella(const CampiDati& campi, const OpzioniFile& opzioni, const ComeTabella& come, std::ostream& out,
+int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& sep) {
     ShotData d;
     if (auto r = LeggiPallaEAmbiente(campi, d)) {
@@ -147,18 +122,18 @@ int ScriviTabella(const CampiDati& campi, const OpzioniFile& opzioni, const Come
 
     RichiestaTabella richiesta;
     auto rifiuto = LeggiRichiesta(TestiRichiestaDi(campi), richiesta);
-    if (!rifiuto) rifiuto = ControllaDatiModello(opzioni.modello);
+    if (!rifiuto) rifiuto = ControllaScelte(opzioni);
     if (auto& r = rifiuto) {
         ScriviRifiuto(err, *r);
         return kEsitoRifiuto;
     }
-    auto calcolata = TabellaCalcolata::Calcola(d, richiesta, opzioni.modello);
+    auto calcolata = TabellaCalcolata::Calcola(d, richiesta, opzioni);
     if (const auto* r = std::get_if<Rifiuto>(&calcolata)) {
         ScriviRifiuto(err, *r);
         return kEsitoRifiuto;
     }
     const TabellaCalcolata& t = std::get<TabellaCalcolata>(calcolata);
-    const DatiCartellino& cartellino = opzioni.cartellino;
+    const Scelte& cartellino = opzioni;
 
     if (come.riepilogo) {
         for (const auto& frase : FrasiRiepilogo(t, cartellino, sep)) out << frase << "\n";
@@ -184,40 +159,57 @@ int ScriviTabella(const CampiDati& campi, const OpzioniFile& opzioni, const Come
     return kEsitoOk;
 }
 
+namespace {
+
+// One line per choice: its option and value, its name, the key of the file.
+std::string TestoScelteUso() {
+    std::string testo;
+    for (const auto& d : TabellaScelte()) {
+        std::string valore = d.segnaposto ? d.segnaposto : "";
+        for (size_t i = 0; !d.segnaposto && i < d.nomi.size() && d.nomi[i]; ++i)
+            valore += (i ? "|" : "") + std::string(d.nomi[i]);
+        std::string riga = "  " + std::string(d.opzione) + " " + valore;
+        riga += riga.size() < 37 ? std::string(37 - riga.size(), ' ') : "\n" + std::string(37, ' ');
+        testo += riga + d.nome + " (" + d.chiave + "=)\n";
+    }
+    return testo;
+}
+
+}  // namespace
+
 std::string TestoUso() {
     return "Uso:\n"
            "  rigata                             apre il programma a finestre\n"
-           "  rigata --tabella FILE [--campagna] [--csv] [--correzione UNITÀ [--click VALORE]]\n"
-           "         [--modello classico|g1|g7] [--pressione HPA] [--umidita PERCENTO]\n"
-           "         [--angolo-vento GRADI]\n"
+           "  rigata --tabella FILE [--campagna] [--csv] [SCELTE]\n"
            "                                     stampa la tabella di tiro del file di dati FILE\n"
            "                                     (con --campagna la tabella di campagna, con --csv\n"
            "                                     in CSV come il file esportato dal programma; con\n"
-           "                                     --correzione cm100, mrad o moa aggiunge le colonne\n"
-           "                                     delle correzioni del cannocchiale, --click il valore\n"
-           "                                     di un click nell'unità)\n"
-           "  rigata --tabella FILE --riepilogo [--banda CM] [--soglie J,J...]\n"
+           "                                     un'unità delle correzioni aggiunge le colonne\n"
+           "                                     delle correzioni del cannocchiale)\n"
+           "  rigata --tabella FILE --riepilogo [SCELTE]\n"
            "                                     stampa il riepilogo: azzeramento ottimale, banda,\n"
-           "                                     tiro utile ed energia (soglie in joule)\n"
+           "                                     tiro utile ed energia\n"
            "  rigata --elenco FILE [--metrico]   stampa le righe dell'elenco delle palle del file\n"
            "                                     FILE come le mostra la finestra iniziale, in unità\n"
            "                                     SAE (con --metrico in unità metriche)\n"
            "  rigata --help                      mostra questo aiuto\n"
            "  rigata --version                   mostra la versione\n"
            "\n"
-           "--modello sceglie il modello della traiettoria: classico (la forma chiusa del\n"
-           "programma), g1 o g7 (punto materiale); --pressione è la pressione alla stazione\n"
-           "(da 100 a 2000 hPa; senza, l'atmosfera standard alla quota), --umidita l'umidità\n"
-           "relativa (da 0 a 100), --angolo-vento la direzione da cui viene il vento (90 di\n"
-           "traverso, 0 da dietro, 180 contro). Le opzioni prevalgono sulla seconda riga del file.\n"
+           "Le SCELTE prevalgono su quelle della seconda riga del file (la chiave tra parentesi);\n"
+           "un valore vuoto ('') torna al valore predefinito:\n" +
+           TestoScelteUso() +
+           "classico è la forma chiusa del programma, g1 e g7 il punto materiale; pressione,\n"
+           "umidità, direzione del vento e coppie contano solo per il punto materiale; banda e\n"
+           "soglie per il riepilogo; l'unità delle correzioni (con il suo click usuale, se\n"
+           "--click non lo cambia) per la tabella. Una scelta che non conta lo dice con una nota.\n"
            "\n"
            "Il file di dati ha una riga di dodici valori separati da virgole: diametro (inch),\n"
            "peso (grain), altitudine (m), temperatura (°C), velocità alla bocca (m/s),\n"
            "coefficiente balistico, distanza di azzeramento (m), distanza iniziale (m),\n"
            "distanza finale (m), intervallo (m), vento laterale (m/s), altezza della linea\n"
            "di mira (mm). Esempio: 0.243,95,0,15,965,0.379,225,0,500,20,5,50\n"
-           "Una seconda riga facoltativa porta le scelte del modello e del cartellino come\n"
-           "coppie chiave=valore separate da punto e virgola, per esempio\n"
+           "Una seconda riga facoltativa porta le scelte come coppie chiave=valore separate da\n"
+           "punto e virgola, per esempio\n"
            "modello=g7;pressione=1013.2;umidita=50;angolo_vento=45;banda=4;soglie=1000,1500;\n"
            "correzione=mrad;click=0.1\n"
            "\n"
@@ -238,9 +230,6 @@ bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
 
 int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
                   const std::string& separatore) {
-    // The options of --tabella that take a value.
-    static const char* const kConValore[] = {"--modello", "--pressione", "--umidita", "--angolo-vento",
-                                             "--banda",   "--soglie",    "--correzione", "--click"};
     std::optional<std::string> fileTabella, fileElenco;
     bool campagna = false, metrico = false, csv = false, riepilogo = false;
     Sostituzioni sostituzioni;
@@ -254,16 +243,17 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
             out << "rigata " << kVersione << " (" << kDataVersione << ")\n";
             return kEsitoOk;
         }
-        const bool conValore =
-            std::find(std::begin(kConValore), std::end(kConValore), a) != std::end(kConValore);
+        const DefinizioneScelta* scelta = SceltaPerOpzione(a);
         if (a == "--tabella" || a == "--elenco") {
             auto& file = a == "--tabella" ? fileTabella : fileElenco;
             if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il file dopo " + a);
             if (file) return ErroreUso(err, a + " ripetuto");
             file = argomenti[++i];
-        } else if (conValore) {
+        } else if (scelta) {
             if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il valore dopo " + a);
-            if (!sostituzioni.valori.emplace(a, argomenti[++i]).second) return ErroreUso(err, a + " ripetuto");
+            for (const auto& data : sostituzioni)
+                if (data.first == scelta) return ErroreUso(err, a + " ripetuto");
+            sostituzioni.emplace_back(scelta, argomenti[++i]);
         } else if (a == "--campagna") {
             campagna = true;
         } else if (a == "--csv") {
@@ -280,15 +270,10 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
     if (campagna && !fileTabella) return ErroreUso(err, "--campagna va con --tabella FILE");
     if (csv && !fileTabella) return ErroreUso(err, "--csv va con --tabella FILE");
     if (riepilogo && !fileTabella) return ErroreUso(err, "--riepilogo va con --tabella FILE");
-    for (const auto& voce : sostituzioni.valori)
-        if (!fileTabella) return ErroreUso(err, voce.first + " va con --tabella FILE");
-    for (const char* opzione : {"--banda", "--soglie"})
-        if (sostituzioni.Valore(opzione) && !riepilogo) return ErroreUso(err, opzione + std::string(" va con --riepilogo"));
-    if (sostituzioni.Valore("--click") && !sostituzioni.Valore("--correzione"))
-        return ErroreUso(err, "--click va con --correzione");
-    if (riepilogo && (csv || campagna || sostituzioni.Valore("--correzione")))
-        return ErroreUso(err, std::string("--riepilogo e ") +
-                                  (csv ? "--csv" : campagna ? "--campagna" : "--correzione") + " non vanno insieme");
+    for (const auto& voce : sostituzioni)
+        if (!fileTabella) return ErroreUso(err, voce.first->opzione + std::string(" va con --tabella FILE"));
+    if (riepilogo && (csv || campagna))
+        return ErroreUso(err, std::string("--riepilogo e ") + (csv ? "--csv" : "--campagna") + " non vanno insieme");
     if (metrico && !fileElenco) return ErroreUso(err, "--metrico va con --elenco FILE");
     if (fileElenco) return Elenco(*fileElenco, metrico, out, err);
     if (!fileTabella) return ErroreUso(err, "nessun comando");

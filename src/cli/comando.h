@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "rigadati.h"
-#include "rigaopzioni.h"
+#include "scelte.h"
 #include "tabella.h"
 
 namespace rigata {
@@ -55,7 +55,7 @@ struct ComeTabella {
 // after the last column. With come.riepilogo, FrasiRiepilogo of
 // opzioni.cartellino instead. The model's inputs are checked
 // (ControllaDatiModello) before the table. Refusals as the overload above.
-int ScriviTabella(const CampiDati& campi, const OpzioniFile& opzioni, const ComeTabella& come, std::ostream& out,
+int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& separatore);
 
 std::string TestoUso();

@@ -37,7 +37,7 @@ std::optional<double> ScartoCella(const Traiettoria& t, int metro) {
 }
 
 // The model of the record zeroed at another distance (m).
-std::unique_ptr<Traiettoria> Azzerata(const ShotData& d, const DatiModello& m, int zero) {
+std::unique_ptr<Traiettoria> Azzerata(const ShotData& d, const Scelte& m, int zero) {
     ShotData copia = d;
     copia.DistanzaAzzeramento = S(zero);
     CalcolaCadutaZero(copia);  // the closed form's zero; the point mass zeroes itself
@@ -73,7 +73,7 @@ const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100
 
 std::string TestoBanda(double banda, std::string_view sep) { return "±" + TestoSingolo(S(banda), sep) + " cm"; }
 
-std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const DatiModello& m, double banda) {
+std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const Scelte& m, double banda) {
     // The highest point falls as the zero comes nearer, down to the zero at
     // which the line of sight only touches the trajectory, and grows again
     // nearer still: the band zero is the far end of the zeros within the
@@ -152,37 +152,15 @@ std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<do
 
 // --- Summary ----------------------------------------------------------------
 
-std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const DatiCartellino& c, std::string_view sep) {
+std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view sep) {
     std::vector<std::string> frasi{TestoDistanzaOttimale(t),
-                                   TestoZeroBanda(c.banda, CalcolaZeroBanda(t.Dati(), t.Modello(), c.banda), sep),
+                                   TestoZeroBanda(c.banda, CalcolaZeroBanda(t.Dati(), t.Opzioni(), c.banda), sep),
                                    TestoTiroUtileBanda(c.banda, t.TiroUtile(c.banda), sep)};
-    for (auto& frase : FrasiEnergia(t.Scelta(), c.soglie, sep)) frasi.push_back(std::move(frase));
+    for (auto& frase : FrasiEnergia(t.Modello(), c.soglie, sep)) frasi.push_back(std::move(frase));
     return frasi;
 }
 
 // --- Scope corrections ------------------------------------------------------
-
-double ClickPredefinito(UnitaCorrezione u) {
-    switch (u) {
-        case UnitaCorrezione::Cm100: return 1;
-        case UnitaCorrezione::Mrad: return 0.1;
-        case UnitaCorrezione::Moa: return 0.25;
-        case UnitaCorrezione::Nessuna: break;
-    }
-    return 0;
-}
-
-double ClickDi(const DatiCartellino& c) { return c.click > 0 ? c.click : ClickPredefinito(c.unita); }
-
-std::string NomeUnita(UnitaCorrezione u) {
-    switch (u) {
-        case UnitaCorrezione::Cm100: return "cm/100 m";
-        case UnitaCorrezione::Mrad: return "mrad";
-        case UnitaCorrezione::Moa: return "MOA";
-        case UnitaCorrezione::Nessuna: break;
-    }
-    return {};
-}
 
 std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCorrezione u) {
     if (!(distanza > 0) || !std::isfinite(scartoCm) || u == UnitaCorrezione::Nessuna) return std::nullopt;
@@ -197,7 +175,7 @@ std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCo
     return std::nullopt;
 }
 
-CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const DatiCartellino& c, std::string_view sep) {
+CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::string_view sep) {
     CelleCorrezione celle;
     const double click = ClickDi(c);
     const float scarti[] = {S(riga.ScartoMira * 100.0), S(riga.DerivaVento * -1.0)};  // the table's two cells
@@ -217,7 +195,7 @@ CelleCorrezione IntestazioniCorrezione(UnitaCorrezione u) {
 
 // --- The pocket card --------------------------------------------------------
 
-std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& tabella, const DatiCartellino& c,
+std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& tabella, const Scelte& c,
                                                         int passo, std::string_view sep) {
     const ShotData& d = tabella.Dati();
     if (passo <= 0) return std::string("il passo del cartellino deve essere un numero intero di metri sopra lo zero");
@@ -236,9 +214,9 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
     // The drift for 1 m/s of wind all across.
     ShotData d1 = d;
     d1.VelocitaVento = 1;
-    DatiModello m1 = tabella.Modello();
+    Scelte m1 = tabella.Opzioni();
     m1.angoloVento = 90;
-    const Traiettoria& t = tabella.Scelta();
+    const Traiettoria& t = tabella.Modello();
     const auto t1 = CreaTraiettoria(d1, m1, fine);
     std::vector<double> soglie = c.soglie;
     std::sort(soglie.begin(), soglie.end());
@@ -268,54 +246,6 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
                             "; click +: in alto; vento: verso il lato da cui soffia"
                       : "Scarto + in alto; vento: deviazione per 1 m/s di vento laterale";
     return k;
-}
-
-// --- Command-line values ----------------------------------------------------
-
-std::variant<double, std::string> LeggiBanda(std::string_view testo) {
-    const auto v = LeggiNumeroScritto(testo);
-    if (v && *v >= kBandaMinima && *v <= kBandaMassima) return *v;
-    return "--banda: \"" + std::string(testo) +
-           "\" non è una banda valida; scrivere i centimetri sopra e sotto la linea di mira, da 2 a 15 "
-           "(per esempio 4 o 4.5)";
-}
-
-std::variant<std::vector<double>, std::string> LeggiSoglie(std::string_view testo) {
-    std::vector<double> soglie;
-    std::string_view resto = testo;
-    while (true) {
-        const size_t virgola = resto.find(',');
-        const auto v = LeggiNumeroScritto(resto.substr(0, virgola));
-        if (!v || !(*v > 0) || *v > 1e9) {
-            return "--soglie: \"" + std::string(testo) +
-                   "\" non è un elenco di energie valido; scrivere una o più soglie in joule sopra lo zero, "
-                   "separate da virgole (per esempio 1000,1500)";
-        }
-        soglie.push_back(*v);
-        if (virgola == std::string_view::npos) return soglie;
-        resto.remove_prefix(virgola + 1);
-    }
-}
-
-std::variant<UnitaCorrezione, std::string> LeggiUnita(std::string_view testo) {
-    if (testo == "cm100") return UnitaCorrezione::Cm100;
-    if (testo == "mrad") return UnitaCorrezione::Mrad;
-    if (testo == "moa") return UnitaCorrezione::Moa;
-    return "--correzione: \"" + std::string(testo) + "\" non è un'unità conosciuta; scrivere cm100, mrad o moa";
-}
-
-std::variant<double, std::string> LeggiClick(std::string_view testo) {
-    // A fraction of the unit ("1/4", "1/8") or a number.
-    const size_t barra = testo.find('/');
-    std::optional<double> v = LeggiNumeroScritto(testo.substr(0, barra));
-    if (v && barra != std::string_view::npos) {
-        const auto sotto = LeggiNumeroScritto(testo.substr(barra + 1));
-        v = sotto && *sotto > 0 ? std::optional<double>(*v / *sotto) : std::nullopt;
-    }
-    if (v && *v >= 1e-6 && *v <= 1000) return *v;
-    return "--click: \"" + std::string(testo) +
-           "\" non è un click valido; scrivere quanto vale un click nell'unità scelta, sopra lo zero "
-           "(per esempio 0.1, 1/4 o 1/8)";
 }
 
 }  // namespace rigata

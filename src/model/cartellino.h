@@ -1,8 +1,7 @@
-// The hunter's choices for the field: the sight-in band, the energy
-// thresholds and the scope's unit and click. They travel together and are
-// saved on the data file's optional second line. Below them, what they give:
-// the summary sentences, the energy limits, the scope corrections of a row
-// and the rows of the pocket card. Every figure is read from a trajectory
+// What the hunter's choices for the field (the sight-in band, the energy
+// thresholds and the scope's unit and click, scelte.h) give: the summary
+// sentences, the energy limits, the scope corrections of a row and the rows
+// of the pocket card. Every figure is read from a trajectory
 // model (traiettoria.h) at whole metres and as the table's cells show it, so
 // the summary, the card and the table never disagree.
 #pragma once
@@ -17,24 +16,10 @@
 #include "shotdata.h"
 #include "tabellacalcolata.h"
 #include "tiroutile.h"
+#include "scelte.h"
 #include "traiettoria.h"
 
 namespace rigata {
-
-// How the scope is graduated; Nessuna shows no correction at all.
-enum class UnitaCorrezione { Nessuna, Cm100, Mrad, Moa };
-
-// The band a hunter accepts around the line of sight, in cm.
-constexpr double kBandaPredefinita = 6.0;
-constexpr double kBandaMinima = 2.0;
-constexpr double kBandaMassima = 15.0;
-
-struct DatiCartellino {
-    double banda = kBandaPredefinita;          // cm, kBandaMinima..kBandaMassima
-    std::vector<double> soglie = {1000, 2000};  // energy thresholds, J, each above zero
-    UnitaCorrezione unita = UnitaCorrezione::Nessuna;
-    double click = 0;  // one click in the unit; 0: the unit's usual click
-};
 
 // --- The band ---------------------------------------------------------------
 
@@ -53,7 +38,7 @@ struct ZeroBanda {
 };
 // d: a record through CalcolaAzzeramento (AltezzaMira in m). Empty when no
 // zero within 1..5000 m keeps the highest point in the band.
-std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const DatiModello& m, double banda);
+std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const Scelte& m, double banda);
 
 // "Con banda ±4 cm: azzerare a m 186; a 100 m il colpo va 3,2 cm alto; tiro
 // utile da 0 m a 219 m" ("basso" for an impact below the line, "sulla linea di
@@ -88,17 +73,10 @@ extern const char* const kNotaEnergia;
 // (TestoDistanzaOttimale), the band zero with its 100 m impact and range, the
 // point-blank range of the table's own zero for the band, the energy at
 // 100 m, one limit per threshold and the note.
-std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const DatiCartellino& c,
+std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte& c,
                                         std::string_view separatore);
 
 // --- Scope corrections ------------------------------------------------------
-
-// The usual click of a unit: 1 cm/100 m, 0.1 mrad, 1/4 MOA (0 for Nessuna).
-double ClickPredefinito(UnitaCorrezione u);
-// The click in force: c.click when set, otherwise the unit's usual one.
-double ClickDi(const DatiCartellino& c);
-// "cm/100 m", "mrad", "MOA" (empty for Nessuna).
-std::string NomeUnita(UnitaCorrezione u);
 
 // The correction that brings an impact back onto the line of sight, as an
 // angle: -scarto / distanza in radians (the ratio; 1 mrad is 1 cm at 10 m,
@@ -113,7 +91,7 @@ std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCo
 // Clicks are the nearest whole number, halves away from zero. Empty cells at
 // distance 0 and for Nessuna.
 using CelleCorrezione = std::array<std::string, 4>;
-CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const DatiCartellino& c, std::string_view separatore);
+CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::string_view separatore);
 // "Correzione (mrad)", "Correzione (click)", "Correzione vento (mrad)",
 // "Correzione vento (click)".
 CelleCorrezione IntestazioniCorrezione(UnitaCorrezione u);
@@ -141,15 +119,7 @@ struct Cartellino {
 // table's last distance; with Nessuna the impact and the drift for 1 m/s in
 // cm, otherwise in clicks. A message instead when the step gives no row or
 // more than kMassimoRigheCartellino.
-std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& t, const DatiCartellino& c,
+std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& t, const Scelte& c,
                                                         int passo, std::string_view separatore);
-
-// --- Command-line values ----------------------------------------------------
-// Each returns the value, or an Italian sentence naming the option.
-
-std::variant<double, std::string> LeggiBanda(std::string_view testo);                // --banda 4.5
-std::variant<std::vector<double>, std::string> LeggiSoglie(std::string_view testo);  // --soglie 1000,1500
-std::variant<UnitaCorrezione, std::string> LeggiUnita(std::string_view testo);       // --correzione mrad
-std::variant<double, std::string> LeggiClick(std::string_view testo);                // --click 0.1, 1/4
 
 }  // namespace rigata

@@ -62,7 +62,7 @@ std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separator
 }
 
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
-                       const DatiCartellino& correzione) {
+                       const Scelte& correzione) {
     const char sep = SeparatoreCsv(separatoreDecimale);
     const bool conCorrezione = correzione.unita != UnitaCorrezione::Nessuna;
     std::string testo;

@@ -30,6 +30,6 @@ std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separator
 // byte-order mark). With a unit in correzione (not Nessuna) each line ends
 // with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga).
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
-                       const DatiCartellino& correzione = {});
+                       const Scelte& correzione = {});
 
 }  // namespace rigata

@@ -180,9 +180,12 @@ std::optional<double> LeggiNumeroScritto(std::string_view t) {
 }
 
 std::string TestoNumeroScritto(double valore) {
-    std::string t = FormattaNumero(valore, "0.#########", ".");
-    if (!t.empty() && t.back() == '.') t.pop_back();
-    return t;
+    if (valore == 0) valore = 0;  // never "-0"
+    // The shortest digits that read back to the same double, never in
+    // exponent form ("0.0000000001", not "1e-10").
+    char testo[400];
+    const auto fine = std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed).ptr;
+    return std::string(testo, fine);
 }
 
 double LeggiNumeroEsteso(std::string_view testo) {

@@ -28,8 +28,10 @@ double LeggiNumero(std::string_view testo);
 // "1.2.3", "1013,2", "+", "") and for a value beyond the double range.
 std::optional<double> LeggiNumeroScritto(std::string_view testo);
 
-// The text LeggiNumeroScritto reads back: up to nine decimals with a point,
-// no trailing point ("50", "1013.2", "-0.05").
+// The text LeggiNumeroScritto reads back to the very same value: the shortest
+// digits that do, with a point, never an exponent ("50", "1013.2", "-0.05",
+// "0.0000000001"); "0" for zero of either sign. Not finite: "inf", "nan",
+// which it refuses.
 std::string TestoNumeroScritto(double valore);
 
 // The entry screen's reading: as LeggiNumero, and also a hexadecimal number

@@ -96,7 +96,7 @@ std::array<double, 3> Somma(const std::array<double, 3>& a, const std::array<dou
 
 }  // namespace
 
-AriaPuntoMateriale AriaDi(const ShotData& d, const DatiModello& m) {
+AriaPuntoMateriale AriaDi(const ShotData& d, const Scelte& m) {
     AriaPuntoMateriale aria;
     const double quota = d.Altitudine;
     aria.pressione = m.pressione ? *m.pressione : 1013.25 * std::pow(1 - kGradiLapse * quota / 288.15, 5.25588);
@@ -236,14 +236,13 @@ bool PuntoMateriale::Azzera() {
     return false;
 }
 
-PuntoMateriale::PuntoMateriale(const ShotData& d, const DatiModello& m, double distanzaMassima, bool pendii)
+PuntoMateriale::PuntoMateriale(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii)
     : conPendii_(pendii) {
     const AriaPuntoMateriale aria = AriaDi(d, m);
     par_.funzione = m.modello == TipoModello::G7 ? FunzioneResistenza::G7 : FunzioneResistenza::G1;
     par_.coeff = d.CoeffBalistico * kLbIn2InKgM2;
-    if (m.coppie)
-        for (const auto& [v, c] : m.coppieVelocita)
-            if (std::isfinite(v) && std::isfinite(c) && c > 0) par_.coppie.emplace_back(v, c * kLbIn2InKgM2);
+    for (const auto& [v, c] : m.coppie)
+        if (std::isfinite(v) && std::isfinite(c) && c > 0) par_.coppie.emplace_back(v, c * kLbIn2InKgM2);
     std::sort(par_.coppie.begin(), par_.coppie.end());
     par_.densita = aria.densita;
     par_.velocitaSuono = aria.velocitaSuono;

@@ -30,13 +30,13 @@ struct AriaPuntoMateriale {
 
 // Temperature as typed, station pressure (given, or the ICAO standard one at
 // the altitude), humidity.
-AriaPuntoMateriale AriaDi(const ShotData& d, const DatiModello& m);
+AriaPuntoMateriale AriaDi(const ShotData& d, const Scelte& m);
 
 class PuntoMateriale : public Traiettoria {
 public:
     // Zeroes (calm air, level) at d.DistanzaAzzeramento and flies to
     // distanzaMassima, level and, when pendii, on the four slopes.
-    PuntoMateriale(const ShotData& d, const DatiModello& m, double distanzaMassima, bool pendii = true);
+    PuntoMateriale(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii = true);
 
     void CalcolaRiga(ShotData& riga) const override;
     // The least reach of the five flights (a steep uphill line of sight is

@@ -98,12 +98,12 @@ bool ControlloNellaRiga(std::string_view riga) {
 
 }  // namespace
 
-std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi, OpzioniFile& opzioni,
+std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi, Scelte& opzioni,
                                             std::vector<std::string>& avvisi) {
     CampiDati letti;
     if (auto motivo = CampiDaContenuto(contenuto, letti)) return motivo;
     campi = letti;
-    opzioni = OpzioniFile{};
+    opzioni = Scelte{};
     avvisi.clear();
     size_t dopo = 0;
     PrimaRiga(SenzaBOM(contenuto), dopo);
@@ -142,7 +142,7 @@ std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati&
     return std::nullopt;
 }
 
-std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi, OpzioniFile& opzioni,
+std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi, Scelte& opzioni,
                                          std::vector<std::string>& avvisi) {
     std::string contenuto;
     // As above, then the longest second line and its CR LF: one character
@@ -174,7 +174,9 @@ std::optional<std::string> ScriviFileDati(const std::string& percorso, const Cam
 }
 
 std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi,
-                                          const OpzioniFile& opzioni) {
+                                          const Scelte& opzioni) {
+    if (auto r = ControllaScelte(opzioni))
+        return "Il file \"" + percorso + "\" non è stato salvato: " + r->messaggio + ".";
     const std::string seconda = RigaOpzioni(opzioni);
     if (seconda.empty()) return ScriviFileDati(percorso, campi);
     if (auto motivo = ControllaCampiDati(campi))

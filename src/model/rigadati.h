@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "campi.h"
-#include "rigaopzioni.h"
+#include "scelte.h"
 
 namespace rigata {
 
@@ -57,12 +57,12 @@ constexpr size_t kLunghezzaMassimaRigaOpzioni = 4096;
 // than kLunghezzaMassimaRigaOpzioni or one holding a control character adds
 // a sentence to avvisi (the line is then ignored). On refusal campi, opzioni
 // and avvisi are left alone.
-std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi, OpzioniFile& opzioni,
+std::optional<std::string> CampiDaContenuto(std::string_view contenuto, CampiDati& campi, Scelte& opzioni,
                                             std::vector<std::string>& avvisi);
 
 // Reads a data file as that CampiDaContenuto does, only as far as the two
 // longest lines allow; the message of a failure names the file.
-std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi, OpzioniFile& opzioni,
+std::optional<std::string> LeggiFileDati(const std::string& percorso, CampiDati& campi, Scelte& opzioni,
                                          std::vector<std::string>& avvisi);
 
 // Why the twelve texts (UTF-8) would not come back from a data file as they
@@ -83,6 +83,6 @@ std::optional<std::string> ScriviFileDati(const std::string& percorso, const Cam
 // kLunghezzaMassimaRigaOpzioni, a line break, a control character or a
 // character Windows-1252 cannot hold in a kept pair) is refused too.
 std::optional<std::string> ScriviFileDati(const std::string& percorso, const CampiDati& campi,
-                                          const OpzioniFile& opzioni);
+                                          const Scelte& opzioni);
 
 }  // namespace rigata

@@ -65,17 +65,17 @@ std::vector<PuntoTraiettoria> Campioni(const rigata::Traiettoria& t, const ShotD
 }  // namespace
 
 std::variant<TabellaCalcolata, Rifiuto> TabellaCalcolata::Calcola(const ShotData& palla, const RichiestaTabella& r,
-                                                                  const DatiModello& m) {
+                                                                  const Scelte& m) {
     if (auto rifiuto = ControllaRichiesta(palla, r)) return *rifiuto;
     TabellaCalcolata t;
     t.dati_ = palla;
-    t.modello_ = m;
+    t.scelte_ = m;
     ApplicaRichiesta(t.dati_, r);
     CalcolaAzzeramento(t.dati_);
     const Estremi e = EstremiDi(t.dati_);
     const double lontana =
         std::max({std::fabs(e.zero), std::fabs(e.prima), std::fabs(e.ultima), static_cast<double>(kMassimoTiroUtile)});
-    t.classica_ = CreaTraiettoria(t.dati_, DatiModello{}, lontana);
+    t.classica_ = CreaTraiettoria(t.dati_, Scelte{}, lontana);
     if (!t.PuntoMateriale()) {
         t.scelta_ = t.classica_;
         t.distanzaOttimale_ = t.dati_.DistanzaOttimale;
@@ -111,26 +111,17 @@ std::string TestoDistanzaOttimale(const TabellaCalcolata& t) {
     return kTestoDistanzaOttimale + (distanza ? TestoIntero(*distanza) : std::string("-"));
 }
 
-const char* NomeModello(TipoModello m) {
-    switch (m) {
-        case TipoModello::G1: return "Punto materiale G1";
-        case TipoModello::G7: return "Punto materiale G7";
-        case TipoModello::Classico: break;
-    }
-    return "Classico (forma chiusa)";
-}
-
 std::string TestoModelloEAria(const TabellaCalcolata& t, std::string_view sep) {
-    std::string testo = NomeModello(t.Modello().modello);
+    std::string testo = NomeModello(t.Opzioni().modello);
     if (!t.PuntoMateriale()) return testo;
-    const AriaPuntoMateriale aria = AriaDi(t.Dati(), t.Modello());
+    const AriaPuntoMateriale aria = AriaDi(t.Dati(), t.Opzioni());
     testo += "; aria: " + FormattaNumero(aria.temperatura - 273.15, "##0.0", sep) + " °C, " +
              FormattaNumero(aria.pressione, "###0.0", sep) + " hPa" +
-             (t.Modello().pressione ? "" : " (atmosfera standard alla quota)") + ", umidità " +
-             FormattaNumero(t.Modello().umidita, "##0", sep) + " %, densità " +
+             (t.Opzioni().pressione ? "" : " (atmosfera standard alla quota)") + ", umidità " +
+             FormattaNumero(t.Opzioni().umidita, "##0", sep) + " %, densità " +
              FormattaNumero(aria.densita, "0.000", sep) + " kg/m³; vento da " +
-             FormattaNumero(t.Modello().angoloVento, "##0", sep) + "°";
-    if (t.Modello().coppie && !t.Modello().coppieVelocita.empty()) testo += "; coefficiente dalle coppie velocità-CB";
+             FormattaNumero(t.Opzioni().angoloVento, "##0", sep) + "°";
+    if (!t.Opzioni().coppie.empty()) testo += "; coefficiente dalle coppie velocità-CB";
     return testo;
 }
 

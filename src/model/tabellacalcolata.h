@@ -27,11 +27,11 @@ public:
     // bullet's reach, a zero it gets to), stores it and zeroes. palla has been
     // through ControllaIngresso, CalcolaAtmosfera and CalcolaResistenza.
     static std::variant<TabellaCalcolata, Rifiuto> Calcola(const ShotData& palla, const RichiestaTabella& r,
-                                                           const DatiModello& m);
+                                                           const Scelte& m);
 
     const ShotData& Dati() const { return dati_; }
-    const DatiModello& Modello() const { return modello_; }
-    bool PuntoMateriale() const { return modello_.modello != TipoModello::Classico; }
+    const rigata::Scelte& Opzioni() const { return scelte_; }
+    bool PuntoMateriale() const { return scelte_.modello != TipoModello::Classico; }
 
     // The rows of the request, each written into a copy of the record.
     void Righe(const ScriviRiga& scrivi) const;
@@ -49,12 +49,12 @@ public:
     std::vector<PuntoTraiettoria> Campiona(double da, double a, int punti) const;
     std::vector<PuntoTraiettoria> CampionaClassico(double da, double a, int punti) const;
 
-    const rigata::Traiettoria& Scelta() const { return *scelta_; }
+    const rigata::Traiettoria& Modello() const { return *scelta_; }
 
 private:
     TabellaCalcolata() = default;
     ShotData dati_;
-    DatiModello modello_;
+    rigata::Scelte scelte_;
     std::shared_ptr<const rigata::Traiettoria> scelta_, classica_;
     std::optional<int32_t> distanzaOttimale_;
 };
@@ -62,10 +62,6 @@ private:
 // "La distanza ottimale di azzeramento per uno scarto max. di +6cm è di m 224"
 // (the caption and the number as the screen and --tabella show them).
 std::string TestoDistanzaOttimale(const TabellaCalcolata& t);
-
-// The model's name as the screen's choice shows it ("Classico (forma chiusa)",
-// "Punto materiale G1", "Punto materiale G7").
-const char* NomeModello(TipoModello m);
 
 // For the report: the model and, for the point mass, the air it used
 // ("Punto materiale G7; aria: 15 °C, 1013,2 hPa, umidità 50 %, 1,225 kg/m³,

@@ -10,24 +10,6 @@
 
 namespace rigata {
 
-std::optional<Rifiuto> ControllaDatiModello(const DatiModello& m) {
-    const auto fuori = [](double v, double minimo, double massimo) { return !(v >= minimo && v <= massimo); };
-    const auto tra = [](double minimo, double massimo) {
-        return "tra " + FormattaNumero(minimo, "####0", ".") + " e " + FormattaNumero(massimo, "####0", ".");
-    };
-    if (m.pressione && fuori(*m.pressione, kPressioneMinima, kPressioneMassima))
-        return Rifiuto{"CAMBIA VALORE!!", "pressione consentita " + tra(kPressioneMinima, kPressioneMassima) +
-                                              " hPa; scrivere la pressione alla stazione (per esempio 1013.2)"};
-    if (fuori(m.umidita, kUmiditaMinima, kUmiditaMassima))
-        return Rifiuto{"CAMBIA VALORE!!",
-                       "umidità relativa consentita " + tra(kUmiditaMinima, kUmiditaMassima) + " %"};
-    if (fuori(m.angoloVento, kAngoloVentoMinimo, kAngoloVentoMassimo))
-        return Rifiuto{"CAMBIA VALORE!!", "direzione del vento consentita " +
-                                              tra(kAngoloVentoMinimo, kAngoloVentoMassimo) +
-                                              " gradi (90: di traverso, 0: da dietro)"};
-    return std::nullopt;
-}
-
 namespace {
 
 // The closed form: the row formula on a copy of the zeroed record, its row
@@ -60,7 +42,7 @@ private:
     ShotData d_;
 };
 
-std::unique_ptr<Traiettoria> Crea(const ShotData& d, const DatiModello& m, double distanzaMassima, bool pendii) {
+std::unique_ptr<Traiettoria> Crea(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii) {
     if (m.modello == TipoModello::Classico) return std::make_unique<Classico>(d);
     return std::make_unique<PuntoMateriale>(d, m, distanzaMassima, pendii);
 }
@@ -74,11 +56,11 @@ double ScartoCm(const Traiettoria& t, double distanza) {
 
 }  // namespace
 
-std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const DatiModello& m, double distanzaMassima) {
+std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m, double distanzaMassima) {
     return Crea(d, m, distanzaMassima, true);
 }
 
-std::optional<double> ZeroPerBanda(const ShotData& d, const DatiModello& m, double bandaCm) {
+std::optional<double> ZeroPerBanda(const ShotData& d, const Scelte& m, double bandaCm) {
     if (!(bandaCm > 0) || !std::isfinite(bandaCm)) return std::nullopt;
     // The highest point of the path over the line of sight between the muzzle
     // and a zero at x0 (cm), or NaN when the model cannot zero there. The

@@ -14,39 +14,11 @@
 #include <vector>
 
 #include "controlli.h"
+#include "scelte.h"
 #include "shotdata.h"
 #include "tiroutile.h"
 
 namespace rigata {
-
-enum class TipoModello { Classico, G1, G7 };
-
-// The inputs the point mass needs beyond the twelve fields. They travel
-// together and are saved on the data file's optional second line.
-struct DatiModello {
-    TipoModello modello = TipoModello::Classico;
-    std::optional<double> pressione;  // station pressure, hPa; empty: ICAO standard at the altitude
-    double umidita = 0;               // relative humidity, % (0 = dry air)
-    double angoloVento = 90;          // deg: 90 all across, 0 from behind toward the target, 180 head wind
-    bool coppie = false;              // use the picked bullet's velocity pairs for the coefficient
-    // The picked bullet's pairs (velocity m/s, coefficient lb/in2), in the
-    // catalogue's order; not saved (they come with the bullet).
-    std::vector<std::pair<double, double>> coppieVelocita;
-};
-
-// The accepted ranges of the point mass's inputs, shared by the data file's
-// second line, the command line and the screen.
-constexpr double kPressioneMinima = 100;     // hPa
-constexpr double kPressioneMassima = 2000;   // hPa
-constexpr double kUmiditaMinima = 0;         // %
-constexpr double kUmiditaMassima = 100;      // %
-constexpr double kAngoloVentoMinimo = -360;  // deg
-constexpr double kAngoloVentoMassimo = 360;  // deg
-
-// The fields of m against those ranges (a value that is not finite is out of
-// them): the first refused one, in the order pressure, humidity, wind angle,
-// with a message naming the field and its range.
-std::optional<Rifiuto> ControllaDatiModello(const DatiModello& m);
 
 // A zeroed trajectory.
 class Traiettoria {
@@ -69,13 +41,13 @@ public:
 // CalcolaAzzeramento (AltezzaMira in m). distanzaMassima (m) is the farthest
 // distance rows will be asked at (the point mass integrates that far once).
 // An infinite distanzaMassima flies the point mass to its reach.
-std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const DatiModello& m, double distanzaMassima);
+std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m, double distanzaMassima);
 
 // The zero distance (m) for which the highest point of the path over the line
 // of sight between the muzzle and the zero is bandaCm above it (6 cm: the
 // optimal zero). d as for CreaTraiettoria; each candidate is zeroed afresh on
 // a copy. Empty when no zero distance within the model's reach gives it.
-std::optional<double> ZeroPerBanda(const ShotData& d, const DatiModello& m, double bandaCm);
+std::optional<double> ZeroPerBanda(const ShotData& d, const Scelte& m, double bandaCm);
 
 // The point-blank range of a band of +-bandaCm for any model: the first whole
 // metre from 0 to kMassimoTiroUtile whose point of impact, rounded to a tenth

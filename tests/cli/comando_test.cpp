@@ -9,6 +9,8 @@
 #include "casi.h"
 #include "controlli.h"
 #include "csv.h"
+#include "numeri.h"
+#include "scelte.h"
 
 using namespace rigata;
 
@@ -87,12 +89,7 @@ const CasoComando kComandi[] = {
      "500\t-154.9\t-91.4\t757.4\t1765.6\t-33.3\t0.585\t-85.3"},
     {"--modello classico prevale sul file", "--modello classico --tabella " + kG7, kEsitoOk, 27,
      "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
-    {"--pressione fuori dai limiti", "--tabella @ --pressione 99.9", kEsitoRifiuto, 0,
-     "!rigata: --pressione: pressione consentita tra 100 e 2000 hPa"},
-    {"--umidita oltre 100", "--tabella @ --umidita 100.1", kEsitoRifiuto, 0,
-     "!rigata: --umidita: umidità relativa consentita tra 0 e 100 %\n"},
     {"--umidita senza valore", "--tabella @ --umidita", kEsitoUso, 0, "!rigata: manca il valore dopo --umidita\n"},
-    {"--modello sconosciuto", "--tabella @ --modello g8", kEsitoRifiuto, 0, "!rigata: --modello: \"g8\""},
     {"--correzione mrad in CSV", "--tabella @ --csv --correzione mrad", kEsitoOk, 0,
      "Distanza (m),Caduta (cm),Ordinata (cm),Velocità (m/s),Energia   (J),Dev.Vento (cm),Tempo volo (s),Scarto mira "
      "(cm),Correzione (mrad),Correzione (click),Correzione vento (mrad),Correzione vento (click)\r"},
@@ -100,20 +97,84 @@ const CasoComando kComandi[] = {
      "500,-186.3,-117.5,597.0,1096.9,-73.5,0.665,-111.4,2.23,22,1.47,15\r"},
     {"--click nel testo", "--tabella @ --correzione mrad --click 0.05", kEsitoOk, 27,
      "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t2.23\t45\t1.47\t29"},
-    {"--click senza --correzione", "--tabella @ --click 0.1", kEsitoUso, 0, "!rigata: --click va con --correzione\n"},
+    {"--click senza unità: una nota", "--tabella @ --click 0.1", kEsitoOk, 0,
+     "!rigata: nota: --click non conta senza un'unità delle correzioni.\n"},
+    {"--pressione con il classico: una nota", "--tabella @ --pressione 1000", kEsitoOk, 27,
+     "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
     {"--riepilogo: zero con la banda", "--tabella @ --riepilogo --banda 4 --soglie 1500", kEsitoOk, 1,
      "Con banda ±4 cm: azzerare a m 197; a 100 m il colpo va 3,7 cm alto; tiro utile da 7 m a 227 m", ","},
     {"--riepilogo: la soglia", "--tabella @ --riepilogo --banda 4 --soglie 1500", kEsitoOk, 4,
      "Energia ≥ 1500 J fino a m 337", ","},
     {"--riepilogo: le sei frasi e nient altro", "--tabella @ --riepilogo --banda 4 --soglie 1500", kEsitoOk, 6,
      "(fine)"},
-    {"--banda errata", "--tabella @ --riepilogo --banda 1", kEsitoRifiuto, 0,
-     "!rigata: --banda: \"1\" non è una banda valida"},
-    {"--banda senza --riepilogo", "--tabella @ --banda 4", kEsitoUso, 0, "!rigata: --banda va con --riepilogo\n"},
+    {"--banda senza --riepilogo: una nota", "--tabella @ --banda 4", kEsitoOk, 0,
+     "!rigata: nota: --banda non cambia la tabella: vale per il riepilogo.\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
      "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
 };
 TABELLA(Comando, CasoComando, kComandi);
+
+// Every choice of the table on the command line: its option gives what its
+// key in the file gives, sets a file's choice back to the default, and a
+// refused value names the option, whatever the file holds. The base file
+// holds the point mass and a scope unit, so that every choice counts.
+struct CasoSceltaComando {
+    const char* nome;
+    Scelta scelta;
+};
+std::vector<CasoSceltaComando> RigheScelte() {
+    std::vector<CasoSceltaComando> righe;
+    for (const auto& d : TabellaScelte()) righe.push_back({d.opzione + 2, d.scelta});
+    return righe;
+}
+class SceltaComando : public ::testing::TestWithParam<CasoSceltaComando> {
+protected:
+    const DefinizioneScelta& D() const { return Definizione(GetParam().scelta); }
+    // A value the reader takes, other than the default and the base file's.
+    std::string Campione() const {
+        const DefinizioneScelta& d = D();
+        switch (d.genere) {
+            case GenereScelta::Nome: return d.nomi[d.nomi[3] ? 3 : 2];
+            case GenereScelta::Numero:
+            case GenereScelta::Frazione: return TestoNumeroScritto(d.massimo);
+            case GenereScelta::Interi: return TestoNumeroScritto(d.minimo) + "," + TestoNumeroScritto(d.massimo);
+            case GenereScelta::Coppie: break;
+        }
+        return "853.4:0.42,731.5:0.4";
+    }
+    // The data file with the base choices and, over them, a choice as typed.
+    std::string File(const char* nome, std::optional<std::string> testo) const {
+        Scelte s;
+        EXPECT_TRUE(LeggiRigaOpzioni(kBase, s).empty());
+        if (testo) EXPECT_FALSE(LeggiScelta(D().scelta, *testo, s));
+        const std::string percorso = kCartella.File(nome);
+        prova::Scrivi(percorso, "0.243,95,0,15,965,0.379,225,0,500,20,5,50\r\n" + RigaOpzioni(s) + "\r\n");
+        return percorso;
+    }
+    std::string Uscita(std::vector<std::string> argomenti, int esito = kEsitoOk) const {
+        if (D().conta == ContaScelta::Riepilogo) argomenti.push_back("--riepilogo");
+        std::ostringstream out, err;
+        EXPECT_EQ(EseguiComando(argomenti, out, err, "."), esito) << err.str();
+        return esito == kEsitoOk ? out.str() : err.str();
+    }
+    static constexpr const char* kBase = "modello=g1;correzione=mrad";
+};
+TEST_P(SceltaComando, OpzioneComeChiaveDelFile) {
+    const std::string base = Uscita({"--tabella", File("base.dat", std::nullopt)});
+    const std::string conChiave = Uscita({"--tabella", File("chiave.dat", Campione())});
+    EXPECT_NE(conChiave, base) << "the choice changes nothing";
+    EXPECT_EQ(Uscita({"--tabella", File("base.dat", std::nullopt), D().opzione, Campione()}), conChiave);
+}
+TEST_P(SceltaComando, OpzioneRiportaIlPredefinito) {
+    const std::string predefinito = TestoScelta(D().scelta, Scelte{});
+    EXPECT_EQ(Uscita({"--tabella", File("chiave.dat", Campione()), D().opzione, predefinito}),
+              Uscita({"--tabella", File("predefinito.dat", predefinito)}));
+}
+TEST_P(SceltaComando, ValoreRifiutatoNominaLOpzione) {
+    const std::string errore = Uscita({"--tabella", File("base.dat", std::nullopt), D().opzione, "1x"}, kEsitoRifiuto);
+    EXPECT_EQ(errore.rfind("rigata: " + std::string(D().opzione) + ": " + D().nome + ": ", 0), 0u) << errore;
+}
+TABELLA(SceltaComando, CasoSceltaComando, RigheScelte());
 
 TEST(Csv, CampoConSeparatoreTraVirgolette) {
     EXPECT_EQ(RigaCsv({"1,5", "a\"b", "", "", "", "", "", "x"}, ','), "\"1,5\",\"a\"\"b\",,,,,,x\r\n");

@@ -95,7 +95,7 @@ void ControllaTesto(const std::string& t) {
     ControllaNumero(esteso);
 }
 
-void ControllaTabelle(const CampiDati& campi, OpzioniFile opzioni) {
+void ControllaTabelle(const CampiDati& campi, Scelte opzioni) {
     opzioni.cartellino = {};  // the table's eight columns, without the corrections
     std::string esiti[2];
     for (const TipoTabella tipo : {TipoTabella::Vari, TipoTabella::Campagna}) {
@@ -129,9 +129,9 @@ void ControllaTabelle(const CampiDati& campi, OpzioniFile opzioni) {
 
 // Saved with these choices and opened again: the same texts and choices, and a
 // warning for each unknown pair kept; or refused as not saved.
-void Riscrivi(const char* nome, const CampiDati& campi, const OpzioniFile& opzioni = {}) {
+void Riscrivi(const char* nome, const CampiDati& campi, const Scelte& opzioni = {}) {
     CampiDati riletti;
-    OpzioniFile opzioniRilette;
+    Scelte opzioniRilette;
     std::vector<std::string> avvisi;
     if (const auto scrittura = ScriviFileDati(File(nome), campi, opzioni)) {
         if (scrittura->find("non è stato salvato") == std::string::npos) Errore("a failed write", *scrittura);
@@ -145,7 +145,7 @@ void Riscrivi(const char* nome, const CampiDati& campi, const OpzioniFile& opzio
 
 void ControllaDati(std::string_view contenuto) {
     CampiDati letti, attesi;
-    OpzioniFile opzioni, opzioniAttese;
+    Scelte opzioni, opzioniAttese;
     std::vector<std::string> avvisi, avvisiAttesi;
     const auto errore = LeggiFileDati(File("letto"), letti, opzioni, avvisi);
     const auto motivo = CampiDaContenuto(contenuto, attesi, opzioniAttese, avvisiAttesi);

@@ -59,7 +59,7 @@ TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
     const std::string atteso = std::string("Con banda ") + GetParam().testo + ": azzerare a m " +
                                std::to_string(zero) + "; a 100 m il colpo va " + Virgola(Cella(100, 7, zero)) +
                                " cm alto; tiro utile da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
-    DatiCartellino c;
+    Scelte c;
     c.banda = banda;
     EXPECT_EQ(FrasiRiepilogo(kT, c, ",").at(1), atteso);
 }
@@ -69,7 +69,7 @@ TABELLA(ZeroDellaBanda, CasoBanda, kBande);
 // Another model answers the same question: with the G7 point mass the band
 // zero keeps the model's highest cell within the band, a metre farther not.
 TEST(ZeroDellaBandaG7, CulmineDelModello) {
-    DatiModello m;
+    Scelte m;
     m.modello = TipoModello::G7;
     const int zero = CalcolaZeroBanda(kD, m, 4).value().distanza;
     for (int z : {zero, zero + 1}) {
@@ -99,7 +99,7 @@ TEST(FraseBanda, AltreForme) {
 // record's own zero, then the energy at 100 m and the last metre at or above
 // each threshold, read from the energy cells at 1 m steps.
 TEST(Riepilogo, EnergieDallaTabella) {
-    DatiCartellino c;
+    Scelte c;
     c.soglie = {1000, 1500, 2000, 3000, 0.1, LeggiNumero(Cella(100, 4))};  // the last: met at 100 m exactly
     const auto frasi = FrasiRiepilogo(kT, c, ".");
     ASSERT_EQ(frasi.size(), 11u);
@@ -131,8 +131,9 @@ struct CasoUnita {
 class Correzione : public ::testing::TestWithParam<CasoUnita> {};
 TEST_P(Correzione, MisuraEClickDiOgniRiga) {
     const CasoUnita& u = GetParam();
-    DatiCartellino c;
-    c.unita = u.unita, c.click = u.click;
+    Scelte c;
+    c.unita = u.unita;
+    if (u.click) c.click = u.click;
     EXPECT_EQ(IntestazioniCorrezione(u.unita)[0], std::string("Correzione (") + u.intestazione + ")");
     ShotData d = kD;
     CalcRisultati(d, [&](const ShotData& r) {
@@ -161,7 +162,7 @@ TABELLA(Correzione, CasoUnita, kUnita);
 // The card: every step to the table's end, the energy cell of the table, the
 // highest threshold met.
 TEST(Cartellino, RigheESoglie) {
-    DatiCartellino c;
+    Scelte c;
     c.unita = UnitaCorrezione::Moa;
     const auto k = std::get<Cartellino>(ComponiCartellino(kT, c, kPassoCartellino, "."));
     ASSERT_EQ(k.righe.size(), 10u);
@@ -178,39 +179,5 @@ TEST(Cartellino, RigheESoglie) {
     EXPECT_TRUE(std::holds_alternative<std::string>(ComponiCartellino(kT, c, 501, ".")));
 }
 
-// Option values: the value, or a sentence that begins with the option.
-template <typename T>
-std::string Esito(const std::variant<T, std::string>& v) {
-    if (const auto* testo = std::get_if<std::string>(&v)) return testo->substr(0, testo->find(':') + 1);
-    if constexpr (std::is_same_v<T, std::vector<double>>) {
-        std::string t;
-        for (double x : std::get<T>(v)) t += (t.empty() ? "" : "|") + TestoSingolo(static_cast<float>(x));
-        return t;
-    } else if constexpr (std::is_enum_v<T>) {
-        return TestoIntero(static_cast<int>(std::get<T>(v)));
-    } else {
-        return TestoSingolo(static_cast<float>(std::get<T>(v)));
-    }
-}
-struct CasoOpzione {
-    const char *nome, *atteso;
-    std::string (*leggi)();
-};
-class Opzione : public ::testing::TestWithParam<CasoOpzione> {};
-TEST_P(Opzione, ValoreORifiuto) { EXPECT_EQ(GetParam().leggi(), GetParam().atteso); }
-#define L(chiamata) [] { return Esito(chiamata); }
-const CasoOpzione kOpzioni[] = {
-    {"banda decimale", "4.5", L(LeggiBanda("4.5"))},
-    {"banda oltre il massimo", "--banda:", L(LeggiBanda("15.01"))},
-    {"banda con virgola", "--banda:", L(LeggiBanda("4,5"))},
-    {"click un ottavo", "0.125", L(LeggiClick("1/8"))},
-    {"click fratto zero", "--click:", L(LeggiClick("1/0"))},
-    {"soglie con spazio", "1000|1500", L(LeggiSoglie("1000, 1500"))},
-    {"soglie monche", "--soglie:", L(LeggiSoglie("1000,"))},
-    {"soglia zero", "--soglie:", L(LeggiSoglie("0"))},
-    {"unita moa", "3", L(LeggiUnita("moa"))},  // UnitaCorrezione::Moa
-    {"unita maiuscola", "--correzione:", L(LeggiUnita("MOA"))},
-};
-TABELLA(Opzione, CasoOpzione, kOpzioni);
 
 }  // namespace

@@ -33,9 +33,9 @@ ShotData Record(double grani, double velocita, double coeff, double miraMm, doub
     return d;
 }
 
-DatiModello Modello(TipoModello tipo, std::optional<double> pressione = std::nullopt, double umidita = 0,
+Scelte Modello(TipoModello tipo, std::optional<double> pressione = std::nullopt, double umidita = 0,
                     double angolo = 90) {
-    DatiModello m;
+    Scelte m;
     m.modello = tipo, m.pressione = pressione, m.umidita = umidita, m.angoloVento = angolo;
     return m;
 }
@@ -176,15 +176,14 @@ TEST(PuntoMateriale, Pendii) {
 // Velocity pairs: the coefficient follows the air speed, held past the ends.
 TEST(PuntoMateriale, CoppieDiVelocita) {
     const ShotData d = Record(95, 965, 0.379, 50, 225);
-    DatiModello m = Modello(TipoModello::G1);
+    Scelte m = Modello(TipoModello::G1);
     const float semplice = Riga(*CreaTraiettoria(d, m, 500), 500).Velocita;
-    m.coppie = true;
-    m.coppieVelocita = {{1000, 0.379}, {400, 0.379}};
+    m.coppie = {{1000, 0.379}, {400, 0.379}};
     EXPECT_FLOAT_EQ(Riga(*CreaTraiettoria(d, m, 500), 500).Velocita, semplice);
-    m.coppieVelocita = {{900, 0.379}, {700, 0.30}};  // below 900 m/s a lower coefficient
+    m.coppie = {{900, 0.379}, {700, 0.30}};  // below 900 m/s a lower coefficient
     const float calante = Riga(*CreaTraiettoria(d, m, 500), 500).Velocita;
     EXPECT_LT(calante, semplice - 20);
-    m.coppieVelocita = {{700, 0.30}, {900, 0.379}, {950, 0.379}};
+    m.coppie = {{700, 0.30}, {900, 0.379}, {950, 0.379}};
     EXPECT_FLOAT_EQ(Riga(*CreaTraiettoria(d, m, 500), 500).Velocita, calante);
 }
 
@@ -203,7 +202,7 @@ struct CasoBanda {
 class Banda : public ::testing::TestWithParam<CasoBanda> {};
 TEST_P(Banda, ColmoSullaBanda) {
     ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450);
-    const DatiModello m = Modello(GetParam().tipo);
+    const Scelte m = Modello(GetParam().tipo);
     const auto zero = ZeroPerBanda(d, m, GetParam().banda);
     ASSERT_TRUE(zero);
     d.DistanzaAzzeramento = static_cast<float>(*zero);
@@ -233,7 +232,7 @@ TEST(PuntoMateriale, FinitoFinoAllaPortata) {
         ShotData d = prova::PallaInAria(int16_t(v[2]), float(v[3]), v[5], float(v[0]), float(v[1]), float(v[4]));
         ApplicaRichiesta(d, RichiestaTabella{tra(10, 1000), 0, 3000, 50, tra(0, 30), tra(-100, 100)});
         CalcolaAzzeramento(d);
-        DatiModello m = Modello(i % 2 ? TipoModello::G7 : TipoModello::G1, i % 3 ? std::optional<double>(tra(500, 1100)) : std::nullopt,
+        Scelte m = Modello(i % 2 ? TipoModello::G7 : TipoModello::G1, i % 3 ? std::optional<double>(tra(500, 1100)) : std::nullopt,
                                 tra(0, 100), tra(0, 360));
         const PuntoMateriale t(d, m, 3000);
         SCOPED_TRACE(i);

@@ -16,7 +16,7 @@ const RichiestaTabella kPredefinita{225, 0, 500, 20, 5, 50};
 // The model and the air a table names, the one text that says which model drew the rows.
 struct CasoModello {
     const char* nome;
-    DatiModello modello;
+    Scelte modello;
     const char* testo;
 };
 class ModelloEAria : public ::testing::TestWithParam<CasoModello> {};
@@ -26,7 +26,7 @@ TEST_P(ModelloEAria, Testo) {
 }
 const CasoModello kModelli[] = {
     {"classico", {}, "Classico (forma chiusa)"},
-    {"G7 con l aria data", {TipoModello::G7, 960, 50, 45, false, {}},
+    {"G7 con l aria data", {TipoModello::G7, 960, 50, 45, {}},
      "Punto materiale G7; aria: 15,0 °C, 960,0 hPa, umidità 50 %, densità 1,157 kg/m³; vento da 45°"},
 };
 TABELLA(ModelloEAria, CasoModello, kModelli);
@@ -38,7 +38,7 @@ struct CasoRifiutoPM {
 };
 class RifiutoPuntoMateriale : public ::testing::TestWithParam<CasoRifiutoPM> {};
 TEST_P(RifiutoPuntoMateriale, TitoloEMessaggio) {
-    DatiModello g1;
+    Scelte g1;
     g1.modello = TipoModello::G1;
     const auto esito = TabellaCalcolata::Calcola(prova::PallaInAria(), GetParam().richiesta, g1);
     ASSERT_TRUE(std::holds_alternative<Rifiuto>(esito));

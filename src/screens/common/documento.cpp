@@ -31,15 +31,46 @@ void Documento::ImpostaTesto(Campo campo, const QString& testo) {
     modificato_ = true;
 }
 
-void Documento::ImpostaOpzioni(const OpzioniFile& opzioni) {
-    if (RigaOpzioni(opzioni) != RigaOpzioni(opzioni_)) modificato_ = true;
-    opzioni_ = opzioni;
+std::optional<Rifiuto> Documento::ImpostaScelta(Scelta scelta, const QString& testo) {
+    Scelte nuove = scelte_;
+    auto rifiuto = CambiaScelta(scelta, Std(testo), nuove);
+    if (rifiuto) {
+        rifiuti_[scelta] = *rifiuto;
+    } else {
+        rifiuti_.erase(scelta);
+        if (RigaOpzioni(nuove) != RigaOpzioni(scelte_)) modificato_ = true;
+        scelte_ = std::move(nuove);
+    }
+    emit scelteCambiate();
+    return rifiuto;
 }
 
-void Documento::ImpostaCoppie(std::vector<std::pair<double, double>> coppie) {
-    if (coppie == opzioni_.modello.coppieVelocita) return;
-    opzioni_.modello.coppieVelocita = std::move(coppie);
-    emit coppieCambiate();
+std::optional<Rifiuto> Documento::SceltaRifiutata() const {
+    for (const auto& [scelta, rifiuto] : rifiuti_)
+        if (!NonConta(scelta, scelte_, UsoScelte::Schermo)) return rifiuto;
+    return std::nullopt;
+}
+
+void Documento::ImpostaPallaScelta(std::vector<CoppiaVelocita> coppie) {
+    coppiePalla_ = std::move(coppie);
+    funzione_ = FunzioneCoefficiente::G1;
+    emit pallaCambiata();
+}
+
+void Documento::CoefficienteCalcolato() {
+    funzione_ = FunzioneCoefficiente::G1;
+    emit pallaCambiata();
+}
+
+void Documento::PallaDigitata(bool coefficiente) {
+    coppiePalla_.clear();
+    if (coefficiente) funzione_ = FunzioneDelModello(scelte_.modello);
+    emit pallaCambiata();
+}
+
+std::optional<Rifiuto> Documento::ControllaCoefficiente() const {
+    return ControllaFunzioneCoefficiente(funzione_, campi_[static_cast<size_t>(Indice(Campo::CoeffBalistico))],
+                                         scelte_);
 }
 
 QStringList Documento::TestiRichiesta() const {
@@ -68,19 +99,21 @@ void Documento::Apri(QWidget* padre) {
     if (percorso.isEmpty()) return;
     file_ = percorso;
     CampiDati campi;
-    OpzioniFile opzioni;
+    Scelte opzioni;
     std::vector<std::string> avvisi;
     if (const auto errore = LeggiFileDati(Std(percorso), campi, opzioni, avvisi))
         return dialoghi_.Avviso(padre, QStringLiteral("FILE NON LEGGIBILE!!"), Qs(*errore));
-    // The pairs come with the bullet, not with the file: they stay only for the same bullet.
-    const auto stessaPalla = [&](Campo c) { return campi[static_cast<size_t>(Indice(c))] == campi_[static_cast<size_t>(Indice(c))]; };
-    if (stessaPalla(Campo::Diametro) && stessaPalla(Campo::Peso) && stessaPalla(Campo::CoeffBalistico))
-        opzioni.modello.coppieVelocita = opzioni_.modello.coppieVelocita;
-    const bool coppie = opzioni.modello.coppieVelocita != opzioni_.modello.coppieVelocita;
+    // The picked bullet's pairs stay only while the file's bullet is that one.
+    const auto stessa = [&](Campo c) { return campi[static_cast<size_t>(Indice(c))] == campi_[static_cast<size_t>(Indice(c))]; };
+    if (!stessa(Campo::Diametro) || !stessa(Campo::Peso) || !stessa(Campo::CoeffBalistico)) coppiePalla_.clear();
     campi_ = campi;
-    opzioni_ = opzioni;
+    scelte_ = opzioni;
+    rifiuti_.clear();
+    // The file's coefficient belongs to the model it was saved with.
+    funzione_ = FunzioneDelModello(scelte_.modello);
     emit campiCaricati();
-    if (coppie) emit coppieCambiate();
+    emit pallaCambiata();
+    emit scelteCambiate();
     setCurrentFile(percorso);
     // The file is open with all it holds; what the second line could not give is told.
     if (!avvisi.empty()) {
@@ -95,7 +128,7 @@ Documento::EsitoSalvataggio Documento::SalvaConNome(QWidget* padre) {
     if (percorso.isEmpty()) return EsitoSalvataggio::Annullato;
     file_ = percorso;
     // The twelve texts and the choices, each checked before anything is written.
-    if (const auto errore = ScriviFileDati(Std(percorso), campi_, opzioni_)) {
+    if (const auto errore = ScriviFileDati(Std(percorso), campi_, scelte_)) {
         dialoghi_.Avviso(padre, QStringLiteral("SALVATAGGIO NON RIUSCITO!!"), Qs(*errore));
         return EsitoSalvataggio::Fallito;
     }

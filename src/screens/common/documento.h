@@ -9,10 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <optional>
+#include <vector>
+
 #include "campi.h"
 #include "rigadati.h"
-#include "rigaopzioni.h"
-#include "traiettoria.h"
+#include "scelte.h"
 
 class Dialoghi;
 class QWidget;
@@ -32,17 +35,34 @@ public:
     void ImpostaTesto(rigata::Campo campo, const QString& testo);
     QStringList TestiRichiesta() const;
 
-    // The choices beyond the twelve texts (the model's inputs, the hunter's
-    // band, thresholds and scope unit), saved on the data file's second line.
-    const rigata::OpzioniFile& Opzioni() const { return opzioni_; }
-    const rigata::DatiModello& Modello() const { return opzioni_.modello; }
-    const rigata::DatiCartellino& Cartellino() const { return opzioni_.cartellino; }
-    // A screen's edit: the document is changed when what is saved differs.
-    void ImpostaOpzioni(const rigata::OpzioniFile& opzioni);
+    // The choices beyond the twelve texts (scelte.h), saved on the data
+    // file's second line.
+    const rigata::Scelte& Opzioni() const { return scelte_; }
+    // A screen's edit of one choice, as typed, read through the choice's
+    // reader: the value taken (the document changed when what is saved
+    // differs), or the refusal kept until the text is mended and returned.
+    // Either way scelteCambiate tells the screens.
+    std::optional<rigata::Rifiuto> ImpostaScelta(rigata::Scelta scelta, const QString& testo);
+    // The refusal still standing of the first choice (in the order of the
+    // table) that counts for the screen; nothing when every typed choice
+    // was taken.
+    std::optional<rigata::Rifiuto> SceltaRifiutata() const;
+
     // The velocity pairs (m/s, coefficient) of the bullet picked from the
-    // catalogue, empty for a bullet typed by hand; they do not change the
-    // document (they are not saved).
-    void ImpostaCoppie(std::vector<std::pair<double, double>> coppie);
+    // catalogue, empty for a bullet typed by hand. They are what "use the
+    // pairs" puts into the choices; by themselves they are not saved.
+    const std::vector<rigata::CoppiaVelocita>& CoppiePalla() const { return coppiePalla_; }
+    // A bullet picked from the catalogue: its pairs, and its coefficient is G1.
+    void ImpostaPallaScelta(std::vector<rigata::CoppiaVelocita> coppie);
+    // A coefficient computed from two velocities: G1.
+    void CoefficienteCalcolato();
+    // The bullet typed by hand: no pairs; a typed coefficient belongs to the
+    // model in force.
+    void PallaDigitata(bool coefficiente);
+    // The drag function of the coefficient in force.
+    rigata::FunzioneCoefficiente FunzioneCoefficiente() const { return funzione_; }
+    // The coefficient's function against the model chosen (ControllaFunzioneCoefficiente).
+    std::optional<rigata::Rifiuto> ControllaCoefficiente() const;
 
     // The six free notes on the cartridge (calibre, powder, charge, primer,
     // case length, overall length), printed with the table; not saved.
@@ -72,13 +92,18 @@ public:
 signals:
     // The texts were replaced as a whole (a data file opened).
     void campiCaricati();
-    // The picked bullet's velocity pairs changed.
-    void coppieCambiate();
+    // A choice was typed (taken or refused), or the choices were replaced.
+    void scelteCambiate();
+    // The picked bullet or the coefficient's function changed.
+    void pallaCambiata();
 
 private:
     Dialoghi& dialoghi_;
     rigata::CampiDati campi_;
-    rigata::OpzioniFile opzioni_;
+    rigata::Scelte scelte_;
+    std::map<rigata::Scelta, rigata::Rifiuto> rifiuti_;  // the choices typed and refused
+    std::vector<rigata::CoppiaVelocita> coppiePalla_;
+    rigata::FunzioneCoefficiente funzione_ = rigata::FunzioneCoefficiente::G1;
     QStringList note_;
     Unita unita_ = Unita::SAE;
     bool modificato_ = false;

@@ -195,9 +195,11 @@ void frmAvvio::CollegaCampi() {
     }
     connect(txtCoeffbalistico_, &QLineEdit::textChanged, this,
             [this](const QString& testo) { calcoloCB_->MostraCalcolo(testo == QLatin1String(" ")); });
-    // A bullet typed by hand has no velocity pairs in the catalogue.
+    // A bullet typed by hand has no velocity pairs in the catalogue, and a
+    // coefficient typed belongs to the model in force.
     for (Campo c : {Campo::Diametro, Campo::Peso, Campo::CoeffBalistico})
-        connect(ingresso_[IndiceNelGruppo(c)], &QLineEdit::textEdited, this, [this] { prog_.Doc().ImpostaCoppie({}); });
+        connect(ingresso_[IndiceNelGruppo(c)], &QLineEdit::textEdited, this,
+                [this, c] { prog_.Doc().PallaDigitata(c == Campo::CoeffBalistico); });
     connect(&prog_.Doc(), &Documento::campiCaricati, this, [this] { MostraDocumento(); });
     connect(catalogo_, &PannelloCatalogo::pallaScelta, this, [this](const PallaScelta& p) { MostraPalla(p); });
     connect(catalogo_, &PannelloCatalogo::coefficienteScelto, txtCoeffbalistico_, &QLineEdit::setText);
@@ -225,13 +227,13 @@ void frmAvvio::MostraPalla(const PallaScelta& palla) {
     txtCoeffbalistico_->setText(Qs(palla.cbStd));
     // Its velocity pairs in m/s (the list's feet/s converted as the metric list shows them).
     const bool metrico = prog_.Doc().UnitaMisura() == Documento::Unita::Metrico;
-    std::vector<std::pair<double, double>> coppie;
+    std::vector<CoppiaVelocita> coppie;
     for (size_t i = 0; i < 4; ++i) {
         const std::string& v = palla.velocita[i];
         const double velocita = LeggiNumero(metrico ? v : ConvertiVelocita(v)), coeff = LeggiNumero(palla.cb[i]);
         if (velocita > 0 && coeff > 0) coppie.emplace_back(velocita, coeff);
     }
-    prog_.Doc().ImpostaCoppie(std::move(coppie));
+    prog_.Doc().ImpostaPallaScelta(std::move(coppie));
 }
 
 // ---- confirmation ----
@@ -256,6 +258,7 @@ void frmAvvio::cmdConferma_Click() {
 
 void frmAvvio::CoefficienteCalcolato(const QString& coefficiente) {
     txtCoeffbalistico_->setText(coefficiente);
+    prog_.Doc().CoefficienteCalcolato();
     // On to the options: the next key is Enter (the bullet list keeps its pick).
     findChild<QPushButton*>(QStringLiteral("cmdConferma"))->setFocus();
 }

@@ -108,7 +108,7 @@ AzioniTabella::AzioniTabella(QMainWindow& schermo, Navigazione& programma, const
 void AzioniTabella::TabellaMostrata(const TabellaCalcolata& tabella, TipoTabella tipo) {
     tabella_ = std::make_shared<const TabellaCalcolata>(tabella);
     tipo_ = tipo;
-    cartellino_ = prog_.Doc().Cartellino();
+    cartellino_ = prog_.Doc().Opzioni();
     separatore_ = prog_.Separatore();
     for (QAction* a : azioni_) a->setEnabled(true);
     if (grafico_) grafico_->Imposta(CreaDatiGrafico(tabella_, tipo, cartellino_));
@@ -177,7 +177,7 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
         const std::vector<std::string> frasi = FrasiRiepilogo(*tabella_, cartellino_, Std(sep));
         c.distanzaOttimale = Qs(frasi.at(0));
         c.modello = QStringLiteral("Modello di calcolo: ") + Qs(TestoModelloEAria(*tabella_, Std(sep)));
-        if (cartellino_.banda != kBandaPredefinita) c.zeroBanda = Qs(frasi.at(1));
+        if (!Predefinita(Scelta::Banda, cartellino_)) c.zeroBanda = Qs(frasi.at(1));
         c.tiroUtile = Qs(frasi.at(2));
         for (size_t i = 3; i < frasi.size(); ++i) c.energia << Qs(frasi[i]);
         c.tabella = &modello_;

@@ -71,7 +71,7 @@ private:
     QTableView& griglia_;
     QVector<QAction*> azioni_;
     std::shared_ptr<const rigata::TabellaCalcolata> tabella_;  // the table shown, null when none
-    rigata::DatiCartellino cartellino_;      // the choices in force when it was computed
+    rigata::Scelte cartellino_;      // the choices in force when it was computed
     rigata::TipoTabella tipo_ = rigata::TipoTabella::Vari;
     QString separatore_;                    // the decimal separator of its cells
     QPointer<frmGraficoTraiettoria> grafico_;

@@ -238,6 +238,7 @@ void frmInputDatiTraiet::CreaMenu() {
 
 void frmInputDatiTraiet::Form_Load() {
     AvviaOrologio(lblTime_, lblData_);
+    modelloVisto_ = prog_.Doc().Opzioni().modello;
     Comprimi();
     MostraDatiProiettile();
     // The request shown is the document's; each edit goes back into it.
@@ -251,6 +252,7 @@ void frmInputDatiTraiet::Form_Load() {
         MostraRichiesta();
         modelloCartellino_->Mostra();
     });
+    connect(&prog_.Doc(), &Documento::scelteCambiate, this, [this] { ScelteCambiate(); });
     // Enter in a box computes the table of the layout ticked (the first when none is).
     const auto invio = [this] {
         if (!optTabellaCampagna_->isChecked()) optTabellaVari_->setChecked(true);
@@ -263,6 +265,19 @@ void frmInputDatiTraiet::Form_Load() {
             connect(riga, &QLineEdit::returnPressed, this, invio);
     }
     CalcolaAtmosfera(prog_.Dati());
+}
+
+// A choice changed: a model that does not fit the coefficient is told at
+// once; a table in sight is computed again with the new choices, or taken
+// out of sight when they cannot give one.
+void frmInputDatiTraiet::ScelteCambiate() {
+    const TipoModello modello = prog_.Doc().Opzioni().modello;
+    if (modello != modelloVisto_) {
+        modelloVisto_ = modello;
+        if (const auto r = prog_.Doc().ControllaCoefficiente())
+            prog_.Dlg().Avviso(this, Qs(r->titolo), Qs(r->messaggio));
+    }
+    if (espanso_ && !CalcolaTabella(false)) Comprimi();
 }
 
 void frmInputDatiTraiet::MostraRichiesta() {
@@ -291,21 +306,21 @@ void frmInputDatiTraiet::Espandi() {
     show();
 }
 
-bool frmInputDatiTraiet::LeggiDatiTabella() {
+bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
     ShotData& d = prog_.Dati();
-    const TestiRichiesta testi = TestiRichiestaDi(prog_.Doc().Campi());
+    const Documento& doc = prog_.Doc();
     RichiestaTabella richiesta;
-    // A request the model cannot compute is refused before anything changes.
-    std::optional<Rifiuto> rifiuto = LeggiRichiesta(testi, richiesta);
-    OpzioniFile opzioni;
-    if (!rifiuto) rifiuto = modelloCartellino_->Leggi(opzioni);
+    // A request or a choice the model cannot compute is refused before anything changes.
+    std::optional<Rifiuto> rifiuto = LeggiRichiesta(TestiRichiestaDi(doc.Campi()), richiesta);
+    if (!rifiuto) rifiuto = doc.SceltaRifiutata();
+    if (!rifiuto) rifiuto = doc.ControllaCoefficiente();
     if (!rifiuto) {
-        auto esito = TabellaCalcolata::Calcola(d, richiesta, opzioni.modello);
+        auto esito = TabellaCalcolata::Calcola(d, richiesta, doc.Opzioni());
         if (auto* r = std::get_if<Rifiuto>(&esito)) rifiuto = *r;
         else tabella_ = std::get<TabellaCalcolata>(std::move(esito));
     }
     if (rifiuto) {
-        prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
+        if (conMessaggi) prog_.Dlg().Avviso(this, Qs(rifiuto->titolo), Qs(rifiuto->messaggio));
         return false;
     }
     d = tabella_->Dati();  // the request stored and the rifle zeroed, as every screen reads them
@@ -319,14 +334,14 @@ void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     QStringList intestazioni = ComeLista(Intestazioni(tipo));
     // With a scope unit, the clicks that bring the impact back onto the line of sight.
-    const UnitaCorrezione unita = prog_.Doc().Cartellino().unita;
+    const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
     if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita)[1]);
     modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
 
-bool frmInputDatiTraiet::CalcolaTabella() {
-    if (!LeggiDatiTabella()) {
+bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
+    if (!LeggiDatiTabella(conMessaggi)) {
         RimettiSpunta();
         return false;
     }
@@ -334,7 +349,7 @@ bool frmInputDatiTraiet::CalcolaTabella() {
     ImpostaGrigliaTabelle();
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     const std::string sep = Std(prog_.Separatore());
-    const DatiCartellino& cartellino = prog_.Doc().Cartellino();
+    const Scelte& cartellino = prog_.Doc().Opzioni();
     tabella_->Righe([&](const ShotData& riga) {
         QStringList celle = ComeLista(CelleTabella(tipo, riga, sep));
         if (cartellino.unita != UnitaCorrezione::Nessuna) celle << Qs(CelleCorrezioneRiga(riga, cartellino, sep)[1]);
@@ -357,7 +372,7 @@ bool frmInputDatiTraiet::CalcolaTabella() {
 // The card's summary of the table, without the optimal zero the label beside
 // the table already shows.
 void frmInputDatiTraiet::MostraRiepilogo() {
-    const auto frasi = FrasiRiepilogo(*tabella_, prog_.Doc().Cartellino(), Std(prog_.Separatore()));
+    const auto frasi = FrasiRiepilogo(*tabella_, prog_.Doc().Opzioni(), Std(prog_.Separatore()));
     QStringList righe;
     for (size_t i = 1; i < frasi.size(); ++i) righe << Qs(frasi[i]);
     lblRiepilogo_->setText(righe.join('\n'));

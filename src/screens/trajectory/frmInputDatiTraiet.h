@@ -34,16 +34,14 @@ public:
     void MostraDatiProiettile();
 
     // Computes and shows the table of the selected layout (a double click on
-    // either option). False when the request was refused.
-    bool CalcolaTabella();
+    // either option). False when the request or a choice was refused (told
+    // in a message when conMessaggi).
+    bool CalcolaTabella(bool conMessaggi = true);
 
     // Prints the report of the screen (request, bullet, notes, optimal zero,
     // chart and the whole table), after the printer dialog.
     void mnuStampa_Click();
 
-    bool Espanso() const { return espanso_; }
-    // The last table computed (kept while the screen is only hidden).
-    const std::optional<rigata::TabellaCalcolata>& Tabella() const { return tabella_; }
 
 private:
     // The steps of the constructor, in the order the widgets are created.
@@ -57,7 +55,8 @@ private:
     void CreaMenu();
 
     void Form_Load();
-    bool LeggiDatiTabella();
+    bool LeggiDatiTabella(bool conMessaggi);
+    void ScelteCambiate();
     void ImpostaGrigliaTabelle();
     void MostraRichiesta();
     void RimettiSpunta();
@@ -82,4 +81,5 @@ private:
     AzioniTabella* azioni_ = nullptr;
     std::optional<rigata::TabellaCalcolata> tabella_;  // the last table computed
     bool espanso_ = false;
+    rigata::TipoModello modelloVisto_ = rigata::TipoModello::Classico;  // the model last checked against the coefficient
 };

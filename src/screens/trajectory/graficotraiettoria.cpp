@@ -159,7 +159,7 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
             // The row the table would have at this distance, and its correction cells.
             ShotData riga = g.dati;
             riga.Distanza = static_cast<float>(distanza);
-            g.tabella->Scelta().CalcolaRiga(riga);
+            g.tabella->Modello().CalcolaRiga(riga);
             const CelleCorrezione c = CelleCorrezioneRiga(riga, g.cartellino, Std(sep));
             if (!c[0].empty())
                 righe << QStringLiteral("Correzione: %1 %2 (%3 click)")
@@ -189,7 +189,7 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
 }  // namespace
 
 DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, TipoTabella tipo,
-                            const DatiCartellino& cartellino) {
+                            const Scelte& cartellino) {
     DatiGrafico g;
     g.tabella = std::move(tabella);
     g.dati = g.tabella->Dati();
@@ -206,7 +206,7 @@ DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, Tip
     g.cartellino = cartellino;
     g.tiroUtile = g.tabella->TiroUtile(cartellino.banda);
     for (double soglia : cartellino.soglie)
-        if (const auto metro = UltimoMetroSopra(g.tabella->Scelta(), soglia)) g.soglie.emplace_back(soglia, *metro);
+        if (const auto metro = UltimoMetroSopra(g.tabella->Modello(), soglia)) g.soglie.emplace_back(soglia, *metro);
     return g;
 }
 
@@ -347,7 +347,7 @@ void DisegnaLegenda(const Tela& t, const QRectF& area, const Pannello& sopra) {
 
 // With the point mass: which curve is which, in a box at the plot's lower left.
 void DisegnaLegendaModelli(const Tela& t, const Pannello& sopra, const DatiGrafico& g) {
-    const QString nomi[2] = {Qs(NomeModello(g.tabella->Modello().modello)),
+    const QString nomi[2] = {Qs(NomeModello(g.tabella->Opzioni().modello)),
                              Qs(NomeModello(TipoModello::Classico))};
     const QPen penne[2] = {QPen(kColoreTraiettoria, 1.6 * t.u), QPen(kColoreClassico, 1.4 * t.u, Qt::DashLine)};
     const double tratto = 22 * t.u;

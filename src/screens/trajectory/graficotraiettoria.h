@@ -33,14 +33,14 @@ struct DatiGrafico {
     rigata::ShotData dati;  // tabella->Dati()
     rigata::TipoTabella tipo = rigata::TipoTabella::Vari;
     double da = 0, a = 0;  // m, da < a
-    rigata::DatiCartellino cartellino;  // the band, the thresholds and the scope unit
+    rigata::Scelte cartellino;  // the band, the thresholds and the scope unit
     std::optional<rigata::TrattoUtile> tiroUtile;  // for the band
     // Each threshold (J) with the last metre the energy is at or above it.
     std::vector<std::pair<double, int>> soglie;
 };
 
 DatiGrafico CreaDatiGrafico(std::shared_ptr<const rigata::TabellaCalcolata> tabella, rigata::TipoTabella tipo,
-                            const rigata::DatiCartellino& cartellino = {});
+                            const rigata::Scelte& cartellino = {});
 
 // Where the plots lie, for turning a mouse position into a distance.
 struct PosizioneGrafico {

@@ -6,106 +6,33 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
-#include <cmath>
-#include <variant>
-
-#include "caratteri.h"
-#include "cartellino.h"
 #include "documento.h"
-#include "numeri.h"
-#include "tabellacalcolata.h"
 #include "widget.h"
 
 using namespace rigata;
 
 namespace {
 
-const TipoModello kModelli[] = {TipoModello::Classico, TipoModello::G1, TipoModello::G7};
-const UnitaCorrezione kUnita[] = {UnitaCorrezione::Nessuna, UnitaCorrezione::Cm100, UnitaCorrezione::Mrad,
-                                  UnitaCorrezione::Moa};
-// The bands offered; any other from kBandaMinima to kBandaMassima can be typed.
+// The bands offered; any other within the choice's range can be typed.
 const std::pair<double, const char*> kBande[] = {{4, "±4 cm (GEE)"}, {5, "±5 cm"}, {6, "±6 cm"}};
 
-
-
-// The value of a box, or why it is refused: a decimal comma (the program's
-// usual refusal), then anything that is not a number. nome is the box as the
-// messages call it, aiuto what to type.
-std::variant<double, Rifiuto> Valore(const std::string& testo, const char* nome, const char* aiuto) {
-    if (VirgolaDecimale(testo)) return RifiutoVirgola(nome, testo);
-    if (const auto v = LeggiNumeroScritto(testo)) return *v;
-    return Rifiuto{"CAMBIA VALORE!!", std::string(nome) + ": \"" + std::string(SenzaBianchi(testo)) + "\" non è un numero; scrivere " + aiuto};
+// A name of a choice (its position in the list) as the reader takes it.
+QString NomeScelto(Scelta s, int indice) {
+    const auto& nomi = Definizione(s).nomi;
+    return indice >= 0 && static_cast<size_t>(indice) < nomi.size() && nomi[static_cast<size_t>(indice)]
+               ? QString::fromLatin1(nomi[static_cast<size_t>(indice)])
+               : QString();
 }
 
-// The model's three numbers, each checked alone against its range
-// (ControllaDatiModello), so that the refusal names its own box.
-using Assegna = void (*)(DatiModello&, std::optional<double>);
-std::optional<Rifiuto> LeggiNumeroModello(const QLineEdit* casella, const char* nome, const char* aiuto,
-                                          Assegna assegna, OpzioniFile& o) {
-    const std::string testo = Std(casella->text());
-    DatiModello solo;
-    if (std::string(SenzaBianchi(testo)).empty()) {  // empty: the default (the standard pressure at the altitude)
-        assegna(o.modello, std::nullopt);
-        return std::nullopt;
-    }
-    const auto v = Valore(testo, nome, aiuto);
-    if (auto* r = std::get_if<Rifiuto>(&v)) return *r;
-    assegna(solo, std::get<double>(v));
-    if (auto r = ControllaDatiModello(solo)) return r;
-    assegna(o.modello, std::get<double>(v));
-    return std::nullopt;
-}
+// The band as typed or picked: the list's "±" and "cm" dropped.
+QString TestoBanda(QString t) { return t.remove(QStringLiteral("(GEE)")).remove(QChar(0xB1)).remove(QStringLiteral("cm")); }
 
-std::optional<Rifiuto> LeggiBandaDi(const QString& testo, OpzioniFile& o) {
-    QString t = testo;
-    t.remove(QStringLiteral("(GEE)")).remove(QChar(0xB1)).remove(QStringLiteral("cm"));
-    const auto v = Valore(Std(t), "banda di tiro utile", "i centimetri sopra e sotto la linea di mira (per esempio 4 o 4.5)");
-    if (auto* r = std::get_if<Rifiuto>(&v)) return *r;
-    const double banda = std::get<double>(v);
-    if (!(banda >= kBandaMinima && banda <= kBandaMassima))
-        return Rifiuto{"CAMBIA VALORE!!", "banda di tiro utile consentita tra 2 e 15 cm; scrivere i centimetri "
-                                          "sopra e sotto la linea di mira (per esempio 4 o 4.5)"};
-    o.cartellino.banda = banda;
-    return std::nullopt;
-}
-
-// Thresholds separated by semicolons or blanks (a comma would be read as a
-// decimal comma and is refused as one); none at all is allowed.
-std::optional<Rifiuto> LeggiSoglieDi(const QString& testo, OpzioniFile& o) {
-    std::vector<double> soglie;
-    for (const QString& parte : testo.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
-        auto v = Valore(Std(parte), "soglie di energia",
-                              "le energie in joule separate da punto e virgola (per esempio 1000; 2000)");
-        if (auto* r = std::get_if<Rifiuto>(&v)) {
-            if (r->titolo == "USA IL PUNTO!!") r->messaggio += "; più soglie si separano con il punto e virgola";
-            return *r;
-        }
-        const double soglia = std::get<double>(v);
-        if (!(soglia > 0 && soglia <= 1e9))
-            return Rifiuto{"CAMBIA VALORE!!", "soglie di energia: ogni soglia deve essere sopra lo zero; scrivere le "
-                                              "energie in joule separate da punto e virgola (per esempio 1000; 2000)"};
-        soglie.push_back(soglia);
-    }
-    o.cartellino.soglie = soglie;
-    return std::nullopt;
-}
-
-// A click in the unit: a number or a fraction ("0.1", "1/4"), the unit's name
-// after it allowed. The unit's usual click is stored as 0 (the default).
-std::optional<Rifiuto> LeggiClickDi(const QString& testo, OpzioniFile& o) {
-    const UnitaCorrezione u = o.cartellino.unita;
-    if (u == UnitaCorrezione::Nessuna) return std::nullopt;
-    const std::string t = std::string(SenzaBianchi(Std(QString(testo).remove(Qs(NomeUnita(u))))));
-    const std::string aiuto = "quanto vale un click in " + NomeUnita(u) + ", sopra lo zero (per esempio 0.1, 1/4 o 1/8)";
-    if (VirgolaDecimale(t)) return RifiutoVirgola("valore del click", t);
-    const auto v = rigata::LeggiClick(t);
-    if (!std::holds_alternative<double>(v))
-        return Rifiuto{"CAMBIA VALORE!!", "valore del click: \"" + t + "\" non è valido; scrivere " + aiuto};
-    const double click = std::get<double>(v);
-    o.cartellino.click = click == ClickPredefinito(u) ? 0 : click;
-    return std::nullopt;
+// The pairs as the choice's writer gives them.
+QString TestoCoppie(const std::vector<CoppiaVelocita>& coppie) {
+    Scelte s;
+    s.coppie = coppie;
+    return Qs(TestoScelta(Scelta::Coppie, s));
 }
 
 }  // namespace
@@ -115,6 +42,11 @@ PannelloModello::PannelloModello(Documento& documento, QWidget* padre, QGridLayo
     : QObject(padre), doc_(documento) {
     CreaModello(padre, griglia, riga);
     CreaCartellino(padreCartellino);
+    const std::pair<Scelta, QWidget*> voci[] = {
+        {Scelta::Modello, cboModello_},    {Scelta::Pressione, txtPressione_}, {Scelta::Umidita, txtUmidita_},
+        {Scelta::AngoloVento, txtAngoloVento_}, {Scelta::Coppie, chkCoppie_}, {Scelta::Banda, cboBanda_},
+        {Scelta::Soglie, txtSoglie_},      {Scelta::Correzione, cboUnita_},  {Scelta::Click, cboClick_}};
+    for (const auto& [scelta, controllo] : voci) voci_.push_back({scelta, controllo, controllo->toolTip()});
     Mostra();
     Collega();
 }
@@ -139,7 +71,8 @@ void Etichetta(QGridLayout* griglia, QWidget* padre, const char* nome, const QSt
 // The model, and under it what only the point mass reads.
 void PannelloModello::CreaModello(QWidget* padre, QGridLayout* griglia, int riga) {
     cboModello_ = Crea<QComboBox>(padre, "cboModello");
-    for (TipoModello m : kModelli) cboModello_->addItem(QString::fromUtf8(NomeModello(m)));
+    for (TipoModello m : {TipoModello::Classico, TipoModello::G1, TipoModello::G7})
+        cboModello_->addItem(QString::fromUtf8(NomeModello(m)));
     auto* etichetta = Crea<QLabel>(padre, "lblModello", QStringLiteral("&Modello"));
     etichetta->setBuddy(cboModello_);
     griglia->addWidget(etichetta, riga, 0);
@@ -155,7 +88,8 @@ void PannelloModello::CreaModello(QWidget* padre, QGridLayout* griglia, int riga
         QStringLiteral("direzione da cui viene il vento, in gradi: 90 = di traverso, 0 = da dietro, 180 = contrario"));
     Etichetta(griglia, padre, "lblAngoloVento", QStringLiteral("&Vento da °"), txtAngoloVento_, riga + 2, 0);
     chkCoppie_ = Crea<QCheckBox>(padre, "chkCoppie", QStringLiteral("usa le &coppie velocità-CB"));
-    chkCoppie_->setToolTip(QStringLiteral("coefficiente balistico dalle coppie velocità-CB della palla scelta"));
+    chkCoppie_->setToolTip(QStringLiteral("coefficiente balistico dalle coppie velocità-CB (G1) della palla scelta; "
+                                          "solo con il modello Punto materiale G1"));
     griglia->addWidget(chkCoppie_, riga + 3, 0, 1, 4);
 }
 
@@ -174,7 +108,7 @@ void PannelloModello::CreaCartellino(QWidget* padre) {
     cboBanda_->setToolTip(QStringLiteral("banda accettata sopra e sotto la linea di mira: da 2 a 15 cm"));
     Etichetta(griglia, padre, "lblBanda", QStringLiteral("&Banda"), cboBanda_, 0, 0);
     txtSoglie_ = CasellaPiccola(padre, "txtSoglie", 10);
-    txtSoglie_->setToolTip(QStringLiteral("soglie di energia in joule, separate da punto e virgola"));
+    txtSoglie_->setToolTip(QStringLiteral("soglie di energia in joule, numeri interi separati da virgole o spazi"));
     Etichetta(griglia, padre, "lblSoglie", QStringLiteral("Soglie &J"), txtSoglie_, 1, 0);
     cboUnita_ = Crea<QComboBox>(padre, "cboUnita");
     cboUnita_->addItem(QStringLiteral("nessuna"));
@@ -191,117 +125,110 @@ void PannelloModello::CreaCartellino(QWidget* padre) {
 }
 
 void PannelloModello::Collega() {
-    connect(cboModello_, &QComboBox::currentIndexChanged, this, [this] { AbilitaModello(), Aggiorna(); });
-    connect(cboUnita_, &QComboBox::currentIndexChanged, this, [this] {
-        if (mostrando_) return;
-        Aggiorna();
-        OpzioniFile o = doc_.Opzioni();
-        o.cartellino.click = 0;  // a new unit starts from its usual click
-        doc_.ImpostaOpzioni(o);
-        MostraClick();
+    connect(cboModello_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        Imposta(Scelta::Modello, NomeScelto(Scelta::Modello, i));
+        // The pairs are G1: never offered with the G7 model.
+        if (doc_.Opzioni().modello == TipoModello::G7 && !doc_.Opzioni().coppie.empty()) Imposta(Scelta::Coppie, {});
+        Mostra();
     });
-    for (QLineEdit* c : {txtPressione_, txtUmidita_, txtAngoloVento_, txtSoglie_})
-        connect(c, &QLineEdit::textChanged, this, [this] { Aggiorna(); });
-    for (QComboBox* c : {cboBanda_, cboClick_}) connect(c, &QComboBox::currentTextChanged, this, [this] { Aggiorna(); });
-    connect(chkCoppie_, &QCheckBox::toggled, this, [this] { Aggiorna(); });
-    connect(&doc_, &Documento::coppieCambiate, this, [this] { AbilitaModello(); });
+    connect(cboUnita_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        Imposta(Scelta::Correzione, NomeScelto(Scelta::Correzione, i));
+        MostraClick();  // a new unit brings back its usual click
+    });
+    const std::pair<QLineEdit*, Scelta> caselle[] = {{txtPressione_, Scelta::Pressione},
+                                                     {txtUmidita_, Scelta::Umidita},
+                                                     {txtAngoloVento_, Scelta::AngoloVento},
+                                                     {txtSoglie_, Scelta::Soglie}};
+    for (const auto& [casella, scelta] : caselle)
+        connect(casella, &QLineEdit::textChanged, this, [this, s = scelta](const QString& t) { Imposta(s, t); });
+    connect(cboBanda_, &QComboBox::currentTextChanged, this,
+            [this](const QString& t) { Imposta(Scelta::Banda, TestoBanda(t)); });
+    connect(cboClick_, &QComboBox::currentTextChanged, this, [this](const QString& t) {
+        // The unit's name after the number is the list's; the usual click is no choice.
+        const UnitaCorrezione unita = doc_.Opzioni().unita;
+        QString click = QString(t).remove(Qs(NomeUnita(unita))).trimmed();
+        Scelte letta;
+        if (!LeggiScelta(Scelta::Click, Std(click), letta) && letta.click == ClickPredefinito(unita)) click.clear();
+        Imposta(Scelta::Click, click);
+    });
+    connect(chkCoppie_, &QCheckBox::toggled, this,
+            [this](bool si) { Imposta(Scelta::Coppie, si ? TestoCoppie(doc_.CoppiePalla()) : QString()); });
+    connect(&doc_, &Documento::pallaCambiata, this, [this] { Abilita(); });
+}
+
+void PannelloModello::Imposta(Scelta scelta, const QString& testo) {
+    if (mostrando_) return;
+    const auto rifiuto = doc_.ImpostaScelta(scelta, testo);
+    Segna(scelta, rifiuto ? Qs(rifiuto->messaggio) : QString());
+}
+
+// A refused text: the box tinted, the refusal its tooltip, until mended.
+void PannelloModello::Segna(Scelta scelta, const QString& rifiuto) {
+    for (Voce& v : voci_) {
+        if (v.scelta != scelta) continue;
+        v.controllo->setProperty("rifiutata", !rifiuto.isEmpty());
+        v.controllo->setStyleSheet(rifiuto.isEmpty() ? QString() : QStringLiteral("background: #ffd8d8;"));
+        v.controllo->setToolTip(rifiuto.isEmpty() ? v.aiuto : rifiuto);
+    }
 }
 
 QList<QWidget*> PannelloModello::Caselle() const {
     return {txtPressione_, txtUmidita_, txtAngoloVento_, cboBanda_, txtSoglie_, cboClick_};
 }
 
+QWidget* PannelloModello::Controllo(Scelta scelta) const {
+    for (const Voce& v : voci_)
+        if (v.scelta == scelta) return v.controllo;
+    return nullptr;
+}
+
 void PannelloModello::Mostra() {
+    const bool prima = mostrando_;
     mostrando_ = true;
-    const OpzioniFile& o = doc_.Opzioni();
-    for (int i = 0; i < 3; ++i)
-        if (kModelli[i] == o.modello.modello) cboModello_->setCurrentIndex(i);
-    txtPressione_->setText(o.modello.pressione ? Qs(TestoNumeroScritto(*o.modello.pressione)) : QString());
-    txtUmidita_->setText(Qs(TestoNumeroScritto(o.modello.umidita)));
-    txtAngoloVento_->setText(Qs(TestoNumeroScritto(o.modello.angoloVento)));
-    chkCoppie_->setChecked(o.modello.coppie);
-    QString banda = Qs(TestoNumeroScritto(o.cartellino.banda));
+    const Scelte& o = doc_.Opzioni();
+    cboModello_->setCurrentIndex(static_cast<int>(o.modello));
+    txtPressione_->setText(Qs(TestoScelta(Scelta::Pressione, o)));
+    txtUmidita_->setText(Qs(TestoScelta(Scelta::Umidita, o)));
+    txtAngoloVento_->setText(Qs(TestoScelta(Scelta::AngoloVento, o)));
+    chkCoppie_->setChecked(!o.coppie.empty());
+    QString banda = Qs(TestoScelta(Scelta::Banda, o));
     for (const auto& [b, testo] : kBande)
-        if (b == o.cartellino.banda) banda = QString::fromUtf8(testo);
+        if (b == o.banda) banda = QString::fromUtf8(testo);
     cboBanda_->setEditText(banda);
-    QStringList soglie;
-    for (double s : o.cartellino.soglie) soglie << Qs(TestoNumeroScritto(s));
-    txtSoglie_->setText(soglie.join(QStringLiteral("; ")));
-    for (int i = 0; i < 4; ++i)
-        if (kUnita[i] == o.cartellino.unita) cboUnita_->setCurrentIndex(i);
+    txtSoglie_->setText(Qs(TestoScelta(Scelta::Soglie, o)));
+    cboUnita_->setCurrentIndex(static_cast<int>(o.unita));
     MostraClick();
-    AbilitaModello();
-    mostrando_ = false;
+    for (const Voce& v : voci_) Segna(v.scelta, {});
+    Abilita();
+    mostrando_ = prima;
 }
 
 // The clicks offered for the unit in force, the document's one shown.
 void PannelloModello::MostraClick() {
     const bool prima = mostrando_;
     mostrando_ = true;
-    const DatiCartellino& c = doc_.Cartellino();
+    const Scelte& o = doc_.Opzioni();
     cboClick_->clear();
-    cboClick_->setEnabled(c.unita != UnitaCorrezione::Nessuna);
-    const QString unita = Qs(NomeUnita(c.unita));
-    switch (c.unita) {
-        case UnitaCorrezione::Cm100: cboClick_->addItem(QStringLiteral("1 ") + unita); break;
-        case UnitaCorrezione::Mrad: cboClick_->addItem(QStringLiteral("0.1 ") + unita); break;
-        case UnitaCorrezione::Moa:
-            cboClick_->addItems({QStringLiteral("1/4 ") + unita, QStringLiteral("1/8 ") + unita});
-            break;
+    cboClick_->setEnabled(o.unita != UnitaCorrezione::Nessuna);
+    const QString unita = QLatin1Char(' ') + Qs(NomeUnita(o.unita));
+    switch (o.unita) {
+        case UnitaCorrezione::Cm100: cboClick_->addItem(QStringLiteral("1") + unita); break;
+        case UnitaCorrezione::Mrad: cboClick_->addItem(QStringLiteral("0.1") + unita); break;
+        case UnitaCorrezione::Moa: cboClick_->addItems({QStringLiteral("1/4") + unita, QStringLiteral("1/8") + unita}); break;
         case UnitaCorrezione::Nessuna: break;
     }
-    if (c.unita != UnitaCorrezione::Nessuna && c.click != 0) {
-        if (c.unita == UnitaCorrezione::Moa && c.click == 0.125) cboClick_->setCurrentIndex(1);
-        else cboClick_->setEditText(Qs(TestoNumeroScritto(c.click)) + ' ' + unita);
-    }
+    if (o.unita == UnitaCorrezione::Moa && o.click == 0.125) cboClick_->setCurrentIndex(1);
+    else if (o.unita != UnitaCorrezione::Nessuna && o.click) cboClick_->setEditText(Qs(TestoScelta(Scelta::Click, o)) + unita);
     mostrando_ = prima;
 }
 
-// The model's boxes only with the point mass; the pairs only when the picked
-// bullet has them.
-void PannelloModello::AbilitaModello() {
-    const bool punto = cboModello_->currentIndex() > 0;
+// The model's boxes only with the point mass; the pairs only with G1 and
+// when there are some to use.
+void PannelloModello::Abilita() {
+    const Scelte& o = doc_.Opzioni();
+    const bool punto = o.modello != TipoModello::Classico;
     for (QWidget* w : {static_cast<QWidget*>(txtPressione_), static_cast<QWidget*>(txtUmidita_),
                        static_cast<QWidget*>(txtAngoloVento_)})
         w->setEnabled(punto);
-    chkCoppie_->setEnabled(punto && !doc_.Modello().coppieVelocita.empty());
-}
-
-void PannelloModello::Aggiorna() {
-    if (mostrando_) return;
-    OpzioniFile o = doc_.Opzioni();
-    o.modello.modello = kModelli[std::max(0, cboModello_->currentIndex())];
-    LeggiNumeroModello(txtPressione_, "", "", [](DatiModello& m, std::optional<double> v) { m.pressione = v; }, o);
-    LeggiNumeroModello(txtUmidita_, "", "", [](DatiModello& m, std::optional<double> v) { m.umidita = v.value_or(0); }, o);
-    LeggiNumeroModello(txtAngoloVento_, "", "",
-                       [](DatiModello& m, std::optional<double> v) { m.angoloVento = v.value_or(90); }, o);
-    o.modello.coppie = chkCoppie_->isChecked();
-    LeggiBandaDi(cboBanda_->currentText(), o);
-    LeggiSoglieDi(txtSoglie_->text(), o);
-    o.cartellino.unita = kUnita[std::max(0, cboUnita_->currentIndex())];
-    LeggiClickDi(cboClick_->currentText(), o);
-    doc_.ImpostaOpzioni(o);
-}
-
-std::optional<rigata::Rifiuto> PannelloModello::Leggi(OpzioniFile& o) {
-    Aggiorna();
-    o = doc_.Opzioni();
-    if (o.modello.modello != TipoModello::Classico) {
-        if (auto r = LeggiNumeroModello(
-                txtPressione_, "pressione",
-                "la pressione alla stazione in hPa (per esempio 1013.2), o niente per l'atmosfera standard alla quota",
-                [](DatiModello& m, std::optional<double> v) { m.pressione = v; }, o))
-            return r;
-        if (auto r = LeggiNumeroModello(txtUmidita_, "umidità relativa", "l'umidità relativa in %, da 0 a 100",
-                                        [](DatiModello& m, std::optional<double> v) { m.umidita = v.value_or(0); }, o))
-            return r;
-        if (auto r = LeggiNumeroModello(
-                txtAngoloVento_, "direzione del vento", "i gradi da cui viene il vento (90: di traverso, 0: da dietro)",
-                [](DatiModello& m, std::optional<double> v) { m.angoloVento = v.value_or(90); }, o))
-            return r;
-    }
-    if (auto r = LeggiBandaDi(cboBanda_->currentText(), o)) return r;
-    if (auto r = LeggiSoglieDi(txtSoglie_->text(), o)) return r;
-    if (auto r = LeggiClickDi(cboClick_->currentText(), o)) return r;
-    return std::nullopt;
+    chkCoppie_->setEnabled(o.modello == TipoModello::G1 && (!doc_.CoppiePalla().empty() || !o.coppie.empty()));
 }

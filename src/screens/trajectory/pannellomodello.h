@@ -2,18 +2,18 @@
 // trajectory model and the inputs only the point mass reads (station
 // pressure, humidity, wind direction, the bullet's velocity pairs), under the
 // two layouts; the hunter's band, energy thresholds, scope unit and click in
-// the frame "Cartellino" beside the table. It shows the document's choices
-// and pushes every edit that reads as a valid value into the document; the
-// typed values are checked, with a message naming the box, when a table is
-// computed.
+// the frame "Cartellino" beside the table. The boxes only show the
+// document's choices and hand every edit, as typed, to the document, which
+// reads it with the choice's own reader; a box whose text is refused is
+// marked, with the refusal as its tooltip.
 #pragma once
 
 #include <QObject>
+#include <QString>
 
-#include <optional>
+#include <vector>
 
-#include "controlli.h"
-#include "rigaopzioni.h"
+#include "scelte.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,13 +30,10 @@ public:
     PannelloModello(Documento& documento, QWidget* padre, QGridLayout* griglia, int riga, QWidget* padreCartellino);
     QGroupBox* Cartellino() const { return fraCartellino_; }
 
-    // The choices as typed: the first box whose text is refused (the model's
-    // boxes only with the point mass), or the choices stored into the
-    // document and returned in o.
-    std::optional<rigata::Rifiuto> Leggi(rigata::OpzioniFile& o);
-
     // The boxes whose Enter computes the table (line edits and editable lists).
     QList<QWidget*> Caselle() const;
+    // The control of a choice (to put the focus on a refused one).
+    QWidget* Controllo(rigata::Scelta scelta) const;
 
     // The document's choices into the boxes (a data file opened).
     void Mostra();
@@ -45,11 +42,11 @@ private:
     void CreaModello(QWidget* padre, QGridLayout* griglia, int riga);
     void CreaCartellino(QWidget* padre);
     void Collega();
-    void AbilitaModello();
+    void Abilita();
     void MostraClick();
-    // The boxes read leniently: a box that does not read as a valid value
-    // keeps the document's value. The document then takes them.
-    void Aggiorna();
+    // An edit of the user, handed to the document; the box marked when refused.
+    void Imposta(rigata::Scelta scelta, const QString& testo);
+    void Segna(rigata::Scelta scelta, const QString& rifiuto);
 
     Documento& doc_;
     bool mostrando_ = false;  // filling the boxes: their signals change nothing
@@ -57,4 +54,10 @@ private:
     QLineEdit *txtPressione_, *txtUmidita_, *txtAngoloVento_, *txtSoglie_;
     QCheckBox* chkCoppie_;
     QGroupBox* fraCartellino_;
+    struct Voce {
+        rigata::Scelta scelta;
+        QWidget* controllo;
+        QString aiuto;  // its own tooltip, back when the text is taken
+    };
+    std::vector<Voce> voci_;
 };

@@ -31,7 +31,7 @@ private slots:
         QVERIFY(!QStandardPaths::findExecutable("pdftotext").isEmpty());
         const auto tabella = std::get<TabellaCalcolata>(
             TabellaCalcolata::Calcola(prova::PallaInAria(), RichiestaTabella{225, 0, 500, 20, 5, 50}, {}));
-        DatiCartellino c;
+        Scelte c;
         c.unita = UnitaCorrezione::Mrad;
         cartellino_ = std::get<Cartellino>(ComponiCartellino(tabella, c, kPassoCartellino, ","));
         QCOMPARE(cartellino_.righe.size(), size_t(10));

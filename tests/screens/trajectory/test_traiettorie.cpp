@@ -58,13 +58,22 @@ class TestTraiettorie : public QObject {
         if (!pagine.isEmpty() && pagine.last().trimmed().isEmpty()) pagine.removeLast();
         return pagine;
     }
-    // The model and the hunter's choices in force for the next table.
+    // The model and the hunter's choices in force for the next table, as
+    // the boxes hand them over; with G7 the coefficient typed again, so that
+    // it is the G7 model's own.
     static void Scegli(Ambiente& a, rigata::TipoModello modello, rigata::UnitaCorrezione unita, double banda = 6) {
-        rigata::OpzioniFile o;
-        o.modello.modello = modello;
-        o.cartellino.unita = unita;
-        o.cartellino.banda = banda;
-        a.programma->Doc().ImpostaOpzioni(o);
+        using rigata::Definizione, rigata::Scelta;
+        Documento& doc = a.programma->Doc();
+        QVERIFY(!doc.ImpostaScelta(Scelta::Modello, Definizione(Scelta::Modello).nomi[size_t(modello)]));
+        QVERIFY(!doc.ImpostaScelta(Scelta::Correzione, Definizione(Scelta::Correzione).nomi[size_t(unita)]));
+        QVERIFY(!doc.ImpostaScelta(Scelta::Banda, QString::number(banda)));
+        if (modello == rigata::TipoModello::G7) Scrivi(a.programma->Avvio(), "txtCoeffbalistico", "0.379");
+    }
+    // The table the screen shows, computed again from the record and the
+    // document's choices (the default request).
+    static rigata::TabellaCalcolata Tabella(Ambiente& a) {
+        return std::get<rigata::TabellaCalcolata>(rigata::TabellaCalcolata::Calcola(
+            a.programma->Dati(), rigata::RichiestaTabella{225, 0, 500, 20, 5, 50}, a.programma->Doc().Opzioni()));
     }
     static AzioniTabella* Azioni(QWidget* t) { return t->findChild<AzioniTabella*>(); }
     // Distances at the start of the table's lines, in page order.
@@ -237,8 +246,6 @@ private slots:
         Scegli(a, rigata::TipoModello(modello), rigata::UnitaCorrezione(unita), banda);
         frmInputDatiTraiet* t = Apri(a, qPrintable(opzione), richiesta);
         Scrivi(t, "txtCalibro", ".243 Win");
-        // Choices typed after the table change nothing of what leaves it.
-        Scegli(a, rigata::TipoModello::Classico, rigata::UnitaCorrezione::Nessuna);
         a.dialoghi.pdf = a.File("rapporto.pdf");
         a.dialoghi.risposte << (voce == "mnuStampa" ? QVariant(true) : QVariant(a.dialoghi.pdf));
         Menu(t, qPrintable(voce));
@@ -316,10 +323,10 @@ private slots:
         QCOMPARE(righe.size(), 28);  // 27 lines, each ending in CR LF
         QVERIFY2(righe[0].endsWith(intestazione), righe[0].constData());
         QCOMPARE(righe[2], riga20m);
-        rigata::DatiCartellino c;
+        rigata::Scelte c;
         c.unita = rigata::UnitaCorrezione(unita);
         QCOMPARE(csv, QByteArray(rigata::kBomUtf8) + QByteArray::fromStdString(rigata::TabellaCsv(
-                          *t->Tabella(), rigata::TipoTabella::Campagna, locale.decimalPoint().toStdString(), c)));
+                          Tabella(a), rigata::TipoTabella::Campagna, locale.decimalPoint().toStdString(), c)));
     }
 
     // The trajectory of the general table: from the sight's height at the
@@ -341,8 +348,8 @@ private slots:
         Apri(a, "optTabellaVari");
         QImage immagine(900, 600, QImage::Format_RGB32);
         QPainter p(&immagine);
-        const DatiGrafico dati = CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(*a.programma->Traiettorie()->Tabella()),
-                                                 rigata::TipoTabella::Vari, a.programma->Doc().Cartellino());
+        const DatiGrafico dati = CreaDatiGrafico(std::make_shared<const rigata::TabellaCalcolata>(Tabella(a)),
+                                                 rigata::TipoTabella::Vari, a.programma->Doc().Opzioni());
         const PosizioneGrafico pos = DisegnaGrafico(p, immagine.rect(), dati, QFont(), ".");
         p.end();
         const auto colonna = [&](double distanza) {
@@ -438,8 +445,11 @@ private slots:
         QCOMPARE(lette, distanze);
     }
 
-    // The point mass: its boxes only with it; G7 at 50 % humidity gives its
-    // own table and optimal zero; a bullet with velocity pairs allows them.
+    // The point mass: its boxes only with it. G7 with the catalogue's G1
+    // coefficient is told at once and computes nothing until the coefficient
+    // is typed for it; then G7 at 50 % humidity gives its own table and
+    // optimal zero. The pairs of a picked bullet go with G1 only; typing
+    // one's own bullet drops them.
     void puntoMateriale() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
@@ -451,24 +461,31 @@ private slots:
         modello->setFocus();
         QTest::keyClick(modello, Qt::Key_End);
         QCOMPARE(modello->currentText(), "Punto materiale G7");
-        for (const char* c : caselle) QCOMPARE(Trova(t, c)->isEnabled(), c != caselle[3]);  // no pairs for this bullet
+        UnAvviso(a.dialoghi.avvisi, "CAMBIA COEFFICIENTE!!|il coefficiente balistico 0.379 è un G1", "vuole un coefficiente G7");
+        QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
+        for (const char* c : caselle) QCOMPARE(Trova(t, c)->isEnabled(), c != caselle[3]);
+        DoppioClick(t, "optTabellaVari");
+        QCOMPARE(a.dialoghi.avvisi.size(), 2);
+        QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
+        a.dialoghi.avvisi.clear();
+        Scrivi(a.programma->Avvio(), "txtCoeffbalistico", "0.379");  // the G7 coefficient, typed
         Scrivi(t, "txtUmidita", "50");
         QTest::keyClick(Trova(t, "txtUmidita"), Qt::Key_Return);
         QVERIFY(a.dialoghi.avvisi.isEmpty());
-        QVERIFY(t->Tabella()->PuntoMateriale());
-        QCOMPARE(t->Tabella()->Modello().umidita, 50.0);
         QVERIFY(Riga(t, 10) != classica);
-        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*t->Tabella()->DistanzaOttimale()));
+        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*Tabella(a).DistanzaOttimale()));
         QVERIFY(Testo(t, "lblRisultDistZeroOK") != "225");
-        // A picked bullet with velocity pairs allows them; typing one's own bullet drops them.
+        // A picked bullet with velocity pairs offers them with G1 only.
         frmAvvio* s = a.programma->Avvio();
         auto* lista = Trova<QComboBox>(s, "Combo1");
         lista->setCurrentIndex(3);
         emit lista->activated(3);
+        QVERIFY(!Trova(t, "chkCoppie")->isEnabled());
+        modello->setCurrentIndex(1);
         QVERIFY(Trova(t, "chkCoppie")->isEnabled());
         Scrivi(s, "txtPeso", "151");
         QVERIFY(!Trova(t, "chkCoppie")->isEnabled());
-        QVERIFY(a.programma->Doc().Modello().coppieVelocita.empty());
+        QVERIFY(a.programma->Doc().CoppiePalla().empty());
     }
 
     // A typed value out of its range or not a number is refused naming its
@@ -477,13 +494,13 @@ private slots:
         QTest::addColumn<QString>("casella");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("avviso");
-        QTest::newRow("umidità 150") << "txtUmidita" << "150" << "CAMBIA VALORE!!|umidità relativa consentita tra 0 e 100 %";
+        QTest::newRow("umidità 150") << "txtUmidita" << "150" << "CAMBIA VALORE!!|umidità relativa: \"150\" non è valido";
         QTest::newRow("pressione con la virgola") << "txtPressione" << "1013,2"
-                                                  << "USA IL PUNTO!!|virgola nel campo pressione: il separatore "
-                                                     "decimale è il punto; scrivere 1013.2 e non 1013,2";
+                                                  << "USA IL PUNTO!!|virgola nel campo pressione alla stazione: il "
+                                                     "separatore decimale è il punto; scrivere 1013.2 e non 1013,2";
         QTest::newRow("vento non numero") << "txtAngoloVento" << "nord" << "CAMBIA VALORE!!|direzione del vento: \"nord\"";
-        QTest::newRow("banda 20") << "cboBanda" << "20" << "CAMBIA VALORE!!|banda di tiro utile consentita tra 2 e 15 cm";
-        QTest::newRow("soglia non numero") << "txtSoglie" << "1000; mille" << "CAMBIA VALORE!!|soglie di energia: \"mille\"";
+        QTest::newRow("banda 20") << "cboBanda" << "20" << "CAMBIA VALORE!!|banda di tiro utile: \"20\" non è valido";
+        QTest::newRow("soglia non numero") << "txtSoglie" << "1000 mille" << "CAMBIA VALORE!!|soglie di energia: \"1000 mille\"";
     }
     void sceltaRifiutata() {
         QFETCH(QString, casella);
@@ -495,8 +512,8 @@ private slots:
         Scrivi(t, casella, testo);
         DoppioClick(t, "optTabellaVari");
         UnAvviso(a.dialoghi.avvisi, avviso);
-        QVERIFY(!t->Tabella());
-        QVERIFY(!t->Espanso());
+        QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
+        QVERIFY(Trova(t, qPrintable(casella))->toolTip().contains(avviso.section('|', 1)));
     }
 
     // File > Salva con nome refuses a value that would not come back from the
@@ -521,6 +538,8 @@ private slots:
         Scrivi(t, "txtHottica", "38.125");
         auto* modello = Trova<QComboBox>(t, "cboModello");
         modello->setCurrentIndex(2);
+        QCOMPARE(a.dialoghi.avvisi.size(), 2);  // the catalogue's coefficient is a G1
+        QVERIFY(a.dialoghi.avvisi[1].startsWith("CAMBIA COEFFICIENTE!!|"));
         Scrivi(t, "txtUmidita", "50");
         a.dialoghi.risposte << a.File("caccia.dat");
         Menu(s, "mnuSalvaConNome");
@@ -542,8 +561,8 @@ private slots:
                                           "0.308,150,450,15,900,0.4,200,0,300,20,5,50\r\ncolore=rosso;banda=4\r\n"));
         a.dialoghi.risposte << a.File("colore.dat");
         Menu(s, "mnuApri");
-        QCOMPARE(a.dialoghi.avvisi.size(), 2);
-        QVERIFY2(a.dialoghi.avvisi[1].contains("\"colore\""), qPrintable(a.dialoghi.avvisi[1]));
+        QCOMPARE(a.dialoghi.avvisi.size(), 3);
+        QVERIFY2(a.dialoghi.avvisi[2].contains("\"colore\""), qPrintable(a.dialoghi.avvisi[2]));
         QCOMPARE(Testo(s, "txtDiametro") + " " + Testo(t, "txtDistZero"), "0.308 200");
         QCOMPARE(Trova<QComboBox>(t, "cboBanda")->currentText(), "±4 cm (GEE)");
         QCOMPARE(modello->currentText(), "Classico (forma chiusa)");
