@@ -46,7 +46,8 @@ public:
 
 void Salva(QWidget* w, const QString& cartella, const char* nome) {
     w->show();
-    QApplication::processEvents();
+    // A screen just shown settles in a few passes (polish, fonts, layout).
+    for (int passo = 0; passo < 3; ++passo) QApplication::processEvents();
     w->grab().save(cartella + QLatin1Char('/') + QLatin1String(nome));
 }
 

@@ -121,50 +121,118 @@ std::string TestoRigheEscluse(int righeEscluse) {
            " Per usarle togliere dall'archivio le palle che non servono.";
 }
 
-bool ChiaviNonMinori(const ChiaviRiga& rigaI, const ChiaviRiga& rigaJ, int k) {
-    for (int c = 2; c <= k - 1; ++c)
-        if (!(rigaJ.numero[c - 2] <= rigaI.numero[c - 2])) return false;
-    return true;
+namespace {
+
+// Each row's place in the order by diameter, weight and maker, as one number:
+// equal for rows equal in all three keys, lower for a lexicographically lower
+// row. Numbers are the cells read as decimals (a text that is not a number
+// reads as 0, never NaN); makers compare by character code (UTF-8 bytes
+// compare as code points).
+std::vector<uint32_t> RanghiChiavi(const std::vector<RigaCatalogo>& righe) {
+    struct Chiave {
+        double diametro, peso;
+        const std::string* marca;
+    };
+    const auto minore = [](const Chiave& a, const Chiave& b) {
+        if (a.diametro != b.diametro) return a.diametro < b.diametro;
+        if (a.peso != b.peso) return a.peso < b.peso;
+        return *a.marca < *b.marca;
+    };
+    std::vector<Chiave> chiavi;
+    chiavi.reserve(righe.size());
+    for (const auto& r : righe) chiavi.push_back({LeggiNumero(r[kDiametro]), LeggiNumero(r[kPeso]), &r[kMarca]});
+    std::vector<uint32_t> ordine(righe.size());
+    std::iota(ordine.begin(), ordine.end(), 0u);
+    std::sort(ordine.begin(), ordine.end(), [&](uint32_t a, uint32_t b) { return minore(chiavi[a], chiavi[b]); });
+    std::vector<uint32_t> rango(righe.size());
+    uint32_t r = 0;
+    for (size_t t = 0; t < ordine.size(); ++t) {
+        if (t > 0 && minore(chiavi[ordine[t - 1]], chiavi[ordine[t]])) ++r;
+        rango[ordine[t]] = r;
+    }
+    return rango;
 }
+
+// The exchange procedure compares each pair i < j in three steps: the smaller
+// maker to i; then, if j's diameter is below i's, swap; then, if j's diameter
+// is not above i's and its weight is below, swap. After the first step the
+// pair is in maker order, the second puts different diameters in order, and
+// the third acts only at equal diameters, putting different weights in order.
+// So the three steps amount to "swap when j's rank is below i's": rows equal
+// in all three keys are never swapped with each other directly.
+//
+// Pass i of the procedure holds row i aside and, as j runs, swaps whenever
+// row j's rank is below the held row's: each running minimum (each row below
+// all the rows before it in the pass) moves to the place of the next one, and
+// the last, the least, ends in place i. Seen from one rank v: the first row
+// of rank v or lower in a pass is a running minimum whatever higher rows stand
+// before it, and a higher row is never one after it, so the lower and equal
+// rows move among themselves as in a pass over them alone; only the pattern
+// of lower and equal rows counts:
+// - while lower rows are left, each pass places one of them; when equal rows
+//   stand before the first lower row, the first of them is a running minimum
+//   and moves to that lower row's place, behind the other equal rows before
+//   it; no other equal row moves. In the pattern the first lower row is gone.
+// - once no lower row is left, each pass places the first equal row left, so
+//   they end in the order they then stand in.
+// The equal rows thus end in the order of a queue: walking the rows in their
+// first order, an equal row joins the back, and each lower row met moves the
+// queue's front to its back.
+std::vector<uint32_t> OrdineDegliScambi(const std::vector<uint32_t>& rango) {
+    const size_t ranghi = rango.empty() ? 0 : *std::max_element(rango.begin(), rango.end()) + size_t{1};
+    struct Coda {
+        std::vector<uint32_t> righe;  // the queue is righe[testa...]
+        size_t testa = 0, minoriVisti = 0;
+        void Ruota(size_t volte) {
+            const size_t lunghezza = righe.size() - testa;
+            if (lunghezza == 0) return;
+            for (volte %= lunghezza; volte > 0; --volte) righe.push_back(righe[testa++]);
+        }
+    };
+    std::vector<Coda> code(ranghi);
+    std::vector<size_t> visti(ranghi + 1);  // Fenwick tree: rows met, by rank
+    for (size_t r = 0; r < rango.size(); ++r) {
+        const uint32_t v = rango[r];
+        size_t minori = 0;
+        for (size_t k = v; k > 0; k -= k & (~k + 1)) minori += visti[k];
+        Coda& coda = code[v];
+        coda.Ruota(minori - coda.minoriVisti);
+        coda.righe.push_back(static_cast<uint32_t>(r));
+        coda.minoriVisti = minori;
+        for (size_t k = v + size_t{1}; k <= ranghi; k += k & (~k + 1)) ++visti[k];
+    }
+    std::vector<uint32_t> ordine;
+    ordine.reserve(rango.size());
+    for (Coda& coda : code) {
+        coda.Ruota(ordine.size() - coda.minoriVisti);  // the lower rows met after its last equal row
+        ordine.insert(ordine.end(), coda.righe.begin() + static_cast<std::ptrdiff_t>(coda.testa), coda.righe.end());
+    }
+    return ordine;
+}
+
+}  // namespace
 
 void OrdinaCatalogo(Catalogo& catalogo, const std::function<void(int i)>& dopoRiga) {
     auto& righe = catalogo.Righe;
-    const int n = static_cast<int>(righe.size());
-
-    // The makers' ranks: equal texts share a rank, and rank order is the order
-    // of the texts by character code (UTF-8 bytes compare as code points).
-    std::vector<int> perMarca(static_cast<size_t>(n));
-    std::iota(perMarca.begin(), perMarca.end(), 0);
-    const auto marca = [&](int r) -> const std::string& { return righe[static_cast<size_t>(r)][kMarca]; };
-    std::sort(perMarca.begin(), perMarca.end(), [&](int a, int b) { return marca(a) < marca(b); });
-    std::vector<ChiaviRiga> chiavi(static_cast<size_t>(n));
-    int rango = 0;
-    for (size_t t = 0; t < perMarca.size(); ++t) {
-        const int r = perMarca[t];
-        if (t > 0 && marca(r) != marca(perMarca[t - 1])) ++rango;
-        const auto& riga = righe[static_cast<size_t>(r)];
-        chiavi[static_cast<size_t>(r)] = ChiaviRiga{{LeggiNumero(riga[kDiametro]), LeggiNumero(riga[kPeso])}, rango, r};
-    }
-
-    // The exchange procedure runs on the keys, row i held aside while j runs;
-    // the rows are moved once at the end, into the order the swaps leave them in.
-    for (size_t i = 0; i < chiavi.size(); ++i) {
-        ChiaviRiga a = chiavi[i];
-        for (size_t j = i + 1; j < chiavi.size(); ++j) {
-            ChiaviRiga b = chiavi[j];
-            if (b.marca < a.marca) std::swap(a, b);
-            for (int k = 2; k <= 3; ++k)
-                if (ChiaviNonMinori(a, b, k) && b.numero[k - 2] < a.numero[k - 2]) std::swap(a, b);
-            chiavi[j] = b;
+    const std::vector<uint32_t> ordine = OrdineDegliScambi(RanghiChiavi(righe));
+    // The rows move in place, cycle by cycle: place k takes the row first at
+    // ordine[k]. (A second table of rows would cost more in fresh memory than
+    // the whole sort.)
+    std::vector<bool> messa(righe.size());
+    int messe = 0;
+    for (size_t inizio = 0; inizio < righe.size(); ++inizio) {
+        if (messa[inizio]) continue;
+        RigaCatalogo prima = std::move(righe[inizio]);
+        size_t k = inizio;
+        for (; ordine[k] != inizio; k = ordine[k]) {
+            righe[k] = std::move(righe[ordine[k]]);
+            messa[k] = true;
+            if (dopoRiga) dopoRiga(++messe);
         }
-        chiavi[i] = a;
-        if (dopoRiga) dopoRiga(static_cast<int>(i) + 1);
+        righe[k] = std::move(prima);
+        messa[k] = true;
+        if (dopoRiga) dopoRiga(++messe);
     }
-
-    std::vector<RigaCatalogo> ordinate;
-    ordinate.reserve(righe.size());
-    for (const auto& k : chiavi) ordinate.push_back(std::move(righe[static_cast<size_t>(k.riga)]));
-    righe = std::move(ordinate);
 }
 
 }  // namespace rigata

@@ -87,24 +87,13 @@ const std::string& ImpostaPercorsiCatalogo(Catalogo& catalogo, const std::string
 // The message the start screen shows once when lines were left out.
 std::string TestoRigheEscluse(int righeEscluse);
 
-// Numeric sort keys of one row, read once: the diameter (column 2) and the
-// weight (column 3) as numbers (a text that is not a number counts as 0), and
-// the maker's rank in character-code order, so the sort compares numbers only.
-struct ChiaviRiga {
-    double numero[2];  // numero[0] column 2, numero[1] column 3
-    int marca;
-    int riga;  // the row's place before sorting
-};
-
-// True when row i is not below row j in every numeric key column before k
-// (columns 2 to k - 1); with no such column (k of 1 or 2) it is true.
-bool ChiaviNonMinori(const ChiaviRiga& rigaI, const ChiaviRiga& rigaJ, int k);
-
 // The exchange sort of the catalogue: for every pair i < j of rows, three
 // steps that leave the smaller maker, then the smaller diameter, then (at
 // equal diameter) the smaller weight in row i. It ends sorted by diameter,
-// weight and maker; rows equal in all three stay as the procedure leaves them.
-// dopoRiga(i) is called after each outer row i (1-based), for the progress bar.
+// weight and maker; rows equal in all three end as the procedure leaves them,
+// which is found without running it pair by pair. dopoRiga(i) is called as
+// each row takes its place, i counting the rows placed (1 to n), for the
+// progress bar.
 void OrdinaCatalogo(Catalogo& catalogo, const std::function<void(int i)>& dopoRiga = {});
 
 }  // namespace rigata

@@ -5,8 +5,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -15,6 +17,7 @@
 #include "catalogoutente.h"
 #include "elenco.h"
 #include "nuovapalla.h"
+#include "numeri.h"
 
 using namespace rigata;
 
@@ -50,6 +53,65 @@ std::string Ordinati(const std::string& palle) {
 TEST(Ordinamento, DiametroPesoMarcaEParitaNellOrdineDegliScambi) {
     EXPECT_EQ(Ordinati("0.308 150 Speer, 0.308 1000 A, 0.308 80.5 A, abc 1 B, 0.308 150 RWS, 0.308 150 Rem"), "324501");
     EXPECT_EQ(Ordinati("0.308 150 A, 0.300 150 A, 0.308 150 A, 0.308 100 A, 0.300 100 A, 0.308 100 A"), "413520");
+}
+
+// The exchange procedure step by step: for each pair i < j, the maker step,
+// then the diameter step, then the weight step at a diameter of j not above
+// i's. A row's numbers are read once and travel with it; the cells move at
+// the end.
+void OrdinaConTrePassi(std::vector<RigaCatalogo>& righe) {
+    struct Riga {
+        const RigaCatalogo* celle;
+        double diametro, peso;
+    };
+    std::vector<Riga> r;
+    for (const auto& celle : righe) r.push_back({&celle, LeggiNumero(celle[kDiametro]), LeggiNumero(celle[kPeso])});
+    for (size_t i = 0; i < r.size(); ++i)
+        for (size_t j = i + 1; j < r.size(); ++j) {
+            if ((*r[j].celle)[kMarca] < (*r[i].celle)[kMarca]) std::swap(r[i], r[j]);
+            if (r[j].diametro < r[i].diametro) std::swap(r[i], r[j]);
+            if (r[j].diametro <= r[i].diametro && r[j].peso < r[i].peso) std::swap(r[i], r[j]);
+        }
+    std::vector<RigaCatalogo> ordinate;
+    for (const Riga& riga : r) ordinate.push_back(*riga.celle);
+    righe = std::move(ordinate);
+}
+
+// Shuffled catalogues full of rows equal in diameter, weight and maker (some
+// written differently: "0.3080", "abc" reading as 0), told apart by their
+// type; each key drawn from its first `varieta` texts.
+std::vector<RigaCatalogo> ConParita(size_t righe, unsigned seme, unsigned varieta = 6) {
+    const char* diametri[] = {"0.308", "0.3080", "0.243", "abc", "0", "0.224"};
+    const char* pesi[] = {"150", "150.0", "95", "", "1000", "80.5"};
+    const char* marche[] = {"Sierra", "sierra", "Sier", "Müller", "", "RWS"};
+    std::mt19937 caso(seme);
+    std::vector<RigaCatalogo> c(righe);
+    for (size_t r = 0; r < righe; ++r) {
+        c[r][kDiametro] = diametri[caso() % varieta], c[r][kPeso] = pesi[caso() % varieta];
+        c[r][kMarca] = marche[caso() % varieta], c[r][kTipoPalla] = std::to_string(r);
+    }
+    return c;
+}
+
+// The order found without the pairwise swaps is the procedure's, ties included.
+TEST(Ordinamento, UgualeAllaProceduraDegliScambi) {
+    Catalogo consegnato;
+    ASSERT_FALSE(LeggiFileCatalogo(consegnato, std::string(RIGATA_DATI) + "/stdbulls.bc").errore);
+    std::vector<std::vector<RigaCatalogo>> prove = {consegnato.Righe, ConParita(0, 1), ConParita(1, 1),
+                                                    ConParita(2, 3), ConParita(3, 4)};
+    prove.emplace_back(consegnato.Righe.rbegin(), consegnato.Righe.rend());
+    for (unsigned seme = 1; seme <= 3; ++seme) {
+        prove.push_back(consegnato.Righe);
+        std::shuffle(prove.back().begin(), prove.back().end(), std::mt19937(seme));
+        for (unsigned varieta : {2u, 3u, 6u}) prove.push_back(ConParita(400, seme, varieta));
+    }
+    for (size_t p = 0; p < prove.size(); ++p) {
+        Catalogo c;
+        c.Righe = prove[p];
+        OrdinaCatalogo(c);
+        OrdinaConTrePassi(prove[p]);
+        EXPECT_TRUE(c.Righe == prove[p]) << "prova " << p;
+    }
 }
 
 // A list line, and what the start screen's pick reads back from it: diameter,

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,13 @@
 #include "widget.h"
 
 using namespace rigata;
+
+namespace {
+
+// The least time between two moves of the sorting's progress bar.
+constexpr qint64 kPassoAvanzamentoMs = 16;
+
+}  // namespace
 
 PannelloCatalogo::PannelloCatalogo(Navigazione& programma, QWidget* padre)
     : QGroupBox(QStringLiteral("Caratteristiche della palla"), padre), prog_(programma) {
@@ -158,10 +166,14 @@ void PannelloCatalogo::CaricaEdElenca() {
             avviso(QStringLiteral("CATALOGO TROPPO GRANDE!!"), Qs(TestoRigheEscluse(esito.righeEscluse)));
     }
     PB1_->setRange(0, cat.NumeroPalle);
-    OrdinaCatalogo(cat, [this](int i) {
-        // Let the screen repaint; clicks wait until the list is ready.
+    QElapsedTimer dallUltimo;
+    OrdinaCatalogo(cat, [&](int i) {
+        // Let the screen repaint and move the bar, at most about once a frame:
+        // each move repaints the bar at once. Clicks wait until the list is ready.
+        if (i > 1 && !dallUltimo.hasExpired(kPassoAvanzamentoMs)) return;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         PB1_->setValue(i);
+        dallUltimo.start();
     });
     Elenca();
 }
