@@ -27,6 +27,9 @@ enum class TipoModello { Classico, G1, G7 };
 // How the scope is graduated; Nessuna shows no correction at all.
 enum class UnitaCorrezione { Nessuna, Cm100, Mrad, Moa };
 
+// Which way the point mass's field table flies its four slopes.
+enum class VersoPendii { Salita, Discesa };
+
 // A velocity (m/s) and the ballistic coefficient (lb/in2) that holds at it.
 using CoppiaVelocita = std::pair<double, double>;
 
@@ -42,6 +45,10 @@ struct Scelte {
     std::vector<double> soglie = {1000, 2000};  // energy thresholds, whole joules
     UnitaCorrezione unita = UnitaCorrezione::Nessuna;
     std::optional<double> click;  // one click in the unit; empty: the unit's usual click
+    // The slope of the shot, deg along the line of sight, negative downhill;
+    // empty: no slope column.
+    std::optional<double> pendio;
+    VersoPendii versoPendii = VersoPendii::Salita;
     // Pairs whose key this program does not know, kept as read and written
     // back, so a file from a later version loses nothing when saved again.
     std::vector<std::pair<std::string, std::string>> altre;
