@@ -156,24 +156,6 @@ TEST(PuntoMateriale, Vento) {
     EXPECT_NEAR(traverso.DerivaVento, chiusa.DerivaVento, 0.3 * chiusa.DerivaVento);
 }
 
-// Up a slope the bullet drops less across the tilted line of sight: the level
-// point of impact plus the level drop times 1 - cos of the angle, within 1.5
-// mm at 400 m for this flat load (gravity along the line of sight slows it a
-// little, the thinner air higher up helps it a little).
-TEST(PuntoMateriale, Pendii) {
-    const ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450);
-    const auto t = CreaTraiettoria(d, Modello(TipoModello::G1), 500);
-    EXPECT_FLOAT_EQ(Riga(*t, 0).Scarto60, -5.0f);
-    const ShotData r = Riga(*t, 400);
-    const double pendii[] = {15, 30, 45, 60};
-    const float scarti[] = {r.Scarto15, r.Scarto30, r.Scarto45, r.Scarto60};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(pendii[i]);
-        const double regola = r.ScartoMira * 100 + r.Caduta * 100 * (1 - std::cos(pendii[i] * kMoa * 60));
-        EXPECT_NEAR(scarti[i], regola, 0.15);
-    }
-}
-
 // The impact over a tilted line of sight (cm) at each distance along it, from
 // a flight of its own: integrated in the world's frame (x forward and level,
 // y up, z to the side) with the horizontal wind as it blows, the line of
