@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "catalogo.h"
@@ -15,6 +16,7 @@
 #include "modello.h"
 #include "shotdata.h"
 #include "tabella.h"
+#include "tabellacalcolata.h"
 #include "traiettoria.h"
 
 namespace {
@@ -117,6 +119,25 @@ void PuntoMateriale() {
                 "portata %.0f m; tabella da 0 a %.0f m ogni metro (%d righe) %.1f ms, forma chiusa sulle stesse "
                 "righe %.1f ms; volo e azzeramento %.2f ms, una riga %.2f us (migliori di 5)\n",
                 predefinita, portata, fine, righe, massima, chiusa, volo, soleRighe * 1000 / righe);
+
+    // What --tabella computes (checks, zero, optimal zero, rows and texts),
+    // without a slope, with one up or down, and with the field table downhill.
+    auto comeTabella = [&](const rigata::Scelte& m) {
+        const auto esito = rigata::TabellaCalcolata::Calcola(PallaPredefinita(450), {225, 0, 500, 20, 5, 50}, m);
+        std::get<rigata::TabellaCalcolata>(esito).Righe([&](const rigata::ShotData& riga) {
+            for (const auto& c : rigata::CelleTabella(rigata::TipoTabella::Campagna, riga, ".")) caratteri += c.size();
+            caratteri += rigata::CellaPendio(riga, ".").size();
+        });
+    };
+    rigata::Scelte discesa = g1, salita = g1, campagnaInDiscesa = g1;
+    discesa.pendio = -30, salita.pendio = 30, campagnaInDiscesa.versoPendii = rigata::VersoPendii::Discesa;
+    const double senza = migliore(20, [&] { comeTabella(g1); });
+    const double conDiscesa = migliore(20, [&] { comeTabella(discesa); });
+    const double conSalita = migliore(20, [&] { comeTabella(salita); });
+    const double campagna = migliore(20, [&] { comeTabella(campagnaInDiscesa); });
+    std::printf("punto materiale G1, la tabella come --tabella: senza pendio %.2f ms, pendio -30 %.2f ms, pendio 30 "
+                "%.2f ms, pendii di campagna in discesa %.2f ms (migliori di 20)\n",
+                senza, conDiscesa, conSalita, campagna);
 }
 
 // A catalogue of 4000 bullets in the file's form, from a fixed pseudo-random

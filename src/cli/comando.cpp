@@ -55,9 +55,12 @@ void Sostituisci(const Sostituzioni& s, Scelte& o) {
 }
 
 // One note per option that does not change what is printed.
-void NoteNonConta(const Sostituzioni& s, const Scelte& o, bool riepilogo, std::ostream& err) {
+void NoteNonConta(const Sostituzioni& s, const Scelte& o, const ComeTabella& come, std::ostream& err) {
+    const UsoScelte uso = come.riepilogo                       ? UsoScelte::Riepilogo
+                          : come.tipo == TipoTabella::Campagna ? UsoScelte::Campagna
+                                                               : UsoScelte::Tabella;
     for (const auto& [d, testo] : s)
-        if (auto perche = NonConta(d->scelta, o, riepilogo ? UsoScelte::Riepilogo : UsoScelte::Tabella)) err << "rigata: nota: " << d->opzione << " " << *perche << ".\n";
+        if (auto perche = NonConta(d->scelta, o, uso)) err << "rigata: nota: " << d->opzione << " " << *perche << ".\n";
 }
 
 int Tabella(const std::string& percorso, const ComeTabella& come, const Sostituzioni& sostituzioni,
@@ -76,7 +79,7 @@ int Tabella(const std::string& percorso, const ComeTabella& come, const Sostituz
     }
     for (const auto& avviso : avvisi) err << "rigata: avviso sul file \"" << percorso << "\": " << avviso << ".\n";
     Sostituisci(sostituzioni, opzioni);
-    NoteNonConta(sostituzioni, opzioni, come.riepilogo, err);
+    NoteNonConta(sostituzioni, opzioni, come, err);
     return ScriviTabella(campi, opzioni, come, out, err, sep);
 }
 
@@ -148,12 +151,14 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
     auto scriviCelle = [&out](const auto& celle, bool dopoAltri) {
         for (size_t i = 0; i < celle.size(); ++i) out << (i || dopoAltri ? "\t" : "") << celle[i];
     };
-    scriviCelle(Intestazioni(come.tipo), false);
+    scriviCelle(Intestazioni(come.tipo, PendiiInDiscesa(opzioni)), false);
     if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita), true);
+    if (opzioni.pendio) out << "\t" << IntestazionePendio(*opzioni.pendio);
     out << "\n";
     t.Righe([&](const ShotData& riga) {
         scriviCelle(CelleTabella(come.tipo, riga, sep), false);
         if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep), true);
+        if (opzioni.pendio) out << "\t" << CellaPendio(riga, sep);
         out << "\n";
     });
     return kEsitoOk;
@@ -201,7 +206,10 @@ std::string TestoUso() {
            "classico è la forma chiusa del programma, g1 e g7 il punto materiale; pressione,\n"
            "umidità, direzione del vento e coppie contano solo per il punto materiale; banda e\n"
            "soglie per il riepilogo; l'unità delle correzioni (con il suo click usuale, se\n"
-           "--click non lo cambia) per la tabella. Una scelta che non conta lo dice con una nota.\n"
+           "--click non lo cambia) per la tabella. Il pendio (negativo in discesa) aggiunge alla\n"
+           "tabella l'ultima colonna, lo scarto sul pendio; il verso dei pendii sceglie se le\n"
+           "colonne dei pendii della tabella di campagna del punto materiale sono in salita o in\n"
+           "discesa. Una scelta che non conta lo dice con una nota.\n"
            "\n"
            "Il file di dati ha una riga di dodici valori separati da virgole: diametro (inch),\n"
            "peso (grain), altitudine (m), temperatura (°C), velocità alla bocca (m/s),\n"

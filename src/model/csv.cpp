@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include <array>
+
 #include "caratteri.h"
 
 namespace rigata {
@@ -65,14 +67,17 @@ std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_
                        const Scelte& correzione) {
     const char sep = SeparatoreCsv(separatoreDecimale);
     const bool conCorrezione = correzione.unita != UnitaCorrezione::Nessuna;
+    const std::optional<double> pendio = t.Opzioni().pendio;
     std::string testo;
     testo.reserve(static_cast<size_t>(t.NumeroRighe()) * (conCorrezione ? 96 : 64));
-    AggiungiPuliti(testo, Intestazioni(tipo), sep);
+    AggiungiPuliti(testo, Intestazioni(tipo, PendiiInDiscesa(t.Opzioni())), sep);
     if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita), sep, true);
+    if (pendio) AggiungiPuliti(testo, std::array{IntestazionePendio(*pendio)}, sep, true);
     testo += "\r\n";
     t.Righe([&](const ShotData& riga) {
         AggiungiCampi(testo, CelleTabella(tipo, riga, separatoreDecimale), sep);
         if (conCorrezione) AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale), sep, true);
+        if (pendio) AggiungiCampi(testo, std::array{CellaPendio(riga, separatoreDecimale)}, sep, true);
         testo += "\r\n";
     });
     return testo;

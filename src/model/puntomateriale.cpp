@@ -64,8 +64,9 @@ double CoeffA(const PuntoMateriale::Parametri& p, double velocita) {
     return prima->second + f * (dopo->second - prima->second);
 }
 
-// The forces of one flight: gravity and wind turned into the line-of-sight
-// frame of its slope.
+// The forces of one flight: gravity and the horizontal wind turned into the
+// line-of-sight frame of its slope (signed: the frame's axes s and n are
+// (cos, sin) and (-sin, cos) in the vertical plane of fire).
 struct Forze {
     const PuntoMateriale::Parametri* par;
     double seno = 0, coseno = 1;     // of the slope
@@ -155,6 +156,9 @@ bool PuntoMateriale::Volo::A(double s, Stato& stato) const {
 
 PuntoMateriale::Volo PuntoMateriale::Vola(double alzo, double pendio, std::array<double, 2> vento, double sMassima) const {
     Forze forze{&par_, std::sin(pendio), std::cos(pendio), {}};
+    // The wind is horizontal: across an uphill line of sight a wind from
+    // behind pushes the bullet down, toward the slope; across a downhill one
+    // it pushes it up, away from the slope.
     forze.vento = {vento[0] * forze.coseno, -vento[0] * forze.seno, vento[1]};
 
     Volo volo;
@@ -263,8 +267,11 @@ PuntoMateriale::PuntoMateriale(const ShotData& d, const Scelte& m, double distan
     const double gradi = m.angoloVento * kPi / 180;
     const std::array<double, 2> vento = {d.VelocitaVento * std::cos(gradi), d.VelocitaVento * std::sin(gradi)};
     piano_ = Vola(alzo_, 0, vento, sMassima);
-    if (conPendii_)
-        for (size_t i = 0; i < 4; ++i) pendii_[i] = Vola(alzo_, kPendii[i] * kPi / 180, vento, sMassima);
+    if (!conPendii_) return;
+    const double verso = m.versoPendii == VersoPendii::Discesa ? -1 : 1;
+    for (size_t i = 0; i < 4; ++i) pendii_[i] = Vola(alzo_, verso * kPendii[i] * kPi / 180, vento, sMassima);
+    pendio_ = m.pendio;
+    if (pendio_ && *pendio_ != 0) voloPendio_ = Vola(alzo_, *pendio_ * kPi / 180, vento, sMassima);
 }
 
 double PuntoMateriale::Portata() const {
@@ -272,6 +279,7 @@ double PuntoMateriale::Portata() const {
     double portata = piano_.portata;
     if (conPendii_)
         for (const auto& p : pendii_) portata = std::min(portata, p.portata);
+    if (pendio_ && *pendio_ != 0) portata = std::min(portata, voloPendio_.portata);
     return portata;
 }
 
@@ -297,6 +305,8 @@ void PuntoMateriale::CalcolaRiga(ShotData& riga) const {
     float* scarti[4] = {&riga.Scarto15, &riga.Scarto30, &riga.Scarto45, &riga.Scarto60};
     for (size_t i = 0; i < 4; ++i)
         *scarti[i] = S(azzerata_ && conPendii_ && pendii_[i].A(x, st) ? (st.p[1] - h) * 100 : kNan);
+    if (pendio_ && *pendio_ == 0) riga.ScartoPendio = S(riga.ScartoMira * 100.0);  // the level column
+    else riga.ScartoPendio = S(pendio_ && azzerata_ && voloPendio_.A(x, st) ? (st.p[1] - h) * 100 : kNan);
 }
 
 }  // namespace rigata

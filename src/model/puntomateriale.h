@@ -6,13 +6,15 @@
 // Frame: s along the line of sight (forward), n across it (up, in the plane
 // of fire), z to the side (the side a wind from 90 degrees pushes the bullet
 // to). The line of sight starts AltezzaMira above the bore at the muzzle; on a
-// slope the whole rifle turns up with it, so the bore keeps its angle to the
-// line of sight and gravity and the wind turn the other way in this frame. A
-// row's Distanza is measured along the line of sight (the slant distance a
-// rangefinder reads; on level ground, the horizontal distance).
+// slope the whole rifle turns up or down with it, so the bore keeps its angle
+// to the line of sight (the zero of level ground, in calm air) and gravity
+// and the horizontal wind turn the other way in this frame. A row's Distanza
+// is measured along the line of sight (the slant distance a rangefinder
+// reads; on level ground, the horizontal distance).
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "tabelleresistenza.h"
@@ -35,13 +37,14 @@ AriaPuntoMateriale AriaDi(const ShotData& d, const Scelte& m);
 class PuntoMateriale : public Traiettoria {
 public:
     // Zeroes (calm air, level) at d.DistanzaAzzeramento and flies to
-    // distanzaMassima, level and, when pendii, on the four slopes.
+    // distanzaMassima, level and, when pendii, on the four slopes of the
+    // field table (up, or down with m.versoPendii) and on m.pendio.
     PuntoMateriale(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii = true);
 
     void CalcolaRiga(ShotData& riga) const override;
-    // The least reach of the five flights (a steep uphill line of sight is
-    // usually the first to end); PortataPiana that of the level flight alone,
-    // the one that bounds the columns of level ground.
+    // The least reach of the flights (a steep uphill line of sight is usually
+    // the first to end); PortataPiana that of the level flight alone, the one
+    // that bounds the columns of level ground.
     double Portata() const override;
     double PortataPiana() const;
 
@@ -75,8 +78,9 @@ private:
         bool A(double s, Stato& stato) const;
     };
     // Flies from the muzzle with the bore alzo over the line of sight tilted
-    // up by pendio (rad), in a wind (m/s) with vento[0] toward the target and
-    // vento[1] across, up to sMassima along the line of sight.
+    // by pendio (rad, up when positive), in a horizontal wind (m/s) with
+    // vento[0] toward the target and vento[1] across, up to sMassima along
+    // the line of sight.
     Volo Vola(double alzo, double pendio, std::array<double, 2> vento, double sMassima) const;
     // Path over the line of sight at the zero distance for a bore elevation.
     double ScartoAZero(double alzo) const;
@@ -89,6 +93,8 @@ private:
     Volo piano_;
     std::array<Volo, 4> pendii_;
     bool conPendii_ = true;
+    std::optional<double> pendio_;  // deg, the chosen slope
+    Volo voloPendio_;               // its flight (none at 0: the level one)
 };
 
 }  // namespace rigata

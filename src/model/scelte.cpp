@@ -83,12 +83,19 @@ const std::array<DefinizioneScelta, kNumeroScelte> kScelte = {{
      "quanto vale un click nell'unità scelta, sopra lo zero fino a 1000 (per esempio 0.1, 1/4 o 1/8), o "
      "niente per il click usuale dell'unità",
      GenereScelta::Frazione, 1e-6, 1000, 0, true, {}, ContaScelta::Correzioni},
+    {Scelta::Pendio, "pendio", "--pendio", "GRADI", "pendio del tiro",
+     "i gradi del pendio lungo la linea di mira, da -60 (in discesa) a 60 (in salita), per esempio 20 o -35, o "
+     "niente per nessuna colonna del pendio",
+     GenereScelta::Numero, -60, 60, 0, true, {}, ContaScelta::Tabella},
+    {Scelta::VersoPendii, "verso_pendii", "--verso-pendii", nullptr, "verso dei pendii di campagna",
+     "salita o discesa", GenereScelta::Nome, 0, 0, 0, false, {"salita", "discesa"}, ContaScelta::PuntoMateriale},
 }};
 
 const Accesso kAccessi[kNumeroScelte] = {
     Di<&Scelte::modello>(), Di<&Scelte::pressione>(), Di<&Scelte::umidita>(),
     Di<&Scelte::angoloVento>(), Di<&Scelte::coppie>(), Di<&Scelte::banda>(),
     Di<&Scelte::soglie>(), Di<&Scelte::unita>(), Di<&Scelte::click>(),
+    Di<&Scelte::pendio>(), Di<&Scelte::versoPendii>(),
 };
 
 const Accesso& AccessoDi(Scelta s) { return kAccessi[static_cast<size_t>(s)]; }
@@ -266,9 +273,14 @@ std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte us
         case ContaScelta::PuntoMateriale:
             if (scelte.modello == TipoModello::Classico)
                 return "non conta con il modello classico: vale solo per il punto materiale (modello g1 o g7)";
+            if (s == Scelta::VersoPendii && (uso == UsoScelte::Tabella || uso == UsoScelte::Riepilogo))
+                return "non conta senza --campagna: vale per le colonne dei pendii della tabella di campagna";
             break;
         case ContaScelta::Riepilogo:
-            if (uso == UsoScelte::Tabella) return "non cambia la tabella: vale per il riepilogo";
+            if (uso == UsoScelte::Tabella || uso == UsoScelte::Campagna) return "non cambia la tabella: vale per il riepilogo";
+            break;
+        case ContaScelta::Tabella:
+            if (uso == UsoScelte::Riepilogo) return "non cambia il riepilogo: vale per la tabella";
             break;
         case ContaScelta::Correzioni:
             if (uso == UsoScelte::Riepilogo) return "non cambia il riepilogo: vale per le correzioni della tabella";

@@ -1,6 +1,7 @@
 // Every choice beyond the twelve fields of the data line: the trajectory
 // model, the air only the point mass reads, the velocity pairs of the
-// coefficient, the hunter's band, energy thresholds, scope unit and click.
+// coefficient, the hunter's band, energy thresholds, scope unit and click,
+// the slope of a shot and the direction of the field table's slopes.
 //
 // Each choice is one row of one table: its key on the data file's second
 // line, its command-line option, the name messages use, what it accepts and
@@ -27,6 +28,9 @@ enum class TipoModello { Classico, G1, G7 };
 // How the scope is graduated; Nessuna shows no correction at all.
 enum class UnitaCorrezione { Nessuna, Cm100, Mrad, Moa };
 
+// Which way the point mass's field table flies its four slopes.
+enum class VersoPendii { Salita, Discesa };
+
 // A velocity (m/s) and the ballistic coefficient (lb/in2) that holds at it.
 using CoppiaVelocita = std::pair<double, double>;
 
@@ -42,14 +46,20 @@ struct Scelte {
     std::vector<double> soglie = {1000, 2000};  // energy thresholds, whole joules
     UnitaCorrezione unita = UnitaCorrezione::Nessuna;
     std::optional<double> click;  // one click in the unit; empty: the unit's usual click
+    // The slope of the shot, deg along the line of sight, negative downhill;
+    // empty: no slope column.
+    std::optional<double> pendio;
+    VersoPendii versoPendii = VersoPendii::Salita;
     // Pairs whose key this program does not know, kept as read and written
     // back, so a file from a later version loses nothing when saved again.
     std::vector<std::pair<std::string, std::string>> altre;
 };
 
 // The rows of the table, in the order the second line writes them.
-enum class Scelta { Modello, Pressione, Umidita, AngoloVento, Coppie, Banda, Soglie, Correzione, Click };
-constexpr int kNumeroScelte = 9;
+enum class Scelta {
+    Modello, Pressione, Umidita, AngoloVento, Coppie, Banda, Soglie, Correzione, Click, Pendio, VersoPendii
+};
+constexpr int kNumeroScelte = 11;
 
 // What a choice's text holds.
 enum class GenereScelta {
@@ -66,6 +76,7 @@ enum class ContaScelta {
     PuntoMateriale,  // the point-mass model only
     Riepilogo,       // the summary and the pocket card, not the table's cells
     Correzioni,      // the table's scope corrections, not the summary
+    Tabella,         // a column of the table, not the summary
 };
 
 struct DefinizioneScelta {
@@ -122,14 +133,15 @@ std::optional<Rifiuto> CambiaScelta(Scelta s, std::string_view testo, Scelte& sc
 // value set by code): its refusal. Values that came through the reader pass.
 std::optional<Rifiuto> ControllaScelte(const Scelte& scelte);
 
-// What the choices are asked for: the range table (command line), the
-// summary (command line), or the screen, which shows the table with the
-// summary and the card beside it.
-enum class UsoScelte { Tabella, Riepilogo, Schermo };
+// What the choices are asked for: the general or the field table (command
+// line), the summary (command line), or the screen, which shows either table
+// with the summary and the card beside it.
+enum class UsoScelte { Tabella, Campagna, Riepilogo, Schermo };
 
 // Why a choice does not change what is asked for, or nothing when it does:
-// a point-mass choice with the closed form, a summary choice for the table
-// alone, a scope correction for the summary alone, a click without a unit.
+// a point-mass choice with the closed form, a summary choice for a table, a
+// scope correction or a column for the summary alone, a click without a
+// unit, the direction of the field table's slopes for another table.
 std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte uso);
 
 // --- The data file's second line -------------------------------------------

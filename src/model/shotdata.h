@@ -74,6 +74,7 @@ struct ShotData {
     float CorrezioneMira = 0;      // m
     float ScartoMira = 0;          // m, positive upwards
     float Scarto15 = 0, Scarto30 = 0, Scarto45 = 0, Scarto60 = 0;  // cm
+    float ScartoPendio = 0;        // cm, on the chosen slope; NaN without one
 };
 
 }  // namespace rigata

@@ -20,12 +20,21 @@ const char* const kTestoDistanzaOttimale =
 
 namespace {
 
-// Cubic fits of 1 - cos(a) at 15, 30, 45 and 60 degrees; the linear term is
-// written as its product with the angle.
-const double kFattore15 = -4.78632e-7 * std::pow(15.0, 3) + 0.000172521 * std::pow(15.0, 2) - 0.004776555 + 0.00139394;
-const double kFattore30 = -4.78632e-7 * std::pow(30.0, 3) + 0.000172521 * std::pow(30.0, 2) - 0.00955311 + 0.00139394;
-const double kFattore45 = -4.78632e-7 * std::pow(45.0, 3) + 0.000172521 * std::pow(45.0, 2) - 0.014329665 + 0.00139394;
-const double kFattore60 = -4.78632e-7 * std::pow(60.0, 3) + 0.000172521 * std::pow(60.0, 2) - 0.01910622 + 0.00139394;
+// The cubic fit of 1 - cos(a), a in degrees (0..60). At 15, 30, 45 and 60
+// degrees the linear term is the constant of its product with the angle, so
+// the field table's columns keep their exact values.
+double FattorePendio(double a) {
+    double lineare = 0.000318437 * a;
+    if (a == 15) lineare = 0.004776555;
+    else if (a == 30) lineare = 0.00955311;
+    else if (a == 45) lineare = 0.014329665;
+    else if (a == 60) lineare = 0.01910622;
+    return -4.78632e-7 * std::pow(a, 3) + 0.000172521 * std::pow(a, 2) - lineare + 0.00139394;
+}
+const double kFattore15 = FattorePendio(15);
+const double kFattore30 = FattorePendio(30);
+const double kFattore45 = FattorePendio(45);
+const double kFattore60 = FattorePendio(60);
 
 bool Finito(float v) { return std::isfinite(v); }
 
@@ -175,6 +184,12 @@ void CalcolaRiga(ShotData& d) {
     d.Scarto60 = S(kFattore60 * caduta + scarto);
 }
 
+float ScartoPendioClassico(const ShotData& riga, double gradi) {
+    const double scarto = S(riga.ScartoMira * 100.0);
+    if (gradi == 0) return static_cast<float>(scarto);
+    return S(FattorePendio(std::fabs(gradi)) * S(riga.Caduta * 100.0) + scarto);
+}
+
 namespace {
 
 template <typename Riga>
@@ -227,7 +242,7 @@ CelleRiga CelleTabella(TipoTabella tipo, const ShotData& d, std::string_view sep
     return tipo == TipoTabella::Vari ? CelleTabVari(d, separatore) : CelleTabCampagna(d, separatore);
 }
 
-CelleRiga Intestazioni(TipoTabella tipo) {
+CelleRiga Intestazioni(TipoTabella tipo, bool discesa) {
     const std::string_view riga = tipo == TipoTabella::Vari ? kIntestazioneTabVari : kIntestazioneTabCampagna;
     CelleRiga celle;
     size_t inizio = 0;
@@ -236,7 +251,19 @@ CelleRiga Intestazioni(TipoTabella tipo) {
         celle[i] = std::string(riga.substr(inizio, fine - inizio));
         inizio = fine + 1;
     }
+    if (tipo == TipoTabella::Campagna && discesa)
+        for (size_t i = 0; i < 4; ++i) celle[4 + i] = "Scarto -" + std::to_string(15 * (i + 1)) + "°(cm)";
     return celle;
+}
+
+bool PendiiInDiscesa(const Scelte& m) {
+    return m.modello != TipoModello::Classico && m.versoPendii == VersoPendii::Discesa;
+}
+
+std::string IntestazionePendio(double gradi) { return "Scarto a " + TestoNumeroScritto(gradi) + "° (cm)"; }
+
+std::string CellaPendio(const ShotData& riga, std::string_view separatore) {
+    return FormattaNumero(riga.ScartoPendio, kSchemaCentimetri, separatore);
 }
 
 }  // namespace rigata

@@ -54,7 +54,15 @@ void CalcRisultati(ShotData& d, const Traiettoria& t, const ScriviRiga& scrivi);
 
 // The row fields (drop, height, velocity, energy, time, drift, points of
 // impact) at the distance d.Distanza, for the zeroing stored in the record.
+// ScartoPendio is left alone: the slope is a choice (ScartoPendioClassico).
 void CalcolaRiga(ShotData& d);
+
+// The closed form's slope rule, up and down alike: the point of impact (cm)
+// across the line of sight of a row CalcolaRiga has filled in, on a slope of
+// gradi (-60..60), c(|gradi|) x (Caduta x 100) + ScartoMira x 100, with c the
+// cubic fit of 1 - cos; at 15, 30, 45 and 60 degrees exactly the field
+// table's columns, at 0 the level one (the fit is not used there).
+float ScartoPendioClassico(const ShotData& riga, double gradi);
 
 enum class TipoTabella { Vari, Campagna };
 
@@ -75,7 +83,16 @@ CelleRiga CelleTabella(TipoTabella tipo, const ShotData& d, std::string_view sep
 // Header lines, columns separated by "|" (exact texts, spaces included).
 extern const char* const kIntestazioneTabVari;
 extern const char* const kIntestazioneTabCampagna;
-CelleRiga Intestazioni(TipoTabella tipo);
+// With discesa, the field table's four slope headers read "Scarto -15°(cm)"...
+CelleRiga Intestazioni(TipoTabella tipo, bool discesa = false);
+// Whether the field table computed with these choices has downhill slope
+// columns (the point mass with verso_pendii=discesa).
+bool PendiiInDiscesa(const Scelte& m);
+
+// The column of the chosen slope, after every other: "Scarto a -35° (cm)"
+// (the angle as the choice is written), and its cell (kSchemaCentimetri).
+std::string IntestazionePendio(double gradi);
+std::string CellaPendio(const ShotData& riga, std::string_view separatore);
 
 // Caption shown before the optimal zero distance.
 extern const char* const kTestoDistanzaOttimale;

@@ -77,7 +77,7 @@ std::variant<TabellaCalcolata, Rifiuto> TabellaCalcolata::Calcola(const ShotData
         std::max({std::fabs(e.zero), std::fabs(e.prima), std::fabs(e.ultima), static_cast<double>(kMassimoTiroUtile)});
     t.classica_ = CreaTraiettoria(t.dati_, Scelte{}, lontana);
     if (!t.PuntoMateriale()) {
-        t.scelta_ = t.classica_;
+        t.scelta_ = CreaTraiettoria(t.dati_, m, lontana);  // with its slope, if any
         t.distanzaOttimale_ = t.dati_.DistanzaOttimale;
         return t;
     }

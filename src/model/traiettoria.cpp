@@ -13,10 +13,10 @@ namespace rigata {
 namespace {
 
 // The closed form: the row formula on a copy of the zeroed record, its row
-// fields handed back.
+// fields handed back, and its slope rule on the chosen slope.
 class Classico : public Traiettoria {
 public:
-    explicit Classico(const ShotData& d) : d_(d) {}
+    Classico(const ShotData& d, std::optional<double> pendio) : d_(d), pendio_(pendio) {}
     void CalcolaRiga(ShotData& riga) const override {
         ShotData r = d_;
         r.Distanza = riga.Distanza;
@@ -35,15 +35,17 @@ public:
         riga.Scarto30 = r.Scarto30;
         riga.Scarto45 = r.Scarto45;
         riga.Scarto60 = r.Scarto60;
+        riga.ScartoPendio = pendio_ ? ScartoPendioClassico(r, *pendio_) : std::numeric_limits<float>::quiet_NaN();
     }
     double Portata() const override { return std::numeric_limits<double>::infinity(); }
 
 private:
     ShotData d_;
+    std::optional<double> pendio_;
 };
 
 std::unique_ptr<Traiettoria> Crea(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii) {
-    if (m.modello == TipoModello::Classico) return std::make_unique<Classico>(d);
+    if (m.modello == TipoModello::Classico) return std::make_unique<Classico>(d, m.pendio);
     return std::make_unique<PuntoMateriale>(d, m, distanzaMassima, pendii);
 }
 

@@ -25,12 +25,13 @@ class Traiettoria {
 public:
     virtual ~Traiettoria() = default;
     // Writes the row fields of riga (Caduta, Ordinata, Velocita, Energia,
-    // TempoVolo, DerivaVento, CorrezioneMira, ScartoMira, Scarto15..60) at
-    // riga.Distanza, as CalcolaRiga does for the closed form. A distance the
-    // model does not reach gives non-finite values.
+    // TempoVolo, DerivaVento, CorrezioneMira, ScartoMira, Scarto15..60 and,
+    // NaN without a slope chosen, ScartoPendio) at riga.Distanza, as
+    // CalcolaRiga does for the closed form. A distance the model does not
+    // reach gives non-finite values.
     virtual void CalcolaRiga(ShotData& riga) const = 0;
     // The farthest distance (m) at which every row field is finite: the
-    // point mass's reach (level and on the four slopes) when its flight ends
+    // point mass's reach (level and on the slopes) when its flight ends
     // before the distance asked at creation, else at least that distance;
     // infinite for the closed form (its own limits are checked on the request).
     virtual double Portata() const = 0;

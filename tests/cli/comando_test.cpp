@@ -109,6 +109,23 @@ const CasoComando kComandi[] = {
      "(fine)"},
     {"--banda senza --riepilogo: una nota", "--tabella @ --banda 4", kEsitoOk, 0,
      "!rigata: nota: --banda non cambia la tabella: vale per il riepilogo.\n"},
+    {"--pendio: l'ultima colonna", "--tabella @ --pendio -35", kEsitoOk, 1,
+     "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J) \tDev.Vento (cm)\tTempo volo "
+     "(s)\tScarto mira (cm)\tScarto a -35° (cm)"},
+    {"--pendio a 500 m", "--tabella @ --pendio -35", kEsitoOk, 27,
+     "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t-77.6"},
+    {"--pendio in CSV dopo le correzioni", "--tabella @ --csv --correzione mrad --pendio 12.5", kEsitoOk, 0,
+     "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);Dev.Vento (cm);Tempo volo (s);Scarto mira "
+     "(cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click);Scarto a 12.5° (cm)\r",
+     ","},
+    {"--pendio in CSV a 500 m", "--tabella @ --csv --correzione mrad --pendio 12.5", kEsitoOk, 26,
+     "500;-186,3;-117,5;597,0;1096,9;-73,5;0,665;-111,4;2,23;22;1,47;15;-107,0\r", ","},
+    {"--verso-pendii discesa: le intestazioni", "--campagna --tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 1,
+     "Distanza (m\tVelocità (m/s)\tEnergia   (J)\tScarto  0°(cm)\tScarto -15°(cm)\tScarto -30°(cm)\tScarto "
+     "-45°(cm)\tScarto -60°(cm)"},
+    {"--verso-pendii senza --campagna: una nota", "--tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 0,
+     "!rigata: nota: --verso-pendii non conta senza --campagna: vale per le colonne dei pendii della tabella di "
+     "campagna.\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
      "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
 };
@@ -134,7 +151,11 @@ protected:
     std::string Campione() const {
         const DefinizioneScelta& d = D();
         switch (d.genere) {
-            case GenereScelta::Nome: return d.nomi[d.nomi[3] ? 3 : 2];
+            case GenereScelta::Nome: {
+                size_t ultimo = 0;  // the last name: neither the first (the default) nor g1 nor mrad
+                while (ultimo + 1 < d.nomi.size() && d.nomi[ultimo + 1]) ++ultimo;
+                return d.nomi[ultimo];
+            }
             case GenereScelta::Numero:
             case GenereScelta::Frazione: return TestoNumeroScritto(d.massimo);
             case GenereScelta::Interi: return TestoNumeroScritto(d.minimo) + "," + TestoNumeroScritto(d.massimo);
@@ -151,8 +172,12 @@ protected:
         prova::Scrivi(percorso, "0.243,95,0,15,965,0.379,225,0,500,20,5,50\r\n" + RigaOpzioni(s) + "\r\n");
         return percorso;
     }
+    // The output the choice counts for: the table, the field table or the summary.
     std::string Uscita(std::vector<std::string> argomenti, int esito = kEsitoOk) const {
-        if (D().conta == ContaScelta::Riepilogo) argomenti.push_back("--riepilogo");
+        Scelte base;
+        LeggiRigaOpzioni(kBase, base);
+        if (NonConta(D().scelta, base, UsoScelte::Tabella))
+            argomenti.push_back(NonConta(D().scelta, base, UsoScelte::Campagna) ? "--riepilogo" : "--campagna");
         std::ostringstream out, err;
         EXPECT_EQ(EseguiComando(argomenti, out, err, "."), esito) << err.str();
         return esito == kEsitoOk ? out.str() : err.str();

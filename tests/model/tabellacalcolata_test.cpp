@@ -2,6 +2,8 @@
 // compute, and either names the model and the air it used.
 #include "tabellacalcolata.h"
 
+#include <cmath>
+
 #include "casi.h"
 #include "modello.h"
 #include "numeri.h"
@@ -30,6 +32,44 @@ const CasoModello kModelli[] = {
      "Punto materiale G7; aria: 15,0 °C, 960,0 hPa, umidità 50 %, densità 1,157 kg/m³; vento da 45°"},
 };
 TABELLA(ModelloEAria, CasoModello, kModelli);
+
+// The closed form's slope column on every row: at the field table's angles,
+// up or down alike, that column bit for bit; at 0 the level one; between
+// them the fit of 1 - cos, within its own error.
+struct CasoPendioClassico {
+    const char* nome;
+    double gradi;
+    float (*colonna)(const ShotData&);  // nullptr: 1 - cos
+};
+class PendioClassico : public ::testing::TestWithParam<CasoPendioClassico> {};
+TEST_P(PendioClassico, OgniRiga) {
+    const CasoPendioClassico& c = GetParam();
+    Scelte m;
+    m.pendio = c.gradi;
+    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, m));
+    int righe = 0;
+    t.Righe([&](const ShotData& r) {
+        ++righe;
+        const double cadutaCm = r.Caduta * 100.0;
+        const double regola = r.ScartoMira * 100.0 + cadutaCm * (1 - std::cos(c.gradi * 3.14159265358979 / 180));
+        if (c.colonna) {
+            EXPECT_EQ(r.ScartoPendio, c.colonna(r)) << r.Distanza;
+        } else {
+            EXPECT_NEAR(r.ScartoPendio, regola, 0.0005 * std::fabs(cadutaCm) + 0.06) << r.Distanza;
+        }
+    });
+    EXPECT_EQ(righe, 26);
+}
+const CasoPendioClassico kPendiiClassici[] = {
+    {"salita di 30", 30, [](const ShotData& r) { return r.Scarto30; }},
+    {"discesa di 30", -30, [](const ShotData& r) { return r.Scarto30; }},
+    {"discesa di 60", -60, [](const ShotData& r) { return r.Scarto60; }},
+    {"salita di 15", 15, [](const ShotData& r) { return r.Scarto15; }},
+    {"piano", 0, [](const ShotData& r) { return S(r.ScartoMira * 100.0); }},
+    {"discesa di 35", -35, nullptr},
+    {"salita di 12.5", 12.5, nullptr},
+};
+TABELLA(PendioClassico, CasoPendioClassico, kPendiiClassici);
 
 struct CasoRifiutoPM {
     const char* nome;

@@ -332,7 +332,7 @@ bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
 
 void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
-    QStringList intestazioni = ComeLista(Intestazioni(tipo));
+    QStringList intestazioni = ComeLista(Intestazioni(tipo, PendiiInDiscesa(tabella_->Opzioni())));
     // With a scope unit, the clicks that bring the impact back onto the line of sight.
     const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
     if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita)[1]);
