@@ -90,6 +90,21 @@ struct Forze {
     }
 };
 
+// The wind (m/s) toward the target and across, from the angle (deg) it comes
+// from. Exact at multiples of 90 degrees, where the sine or cosine of the
+// angle in radians is not quite zero (sin 180 deg gives 1.2e-16: a head wind
+// would drift the bullet by -0.0 cm).
+std::array<double, 2> ComponentiVento(double velocita, double gradi) {
+    const double quarti = std::fmod(gradi, 360) / 90;  // -4 < quarti < 4
+    if (quarti == std::floor(quarti)) {
+        const int q = (static_cast<int>(quarti) + 4) % 4;
+        const double coseno[] = {1, 0, -1, 0}, seno[] = {0, 1, 0, -1};
+        return {velocita * coseno[q], velocita * seno[q]};
+    }
+    const double radianti = gradi * kPi / 180;
+    return {velocita * std::cos(radianti), velocita * std::sin(radianti)};
+}
+
 std::array<double, 3> Somma(const std::array<double, 3>& a, const std::array<double, 3>& b, double f) {
     return {a[0] + f * b[0], a[1] + f * b[1], a[2] + f * b[2]};
 }
@@ -260,8 +275,7 @@ PuntoMateriale::PuntoMateriale(const ShotData& d, const Scelte& m, double distan
     azzerata_ = true;
 
     const double sMassima = distanzaMassima > 0 ? distanzaMassima : 0;
-    const double gradi = m.angoloVento * kPi / 180;
-    const std::array<double, 2> vento = {d.VelocitaVento * std::cos(gradi), d.VelocitaVento * std::sin(gradi)};
+    const std::array<double, 2> vento = ComponentiVento(d.VelocitaVento, m.angoloVento);
     piano_ = Vola(alzo_, 0, vento, sMassima);
     if (conPendii_)
         for (size_t i = 0; i < 4; ++i) pendii_[i] = Vola(alzo_, kPendii[i] * kPi / 180, vento, sMassima);

@@ -137,15 +137,19 @@ TEST(PuntoMateriale, ComeLaFormaChiusaAQuindiciGradi) {
 }
 
 // Wind from 90 deg pushes the bullet to the side the closed form's positive
-// wind does; from behind it carries the bullet, from ahead it holds it back.
+// wind does; from behind it carries the bullet, from ahead it holds it back,
+// and neither moves it sideways at all: the drift cell reads 0.0, not -0.0.
 TEST(PuntoMateriale, Vento) {
     const ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450, 5);
     auto a400 = [&](double angolo) { return Riga(*CreaTraiettoria(d, Modello(TipoModello::G1, {}, 0, angolo), 400), 400); };
     const ShotData traverso = a400(90), coda = a400(0), fronte = a400(180), opposto = a400(270);
     EXPECT_GT(traverso.DerivaVento, 10);
     EXPECT_LT(traverso.DerivaVento, 60);
-    EXPECT_NEAR(opposto.DerivaVento, -traverso.DerivaVento, 1e-3);
-    EXPECT_NEAR(coda.DerivaVento, 0, 1e-3);
+    EXPECT_EQ(opposto.DerivaVento, -traverso.DerivaVento);
+    for (double angolo : {0.0, 180.0, 360.0, -180.0}) {
+        EXPECT_EQ(CelleTabVari(a400(angolo), ".")[5], "0.0") << angolo;
+        EXPECT_EQ(a400(angolo).Velocita, (angolo == 180 || angolo == -180 ? fronte : coda).Velocita) << angolo;
+    }
     EXPECT_GT(coda.Velocita, traverso.Velocita);
     EXPECT_LT(fronte.Velocita, traverso.Velocita);
     EXPECT_GT(coda.ScartoMira, fronte.ScartoMira);
