@@ -60,9 +60,9 @@ std::optional<double> Culmine(const Traiettoria& t) {
 std::string Soglia(double soglia, std::string_view sep) { return TestoSingolo(S(soglia), sep); }
 
 // Half away from zero on the value taken to 15 significant digits, as every
-// written figure; never "-0".
-long long Click(double misura, double click) {
-    return static_cast<long long>(LeggiNumero(FormattaNumero(misura / click, kSchemaDistanza, ".")));
+// written figure; never "-0". Empty beyond a Long.
+std::optional<int32_t> Click(double misura, double click) {
+    return InLong(LeggiNumero(FormattaNumero(misura / click, kSchemaDistanza, ".")));
 }
 
 const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? kSchemaCentimetri : "##0.00"; }
@@ -182,8 +182,8 @@ CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::
     for (size_t i = 0; i < 2; ++i) {
         const auto misura = MisuraCorrezione(scarti[i], riga.Distanza, c.unita);
         if (!misura || !(click > 0)) continue;
-        celle[2 * i] = FormattaNumero(*misura, SchemaMisura(c.unita), sep);
-        celle[2 * i + 1] = TestoIntero(Click(*misura, click));
+        if (InSingle(*misura)) celle[2 * i] = FormattaNumero(*misura, SchemaMisura(c.unita), sep);
+        if (const auto n = Click(*misura, click)) celle[2 * i + 1] = TestoIntero(*n);
     }
     return celle;
 }
@@ -202,13 +202,13 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
     const int righe = tabella.NumeroRighe();
     const double ultima = static_cast<double>(d.DistanzaInizio) + std::max(righe - 1, 0) * static_cast<double>(d.Intervallo);
     const double fine = righe > 0 ? std::max<double>(d.DistanzaInizio, ultima) : 0;
-    const int quante = static_cast<int>(std::floor(fine / passo));
+    const double quante = std::floor(fine / passo);
     if (quante < 1)
         return "il passo del cartellino (" + TestoIntero(passo) + " m) supera l'ultima distanza della tabella";
     if (quante > kMassimoRigheCartellino)
         return "il cartellino ha posto per " + TestoIntero(kMassimoRigheCartellino) +
                " righe: scegliere un passo di almeno " +
-               TestoIntero(static_cast<long long>(std::ceil(fine / kMassimoRigheCartellino))) + " m";
+               FormattaNumero(std::ceil(fine / kMassimoRigheCartellino), kSchemaDistanza) + " m";
 
     const bool click = c.unita != UnitaCorrezione::Nessuna;
     // The drift for 1 m/s of wind all across.

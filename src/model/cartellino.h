@@ -89,7 +89,8 @@ std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCo
 // The cells of a row: correction and clicks for the impact, then for the wind
 // drift (the correction of the "Dev.Vento (cm)" cell, which is -DerivaVento).
 // Clicks are the nearest whole number, halves away from zero. Empty cells at
-// distance 0 and for Nessuna.
+// distance 0 and for Nessuna; a correction beyond single precision, or a
+// click count beyond a Long, leaves its cell empty.
 using CelleCorrezione = std::array<std::string, 4>;
 CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::string_view separatore);
 // "Correzione (mrad)", "Correzione (click)", "Correzione vento (mrad)",

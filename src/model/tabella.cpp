@@ -126,7 +126,7 @@ std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabe
     if (piuLontana > limite)
         return Rifiuto{"DISTANZA TROPPO GRANDE!!",
                        "con questa palla il calcolo vale fino a " +
-                           TestoIntero(static_cast<long long>(std::floor(limite))) +
+                           FormattaNumero(std::floor(limite), kSchemaDistanza) +
                            " m; ridurre la distanza di azzeramento e le distanze della tabella"};
 
     CalcolaAzzeramento(prova);

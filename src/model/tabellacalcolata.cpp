@@ -43,7 +43,7 @@ std::optional<Rifiuto> ControllaPuntoMateriale(const Estremi& e, const rigata::T
     if (e.righe > 0 && std::max(e.prima, e.ultima) > portata)
         return Rifiuto{"DISTANZA TROPPO GRANDE!!",
                        "con il modello a punto materiale la tabella si può calcolare fino a " +
-                           TestoIntero(static_cast<long long>(std::floor(portata))) +
+                           FormattaNumero(std::floor(portata), kSchemaDistanza) +
                            " m; ridurre le distanze della tabella"};
     return std::nullopt;
 }

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 
+#include <algorithm>
 #include <set>
 
 #include "csv.h"
@@ -290,7 +291,7 @@ std::optional<Cartellino> AzioniTabella::CartellinoChiesto() {
     const double ultima =
         static_cast<double>(d.DistanzaInizio) + std::max(tabella_->NumeroRighe() - 1, 0) * static_cast<double>(d.Intervallo);
     const double fine = std::max<double>(d.DistanzaInizio, ultima);
-    const int massimo = std::max(1, static_cast<int>(std::min(fine, 1e6)));
+    const int massimo = static_cast<int>(std::clamp(fine, 1.0, 1e6));
     const auto passo = prog_.Dlg().Intero(&schermo_, QStringLiteral("Cartellino"),
                                           QStringLiteral("Una riga ogni quanti metri (fino a m %1)?").arg(massimo),
                                           std::min(kPassoCartellino, massimo), 1, massimo);
