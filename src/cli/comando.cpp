@@ -136,7 +136,7 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
     const Scelte& cartellino = opzioni;
 
     if (come.riepilogo) {
-        for (const auto& frase : FrasiRiepilogo(t, cartellino, sep)) out << frase << "\n";
+        for (const auto& frase : ComponiRiepilogo(t, cartellino, sep).Righe()) out << frase << "\n";
         return kEsitoOk;
     }
     if (come.csv) {
@@ -149,11 +149,11 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
         for (size_t i = 0; i < celle.size(); ++i) out << (i || dopoAltri ? "\t" : "") << celle[i];
     };
     scriviCelle(Intestazioni(come.tipo), false);
-    if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita), true);
+    if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita).InOrdine(), true);
     out << "\n";
     t.Righe([&](const ShotData& riga) {
         scriviCelle(CelleTabella(come.tipo, riga, sep), false);
-        if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep), true);
+        if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep).InOrdine(), true);
         out << "\n";
     });
     return kEsitoOk;

@@ -45,15 +45,15 @@ int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, s
 struct ComeTabella {
     TipoTabella tipo = TipoTabella::Vari;
     bool csv = false;
-    bool riepilogo = false;  // the summary sentences (FrasiRiepilogo) one per line, nothing else
+    bool riepilogo = false;  // the summary sentences (ComponiRiepilogo) one per line, nothing else
 };
 
 // The table of the twelve fields computed with the model of opzioni.modello
 // (TabellaCalcolata): the optimal zero distance (TestoDistanzaOttimale), the
 // header and one line per row, cells separated by tabs, or the CSV of
-// TabellaCsv; with a unit in opzioni.cartellino, the four correction cells
-// after the last column. With come.riepilogo, FrasiRiepilogo of
-// opzioni.cartellino instead. The model's inputs are checked
+// TabellaCsv; with a unit in opzioni.unita, the four correction cells
+// after the last column. With come.riepilogo, the summary (ComponiRiepilogo)
+// instead, one sentence per line. The model's inputs are checked
 // (ControllaDatiModello) before the table. Refusals as the overload above.
 int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& separatore);

@@ -131,33 +131,37 @@ std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia) {
     return ultimo;
 }
 
-std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<double>& soglie,
-                                      std::string_view sep) {
-    std::vector<std::string> frasi{"Energia a 100 m: " + FormattaNumero(Riga(t, 100).Energia, kSchemaEnergia, sep) +
-                                   " J"};
-    for (double soglia : soglie) {
-        const std::string inizio = "Energia ≥ " + Soglia(soglia, sep) + " J";
-        const auto ultimo = UltimoMetroSopra(t, soglia);
-        if (!ultimo)
-            frasi.push_back(inizio + ": già sotto alla bocca (" + FormattaNumero(Riga(t, 0).Energia, kSchemaEnergia, sep) +
-                            " J)");
-        else if (*ultimo == kMassimoTiroUtile)
-            frasi.push_back(inizio + " fino a m " + TestoIntero(*ultimo) + " e oltre");
-        else
-            frasi.push_back(inizio + " fino a m " + TestoIntero(*ultimo));
-    }
-    frasi.push_back(kNotaEnergia);
-    return frasi;
-}
-
 // --- Summary ----------------------------------------------------------------
 
-std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view sep) {
-    std::vector<std::string> frasi{TestoDistanzaOttimale(t),
-                                   TestoZeroBanda(c.banda, CalcolaZeroBanda(t.Dati(), t.Opzioni(), c.banda), sep),
-                                   TestoTiroUtileBanda(c.banda, t.TiroUtile(c.banda), sep)};
-    for (auto& frase : FrasiEnergia(t.Modello(), c.soglie, sep)) frasi.push_back(std::move(frase));
-    return frasi;
+std::vector<std::string> Riepilogo::Righe() const {
+    std::vector<std::string> righe;
+    for (const std::string* frase : {&zeroOttimale, &zeroBanda, &tiroUtile, &energia100})
+        if (!frase->empty()) righe.push_back(*frase);
+    for (const std::string& frase : soglie)
+        if (!frase.empty()) righe.push_back(frase);
+    if (!nota.empty()) righe.push_back(nota);
+    return righe;
+}
+
+Riepilogo ComponiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view sep) {
+    const Traiettoria& modello = t.Modello();
+    Riepilogo r;
+    r.zeroOttimale = TestoDistanzaOttimale(t);
+    r.zeroBanda = TestoZeroBanda(c.banda, CalcolaZeroBanda(t.Dati(), t.Opzioni(), c.banda), sep);
+    r.tiroUtile = TestoTiroUtileBanda(c.banda, t.TiroUtile(c.banda), sep);
+    r.energia100 = "Energia a 100 m: " + FormattaNumero(Riga(modello, 100).Energia, kSchemaEnergia, sep) + " J";
+    for (double soglia : c.soglie) {
+        const std::string inizio = "Energia ≥ " + Soglia(soglia, sep) + " J";
+        const auto ultimo = UltimoMetroSopra(modello, soglia);
+        if (!ultimo)
+            r.soglie.push_back(inizio + ": già sotto alla bocca (" +
+                               FormattaNumero(Riga(modello, 0).Energia, kSchemaEnergia, sep) + " J)");
+        else
+            r.soglie.push_back(inizio + " fino a m " + TestoIntero(*ultimo) +
+                               (*ultimo == kMassimoTiroUtile ? " e oltre" : ""));
+    }
+    r.nota = kNotaEnergia;
+    return r;
 }
 
 // --- Scope corrections ------------------------------------------------------
@@ -178,12 +182,15 @@ std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCo
 CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::string_view sep) {
     CelleCorrezione celle;
     const double click = ClickDi(c);
-    const float scarti[] = {S(riga.ScartoMira * 100.0), S(riga.DerivaVento * -1.0)};  // the table's two cells
-    for (size_t i = 0; i < 2; ++i) {
-        const auto misura = MisuraCorrezione(scarti[i], riga.Distanza, c.unita);
+    // The table's two cells, and where each correction and its clicks go.
+    const std::pair<float, std::pair<std::string*, std::string*>> scarti[] = {
+        {S(riga.ScartoMira * 100.0), {&celle.correzione, &celle.click}},
+        {S(riga.DerivaVento * -1.0), {&celle.correzioneVento, &celle.clickVento}}};
+    for (const auto& [scarto, cella] : scarti) {
+        const auto misura = MisuraCorrezione(scarto, riga.Distanza, c.unita);
         if (!misura || !(click > 0)) continue;
-        if (InSingle(*misura)) celle[2 * i] = FormattaNumero(*misura, SchemaMisura(c.unita), sep);
-        if (const auto n = Click(*misura, click)) celle[2 * i + 1] = TestoIntero(*n);
+        if (InSingle(*misura)) *cella.first = FormattaNumero(*misura, SchemaMisura(c.unita), sep);
+        if (const auto n = Click(*misura, click)) *cella.second = TestoIntero(*n);
     }
     return celle;
 }
@@ -234,8 +241,8 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
         const ShotData r = Riga(t, static_cast<double>(i) * passo), r1 = Riga(*t1, static_cast<double>(i) * passo);
         const CelleCorrezione corr = CelleCorrezioneRiga(r, c, sep), corr1 = CelleCorrezioneRiga(r1, c, sep);
         RigaCartellino riga{TestoIntero(static_cast<long long>(i) * passo),
-                            FormattaNumero(S(r.ScartoMira * 100.0), kSchemaCentimetri, sep), click ? corr[1] : "",
-                            click ? corr1[3] : FormattaNumero(S(r1.DerivaVento * -1.0), kSchemaCentimetri, sep),
+                            FormattaNumero(S(r.ScartoMira * 100.0), kSchemaCentimetri, sep), click ? corr.click : "",
+                            click ? corr1.clickVento : FormattaNumero(S(r1.DerivaVento * -1.0), kSchemaCentimetri, sep),
                             FormattaNumero(r.Energia, kSchemaEnergia, sep), ""};
         const auto e = Cella(r.Energia, kSchemaEnergia);
         for (double s : soglie)

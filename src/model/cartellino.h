@@ -60,21 +60,25 @@ std::optional<double> EnergiaCella(const Traiettoria& t, int metro);
 // threshold; empty when it is below at the muzzle. 5000 means "5000 m and on".
 std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia);
 
-// "Energia a 100 m: 2047,3 J"; then per threshold "Energia ≥ 2000 J fino a m
-// 134", "Energia ≥ 3000 J: già sotto alla bocca (2866,5 J)", "Energia ≥ 100 J
-// fino a m 5000 e oltre"; then kNotaEnergia.
-std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<double>& soglie,
-                                      std::string_view separatore);
 extern const char* const kNotaEnergia;
 
 // --- Summary ----------------------------------------------------------------
 
-// The summary of a computed table, one sentence per line: the optimal zero
-// (TestoDistanzaOttimale), the band zero with its 100 m impact and range, the
-// point-blank range of the table's own zero for the band, the energy at
-// 100 m, one limit per threshold and the note.
-std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte& c,
-                                        std::string_view separatore);
+// The summary of a computed table.
+struct Riepilogo {
+    std::string zeroOttimale;  // TestoDistanzaOttimale
+    std::string zeroBanda;     // TestoZeroBanda for the hunter's band
+    std::string tiroUtile;     // the table's own zero: TestoTiroUtileBanda
+    std::string energia100;    // "Energia a 100 m: 2047,3 J"
+    // Per threshold: "Energia ≥ 2000 J fino a m 134", "Energia ≥ 3000 J: già
+    // sotto alla bocca (2866,5 J)", "Energia ≥ 100 J fino a m 5000 e oltre".
+    std::vector<std::string> soglie;
+    std::string nota;  // kNotaEnergia
+
+    // The sentences in the order above, one per line; an empty one is left out.
+    std::vector<std::string> Righe() const;
+};
+Riepilogo ComponiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view separatore);
 
 // --- Scope corrections ------------------------------------------------------
 
@@ -86,12 +90,17 @@ std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte&
 // 0, for Nessuna, or for a value that is not finite.
 std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCorrezione u);
 
-// The cells of a row: correction and clicks for the impact, then for the wind
-// drift (the correction of the "Dev.Vento (cm)" cell, which is -DerivaVento).
-// Clicks are the nearest whole number, halves away from zero. Empty cells at
+// The correction cells of a row: for the impact, and for the wind drift
+// (the correction of the "Dev.Vento (cm)" cell, which is -DerivaVento).
+// Clicks are the nearest whole number, halves away from zero. Empty at
 // distance 0 and for Nessuna; a correction beyond single precision, or a
 // click count beyond a Long, leaves its cell empty.
-using CelleCorrezione = std::array<std::string, 4>;
+struct CelleCorrezione {
+    std::string correzione, click;
+    std::string correzioneVento, clickVento;
+    // The columns' order in the table, the CSV and the command line.
+    std::array<std::string, 4> InOrdine() const { return {correzione, click, correzioneVento, clickVento}; }
+};
 CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::string_view separatore);
 // "Correzione (mrad)", "Correzione (click)", "Correzione vento (mrad)",
 // "Correzione vento (click)".

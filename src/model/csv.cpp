@@ -68,11 +68,12 @@ std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_
     std::string testo;
     testo.reserve(static_cast<size_t>(t.NumeroRighe()) * (conCorrezione ? 96 : 64));
     AggiungiPuliti(testo, Intestazioni(tipo), sep);
-    if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita), sep, true);
+    if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita).InOrdine(), sep, true);
     testo += "\r\n";
     t.Righe([&](const ShotData& riga) {
         AggiungiCampi(testo, CelleTabella(tipo, riga, separatoreDecimale), sep);
-        if (conCorrezione) AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale), sep, true);
+        if (conCorrezione)
+            AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale).InOrdine(), sep, true);
         testo += "\r\n";
     });
     return testo;

@@ -28,7 +28,8 @@ std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separator
 
 // The whole table computed with its model, as --tabella --csv writes it (no
 // byte-order mark). With a unit in correzione (not Nessuna) each line ends
-// with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga).
+// with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga,
+// in their InOrdine order).
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
                        const Scelte& correzione = {});
 

@@ -61,7 +61,7 @@ TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
                                " cm alto; tiro utile da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
     Scelte c;
     c.banda = banda;
-    EXPECT_EQ(FrasiRiepilogo(kT, c, ",").at(1), atteso);
+    EXPECT_EQ(ComponiRiepilogo(kT, c, ",").zeroBanda, atteso);
 }
 const CasoBanda kBande[] = {{"quattro", 4, "±4 cm"}, {"sei", 6, "±6 cm"}, {"quattro e mezzo", 4.5, "±4,5 cm"}};
 TABELLA(ZeroDellaBanda, CasoBanda, kBande);
@@ -97,26 +97,31 @@ TEST(FraseBanda, AltreForme) {
 
 // The whole summary: the optimal zero, the band zero, the range of the
 // record's own zero, then the energy at 100 m and the last metre at or above
-// each threshold, read from the energy cells at 1 m steps.
+// each threshold, read from the energy cells at 1 m steps; its lines in that
+// order.
 TEST(Riepilogo, EnergieDallaTabella) {
     Scelte c;
     c.soglie = {1000, 1500, 2000, 3000, 0.1, LeggiNumero(Cella(100, 4))};  // the last: met at 100 m exactly
-    const auto frasi = FrasiRiepilogo(kT, c, ".");
-    ASSERT_EQ(frasi.size(), 11u);
-    EXPECT_EQ(frasi[0], kTestoDistanzaOttimale + std::string("225"));
-    EXPECT_EQ(frasi[2], TestoTiroUtile(TiroUtile(kD)));
-    EXPECT_EQ(frasi[3], "Energia a 100 m: " + Cella(100, 4) + " J");
+    const Riepilogo r = ComponiRiepilogo(kT, c, ".");
+    EXPECT_EQ(r.zeroOttimale, kTestoDistanzaOttimale + std::string("225"));
+    EXPECT_EQ(r.tiroUtile, TestoTiroUtile(TiroUtile(kD)));
+    EXPECT_EQ(r.energia100, "Energia a 100 m: " + Cella(100, 4) + " J");
+    ASSERT_EQ(r.soglie.size(), 6u);
     for (size_t i = 0; i < 3; ++i) {
         int ultimo = -1;
         for (int x = 0; x <= 5000; ++x)
             if (LeggiNumero(Cella(x, 4)) >= c.soglie[i]) ultimo = x;
-        EXPECT_EQ(frasi[4 + i], "Energia ≥ " + TestoIntero(static_cast<long long>(c.soglie[i])) + " J fino a m " +
-                                    std::to_string(ultimo));
+        EXPECT_EQ(r.soglie[i], "Energia ≥ " + TestoIntero(static_cast<long long>(c.soglie[i])) + " J fino a m " +
+                                   std::to_string(ultimo));
     }
-    EXPECT_EQ(frasi[7], "Energia ≥ 3000 J: già sotto alla bocca (" + Cella(0, 4) + " J)");
-    EXPECT_EQ(frasi[8], "Energia ≥ 0.1 J fino a m 5000 e oltre");
-    EXPECT_EQ(frasi[9], "Energia ≥ " + Cella(100, 4) + " J fino a m 100");
-    EXPECT_EQ(frasi[10], kNotaEnergia);
+    EXPECT_EQ(r.soglie[3], "Energia ≥ 3000 J: già sotto alla bocca (" + Cella(0, 4) + " J)");
+    EXPECT_EQ(r.soglie[4], "Energia ≥ 0.1 J fino a m 5000 e oltre");
+    EXPECT_EQ(r.soglie[5], "Energia ≥ " + Cella(100, 4) + " J fino a m 100");
+    EXPECT_EQ(r.nota, kNotaEnergia);
+    std::vector<std::string> righe{r.zeroOttimale, r.zeroBanda, r.tiroUtile, r.energia100};
+    righe.insert(righe.end(), r.soglie.begin(), r.soglie.end());
+    righe.push_back(r.nota);
+    EXPECT_EQ(r.Righe(), righe);
 }
 
 // Corrections: -impact / distance in the unit (1 mrad = 10 cm at 100 m, 1 MOA
@@ -134,12 +139,12 @@ TEST_P(Correzione, MisuraEClickDiOgniRiga) {
     Scelte c;
     c.unita = u.unita;
     if (u.click) c.click = u.click;
-    EXPECT_EQ(IntestazioniCorrezione(u.unita)[0], std::string("Correzione (") + u.intestazione + ")");
+    EXPECT_EQ(IntestazioniCorrezione(u.unita).correzione, std::string("Correzione (") + u.intestazione + ")");
     ShotData d = kD;
     CalcRisultati(d, [&](const ShotData& r) {
-        const CelleCorrezione celle = CelleCorrezioneRiga(r, c, ".");
+        const auto celle = CelleCorrezioneRiga(r, c, ".").InOrdine();
         if (r.Distanza == 0 || u.unita == UnitaCorrezione::Nessuna) {
-            EXPECT_EQ(celle, CelleCorrezione{});
+            EXPECT_EQ(celle, CelleCorrezione{}.InOrdine());
             return;
         }
         const double scarti[] = {r.ScartoMira * 100.0, -static_cast<double>(r.DerivaVento)};

@@ -161,9 +161,9 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
             riga.Distanza = static_cast<float>(distanza);
             g.tabella->Modello().CalcolaRiga(riga);
             const CelleCorrezione c = CelleCorrezioneRiga(riga, g.cartellino, Std(sep));
-            if (!c[0].empty())
+            if (!c.correzione.empty())
                 righe << QStringLiteral("Correzione: %1 %2 (%3 click)")
-                             .arg(Qs(c[0]), Qs(NomeUnita(g.cartellino.unita)), Qs(c[1]));
+                             .arg(Qs(c.correzione), Qs(NomeUnita(g.cartellino.unita)), Qs(c.click));
         }
     } else {
         for (int i = 0; i < 5; ++i)
