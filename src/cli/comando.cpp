@@ -18,7 +18,6 @@
 #include "shotdata.h"
 #include "tabella.h"
 #include "tabellacalcolata.h"
-#include "traiettoria.h"
 #include "versione.h"
 
 namespace rigata {
@@ -101,14 +100,6 @@ int ErroreUso(std::ostream& err, const std::string& motivo) {
 }
 
 }  // namespace
-
-int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
-                  const std::string& sep, bool csv) {
-    ComeTabella come;
-    come.tipo = tipo;
-    come.csv = csv;
-    return ScriviTabella(campi, Scelte{}, come, out, err, sep);
-}
 
 int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& sep) {

@@ -14,9 +14,8 @@
 #include <vector>
 
 #include "shotdata.h"
-#include "tabellacalcolata.h"
-#include "tiroutile.h"
 #include "scelte.h"
+#include "tabellacalcolata.h"
 #include "traiettoria.h"
 
 namespace rigata {
@@ -26,35 +25,31 @@ namespace rigata {
 // "±6 cm", "±4,5 cm": the band with the given decimal separator.
 std::string TestoBanda(double banda, std::string_view separatore);
 
-// The zero for a band: the farthest whole metre of zero distance at which the
-// trajectory's highest point over the line of sight, read to a tenth of a cm,
-// is at most +banda; with that zero, the level point of impact at 100 m (cm,
-// float as the table stores it) and the point-blank range for the band
-// (TiroUtileDi).
+// The zero for a band (TabellaCalcolata::ZeroPerBanda) and, with the table
+// zeroed there, the level point of impact at 100 m (cm, float as the table
+// stores it; not finite where the model gives no row) and the point-blank
+// range for the band (TiroUtile).
 struct ZeroBanda {
-    int distanza = 0;   // m
+    int distanza = 0;     // m
     float scarto100 = 0;  // cm, positive upwards
     std::optional<TrattoUtile> tratto;
 };
-// d: a record through CalcolaAzzeramento (AltezzaMira in m). Empty when no
-// zero within 1..5000 m keeps the highest point in the band.
-std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const Scelte& m, double banda);
+// Empty when the model has no zero for the band.
+std::optional<ZeroBanda> CalcolaZeroBanda(const TabellaCalcolata& t, double banda);
 
 // "Con banda ±4 cm: azzerare a m 186; a 100 m il colpo va 3,2 cm alto; tiro
 // utile da 0 m a 219 m" ("basso" for an impact below the line, "sulla linea di
-// mira" when the cell reads 0.0; "nessuna distanza entro la banda" without a
-// stretch); "Con banda ±4 cm: nessun azzeramento tiene il colpo entro la banda"
-// without a zero.
+// mira" when the cell reads 0.0, no 100 m clause when the cell is empty;
+// "nessuna distanza entro la banda" without a stretch); "Con banda ±4 cm:
+// nessun azzeramento tiene il colpo entro la banda" without a zero.
 std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std::string_view separatore);
 
-// "Tiro utile (±4 cm): da 0 m a 180 m" (for 6 cm the text of TestoTiroUtile).
+// "Tiro utile (±4 cm): da 0 m a 180 m", or "Tiro utile (±4 cm): nessuna
+// distanza entro la fascia" without a stretch.
 std::string TestoTiroUtileBanda(double banda, const std::optional<TrattoUtile>& tratto,
                                 std::string_view separatore);
 
 // --- Energy -----------------------------------------------------------------
-
-// The energy cell at a whole metre, read back (J), or empty beyond the model.
-std::optional<double> EnergiaCella(const Traiettoria& t, int metro);
 
 // The last whole metre (0..5000 m) at which the energy cell is at or above the
 // threshold; empty when it is below at the muzzle. 5000 means "5000 m and on".

@@ -54,13 +54,6 @@ std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore) {
     return riga + "\r\n";
 }
 
-std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separatoreDecimale) {
-    const char sep = SeparatoreCsv(separatoreDecimale);
-    std::string testo = IntestazioneCsv(Intestazioni(tipo), sep);
-    CalcRisultati(d, [&](const ShotData& riga) { testo += RigaCsv(CelleTabella(tipo, riga, separatoreDecimale), sep); });
-    return testo;
-}
-
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
                        const Scelte& correzione) {
     const char sep = SeparatoreCsv(separatoreDecimale);

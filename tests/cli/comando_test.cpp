@@ -205,7 +205,7 @@ TEST_P(Ingresso, StessaRispostaSulloSchermoESullaRigaDiComando) {
     EXPECT_EQ(rifiuto ? rifiuto->titolo + "\n" + rifiuto->messaggio : "", GetParam().errore);
     std::ostringstream out, err;
     const bool rifiutata = *GetParam().errore;
-    EXPECT_EQ(ScriviTabella(campi, TipoTabella::Vari, out, err, "."), rifiutata ? kEsitoRifiuto : kEsitoOk);
+    EXPECT_EQ(ScriviTabella(campi, Scelte{}, ComeTabella{}, out, err, "."), rifiutata ? kEsitoRifiuto : kEsitoOk);
     EXPECT_EQ(err.str(), rifiutata ? GetParam().errore + std::string("\n") : "");
     EXPECT_EQ(out.str().empty(), rifiutata);
 }
