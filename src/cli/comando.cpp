@@ -18,7 +18,6 @@
 #include "shotdata.h"
 #include "tabella.h"
 #include "tabellacalcolata.h"
-#include "traiettoria.h"
 #include "versione.h"
 
 namespace rigata {
@@ -105,14 +104,6 @@ int ErroreUso(std::ostream& err, const std::string& motivo) {
 
 }  // namespace
 
-int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
-                  const std::string& sep, bool csv) {
-    ComeTabella come;
-    come.tipo = tipo;
-    come.csv = csv;
-    return ScriviTabella(campi, Scelte{}, come, out, err, sep);
-}
-
 int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& sep) {
     ShotData d;
@@ -139,7 +130,7 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
     const Scelte& cartellino = opzioni;
 
     if (come.riepilogo) {
-        for (const auto& frase : FrasiRiepilogo(t, cartellino, sep)) out << frase << "\n";
+        for (const auto& frase : ComponiRiepilogo(t, cartellino, sep).Righe()) out << frase << "\n";
         return kEsitoOk;
     }
     if (come.csv) {
@@ -152,12 +143,12 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
         for (size_t i = 0; i < celle.size(); ++i) out << (i || dopoAltri ? "\t" : "") << celle[i];
     };
     scriviCelle(Intestazioni(come.tipo, PendiiInDiscesa(opzioni)), false);
-    if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita), true);
+    if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita).InOrdine(), true);
     if (opzioni.pendio) out << "\t" << IntestazionePendio(*opzioni.pendio);
     out << "\n";
     t.Righe([&](const ShotData& riga) {
         scriviCelle(CelleTabella(come.tipo, riga, sep), false);
-        if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep), true);
+        if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep).InOrdine(), true);
         if (opzioni.pendio) out << "\t" << CellaPendio(riga, sep);
         out << "\n";
     });

@@ -33,28 +33,21 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
 int EseguiComandoSu(const std::vector<std::string>& argomenti, int fdUscita, std::ostream& err,
                     const std::string& separatore);
 
-// The table of the twelve fields of a data line, as --tabella prints it: the
-// optimal zero distance, the header and one line per row, cells separated by
-// tabs; with csv, the table as CSV (csv.h) without the byte-order mark. Data
-// refused by the checks give the title and message on err and kEsitoRifiuto,
-// with nothing on out.
-int ScriviTabella(const CampiDati& campi, TipoTabella tipo, std::ostream& out, std::ostream& err,
-                  const std::string& separatore, bool csv = false);
-
 // How --tabella prints a data file's table.
 struct ComeTabella {
     TipoTabella tipo = TipoTabella::Vari;
     bool csv = false;
-    bool riepilogo = false;  // the summary sentences (FrasiRiepilogo) one per line, nothing else
+    bool riepilogo = false;  // the summary sentences (ComponiRiepilogo) one per line, nothing else
 };
 
 // The table of the twelve fields computed with the model of opzioni.modello
 // (TabellaCalcolata): the optimal zero distance (TestoDistanzaOttimale), the
 // header and one line per row, cells separated by tabs, or the CSV of
-// TabellaCsv; with a unit in opzioni.cartellino, the four correction cells
-// after the last column. With come.riepilogo, FrasiRiepilogo of
-// opzioni.cartellino instead. The model's inputs are checked
-// (ControllaDatiModello) before the table. Refusals as the overload above.
+// TabellaCsv; with a unit in opzioni.unita, the four correction cells
+// after the last column. With come.riepilogo, the summary (ComponiRiepilogo)
+// instead, one sentence per line. The choices are checked (ControllaScelte)
+// before the table. Data refused by the checks give the title and message on
+// err and kEsitoRifiuto, with nothing on out.
 int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& separatore);
 

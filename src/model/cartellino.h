@@ -14,9 +14,8 @@
 #include <vector>
 
 #include "shotdata.h"
-#include "tabellacalcolata.h"
-#include "tiroutile.h"
 #include "scelte.h"
+#include "tabellacalcolata.h"
 #include "traiettoria.h"
 
 namespace rigata {
@@ -26,55 +25,55 @@ namespace rigata {
 // "±6 cm", "±4,5 cm": the band with the given decimal separator.
 std::string TestoBanda(double banda, std::string_view separatore);
 
-// The zero for a band: the farthest whole metre of zero distance at which the
-// trajectory's highest point over the line of sight, read to a tenth of a cm,
-// is at most +banda; with that zero, the level point of impact at 100 m (cm,
-// float as the table stores it) and the point-blank range for the band
-// (TiroUtileDi).
+// The zero for a band (TabellaCalcolata::ZeroPerBanda) and, with the table
+// zeroed there, the level point of impact at 100 m (cm, float as the table
+// stores it; not finite where the model gives no row) and the point-blank
+// range for the band (TiroUtile).
 struct ZeroBanda {
-    int distanza = 0;   // m
+    int distanza = 0;     // m
     float scarto100 = 0;  // cm, positive upwards
     std::optional<TrattoUtile> tratto;
 };
-// d: a record through CalcolaAzzeramento (AltezzaMira in m). Empty when no
-// zero within 1..5000 m keeps the highest point in the band.
-std::optional<ZeroBanda> CalcolaZeroBanda(const ShotData& d, const Scelte& m, double banda);
+// Empty when the model has no zero for the band.
+std::optional<ZeroBanda> CalcolaZeroBanda(const TabellaCalcolata& t, double banda);
 
 // "Con banda ±4 cm: azzerare a m 186; a 100 m il colpo va 3,2 cm alto; tiro
 // utile da 0 m a 219 m" ("basso" for an impact below the line, "sulla linea di
-// mira" when the cell reads 0.0; "nessuna distanza entro la banda" without a
-// stretch); "Con banda ±4 cm: nessun azzeramento tiene il colpo entro la banda"
-// without a zero.
+// mira" when the cell reads 0.0, no 100 m clause when the cell is empty;
+// "nessuna distanza entro la banda" without a stretch); "Con banda ±4 cm:
+// nessun azzeramento tiene il colpo entro la banda" without a zero.
 std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std::string_view separatore);
 
-// "Tiro utile (±4 cm): da 0 m a 180 m" (for 6 cm the text of TestoTiroUtile).
+// "Tiro utile (±4 cm): da 0 m a 180 m", or "Tiro utile (±4 cm): nessuna
+// distanza entro la fascia" without a stretch.
 std::string TestoTiroUtileBanda(double banda, const std::optional<TrattoUtile>& tratto,
                                 std::string_view separatore);
 
 // --- Energy -----------------------------------------------------------------
 
-// The energy cell at a whole metre, read back (J), or empty beyond the model.
-std::optional<double> EnergiaCella(const Traiettoria& t, int metro);
-
 // The last whole metre (0..5000 m) at which the energy cell is at or above the
 // threshold; empty when it is below at the muzzle. 5000 means "5000 m and on".
 std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia);
 
-// "Energia a 100 m: 2047,3 J"; then per threshold "Energia ≥ 2000 J fino a m
-// 134", "Energia ≥ 3000 J: già sotto alla bocca (2866,5 J)", "Energia ≥ 100 J
-// fino a m 5000 e oltre"; then kNotaEnergia.
-std::vector<std::string> FrasiEnergia(const Traiettoria& t, const std::vector<double>& soglie,
-                                      std::string_view separatore);
 extern const char* const kNotaEnergia;
 
 // --- Summary ----------------------------------------------------------------
 
-// The summary of a computed table, one sentence per line: the optimal zero
-// (TestoDistanzaOttimale), the band zero with its 100 m impact and range, the
-// point-blank range of the table's own zero for the band, the energy at
-// 100 m, one limit per threshold and the note.
-std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte& c,
-                                        std::string_view separatore);
+// The summary of a computed table.
+struct Riepilogo {
+    std::string zeroOttimale;  // TestoDistanzaOttimale
+    std::string zeroBanda;     // TestoZeroBanda for the hunter's band
+    std::string tiroUtile;     // the table's own zero: TestoTiroUtileBanda
+    std::string energia100;    // "Energia a 100 m: 2047,3 J"
+    // Per threshold: "Energia ≥ 2000 J fino a m 134", "Energia ≥ 3000 J: già
+    // sotto alla bocca (2866,5 J)", "Energia ≥ 100 J fino a m 5000 e oltre".
+    std::vector<std::string> soglie;
+    std::string nota;  // kNotaEnergia
+
+    // The sentences in the order above, one per line; an empty one is left out.
+    std::vector<std::string> Righe() const;
+};
+Riepilogo ComponiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view separatore);
 
 // --- Scope corrections ------------------------------------------------------
 
@@ -86,11 +85,17 @@ std::vector<std::string> FrasiRiepilogo(const TabellaCalcolata& t, const Scelte&
 // 0, for Nessuna, or for a value that is not finite.
 std::optional<double> MisuraCorrezione(double scartoCm, double distanza, UnitaCorrezione u);
 
-// The cells of a row: correction and clicks for the impact, then for the wind
-// drift (the correction of the "Dev.Vento (cm)" cell, which is -DerivaVento).
-// Clicks are the nearest whole number, halves away from zero. Empty cells at
-// distance 0 and for Nessuna.
-using CelleCorrezione = std::array<std::string, 4>;
+// The correction cells of a row: for the impact, and for the wind drift
+// (the correction of the "Dev.Vento (cm)" cell, which is -DerivaVento).
+// Clicks are the nearest whole number, halves away from zero. Empty at
+// distance 0 and for Nessuna; a correction beyond single precision, or a
+// click count beyond a Long, leaves its cell empty.
+struct CelleCorrezione {
+    std::string correzione, click;
+    std::string correzioneVento, clickVento;
+    // The columns' order in the table, the CSV and the command line.
+    std::array<std::string, 4> InOrdine() const { return {correzione, click, correzioneVento, clickVento}; }
+};
 CelleCorrezione CelleCorrezioneRiga(const ShotData& riga, const Scelte& c, std::string_view separatore);
 // "Correzione (mrad)", "Correzione (click)", "Correzione vento (mrad)",
 // "Correzione vento (click)".

@@ -56,13 +56,6 @@ std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore) {
     return riga + "\r\n";
 }
 
-std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separatoreDecimale) {
-    const char sep = SeparatoreCsv(separatoreDecimale);
-    std::string testo = IntestazioneCsv(Intestazioni(tipo), sep);
-    CalcRisultati(d, [&](const ShotData& riga) { testo += RigaCsv(CelleTabella(tipo, riga, separatoreDecimale), sep); });
-    return testo;
-}
-
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
                        const Scelte& correzione) {
     const char sep = SeparatoreCsv(separatoreDecimale);
@@ -71,12 +64,13 @@ std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_
     std::string testo;
     testo.reserve(static_cast<size_t>(t.NumeroRighe()) * (conCorrezione ? 96 : 64));
     AggiungiPuliti(testo, Intestazioni(tipo, PendiiInDiscesa(t.Opzioni())), sep);
-    if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita), sep, true);
+    if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita).InOrdine(), sep, true);
     if (pendio) AggiungiPuliti(testo, std::array{IntestazionePendio(*pendio)}, sep, true);
     testo += "\r\n";
     t.Righe([&](const ShotData& riga) {
         AggiungiCampi(testo, CelleTabella(tipo, riga, separatoreDecimale), sep);
-        if (conCorrezione) AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale), sep, true);
+        if (conCorrezione)
+            AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale).InOrdine(), sep, true);
         if (pendio) AggiungiCampi(testo, std::array{CellaPendio(riga, separatoreDecimale)}, sep, true);
         testo += "\r\n";
     });

@@ -22,14 +22,11 @@ std::string RigaCsv(const CelleRiga& celle, char separatore);
 // The header line: each header with its surrounding blanks taken away.
 std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore);
 
-// The whole table of a checked and zeroed record with the closed form (no
-// byte-order mark).
-std::string TabellaCsv(ShotData& d, TipoTabella tipo, std::string_view separatoreDecimale);
-
 // The whole table computed with its model, as --tabella --csv writes it (no
 // byte-order mark). With a unit in correzione (not Nessuna) each line ends
-// with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga);
-// with a slope among the table's choices, then with its cell (CellaPendio).
+// with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga,
+// in their InOrdine order); with a slope among the table's choices, then with
+// its cell (CellaPendio).
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
                        const Scelte& correzione = {});
 

@@ -74,20 +74,35 @@ void CalcolaCadutaZero(ShotData& d) {
     d.CadutaAzzeramento = c.caduta;
 }
 
-double DistanzaOttimaleEsatta(const ShotData& d) {
+namespace {
+
+// The distance covered in a time (s) under the model's drag, m.
+double DistanzaInTempo(const ShotData& d, double tempo) {
     const double k = d.CostanteResistenza;
-    return (1 / k) * std::log(d.VelocitaBocca * k * d.TempoVoloOttimale + 1);
+    return (1 / k) * std::log(d.VelocitaBocca * k * tempo + 1);
+}
+
+}  // namespace
+
+double DistanzaOttimaleEsatta(const ShotData& d) { return DistanzaInTempo(d, d.TempoVoloOttimale); }
+
+ZeroDellaRegola RegolaZeroOttimale(const ShotData& d, double bandaCm) {
+    ZeroDellaRegola z;
+    const float altezzaCm = S(d.AltezzaMira * 100.0);
+    z.ordinata = S(altezzaCm * 0.44 + bandaCm);
+    // sqrt(8 / 981): rise and fall time for a height in cm.
+    z.tempo = S(std::sqrt(static_cast<double>(z.ordinata)) * 0.090305);
+    z.distanza = DistanzaInTempo(d, z.tempo);
+    return z;
 }
 
 void CalcolaDistanzaOttimale(ShotData& d) {
     d.AltezzaMira = S(d.AltezzaMira / 1000.0);
-    // Highest point: 0.44 of the sight height in cm, plus 6 cm.
-    const float altezzaCm = S(d.AltezzaMira * 100.0);
-    d.OrdinataMaxOttimale = S(altezzaCm * 0.44 + 12.0 / 2);
-    // sqrt(8 / 981): rise and fall time for a height in cm.
-    d.TempoVoloOttimale = S(std::sqrt(static_cast<double>(d.OrdinataMaxOttimale)) * 0.090305);
-    // The distance covered in TempoVoloOttimale under the model's drag.
-    d.DistanzaOttimale = InLong(DistanzaOttimaleEsatta(d)).value_or(0);
+    // The optimal zero keeps the highest point within 6 cm.
+    const ZeroDellaRegola z = RegolaZeroOttimale(d, 6);
+    d.OrdinataMaxOttimale = z.ordinata;
+    d.TempoVoloOttimale = z.tempo;
+    d.DistanzaOttimale = InLong(z.distanza).value_or(0);
 }
 
 void CalcolaAzzeramento(ShotData& d) {

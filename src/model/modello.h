@@ -34,6 +34,19 @@ struct CadutaCalcolata {
 };
 CadutaCalcolata CadutaA(double v0, double k, double x);
 
+// The optimal zero's rule for a band: the highest point of the path, 0.44 of
+// the sight height (AltezzaMira, m) in cm plus bandaCm; the time to rise to
+// it and fall back; the distance covered in that time under the model's drag
+// (m, before rounding to a whole number). Each step stored in single
+// precision as CalcolaDistanzaOttimale stores it, so that a band of 6 cm
+// gives its very figures.
+struct ZeroDellaRegola {
+    float ordinata;  // cm
+    float tempo;     // s
+    double distanza;  // m
+};
+ZeroDellaRegola RegolaZeroOttimale(const ShotData& d, double bandaCm);
+
 // The optimal zero distance in metres before rounding to a whole number, from
 // the stored decay constant, muzzle velocity and TempoVoloOttimale.
 double DistanzaOttimaleEsatta(const ShotData& d);

@@ -91,6 +91,33 @@ struct Forze {
     }
 };
 
+// The cubic Hermite polynomial on a step of h seconds at tau (0..1), from the
+// values y0, y1 and the time derivatives d0, d1 at its ends; and its
+// derivative in tau.
+double Hermite(double tau, double h, double y0, double d0, double y1, double d1) {
+    const double t2 = tau * tau, t3 = t2 * tau;
+    return (2 * t3 - 3 * t2 + 1) * y0 + (t3 - 2 * t2 + tau) * h * d0 + (-2 * t3 + 3 * t2) * y1 + (t3 - t2) * h * d1;
+}
+double DerivataHermite(double tau, double h, double y0, double d0, double y1, double d1) {
+    const double t2 = tau * tau;
+    return (6 * t2 - 6 * tau) * y0 + (3 * t2 - 4 * tau + 1) * h * d0 + (-6 * t2 + 6 * tau) * y1 + (3 * t2 - 2 * tau) * h * d1;
+}
+
+// The wind (m/s) toward the target and across, from the angle (deg) it comes
+// from. Exact at multiples of 90 degrees, where the sine or cosine of the
+// angle in radians is not quite zero (sin 180 deg gives 1.2e-16: a head wind
+// would drift the bullet by -0.0 cm).
+std::array<double, 2> ComponentiVento(double velocita, double gradi) {
+    const double quarti = std::fmod(gradi, 360) / 90;  // -4 < quarti < 4
+    if (quarti == std::floor(quarti)) {
+        const int q = (static_cast<int>(quarti) + 4) % 4;
+        const double coseno[] = {1, 0, -1, 0}, seno[] = {0, 1, 0, -1};
+        return {velocita * coseno[q], velocita * seno[q]};
+    }
+    const double radianti = gradi * kPi / 180;
+    return {velocita * std::cos(radianti), velocita * std::sin(radianti)};
+}
+
 std::array<double, 3> Somma(const std::array<double, 3>& a, const std::array<double, 3>& b, double f) {
     return {a[0] + f * b[0], a[1] + f * b[1], a[2] + f * b[2]};
 }
@@ -130,28 +157,43 @@ bool PuntoMateriale::Volo::A(double s, Stato& stato) const {
     // Cubic Hermite on [a, b] in time: solve s(tau) = s by Newton, then read
     // the positions (with the velocities as slopes) and the velocities (with
     // the accelerations).
-    auto valore = [h](double tau, double y0, double d0, double y1, double d1) {
-        const double t2 = tau * tau, t3 = t2 * tau;
-        return (2 * t3 - 3 * t2 + 1) * y0 + (t3 - 2 * t2 + tau) * h * d0 + (-2 * t3 + 3 * t2) * y1 + (t3 - t2) * h * d1;
-    };
-    auto derivata = [h](double tau, double y0, double d0, double y1, double d1) {
-        const double t2 = tau * tau;
-        return (6 * t2 - 6 * tau) * y0 + (3 * t2 - 4 * tau + 1) * h * d0 + (-6 * t2 + 6 * tau) * y1 + (3 * t2 - 2 * tau) * h * d1;
-    };
     double tau = b.p[0] > a.p[0] ? (s - a.p[0]) / (b.p[0] - a.p[0]) : 0;
     for (int i = 0; i < 6; ++i) {
-        const double f = valore(tau, a.p[0], a.v[0], b.p[0], b.v[0]) - s;
-        const double df = derivata(tau, a.p[0], a.v[0], b.p[0], b.v[0]);
+        const double f = Hermite(tau, h, a.p[0], a.v[0], b.p[0], b.v[0]) - s;
+        const double df = DerivataHermite(tau, h, a.p[0], a.v[0], b.p[0], b.v[0]);
         if (!(df > 0)) break;
         tau = std::clamp(tau - f / df, 0.0, 1.0);
     }
     stato.t = a.t + tau * h;
     for (int k = 0; k < 3; ++k) {
-        stato.p[k] = valore(tau, a.p[k], a.v[k], b.p[k], b.v[k]);
-        stato.v[k] = valore(tau, a.v[k], a.a[k], b.v[k], b.a[k]);
+        stato.p[k] = Hermite(tau, h, a.p[k], a.v[k], b.p[k], b.v[k]);
+        stato.v[k] = Hermite(tau, h, a.v[k], a.a[k], b.v[k], b.a[k]);
     }
     stato.p[0] = s;
     return true;
+}
+
+double PuntoMateriale::Volo::Colmo(double fino) const {
+    Stato fine;
+    if (!A(fino, fine)) return kNan;
+    double colmo = std::max(passi.front().p[1], fine.p[1]);
+    for (size_t i = 1; i < passi.size() && passi[i - 1].p[0] < fino; ++i) {
+        const Stato &a = passi[i - 1], &b = passi[i];
+        if (b.p[0] <= fino) colmo = std::max(colmo, b.p[1]);
+        if (!(a.v[1] > 0 && b.v[1] <= 0)) continue;
+        // The path turns down within this step: the top of the cubic A reads,
+        // where its slope in tau (positive at a, not at b) is zero.
+        const double h = b.t - a.t;
+        double sale = 0, scende = 1;
+        for (int k = 0; k < 60; ++k) {
+            const double medio = 0.5 * (sale + scende);
+            (DerivataHermite(medio, h, a.p[1], a.v[1], b.p[1], b.v[1]) > 0 ? sale : scende) = medio;
+        }
+        const double tau = 0.5 * (sale + scende);
+        if (Hermite(tau, h, a.p[0], a.v[0], b.p[0], b.v[0]) <= fino)
+            colmo = std::max(colmo, Hermite(tau, h, a.p[1], a.v[1], b.p[1], b.v[1]));
+    }
+    return colmo;
 }
 
 PuntoMateriale::Volo PuntoMateriale::Vola(double alzo, double pendio, std::array<double, 2> vento, double sMassima) const {
@@ -198,46 +240,72 @@ PuntoMateriale::Volo PuntoMateriale::Vola(double alzo, double pendio, std::array
     return volo;
 }
 
-double PuntoMateriale::ScartoAZero(double alzo) const {
-    const Volo volo = Vola(alzo, 0, {0, 0}, distanzaZero_);
+double PuntoMateriale::ScartoAZero(double alzo, double zero) const {
+    const Volo volo = Vola(alzo, 0, {0, 0}, zero);
     Stato st;
-    if (!volo.A(distanzaZero_, st)) return -kInf;  // falls short: aim higher
+    if (!volo.A(zero, st)) return -kInf;  // falls short: aim higher
     return st.p[1] - altezzaMira_;
 }
 
-bool PuntoMateriale::Azzera() {
+std::optional<double> PuntoMateriale::AlzoPer(double x0) const {
     // Secant from the vacuum estimate; bisection over the whole bracket when
     // it strays. The path at the zero rises with the elevation up to where
     // the bullet no longer gets there.
-    const double x0 = distanzaZero_;
     double a1 = (altezzaMira_ + 0.5 * kGravita * std::pow(x0 / par_.v0, 2)) / x0;
-    double f1 = ScartoAZero(a1);
+    double f1 = ScartoAZero(a1, x0);
     if (std::isfinite(f1)) {
         double a2 = a1 - f1 / x0;
         for (int i = 0; i < 12 && a2 > kAlzoMinimo && a2 < kAlzoMassimo; ++i) {
-            const double f2 = ScartoAZero(a2);
+            const double f2 = ScartoAZero(a2, x0);
             if (!std::isfinite(f2)) break;
-            if (std::fabs(f2) < kTolleranzaZero) {
-                alzo_ = a2;
-                return true;
-            }
+            if (std::fabs(f2) < kTolleranzaZero) return a2;
             if (f2 == f1) break;
             const double a3 = a2 - f2 * (a2 - a1) / (f2 - f1);
             a1 = a2, f1 = f2, a2 = a3;
         }
     }
     double basso = kAlzoMinimo, alto = kAlzoMassimo;
-    if (!(ScartoAZero(basso) < 0) || !(ScartoAZero(alto) > 0)) return false;
+    if (!(ScartoAZero(basso, x0) < 0) || !(ScartoAZero(alto, x0) > 0)) return std::nullopt;
     for (int i = 0; i < 100; ++i) {
         const double medio = 0.5 * (basso + alto);
-        const double f = ScartoAZero(medio);
-        if (std::fabs(f) < kTolleranzaZero) {
-            alzo_ = medio;
-            return true;
-        }
+        const double f = ScartoAZero(medio, x0);
+        if (std::fabs(f) < kTolleranzaZero) return medio;
         (f > 0 ? alto : basso) = medio;
     }
-    return false;
+    return std::nullopt;
+}
+
+double PuntoMateriale::ColmoPer(double zero) const {
+    const auto alzo = AlzoPer(zero);
+    if (!alzo) return kInf;
+    const double colmo = Vola(*alzo, 0, vento_, zero).Colmo(zero);
+    return std::isnan(colmo) ? kInf : (colmo - altezzaMira_) * 100;
+}
+
+std::optional<int32_t> PuntoMateriale::ZeroPerBanda(double bandaCm) const {
+    // The highest point up to the zero is nought while the zero lies before
+    // the top of the path (the path crosses the line of sight rising there)
+    // and grows with the zero beyond it; the nearest zeros may ask for more
+    // elevation than the bore can take. So: a zero within the band by
+    // doubling from 1 m, the first beyond it by doubling on, then halving
+    // down to the whole metre.
+    const auto entro = [&](int zero) { return ColmoPer(zero) <= bandaCm; };
+    int dentro = 1;
+    while (!entro(dentro)) {
+        if (dentro >= kMassimoTiroUtile) return std::nullopt;
+        dentro = std::min(2 * dentro, kMassimoTiroUtile);
+    }
+    int fuori = dentro;
+    do {
+        dentro = fuori;
+        if (dentro >= kMassimoTiroUtile) return dentro;
+        fuori = std::min(2 * dentro, kMassimoTiroUtile);
+    } while (entro(fuori));
+    while (fuori - dentro > 1) {
+        const int medio = dentro + (fuori - dentro) / 2;
+        (entro(medio) ? dentro : fuori) = medio;
+    }
+    return dentro;
 }
 
 PuntoMateriale::PuntoMateriale(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii)
@@ -260,18 +328,19 @@ PuntoMateriale::PuntoMateriale(const ShotData& d, const Scelte& m, double distan
                         std::isfinite(par_.densita) && par_.densita > 0 && std::isfinite(par_.velocitaSuono) &&
                         par_.velocitaSuono > 0 && std::isfinite(distanzaZero_) && distanzaZero_ > 0 &&
                         std::isfinite(altezzaMira_);
-    if (!valido || !Azzera()) return;
+    vento_ = ComponentiVento(d.VelocitaVento, m.angoloVento);
+    const auto alzo = valido ? AlzoPer(distanzaZero_) : std::nullopt;
+    if (!alzo) return;
+    alzo_ = *alzo;
     azzerata_ = true;
 
     const double sMassima = distanzaMassima > 0 ? distanzaMassima : 0;
-    const double gradi = m.angoloVento * kPi / 180;
-    const std::array<double, 2> vento = {d.VelocitaVento * std::cos(gradi), d.VelocitaVento * std::sin(gradi)};
-    piano_ = Vola(alzo_, 0, vento, sMassima);
+    piano_ = Vola(alzo_, 0, vento_, sMassima);
     if (!conPendii_) return;
     const double verso = m.versoPendii == VersoPendii::Discesa ? -1 : 1;
-    for (size_t i = 0; i < 4; ++i) pendii_[i] = Vola(alzo_, verso * kPendii[i] * kPi / 180, vento, sMassima);
+    for (size_t i = 0; i < 4; ++i) pendii_[i] = Vola(alzo_, verso * kPendii[i] * kPi / 180, vento_, sMassima);
     pendio_ = m.pendio;
-    if (pendio_ && *pendio_ != 0) voloPendio_ = Vola(alzo_, *pendio_ * kPi / 180, vento, sMassima);
+    if (pendio_ && *pendio_ != 0) voloPendio_ = Vola(alzo_, *pendio_ * kPi / 180, vento_, sMassima);
 }
 
 double PuntoMateriale::Portata() const {
@@ -293,7 +362,7 @@ void PuntoMateriale::CalcolaRiga(ShotData& riga) const {
         riga.Caduta = S(x * std::tan(alzo_) - st.p[1]);
         riga.Ordinata = S(st.p[1] - h * x / x0);
         riga.Velocita = S(Norma(st.v));
-        riga.Energia = S(std::pow(static_cast<double>(riga.Velocita), 2) * pesoGrammi_ / 2000);
+        riga.Energia = EnergiaCinetica(riga.Velocita, pesoGrammi_);
         riga.TempoVolo = S(st.t);
         riga.DerivaVento = S(st.p[2] * 100);
         riga.CorrezioneMira = S((x0 - x) * h / x0);

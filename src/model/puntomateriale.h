@@ -14,6 +14,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,10 @@ public:
     // that bounds the columns of level ground.
     double Portata() const override;
     double PortataPiana() const;
+    // The farthest whole metre of zero distance whose level flight, in the
+    // wind of the shot, rises at most bandaCm over the line of sight between
+    // the muzzle and the zero.
+    std::optional<int32_t> ZeroPerBanda(double bandaCm) const override;
 
     // Whether a bore elevation puts the path on the line of sight at the zero
     // distance (not when the bullet cannot get there); rows are non-finite
@@ -76,6 +81,9 @@ private:
         double portata = 0;  // farthest distance along the line of sight, m
         // The state at distance s along the line of sight; false beyond the flight.
         bool A(double s, Stato& stato) const;
+        // The highest the path rises across the line of sight (n, m) from the
+        // muzzle to distance fino, on the same curves A reads.
+        double Colmo(double fino) const;
     };
     // Flies from the muzzle with the bore alzo over the line of sight tilted
     // by pendio (rad, up when positive), in a horizontal wind (m/s) with
@@ -83,12 +91,18 @@ private:
     // the line of sight.
     Volo Vola(double alzo, double pendio, std::array<double, 2> vento, double sMassima) const;
     // Path over the line of sight at the zero distance for a bore elevation.
-    double ScartoAZero(double alzo) const;
-    bool Azzera();
+    double ScartoAZero(double alzo, double zero) const;
+    // The bore elevation that zeroes (calm air, level) at a distance (m);
+    // empty when none does.
+    std::optional<double> AlzoPer(double zero) const;
+    // The highest point (cm) over the line of sight up to a zero at a
+    // distance (m), with the rifle zeroed there; infinite when it cannot be.
+    double ColmoPer(double zero) const;
 
     Parametri par_;
     double altezzaMira_ = 0, distanzaZero_ = 0, pesoGrammi_ = 0;
     double alzo_ = 0;
+    std::array<double, 2> vento_{};  // m/s, toward the target and across
     bool azzerata_ = false;
     Volo piano_;
     std::array<Volo, 4> pendii_;

@@ -1,5 +1,6 @@
 #include "tabella.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -83,6 +84,11 @@ std::optional<int> NumeroRighe(const ShotData& d) {
     return *n;
 }
 
+double UltimaDistanza(const ShotData& d) {
+    const int righe = NumeroRighe(d).value_or(0);
+    return static_cast<double>(d.DistanzaInizio) + std::max(righe - 1, 0) * static_cast<double>(d.Intervallo);
+}
+
 std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabella& r) {
     const std::pair<double, Campo> campi[] = {{r.distanzaZero, Campo::DistanzaAzzeramento},
                                               {r.inizio, Campo::DistanzaInizio},
@@ -128,14 +134,14 @@ std::optional<Rifiuto> ControllaRichiesta(const ShotData& d, const RichiestaTabe
     const double coeffCaduta = CoeffCadutaDi(prova.VelocitaBocca, k);
     const double limite = std::log(static_cast<double>(FLT_MAX) / std::max(1.0, 1000 * coeffCaduta)) / (2 * k);
     if (!(std::isfinite(limite) && limite > 0)) return RifiutoGenerico();
-    const double ultima = static_cast<double>(prova.DistanzaInizio) + (*righe > 0 ? *righe - 1 : 0) * static_cast<double>(prova.Intervallo);
+    const double ultima = UltimaDistanza(prova);
     const double piuLontana = std::max({std::fabs(static_cast<double>(prova.DistanzaAzzeramento)),
                                         *righe > 0 ? std::fabs(static_cast<double>(prova.DistanzaInizio)) : 0.0,
                                         *righe > 0 ? std::fabs(ultima) : 0.0});
     if (piuLontana > limite)
         return Rifiuto{"DISTANZA TROPPO GRANDE!!",
                        "con questa palla il calcolo vale fino a " +
-                           TestoIntero(static_cast<long long>(std::floor(limite))) +
+                           FormattaNumero(std::floor(limite), kSchemaDistanza) +
                            " m; ridurre la distanza di azzeramento e le distanze della tabella"};
 
     CalcolaAzzeramento(prova);
@@ -169,7 +175,7 @@ void CalcolaRiga(ShotData& d) {
     d.Caduta = c.caduta;
     d.Ordinata = S(d.CadutaAzzeramento / x0 * x - d.Caduta);
     d.Velocita = S(v0 * std::exp(-k * x));
-    d.Energia = S(std::pow(static_cast<double>(d.Velocita), 2) * d.PesoGrammi / 2000);
+    d.Energia = EnergiaCinetica(d.Velocita, d.PesoGrammi);
     d.TempoVolo = S((1 / (v0 * k)) * (std::exp(k * x) - 1));
     // Lag behind a flight in vacuum times the cross-wind, in cm.
     d.DerivaVento = S((d.TempoVolo - x / v0) * S(d.VelocitaVento * 100.0));

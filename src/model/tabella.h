@@ -43,6 +43,9 @@ void ApplicaRichiesta(ShotData& d, const RichiestaTabella& r);
 // Rows the request gives: (DistanzaFine - DistanzaInizio) / Intervallo + 1,
 // halves to even. Empty when it does not fit a 16-bit integer.
 std::optional<int> NumeroRighe(const ShotData& d);
+// The distance of the last row of the stored request (m; the first row's
+// when it gives none).
+double UltimaDistanza(const ShotData& d);
 
 // Walks the rows of the stored request, writing each into the row fields of
 // the record and handing it to the sink. CalcolaAzzeramento must have run on

@@ -10,52 +10,51 @@
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "controlli.h"
 #include "shotdata.h"
 #include "tabella.h"
-#include "tiroutile.h"
 #include "traiettoria.h"
 
 namespace rigata {
 
 class TabellaCalcolata {
 public:
-    // Checks the request for the model (ControllaRichiesta, then the point
-    // mass's own limits: no distance below zero, every distance within the
-    // bullet's reach, a zero it gets to), stores it and zeroes. palla has been
-    // through ControllaIngresso, CalcolaAtmosfera and CalcolaResistenza.
+    // Checks the request for the model (ControllaRichiesta, then
+    // ControllaModello), stores it and zeroes. palla has been through
+    // ControllaIngresso, CalcolaAtmosfera and CalcolaResistenza.
     static std::variant<TabellaCalcolata, Rifiuto> Calcola(const ShotData& palla, const RichiestaTabella& r,
                                                            const Scelte& m);
 
     const ShotData& Dati() const { return dati_; }
     const rigata::Scelte& Opzioni() const { return scelte_; }
-    bool PuntoMateriale() const { return scelte_.modello != TipoModello::Classico; }
 
     // The rows of the request, each written into a copy of the record.
     void Righe(const ScriviRiga& scrivi) const;
     int NumeroRighe() const;
 
-    // The optimal zero distance (m): the closed form's rule, or for the point
-    // mass the zero whose highest point is +6 cm; empty when there is none.
-    std::optional<int32_t> DistanzaOttimale() const { return distanzaOttimale_; }
-    // The point-blank range of the band (cm) with the request's zero.
-    std::optional<TrattoUtile> TiroUtile(double bandaCm = kFasciaTiroUtile) const;
-
-    // The trajectory at a distance, and evenly spaced samples, with the
-    // chosen model, or with the closed form (the comparison curve).
-    PuntoTraiettoria PuntoA(double distanza) const;
-    std::vector<PuntoTraiettoria> Campiona(double da, double a, int punti) const;
-    std::vector<PuntoTraiettoria> CampionaClassico(double da, double a, int punti) const;
-
+    // The chosen model, zeroed for the request; it reaches at least
+    // kMassimoTiroUtile (or its own end).
     const rigata::Traiettoria& Modello() const { return *scelta_; }
+    // The closed form beside a point mass, for comparison; null when the
+    // chosen model is the closed form.
+    const rigata::Traiettoria* Confronto() const { return confronto_.get(); }
+    // The chosen model for this record zeroed at another distance (m).
+    std::unique_ptr<rigata::Traiettoria> AzzerataA(double zero) const;
+
+    // The optimal zero distance (m): the chosen model's zero for the band of
+    // kFasciaTiroUtile; empty when there is none.
+    std::optional<int32_t> DistanzaOttimale() const { return distanzaOttimale_; }
+    // The chosen model's zero for a band (cm); at kFasciaTiroUtile the
+    // optimal zero itself.
+    std::optional<int32_t> ZeroPerBanda(double bandaCm) const;
 
 private:
     TabellaCalcolata() = default;
     ShotData dati_;
     rigata::Scelte scelte_;
-    std::shared_ptr<const rigata::Traiettoria> scelta_, classica_;
+    double lontana_ = 0;  // m, the farthest distance the models are asked at
+    std::shared_ptr<const rigata::Traiettoria> scelta_, confronto_;
     std::optional<int32_t> distanzaOttimale_;
 };
 

@@ -1,5 +1,6 @@
 #include "traiettoria.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,11 +13,12 @@ namespace rigata {
 
 namespace {
 
-// The closed form: the row formula on a copy of the zeroed record, its row
-// fields handed back, and its slope rule on the chosen slope.
+// The closed form: the row formula on a copy of the record, zeroed at its
+// DistanzaAzzeramento, its row fields handed back, and its slope rule on the
+// chosen slope.
 class Classico : public Traiettoria {
 public:
-    Classico(const ShotData& d, std::optional<double> pendio) : d_(d), pendio_(pendio) {}
+    Classico(const ShotData& d, std::optional<double> pendio) : d_(d), pendio_(pendio) { CalcolaCadutaZero(d_); }
     void CalcolaRiga(ShotData& riga) const override {
         ShotData r = d_;
         r.Distanza = riga.Distanza;
@@ -38,84 +40,76 @@ public:
         riga.ScartoPendio = pendio_ ? ScartoPendioClassico(r, *pendio_) : std::numeric_limits<float>::quiet_NaN();
     }
     double Portata() const override { return std::numeric_limits<double>::infinity(); }
+    std::optional<int32_t> ZeroPerBanda(double bandaCm) const override {
+        return InLong(RegolaZeroOttimale(d_, bandaCm).distanza);
+    }
 
 private:
     ShotData d_;
     std::optional<double> pendio_;
 };
 
-std::unique_ptr<Traiettoria> Crea(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii) {
-    if (m.modello == TipoModello::Classico) return std::make_unique<Classico>(d, m.pendio);
-    return std::make_unique<PuntoMateriale>(d, m, distanzaMassima, pendii);
-}
-
-double ScartoCm(const Traiettoria& t, double distanza) {
-    ShotData riga;
-    riga.Distanza = static_cast<float>(distanza);
-    t.CalcolaRiga(riga);
-    return riga.ScartoMira * 100.0;
+// The level point of impact as the table writes it (cm, one decimal), read
+// back: the band is judged on the figure the hunter reads.
+bool NellaFascia(const ShotData& riga, double bandaCm) {
+    const std::string cella = FormattaNumero(S(riga.ScartoMira * 100.0), kSchemaCentimetri, ".");
+    if (cella.empty()) return false;  // beyond the model's range
+    const double cm = LeggiNumero(cella);
+    return cm >= -bandaCm && cm <= bandaCm;
 }
 
 }  // namespace
 
 std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m, double distanzaMassima) {
-    return Crea(d, m, distanzaMassima, true);
+    if (m.modello == TipoModello::Classico) return std::make_unique<Classico>(d, m.pendio);
+    return std::make_unique<PuntoMateriale>(d, m, distanzaMassima);
 }
 
-std::optional<double> ZeroPerBanda(const ShotData& d, const Scelte& m, double bandaCm) {
-    if (!(bandaCm > 0) || !std::isfinite(bandaCm)) return std::nullopt;
-    // The highest point of the path over the line of sight between the muzzle
-    // and a zero at x0 (cm), or NaN when the model cannot zero there. The
-    // path is concave: golden section.
-    auto colmo = [&](double x0) {
-        ShotData copia = d;
-        copia.DistanzaAzzeramento = static_cast<float>(x0);
-        CalcolaCadutaZero(copia);  // the closed form's zero; the point mass zeroes itself
-        const auto t = Crea(copia, m, x0, false);
-        if (!(t->Portata() >= x0)) return std::numeric_limits<double>::quiet_NaN();
-        const double r = (std::sqrt(5.0) - 1) / 2;
-        double a = 0, b = copia.DistanzaAzzeramento;
-        double c = b - r * (b - a), e = a + r * (b - a);
-        double fc = ScartoCm(*t, c), fe = ScartoCm(*t, e);
-        for (int i = 0; i < 60; ++i) {
-            if (fc < fe) {
-                a = c, c = e, fc = fe;
-                e = a + r * (b - a), fe = ScartoCm(*t, e);
-            } else {
-                b = e, e = c, fe = fc;
-                c = b - r * (b - a), fc = ScartoCm(*t, c);
-            }
-        }
-        return std::max({ScartoCm(*t, 0), ScartoCm(*t, copia.DistanzaAzzeramento), fc, fe});
-    };
-    // The highest point rises with the zero distance: widen, then bisect.
-    double basso = 1, alto = 50;
-    if (!(colmo(basso) < bandaCm)) return std::nullopt;
-    for (;;) {
-        const double f = colmo(alto);
-        if (std::isnan(f) || alto > 1e5) return std::nullopt;
-        if (f >= bandaCm) break;
-        basso = alto;
-        alto *= 2;
-    }
-    for (int i = 0; i < 40 && alto - basso > 1e-4; ++i) {
-        const double medio = 0.5 * (basso + alto);
-        const double f = colmo(medio);
-        (std::isnan(f) || f >= bandaCm ? alto : basso) = medio;
-    }
-    return 0.5 * (basso + alto);
+std::unique_ptr<Traiettoria> CreaConfronto(const ShotData& d, const Scelte& m) {
+    if (m.modello == TipoModello::Classico) return nullptr;
+    return std::make_unique<Classico>(d, m.pendio);
 }
 
-std::optional<TrattoUtile> TiroUtileDi(const Traiettoria& t, double bandaCm) {
-    std::optional<TrattoUtile> tratto;
+std::optional<Rifiuto> ControllaModello(const ShotData& d, const Scelte& m, const Traiettoria& t) {
+    if (m.modello == TipoModello::Classico) return std::nullopt;
+    const double zero = d.DistanzaAzzeramento, prima = d.DistanzaInizio, ultima = UltimaDistanza(d);
+    const bool righe = NumeroRighe(d).value_or(0) > 0;
+    if (zero < 0)
+        return Rifiuto{"CAMBIA DISTANZA!!",
+                       "con il modello a punto materiale la distanza di azzeramento deve essere maggiore di "
+                       "zero; correggerla o scegliere il modello classico"};
+    if (righe && std::min(prima, ultima) < 0)
+        return Rifiuto{"CAMBIA DISTANZE!!",
+                       "con il modello a punto materiale le distanze della tabella partono da zero; usare "
+                       "distanze non negative o scegliere il modello classico"};
+    const double portata = t.Portata();
+    if (!(portata >= zero))
+        return Rifiuto{"CAMBIA DISTANZA!!",
+                       "con il modello a punto materiale la palla non arriva alla distanza di azzeramento; "
+                       "ridurre la distanza di azzeramento"};
+    if (righe && std::max(prima, ultima) > portata)
+        return Rifiuto{"DISTANZA TROPPO GRANDE!!",
+                       "con il modello a punto materiale la tabella si può calcolare fino a " +
+                           FormattaNumero(std::floor(portata), kSchemaDistanza) +
+                           " m; ridurre le distanze della tabella"};
+    return std::nullopt;
+}
+
+ShotData RigaA(const Traiettoria& t, double distanza) {
     ShotData riga;
+    riga.Distanza = S(distanza);
+    t.CalcolaRiga(riga);
+    return riga;
+}
+
+float EnergiaCinetica(float velocita, double pesoGrammi) {
+    return S(std::pow(static_cast<double>(velocita), 2) * pesoGrammi / 2000);
+}
+
+std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm) {
+    std::optional<TrattoUtile> tratto;
     for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
-        riga.Distanza = static_cast<float>(metro);
-        t.CalcolaRiga(riga);
-        // Judged on the cell the table shows (cm, one decimal), read back.
-        const std::string cella = FormattaNumero(static_cast<float>(riga.ScartoMira * 100.0), "###0.0", ".");
-        const double cm = LeggiNumero(cella);
-        if (!cella.empty() && cm >= -bandaCm && cm <= bandaCm) {
+        if (NellaFascia(RigaA(t, metro), bandaCm)) {
             if (!tratto) tratto = TrattoUtile{metro, metro};
             tratto->a = metro;
         } else if (tratto) {
@@ -123,6 +117,34 @@ std::optional<TrattoUtile> TiroUtileDi(const Traiettoria& t, double bandaCm) {
         }
     }
     return tratto;
+}
+
+PuntoTraiettoria PuntoDaRiga(const ShotData& riga, double distanza) {
+    PuntoTraiettoria p;
+    p.distanza = distanza;
+    p.scarto = S(riga.ScartoMira * 100.0);
+    p.pendii[0] = riga.Scarto15;
+    p.pendii[1] = riga.Scarto30;
+    p.pendii[2] = riga.Scarto45;
+    p.pendii[3] = riga.Scarto60;
+    p.velocita = riga.Velocita;
+    p.energia = riga.Energia;
+    return p;
+}
+
+std::vector<double> DistanzeCampione(double da, double a, int punti) {
+    std::vector<double> distanze;
+    if (punti < 1) return distanze;
+    if (punti == 1 || da == a) return {da};
+    distanze.reserve(static_cast<size_t>(punti));
+    for (int i = 0; i < punti; ++i) distanze.push_back(da + (a - da) * i / (punti - 1));
+    return distanze;
+}
+
+std::vector<PuntoTraiettoria> Campiona(const Traiettoria& t, double da, double a, int punti) {
+    std::vector<PuntoTraiettoria> campioni;
+    for (double x : DistanzeCampione(da, a, punti)) campioni.push_back(PuntoDaRiga(RigaA(t, x), x));
+    return campioni;
 }
 
 }  // namespace rigata

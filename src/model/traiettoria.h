@@ -1,24 +1,29 @@
 // The trajectory models behind one interface. A model is made for one shot
-// (bullet, air, request, zeroing) and then gives the row fields at any
-// distance; the table, the point-blank range, the chart, the report, the CSV
-// and the command line call it and never know which model answers.
+// (bullet, air, request) and zeroed by the factory; it then gives the row
+// fields at any distance and finds the zero for a band. The table, the
+// point-blank range, the summary, the chart, the report, the CSV and the
+// command line call it and never know which model answers.
 //
 // Two models: the closed form (the program's own, exact to its formulas:
 // CalcolaRiga of tabella.h) and the point mass (numerical integration with
 // the standard G1 or G7 drag function, puntomateriale.h).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "controlli.h"
 #include "scelte.h"
 #include "shotdata.h"
-#include "tiroutile.h"
 
 namespace rigata {
+
+// Half-height of the optimal zero's band and of the point-blank range, in cm,
+// and the farthest distance the summary walks and searches, in m.
+constexpr double kFasciaTiroUtile = 6.0;
+constexpr int kMassimoTiroUtile = 5000;
 
 // A zeroed trajectory.
 class Traiettoria {
@@ -35,26 +40,70 @@ public:
     // before the distance asked at creation, else at least that distance;
     // infinite for the closed form (its own limits are checked on the request).
     virtual double Portata() const = 0;
+    // The zero distance (whole m) for a band of +-bandaCm about the line of
+    // sight; at 6 cm, the optimal zero. The closed form applies its optimal
+    // zero's rule with the band in place of 6 cm (RegolaZeroOttimale); the
+    // point mass gives the farthest whole metre, up to kMassimoTiroUtile,
+    // whose path rises at most bandaCm over the line of sight between the
+    // muzzle and the zero. Empty when no zero keeps the path within the band.
+    virtual std::optional<int32_t> ZeroPerBanda(double bandaCm) const = 0;
 };
 
 // The model of m.modello for the shot in d, zeroed at d.DistanzaAzzeramento.
 // d has been through CalcolaAtmosfera, CalcolaResistenza and
-// CalcolaAzzeramento (AltezzaMira in m). distanzaMassima (m) is the farthest
-// distance rows will be asked at (the point mass integrates that far once).
-// An infinite distanzaMassima flies the point mass to its reach.
+// CalcolaAzzeramento (AltezzaMira in m); for another zero, change
+// DistanzaAzzeramento on a copy. distanzaMassima (m) is the farthest distance
+// rows will be asked at (the point mass integrates that far once); an
+// infinite one flies the point mass to its reach.
 std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m, double distanzaMassima);
 
-// The zero distance (m) for which the highest point of the path over the line
-// of sight between the muzzle and the zero is bandaCm above it (6 cm: the
-// optimal zero). d as for CreaTraiettoria; each candidate is zeroed afresh on
-// a copy. Empty when no zero distance within the model's reach gives it.
-std::optional<double> ZeroPerBanda(const ShotData& d, const Scelte& m, double bandaCm);
+// The closed form beside the model of m, for comparison; null when m is the
+// closed form itself.
+std::unique_ptr<Traiettoria> CreaConfronto(const ShotData& d, const Scelte& m);
 
-// The point-blank range of a band of +-bandaCm for any model: the first whole
-// metre from 0 to kMassimoTiroUtile whose point of impact, rounded to a tenth
-// of a centimetre as the table shows it, lies within the band, up to the last
-// metre of that unbroken stretch (TiroUtile's rule). t should be made with a
-// distanzaMassima of kMassimoTiroUtile.
-std::optional<TrattoUtile> TiroUtileDi(const Traiettoria& t, double bandaCm);
+// What the model t of m cannot compute of the request stored in d, beyond
+// ControllaRichiesta (the point mass: a distance below zero, a zero it does
+// not get to, a row beyond its reach); nothing for the closed form.
+std::optional<Rifiuto> ControllaModello(const ShotData& d, const Scelte& m, const Traiettoria& t);
+
+// The row fields of a model at a distance (m); the record's other fields
+// are left at zero.
+ShotData RigaA(const Traiettoria& t, double distanza);
+
+// Kinetic energy (J) of a bullet of pesoGrammi at a velocity (m/s), stored
+// in single precision: the Energia of every model's rows.
+float EnergiaCinetica(float velocita, double pesoGrammi);
+
+// A stretch of whole metres from the muzzle.
+struct TrattoUtile {
+    int da = 0;  // m
+    int a = 0;   // m
+};
+
+// The point-blank range of a band of +-bandaCm: the first whole metre from 0
+// to kMassimoTiroUtile whose point of impact against the line of sight,
+// rounded to a tenth of a centimetre as the table shows it, lies within the
+// band, up to the last metre of that unbroken stretch. Empty when no metre
+// does. t should reach kMassimoTiroUtile.
+std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm);
+
+// One point of the trajectory, as the chart draws it.
+struct PuntoTraiettoria {
+    double distanza = 0;    // m
+    double scarto = 0;      // point of impact against the line of sight on the level, cm
+    double pendii[4] = {};  // the same on slopes of 15, 30, 45 and 60 degrees, cm
+    double velocita = 0;    // m/s
+    double energia = 0;     // J
+};
+
+// The point of a row (RigaA) at a distance (m).
+PuntoTraiettoria PuntoDaRiga(const ShotData& riga, double distanza);
+
+// punti distances evenly spaced from da to a (both included; one when punti
+// is 1 or da equals a; none when punti is below 1).
+std::vector<double> DistanzeCampione(double da, double a, int punti);
+
+// The points of t at those distances.
+std::vector<PuntoTraiettoria> Campiona(const Traiettoria& t, double da, double a, int punti);
 
 }  // namespace rigata

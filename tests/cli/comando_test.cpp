@@ -21,6 +21,7 @@ const prova::CartellaTemporanea kCartella;
 const std::string kPalle = kCartella.File("palle.bc"), kGrande = kCartella.File("grande.bc");
 const std::string kIntervalloZero = kCartella.File("intervallo.dat");
 const std::string kG7 = kCartella.File("g7.dat");
+const std::string kMassima = kCartella.File("massima.dat"), kMiraAlta = kCartella.File("mira_alta.dat");
 [[maybe_unused]] const bool kScritti = [] {
     prova::Scrivi(
         kPalle,
@@ -30,6 +31,8 @@ const std::string kG7 = kCartella.File("g7.dat");
     prova::Scrivi(kGrande, grande);
     prova::Scrivi(kIntervalloZero, "0.243,95,0,15,965,0.379,225,0,500,0,5,50");
     prova::Scrivi(kG7, "0.243,95,0,15,965,0.379,225,0,500,20,5,50\r\nmodello=g7;umidita=50;colore=rosso\r\n");
+    prova::Scrivi(kMassima, "0.243,95,0,15,965,0.379,225,0,32765,1,5,50");
+    prova::Scrivi(kMiraAlta, "0.243,95,0,15,965,0.379,225,1,1,1,0,3e38");
     return true;
 }();
 
@@ -95,6 +98,14 @@ const CasoComando kComandi[] = {
      "(cm),Correzione (mrad),Correzione (click),Correzione vento (mrad),Correzione vento (click)\r"},
     {"--correzione mrad a 500 m", "--tabella @ --csv --correzione mrad", kEsitoOk, 26,
      "500,-186.3,-117.5,597.0,1096.9,-73.5,0.665,-111.4,2.23,22,1.47,15\r"},
+    // Far out the click counts no longer fit a Long: their cells are empty
+    // (and the sanitized run catches a conversion beyond the integer's range).
+    {"tabella massima: click fuori misura vuoti", "--tabella " + kMassima + " --correzione mrad", kEsitoOk, 32767,
+     "32765\t-620400027771567000000000000000.0\t-620400027771567000000000000000.0\t.0\t.0\t-25145317678645200.0\t"
+     "50290636095488.000\t-620400027771567000000000000000.0\t189348398526344000000000000.00\t\t7674444583746.45\t"},
+    // A sight 3e35 m high: the correction at 1 m, 1e39 MOA, is beyond single precision.
+    {"correzione oltre la singola vuota", "--tabella " + kMiraAlta + " --correzione moa", kEsitoOk, 2,
+     "1\t-0.0\t0.1\t964.1\t2860.8\t0.0\t0.001\t-29866667043664800000000000000000000000.0\t\t\t0.00\t0"},
     {"--click nel testo", "--tabella @ --correzione mrad --click 0.05", kEsitoOk, 27,
      "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t2.23\t45\t1.47\t29"},
     {"--click senza unità: una nota", "--tabella @ --click 0.1", kEsitoOk, 0,
@@ -219,7 +230,7 @@ TEST_P(Ingresso, StessaRispostaSulloSchermoESullaRigaDiComando) {
     EXPECT_EQ(rifiuto ? rifiuto->titolo + "\n" + rifiuto->messaggio : "", GetParam().errore);
     std::ostringstream out, err;
     const bool rifiutata = *GetParam().errore;
-    EXPECT_EQ(ScriviTabella(campi, TipoTabella::Vari, out, err, "."), rifiutata ? kEsitoRifiuto : kEsitoOk);
+    EXPECT_EQ(ScriviTabella(campi, Scelte{}, ComeTabella{}, out, err, "."), rifiutata ? kEsitoRifiuto : kEsitoOk);
     EXPECT_EQ(err.str(), rifiutata ? GetParam().errore + std::string("\n") : "");
     EXPECT_EQ(out.str().empty(), rifiutata);
 }

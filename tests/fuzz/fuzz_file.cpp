@@ -96,7 +96,7 @@ void ControllaTesto(const std::string& t) {
 }
 
 void ControllaTabelle(const CampiDati& campi, Scelte opzioni) {
-    opzioni.cartellino = {};  // the table's eight columns, without the corrections
+    opzioni.unita = UnitaCorrezione::Nessuna;  // the table's eight columns, without the corrections
     std::string esiti[2];
     for (const TipoTabella tipo : {TipoTabella::Vari, TipoTabella::Campagna}) {
         std::ostringstream uscita, errori;

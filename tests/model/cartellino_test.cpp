@@ -11,7 +11,6 @@
 #include "numeri.h"
 #include "palla.h"
 #include "tabella.h"
-#include "tiroutile.h"
 
 using namespace rigata;
 
@@ -23,68 +22,54 @@ const ShotData kD = kT.Dati();
 
 // The table's cell of column c at metre x for the record zeroed at zero.
 std::string Cella(int x, size_t c, float zero = 225) {
-    ShotData r = kD;
-    r.DistanzaAzzeramento = zero;
-    CalcolaCadutaZero(r);
+    ShotData r = prova::PallaInAria();
+    ApplicaRichiesta(r, {zero, 0, 500, 20, 5, 50});
+    CalcolaAzzeramento(r);
     r.Distanza = static_cast<float>(x);
     CalcolaRiga(r);
     return CelleTabVari(r, ".")[c];
 }
-double Scarto(int x, float zero) { return LeggiNumero(Cella(x, 7, zero)); }
 std::string Virgola(std::string t) { return t.replace(t.find('.'), 1, ","); }
-
-struct CasoBanda {
-    const char* nome;
-    double banda;
-    const char* testo;
-};
-class ZeroDellaBanda : public ::testing::TestWithParam<CasoBanda> {};
-TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
-    const double banda = GetParam().banda;
-    // The farthest zero whose highest cell stays within +banda.
-    int zero = 0;
-    for (int z = 100; z <= 400; ++z) {
-        double culmine = -1e9;
-        for (int x = 0; x <= 600; ++x) culmine = std::max(culmine, Scarto(x, z));
-        if (culmine <= banda) zero = z;
-    }
+// "da A m a B m": the first unbroken stretch from the muzzle whose impact
+// cells, with the record zeroed at zero, lie within +-banda.
+std::string Tratto(float zero, double banda) {
     int da = -1, a = -1;
     for (int x = 0; x <= 5000; ++x) {
-        const bool dentro = std::fabs(Scarto(x, zero)) <= banda;
+        const bool dentro = std::fabs(LeggiNumero(Cella(x, 7, zero))) <= banda;
         if (dentro && da < 0) da = x;
         if (dentro) a = x;
         else if (da >= 0) break;
     }
-    ASSERT_GT(da, -1);
-    const std::string atteso = std::string("Con banda ") + GetParam().testo + ": azzerare a m " +
-                               std::to_string(zero) + "; a 100 m il colpo va " + Virgola(Cella(100, 7, zero)) +
-                               " cm alto; tiro utile da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
-    Scelte c;
-    c.banda = banda;
-    EXPECT_EQ(FrasiRiepilogo(kT, c, ",").at(1), atteso);
+    return "da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
 }
-const CasoBanda kBande[] = {{"quattro", 4, "±4 cm"}, {"sei", 6, "±6 cm"}, {"quattro e mezzo", 4.5, "±4,5 cm"}};
+
+// The band zero of the closed form is its optimal zero's rule with the band
+// in place of 6 cm (at 6 cm the optimal zero itself); the 100 m impact and
+// the stretch are the cells of the table zeroed there.
+struct CasoBanda {
+    const char* nome;
+    double banda;
+    const char* testo;
+    int zero;
+};
+class ZeroDellaBanda : public ::testing::TestWithParam<CasoBanda> {};
+TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
+    const CasoBanda& b = GetParam();
+    const std::string atteso = std::string("Con banda ") + b.testo + ": azzerare a m " + std::to_string(b.zero) +
+                               "; a 100 m il colpo va " + Virgola(Cella(100, 7, b.zero)) + " cm alto; tiro utile " +
+                               Tratto(b.zero, b.banda);
+    Scelte c;
+    c.banda = b.banda;
+    EXPECT_EQ(ComponiRiepilogo(kT, c, ",").zeroBanda, atteso);
+}
+const CasoBanda kBande[] = {
+    {"quattro", 4, "±4 cm", 198}, {"sei come l ottimale", 6, "±6 cm", 225}, {"quattro e mezzo", 4.5, "±4,5 cm", 205},
+    {"due e mezzo oltre la banda a 100 m", 2.5, "±2,5 cm", 174}};
 TABELLA(ZeroDellaBanda, CasoBanda, kBande);
 
-// Another model answers the same question: with the G7 point mass the band
-// zero keeps the model's highest cell within the band, a metre farther not.
-TEST(ZeroDellaBandaG7, CulmineDelModello) {
-    Scelte m;
-    m.modello = TipoModello::G7;
-    const int zero = CalcolaZeroBanda(kD, m, 4).value().distanza;
-    for (int z : {zero, zero + 1}) {
-        ShotData d = kD;
-        d.DistanzaAzzeramento = static_cast<float>(z);
-        const auto t = CreaTraiettoria(d, m, 600);
-        double culmine = -1e9;
-        for (ShotData r; r.Distanza <= 600; r.Distanza += 1)
-            t->CalcolaRiga(r), culmine = std::max(culmine, LeggiNumero(CelleTabVari(r, ".")[7]));
-        EXPECT_EQ(culmine <= 4, z == zero) << z;
-    }
-}
-
 // The band sentence's other forms: an impact below the line (its size
-// without sign), one that reads 0.0 either side, no stretch, no zero.
+// without sign), one that reads 0.0 either side, none at 100 m, no stretch,
+// no zero.
 TEST(FraseBanda, AltreForme) {
     const std::optional<TrattoUtile> tratto = TrattoUtile{3, 90};
     const std::string inizio = "Con banda ±2,5 cm: ";
@@ -92,31 +77,38 @@ TEST(FraseBanda, AltreForme) {
               inizio + "azzerare a m 80; a 100 m il colpo va 1,3 cm basso; tiro utile da 3 m a 90 m");
     EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -0.04f, std::nullopt}, ","),
               inizio + "azzerare a m 80; a 100 m il colpo è sulla linea di mira; nessuna distanza entro la banda");
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{0, NAN, std::nullopt}, ","),
+              inizio + "azzerare a m 0; nessuna distanza entro la banda");
     EXPECT_EQ(TestoZeroBanda(2.5, std::nullopt, ","), inizio + "nessun azzeramento tiene il colpo entro la banda");
 }
 
 // The whole summary: the optimal zero, the band zero, the range of the
 // record's own zero, then the energy at 100 m and the last metre at or above
-// each threshold, read from the energy cells at 1 m steps.
+// each threshold, read from the energy cells at 1 m steps; its lines in that
+// order.
 TEST(Riepilogo, EnergieDallaTabella) {
     Scelte c;
     c.soglie = {1000, 1500, 2000, 3000, 0.1, LeggiNumero(Cella(100, 4))};  // the last: met at 100 m exactly
-    const auto frasi = FrasiRiepilogo(kT, c, ".");
-    ASSERT_EQ(frasi.size(), 11u);
-    EXPECT_EQ(frasi[0], kTestoDistanzaOttimale + std::string("225"));
-    EXPECT_EQ(frasi[2], TestoTiroUtile(TiroUtile(kD)));
-    EXPECT_EQ(frasi[3], "Energia a 100 m: " + Cella(100, 4) + " J");
+    const Riepilogo r = ComponiRiepilogo(kT, c, ".");
+    EXPECT_EQ(r.zeroOttimale, kTestoDistanzaOttimale + std::string("225"));
+    EXPECT_EQ(r.tiroUtile, "Tiro utile (±6 cm): " + Tratto(225, 6));
+    EXPECT_EQ(r.energia100, "Energia a 100 m: " + Cella(100, 4) + " J");
+    ASSERT_EQ(r.soglie.size(), 6u);
     for (size_t i = 0; i < 3; ++i) {
         int ultimo = -1;
         for (int x = 0; x <= 5000; ++x)
             if (LeggiNumero(Cella(x, 4)) >= c.soglie[i]) ultimo = x;
-        EXPECT_EQ(frasi[4 + i], "Energia ≥ " + TestoIntero(static_cast<long long>(c.soglie[i])) + " J fino a m " +
-                                    std::to_string(ultimo));
+        EXPECT_EQ(r.soglie[i], "Energia ≥ " + TestoIntero(static_cast<long long>(c.soglie[i])) + " J fino a m " +
+                                   std::to_string(ultimo));
     }
-    EXPECT_EQ(frasi[7], "Energia ≥ 3000 J: già sotto alla bocca (" + Cella(0, 4) + " J)");
-    EXPECT_EQ(frasi[8], "Energia ≥ 0.1 J fino a m 5000 e oltre");
-    EXPECT_EQ(frasi[9], "Energia ≥ " + Cella(100, 4) + " J fino a m 100");
-    EXPECT_EQ(frasi[10], kNotaEnergia);
+    EXPECT_EQ(r.soglie[3], "Energia ≥ 3000 J: già sotto alla bocca (" + Cella(0, 4) + " J)");
+    EXPECT_EQ(r.soglie[4], "Energia ≥ 0.1 J fino a m 5000 e oltre");
+    EXPECT_EQ(r.soglie[5], "Energia ≥ " + Cella(100, 4) + " J fino a m 100");
+    EXPECT_EQ(r.nota, kNotaEnergia);
+    std::vector<std::string> righe{r.zeroOttimale, r.zeroBanda, r.tiroUtile, r.energia100};
+    righe.insert(righe.end(), r.soglie.begin(), r.soglie.end());
+    righe.push_back(r.nota);
+    EXPECT_EQ(r.Righe(), righe);
 }
 
 // Corrections: -impact / distance in the unit (1 mrad = 10 cm at 100 m, 1 MOA
@@ -134,12 +126,12 @@ TEST_P(Correzione, MisuraEClickDiOgniRiga) {
     Scelte c;
     c.unita = u.unita;
     if (u.click) c.click = u.click;
-    EXPECT_EQ(IntestazioniCorrezione(u.unita)[0], std::string("Correzione (") + u.intestazione + ")");
+    EXPECT_EQ(IntestazioniCorrezione(u.unita).correzione, std::string("Correzione (") + u.intestazione + ")");
     ShotData d = kD;
     CalcRisultati(d, [&](const ShotData& r) {
-        const CelleCorrezione celle = CelleCorrezioneRiga(r, c, ".");
+        const auto celle = CelleCorrezioneRiga(r, c, ".").InOrdine();
         if (r.Distanza == 0 || u.unita == UnitaCorrezione::Nessuna) {
-            EXPECT_EQ(celle, CelleCorrezione{});
+            EXPECT_EQ(celle, CelleCorrezione{}.InOrdine());
             return;
         }
         const double scarti[] = {r.ScartoMira * 100.0, -static_cast<double>(r.DerivaVento)};

@@ -17,7 +17,7 @@
 #include "palla.h"
 #include "rigadati.h"
 #include "tabella.h"
-#include "tiroutile.h"
+#include "traiettoria.h"
 
 using namespace rigata;
 
@@ -190,7 +190,8 @@ TEST_P(Richiesta, RigheORifiuto) {
     CalcolaAzzeramento(d);
     const auto righe = Righe(GetParam().richiesta);
     const float ultima = righe.empty() ? 0 : righe.rbegin()->second.Distanza;
-    const auto utile = TiroUtile(d).value_or(TrattoUtile{-1, -1});
+    const auto utile =
+        TiroUtile(*CreaTraiettoria(d, {}, kMassimoTiroUtile), kFasciaTiroUtile).value_or(TrattoUtile{-1, -1});
     EXPECT_EQ(std::to_string(righe.size()) + " righe fino a " + TestoSingolo(ultima) + ", utile da " +
                   std::to_string(utile.da) + " a " + std::to_string(utile.a),
               atteso);
@@ -220,7 +221,7 @@ TABELLA(Richiesta, CasoRichiesta, kRichieste);
 
 // The chart's points are the table's rows wherever the two meet.
 TEST(Campioni, CoincidonoConLeRigheDellaTabella) {
-    const PuntoTraiettoria p = CampionaTraiettoria(Palla(0, 15, .379, 225, 50), 0, 500, 26).at(25);
+    const PuntoTraiettoria p = Campiona(*CreaTraiettoria(Palla(0, 15, .379, 225, 50), {}, 500), 0, 500, 26).at(25);
     const ShotData r = Righe("225,0,500,20,5,50").at(26);
     EXPECT_FLOAT_EQ(p.scarto, static_cast<float>(r.ScartoMira * 100.0));
     EXPECT_FLOAT_EQ(p.pendii[3], r.Scarto60);

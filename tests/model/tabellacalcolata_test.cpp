@@ -1,9 +1,12 @@
 // A table computed with either model: the point mass refuses what it cannot
-// compute, and either names the model and the air it used.
+// compute, either names the model and the air it used, and the optimal zero
+// and the band zero are one number.
 #include "tabellacalcolata.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "cartellino.h"
 #include "casi.h"
 #include "modello.h"
 #include "numeri.h"
@@ -96,5 +99,59 @@ const CasoRifiutoPM kRifiutiPM[] = {
     {"zero irraggiungibile", {20000, 0, 500, 20, 5, 50}, "CAMBIA DISTANZA!!", "con il modello a punto materiale la palla non arriva"},
 };
 TABELLA(RifiutoPuntoMateriale, CasoRifiutoPM, kRifiutiPM);
+
+// The highest point (cm) of a model's rows over the line of sight from the
+// muzzle to x (m), every 25 cm (the top of the path is flat: 1e-5 cm off at most).
+double Colmo(const Traiettoria& t, int x) {
+    double colmo = -1e9;
+    for (int q = 0; q <= 4 * x; ++q) colmo = std::max(colmo, RigaA(t, q / 4.0).ScartoMira * 100.0);
+    return colmo;
+}
+
+// On 200 loads within the entry's ranges, with either model: the summary's
+// zero for a band of 6 cm is the optimal zero (for the closed form the
+// figure CalcolaDistanzaOttimale stores); the point mass's zero for any band
+// keeps the highest point of the rows within the band, a metre farther not.
+TEST(ZeroPerBanda, UnSoloNumeroSuDuecentoCarichi) {
+    std::mt19937 caso(20261208);
+    auto tra = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(caso); };
+    int riepiloghi = 0, colmi = 0;
+    for (int i = 0; i < 200; ++i) {
+        const ShotData palla = prova::PallaACaso(caso);
+        const RichiestaTabella r{tra(50, 400), 0, 500, 50, tra(0, 10), tra(20, 100)};
+        Scelte m;
+        m.angoloVento = tra(-360, 360), m.umidita = tra(0, 100);
+        const double banda = tra(2, 15);
+        for (TipoModello tipo : {TipoModello::Classico, i % 2 ? TipoModello::G7 : TipoModello::G1}) {
+            SCOPED_TRACE(std::to_string(i) + " " + NomeModello(tipo));
+            m.modello = tipo;
+            const auto esito = TabellaCalcolata::Calcola(palla, r, m);
+            if (!std::holds_alternative<TabellaCalcolata>(esito)) continue;
+            const TabellaCalcolata& t = std::get<TabellaCalcolata>(esito);
+            Scelte sei;
+            sei.soglie.clear();
+            const Riepilogo riepilogo = ComponiRiepilogo(t, sei, ".");
+            const auto ottimale = t.DistanzaOttimale();
+            const std::string inizio = ottimale ? "Con banda ±6 cm: azzerare a m " + TestoIntero(*ottimale) + ";"
+                                                : "Con banda ±6 cm: nessun azzeramento";
+            EXPECT_EQ(riepilogo.zeroBanda.rfind(inizio, 0), 0u) << riepilogo.zeroBanda;
+            ++riepiloghi;
+            if (tipo == TipoModello::Classico) {
+                EXPECT_EQ(ottimale, t.Dati().DistanzaOttimale);
+                continue;
+            }
+            const auto zero = t.ZeroPerBanda(banda);
+            if (!zero) continue;
+            ShotData d = t.Dati();
+            d.DistanzaAzzeramento = static_cast<float>(*zero);
+            EXPECT_LE(Colmo(*CreaTraiettoria(d, m, *zero), *zero), banda + 1e-4) << *zero;
+            d.DistanzaAzzeramento += 1;
+            EXPECT_GT(Colmo(*CreaTraiettoria(d, m, *zero + 1), *zero + 1), banda - 1e-4) << *zero;
+            ++colmi;
+        }
+    }
+    EXPECT_GE(riepiloghi, 380);
+    EXPECT_GE(colmi, 180);
+}
 
 }  // namespace

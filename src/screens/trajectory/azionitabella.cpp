@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 
+#include <algorithm>
 #include <set>
 
 #include "csv.h"
@@ -174,18 +175,22 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
         // The summary: the optimal zero, the model, the zero for the band
         // (only for a band of its own), the point-blank range for the band,
         // the energy at 100 m, its limits and the note.
-        const std::vector<std::string> frasi = FrasiRiepilogo(*tabella_, cartellino_, Std(sep));
-        c.distanzaOttimale = Qs(frasi.at(0));
+        const Riepilogo r = ComponiRiepilogo(*tabella_, cartellino_, Std(sep));
+        c.distanzaOttimale = Qs(r.zeroOttimale);
         c.modello = QStringLiteral("Modello di calcolo: ") + Qs(TestoModelloEAria(*tabella_, Std(sep)));
-        if (!Predefinita(Scelta::Banda, cartellino_)) c.zeroBanda = Qs(frasi.at(1));
-        c.tiroUtile = Qs(frasi.at(2));
-        for (size_t i = 3; i < frasi.size(); ++i) c.energia << Qs(frasi[i]);
+        if (!Predefinita(Scelta::Banda, cartellino_)) c.zeroBanda = Qs(r.zeroBanda);
+        c.tiroUtile = Qs(r.tiroUtile);
+        c.energia << Qs(r.energia100);
+        for (const std::string& frase : r.soglie) c.energia << Qs(frase);
+        c.notaEnergia = Qs(r.nota);
         c.tabella = &modello_;
         if (cartellino_.unita != UnitaCorrezione::Nessuna) {
-            for (const std::string& t : IntestazioniCorrezione(cartellino_.unita)) c.intestazioniCorrezione << Qs(t);
+            for (const std::string& t : IntestazioniCorrezione(cartellino_.unita).InOrdine())
+                c.intestazioniCorrezione << Qs(t);
             c.celleCorrezione.reserve(modello_.rowCount() * 4);
             tabella_->Righe([&](const ShotData& riga) {
-                for (const std::string& t : CelleCorrezioneRiga(riga, cartellino_, Std(sep))) c.celleCorrezione << Qs(t);
+                for (const std::string& t : CelleCorrezioneRiga(riga, cartellino_, Std(sep)).InOrdine())
+                    c.celleCorrezione << Qs(t);
             });
         }
     } else {
@@ -290,7 +295,7 @@ std::optional<Cartellino> AzioniTabella::CartellinoChiesto() {
     const double ultima =
         static_cast<double>(d.DistanzaInizio) + std::max(tabella_->NumeroRighe() - 1, 0) * static_cast<double>(d.Intervallo);
     const double fine = std::max<double>(d.DistanzaInizio, ultima);
-    const int massimo = std::max(1, static_cast<int>(std::min(fine, 1e6)));
+    const int massimo = static_cast<int>(std::clamp(fine, 1.0, 1e6));
     const auto passo = prog_.Dlg().Intero(&schermo_, QStringLiteral("Cartellino"),
                                           QStringLiteral("Una riga ogni quanti metri (fino a m %1)?").arg(massimo),
                                           std::min(kPassoCartellino, massimo), 1, massimo);

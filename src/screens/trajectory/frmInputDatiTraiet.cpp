@@ -335,7 +335,7 @@ void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     QStringList intestazioni = ComeLista(Intestazioni(tipo, PendiiInDiscesa(tabella_->Opzioni())));
     // With a scope unit, the clicks that bring the impact back onto the line of sight.
     const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
-    if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita)[1]);
+    if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita).click);
     modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
@@ -352,7 +352,7 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
     const Scelte& cartellino = prog_.Doc().Opzioni();
     tabella_->Righe([&](const ShotData& riga) {
         QStringList celle = ComeLista(CelleTabella(tipo, riga, sep));
-        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << Qs(CelleCorrezioneRiga(riga, cartellino, sep)[1]);
+        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << Qs(CelleCorrezioneRiga(riga, cartellino, sep).click);
         modello_->AggiungiRiga(celle);
     });
     modello_->Completa();
@@ -372,9 +372,10 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
 // The card's summary of the table, without the optimal zero the label beside
 // the table already shows.
 void frmInputDatiTraiet::MostraRiepilogo() {
-    const auto frasi = FrasiRiepilogo(*tabella_, prog_.Doc().Opzioni(), Std(prog_.Separatore()));
+    Riepilogo riepilogo = ComponiRiepilogo(*tabella_, prog_.Doc().Opzioni(), Std(prog_.Separatore()));
+    riepilogo.zeroOttimale.clear();
     QStringList righe;
-    for (size_t i = 1; i < frasi.size(); ++i) righe << Qs(frasi[i]);
+    for (const std::string& frase : riepilogo.Righe()) righe << Qs(frase);
     lblRiepilogo_->setText(righe.join('\n'));
 }
 

@@ -149,21 +149,19 @@ std::pair<double, double> Estremi(const std::vector<PuntoTraiettoria>& punti, in
 void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const DatiGrafico& g, double distanza,
                     const QFont& carattere, const QString& sep) {
     const double u = p.device()->logicalDpiX() / 72.0;
-    const PuntoTraiettoria pt = g.tabella->PuntoA(distanza);
+    const ShotData riga = RigaA(g.tabella->Modello(), distanza);
+    const PuntoTraiettoria pt = PuntoDaRiga(riga, distanza);
     QStringList righe{QStringLiteral("Distanza: %1 m").arg(Valore(distanza, "####0", sep))};
     if (g.tipo == TipoTabella::Vari) {
         righe << QStringLiteral("Scarto: %1 cm").arg(Valore(pt.scarto, "###0.0", sep))
               << QStringLiteral("Velocità: %1 m/s").arg(Valore(pt.velocita, kSchemaVelocita, sep))
               << QStringLiteral("Energia: %1 J").arg(Valore(pt.energia, kSchemaEnergia, sep));
         if (g.cartellino.unita != UnitaCorrezione::Nessuna && distanza > 0) {
-            // The row the table would have at this distance, and its correction cells.
-            ShotData riga = g.dati;
-            riga.Distanza = static_cast<float>(distanza);
-            g.tabella->Modello().CalcolaRiga(riga);
+            // The correction cells the table would have at this distance.
             const CelleCorrezione c = CelleCorrezioneRiga(riga, g.cartellino, Std(sep));
-            if (!c[0].empty())
+            if (!c.correzione.empty())
                 righe << QStringLiteral("Correzione: %1 %2 (%3 click)")
-                             .arg(Qs(c[0]), Qs(NomeUnita(g.cartellino.unita)), Qs(c[1]));
+                             .arg(Qs(c.correzione), Qs(NomeUnita(g.cartellino.unita)), Qs(c.click));
         }
     } else {
         for (int i = 0; i < 5; ++i)
@@ -204,7 +202,7 @@ DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, Tip
         g.a = std::max(g.a, g.da + 100);
     }
     g.cartellino = cartellino;
-    g.tiroUtile = g.tabella->TiroUtile(cartellino.banda);
+    g.tiroUtile = TiroUtile(g.tabella->Modello(), cartellino.banda);
     for (double soglia : cartellino.soglie)
         if (const auto metro = UltimoMetroSopra(g.tabella->Modello(), soglia)) g.soglie.emplace_back(soglia, *metro);
     return g;
@@ -236,11 +234,11 @@ Pannello PannelloScarto(const Tela& t, const QRectF& area, const DatiGrafico& g,
     Pannello sopra;
     sopra.piano = QRectF(area.left() + sinistra, area.top() + titolo, area.width() - sinistra - destra, altezzaSopra);
     const int colonne = std::max(2, static_cast<int>(sopra.piano.width()));  // one point per pixel column
-    punti = g.tabella->Campiona(g.da, g.a, colonne);
+    punti = Campiona(g.tabella->Modello(), g.da, g.a, colonne);
     sopra.sx = ScalaTonda(g.da, g.a, 10, false);
     auto [lo, hi] = Estremi(punti, generale ? 1 : 5);
-    if (generale && g.tabella->PuntoMateriale()) {
-        classici = g.tabella->CampionaClassico(g.da, g.a, colonne);
+    if (generale && g.tabella->Confronto()) {
+        classici = Campiona(*g.tabella->Confronto(), g.da, g.a, colonne);
         const auto [loC, hiC] = Estremi(classici, 1);
         lo = std::min(lo, loC), hi = std::max(hi, hiC);
     }

@@ -22,7 +22,7 @@
 #include "shotdata.h"
 #include "tabella.h"
 #include "tabellacalcolata.h"
-#include "tiroutile.h"
+#include "traiettoria.h"
 
 class QPainter;
 

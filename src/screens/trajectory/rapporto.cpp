@@ -123,10 +123,8 @@ public:
         aggiungi(c.zeroBanda, true);
         aggiungi(c.tiroUtile, true);
         // The energy at 100 m and its limits on one line, the note under them.
-        QStringList energia = c.energia;
-        const QString nota = energia.size() > 1 ? energia.takeLast() : QString();
-        aggiungi(energia.join(QStringLiteral(" · ")), false);
-        aggiungi(nota, false);
+        aggiungi(c.energia.join(QStringLiteral(" · ")), false);
+        aggiungi(c.notaEnergia, false);
         // The chart gives up the room of the lines beyond the two sentences,
         // so a table of 26 rows still fits page 1.
         const double passoFrasi = fmTesto_->height() * 1.3;

@@ -30,13 +30,15 @@ struct ContenutoRapporto {
     QVector<VoceRapporto> richiesta, proiettile, cartuccia;
     // The summary, in this order (each empty without a table): the optimal
     // zero, the model and air, the zero for the hunter's band, the
-    // point-blank range, then the energy lines.
+    // point-blank range, then the energy at 100 m and its limits, and the note.
     QString distanzaOttimale, modello, zeroBanda, tiroUtile;
     QStringList energia;
+    QString notaEnergia;
     // The table's own columns (the grid's first eight); null or empty: no table.
     const ModelloTabella* tabella = nullptr;
     // With a scope unit: the four correction headers (IntestazioniCorrezione)
-    // and their cells, four per row. The click columns are always printed,
+    // and their cells, four per row, in their InOrdine order (correction and
+    // clicks, then the same for the wind). The click columns are always printed,
     // the corrections in the unit where the page is wide enough.
     QStringList intestazioniCorrezione;
     QVector<QString> celleCorrezione;
