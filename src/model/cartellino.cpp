@@ -47,7 +47,11 @@ std::optional<ZeroBanda> CalcolaZeroBanda(const TabellaCalcolata& t, double band
     const auto zero = t.ZeroPerBanda(banda);
     if (!zero) return std::nullopt;
     const auto azzerata = t.AzzerataA(*zero);
-    return ZeroBanda{*zero, S(RigaA(*azzerata, 100).ScartoMira * 100.0), TiroUtile(*azzerata, banda)};
+    ZeroBanda z{*zero, S(RigaA(*azzerata, 100).ScartoMira * 100.0), {}, {}};
+    const auto culmine = CulmineCella(*azzerata, *zero);
+    if (culmine && *culmine > banda) z.culmineOltre = culmine;
+    z.tratto = TiroUtile(*azzerata, banda, z.culmineOltre);
+    return z;
 }
 
 std::string TestoTiroUtileBanda(double banda, const std::optional<TrattoUtile>& tratto, std::string_view sep) {
@@ -67,7 +71,9 @@ std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std:
         testo += "; a 100 m il colpo va " + FormattaNumero(std::fabs(z->scarto100), kSchemaCentimetri, sep) +
                  (z->scarto100 > 0 ? " cm alto" : " cm basso");
     if (!z->tratto) return testo + "; nessuna distanza entro la banda";
-    return testo + "; tiro utile da " + TestoIntero(z->tratto->da) + " m a " + TestoIntero(z->tratto->a) + " m";
+    testo += "; tiro utile da " + TestoIntero(z->tratto->da) + " m a " + TestoIntero(z->tratto->a) + " m";
+    if (z->culmineOltre) testo += ", con il punto più alto a " + FormattaNumero(*z->culmineOltre, kSchemaCentimetri, sep) + " cm";
+    return testo;
 }
 
 // --- Energy -----------------------------------------------------------------

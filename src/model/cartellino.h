@@ -33,6 +33,10 @@ struct ZeroBanda {
     int distanza = 0;     // m
     float scarto100 = 0;  // cm, positive upwards
     std::optional<TrattoUtile> tratto;
+    // The top of the path as its cell reads (cm) when above the band: the
+    // closed form's optimal zero is its own rule's figure, which may put the
+    // top a few millimetres over 6 cm; the stretch then allows that top.
+    std::optional<double> culmineOltre;
 };
 // Empty when the model has no zero for the band.
 std::optional<ZeroBanda> CalcolaZeroBanda(const TabellaCalcolata& t, double banda);
@@ -40,8 +44,9 @@ std::optional<ZeroBanda> CalcolaZeroBanda(const TabellaCalcolata& t, double band
 // "Con banda ±4 cm: azzerare a m 186; a 100 m il colpo va 3,2 cm alto; tiro
 // utile da 0 m a 219 m" ("basso" for an impact below the line, "sulla linea di
 // mira" when the cell reads 0.0, no 100 m clause when the cell is empty;
-// "nessuna distanza entro la banda" without a stretch); "Con banda ±4 cm:
-// nessun azzeramento tiene il colpo entro la banda" without a zero.
+// "nessuna distanza entro la banda" without a stretch; ", con il punto più
+// alto a 6,3 cm" after the stretch for a top above the band); "Con banda ±4
+// cm: nessun azzeramento tiene il colpo entro la banda" without a zero.
 std::string TestoZeroBanda(double banda, const std::optional<ZeroBanda>& z, std::string_view separatore);
 
 // "Tiro utile (±4 cm): da 0 m a 180 m", or "Tiro utile (±4 cm): nessuna

@@ -283,29 +283,7 @@ double PuntoMateriale::ColmoPer(double zero) const {
 }
 
 std::optional<int32_t> PuntoMateriale::ZeroPerBanda(double bandaCm) const {
-    // The highest point up to the zero is nought while the zero lies before
-    // the top of the path (the path crosses the line of sight rising there)
-    // and grows with the zero beyond it; the nearest zeros may ask for more
-    // elevation than the bore can take. So: a zero within the band by
-    // doubling from 1 m, the first beyond it by doubling on, then halving
-    // down to the whole metre.
-    const auto entro = [&](int zero) { return ColmoPer(zero) <= bandaCm; };
-    int dentro = 1;
-    while (!entro(dentro)) {
-        if (dentro >= kMassimoTiroUtile) return std::nullopt;
-        dentro = std::min(2 * dentro, kMassimoTiroUtile);
-    }
-    int fuori = dentro;
-    do {
-        dentro = fuori;
-        if (dentro >= kMassimoTiroUtile) return dentro;
-        fuori = std::min(2 * dentro, kMassimoTiroUtile);
-    } while (entro(fuori));
-    while (fuori - dentro > 1) {
-        const int medio = dentro + (fuori - dentro) / 2;
-        (entro(medio) ? dentro : fuori) = medio;
-    }
-    return dentro;
+    return ZeroPiuLontano(bandaCm, [this](int zero) { return ColmoPer(zero); });
 }
 
 PuntoMateriale::PuntoMateriale(const ShotData& d, const Scelte& m, double distanzaMassima, bool pendii)

@@ -41,24 +41,66 @@ public:
     }
     double Portata() const override { return std::numeric_limits<double>::infinity(); }
     std::optional<int32_t> ZeroPerBanda(double bandaCm) const override {
-        return InLong(RegolaZeroOttimale(d_, bandaCm).distanza);
+        if (bandaCm == kFasciaTiroUtile) return InLong(RegolaZeroOttimale(d_, bandaCm).distanza);
+        return ZeroPiuLontano(bandaCm, [this](int zero) { return Colmo(zero); });
     }
 
 private:
+    // The highest point (cm) over the line of sight between the muzzle and a
+    // zero at a distance (m), the rifle zeroed there. The path over the line
+    // of sight is a straight line less a convex drop: concave, so a golden
+    // section finds its top.
+    double Colmo(int zero) const {
+        ShotData d = d_;
+        d.DistanzaAzzeramento = S(zero);
+        CalcolaCadutaZero(d);
+        const auto scarto = [&d](double x) {
+            d.Distanza = S(x);
+            rigata::CalcolaRiga(d);
+            return d.ScartoMira * 100.0;
+        };
+        const double r = (std::sqrt(5.0) - 1) / 2;
+        double a = 0, b = zero, c = b - r * (b - a), e = a + r * (b - a), fc = scarto(c), fe = scarto(e);
+        for (int i = 0; i < 50; ++i) {
+            if (fc < fe) a = c, c = e, fc = fe, e = a + r * (b - a), fe = scarto(e);
+            else b = e, e = c, fe = fc, c = b - r * (b - a), fc = scarto(c);
+        }
+        return std::max({scarto(0), scarto(zero), fc, fe});
+    }
+
     ShotData d_;
     std::optional<double> pendio_;
 };
 
 // The level point of impact as the table writes it (cm, one decimal), read
 // back: the band is judged on the figure the hunter reads.
-bool NellaFascia(const ShotData& riga, double bandaCm) {
+std::optional<double> CellaScarto(const ShotData& riga) {
     const std::string cella = FormattaNumero(S(riga.ScartoMira * 100.0), kSchemaCentimetri, ".");
-    if (cella.empty()) return false;  // beyond the model's range
-    const double cm = LeggiNumero(cella);
-    return cm >= -bandaCm && cm <= bandaCm;
+    if (cella.empty()) return std::nullopt;  // beyond the model's range
+    return LeggiNumero(cella);
 }
 
 }  // namespace
+
+std::optional<int32_t> ZeroPiuLontano(double bandaCm, const std::function<double(int)>& colmo) {
+    const auto entro = [&](int zero) { return colmo(zero) <= bandaCm; };
+    int dentro = 1;
+    while (!entro(dentro)) {
+        if (dentro >= kMassimoTiroUtile) return std::nullopt;
+        dentro = std::min(2 * dentro, kMassimoTiroUtile);
+    }
+    int fuori = dentro;
+    do {
+        dentro = fuori;
+        if (dentro >= kMassimoTiroUtile) return dentro;
+        fuori = std::min(2 * dentro, kMassimoTiroUtile);
+    } while (entro(fuori));
+    while (fuori - dentro > 1) {
+        const int medio = dentro + (fuori - dentro) / 2;
+        (entro(medio) ? dentro : fuori) = medio;
+    }
+    return dentro;
+}
 
 std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m, double distanzaMassima) {
     if (m.modello == TipoModello::Classico) return std::make_unique<Classico>(d, m.pendio);
@@ -106,10 +148,12 @@ float EnergiaCinetica(float velocita, double pesoGrammi) {
     return S(std::pow(static_cast<double>(velocita), 2) * pesoGrammi / 2000);
 }
 
-std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm) {
+std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm, std::optional<double> sopraCm) {
+    const double sopra = sopraCm.value_or(bandaCm);
     std::optional<TrattoUtile> tratto;
     for (int metro = 0; metro <= kMassimoTiroUtile; ++metro) {
-        if (NellaFascia(RigaA(t, metro), bandaCm)) {
+        const auto cm = CellaScarto(RigaA(t, metro));
+        if (cm && *cm >= -bandaCm && *cm <= sopra) {
             if (!tratto) tratto = TrattoUtile{metro, metro};
             tratto->a = metro;
         } else if (tratto) {
@@ -117,6 +161,16 @@ std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm) {
         }
     }
     return tratto;
+}
+
+std::optional<double> CulmineCella(const Traiettoria& t, int fino) {
+    std::optional<double> culmine;
+    for (int metro = 0; metro <= fino; ++metro) {
+        const auto cm = CellaScarto(RigaA(t, metro));
+        if (!cm) return std::nullopt;
+        culmine = std::max(culmine.value_or(*cm), *cm);
+    }
+    return culmine;
 }
 
 PuntoTraiettoria PuntoDaRiga(const ShotData& riga, double distanza) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -41,13 +42,21 @@ public:
     // infinite for the closed form (its own limits are checked on the request).
     virtual double Portata() const = 0;
     // The zero distance (whole m) for a band of +-bandaCm about the line of
-    // sight; at 6 cm, the optimal zero. The closed form applies its optimal
-    // zero's rule with the band in place of 6 cm (RegolaZeroOttimale); the
-    // point mass gives the farthest whole metre, up to kMassimoTiroUtile,
-    // whose path rises at most bandaCm over the line of sight between the
-    // muzzle and the zero. Empty when no zero keeps the path within the band.
+    // sight: the farthest whole metre, up to kMassimoTiroUtile, whose path
+    // rises at most bandaCm over the line of sight between the muzzle and
+    // the zero (ZeroPiuLontano). At 6 cm it is the optimal zero: the closed
+    // form then gives its own rule's figure (RegolaZeroOttimale), the one
+    // the table's first line prints. Empty when no zero keeps the path
+    // within the band.
     virtual std::optional<int32_t> ZeroPerBanda(double bandaCm) const = 0;
 };
+
+// The farthest whole metre of zero distance, from 1 to kMassimoTiroUtile,
+// whose highest point over the line of sight up to the zero, colmo(zero) in
+// cm, is at most bandaCm. The highest point is nought while the zero lies
+// before the top of the path and grows with the zero beyond it: doubling
+// from 1 m, then halving down to the metre. Empty when even 1 m exceeds it.
+std::optional<int32_t> ZeroPiuLontano(double bandaCm, const std::function<double(int)>& colmo);
 
 // The model of m.modello for the shot in d, zeroed at d.DistanzaAzzeramento.
 // d has been through CalcolaAtmosfera, CalcolaResistenza and
@@ -83,9 +92,16 @@ struct TrattoUtile {
 // The point-blank range of a band of +-bandaCm: the first whole metre from 0
 // to kMassimoTiroUtile whose point of impact against the line of sight,
 // rounded to a tenth of a centimetre as the table shows it, lies within the
-// band, up to the last metre of that unbroken stretch. Empty when no metre
-// does. t should reach kMassimoTiroUtile.
-std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm);
+// band, up to the last metre of that unbroken stretch. With sopraCm the band
+// reaches that far above the line (the top of a path zeroed a little
+// beyond the band). Empty when no metre does. t should reach
+// kMassimoTiroUtile.
+std::optional<TrattoUtile> TiroUtile(const Traiettoria& t, double bandaCm, std::optional<double> sopraCm = {});
+
+// The highest point of impact over the line of sight, as the cells read it
+// (cm), from the muzzle to a whole metre; empty where a row is beyond the
+// model.
+std::optional<double> CulmineCella(const Traiettoria& t, int fino);
 
 // One point of the trajectory, as the chart draws it.
 struct PuntoTraiettoria {

@@ -113,7 +113,7 @@ const CasoComando kComandi[] = {
     {"--pressione con il classico: una nota", "--tabella @ --pressione 1000", kEsitoOk, 27,
      "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4"},
     {"--riepilogo: zero con la banda", "--tabella @ --riepilogo --banda 4 --soglie 1500", kEsitoOk, 1,
-     "Con banda ±4 cm: azzerare a m 197; a 100 m il colpo va 3,7 cm alto; tiro utile da 7 m a 227 m", ","},
+     "Con banda ±4 cm: azzerare a m 196; a 100 m il colpo va 3,7 cm alto; tiro utile da 7 m a 226 m", ","},
     {"--riepilogo: la soglia", "--tabella @ --riepilogo --banda 4 --soglie 1500", kEsitoOk, 4,
      "Energia ≥ 1500 J fino a m 337", ","},
     {"--riepilogo: le sei frasi e nient altro", "--tabella @ --riepilogo --banda 4 --soglie 1500", kEsitoOk, 6,

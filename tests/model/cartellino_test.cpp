@@ -43,9 +43,9 @@ std::string Tratto(float zero, double banda) {
     return "da " + std::to_string(da) + " m a " + std::to_string(a) + " m";
 }
 
-// The band zero of the closed form is its optimal zero's rule with the band
-// in place of 6 cm (at 6 cm the optimal zero itself); the 100 m impact and
-// the stretch are the cells of the table zeroed there.
+// The band zero of the closed form: at 6 cm its optimal zero, otherwise the
+// farthest metre whose highest point stays within the band; the 100 m
+// impact and the stretch are the cells of the table zeroed there.
 struct CasoBanda {
     const char* nome;
     double banda;
@@ -63,21 +63,24 @@ TEST_P(ZeroDellaBanda, ZeroScartoACentoETratto) {
     EXPECT_EQ(ComponiRiepilogo(kT, c, ",").zeroBanda, atteso);
 }
 const CasoBanda kBande[] = {
-    {"quattro", 4, "±4 cm", 198}, {"sei come l ottimale", 6, "±6 cm", 225}, {"quattro e mezzo", 4.5, "±4,5 cm", 205},
-    {"due e mezzo oltre la banda a 100 m", 2.5, "±2,5 cm", 174}};
+    {"quattro", 4, "±4 cm", 197}, {"sei come l ottimale", 6, "±6 cm", 225}, {"quattro e mezzo", 4.5, "±4,5 cm", 204},
+    {"due e mezzo", 2.5, "±2,5 cm", 172}};
 TABELLA(ZeroDellaBanda, CasoBanda, kBande);
 
 // The band sentence's other forms: an impact below the line (its size
-// without sign), one that reads 0.0 either side, none at 100 m, no stretch,
-// no zero.
+// without sign), a top above the band, one that reads 0.0 either side, none
+// at 100 m, no stretch, no zero.
 TEST(FraseBanda, AltreForme) {
     const std::optional<TrattoUtile> tratto = TrattoUtile{3, 90};
     const std::string inizio = "Con banda ±2,5 cm: ";
-    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -1.25f, tratto}, ","),
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -1.25f, tratto, {}}, ","),
               inizio + "azzerare a m 80; a 100 m il colpo va 1,3 cm basso; tiro utile da 3 m a 90 m");
-    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -0.04f, std::nullopt}, ","),
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, 2.5f, tratto, 2.625}, ","),
+              inizio + "azzerare a m 80; a 100 m il colpo va 2,5 cm alto; tiro utile da 3 m a 90 m, con il punto "
+                       "più alto a 2,6 cm");
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{80, -0.04f, std::nullopt, {}}, ","),
               inizio + "azzerare a m 80; a 100 m il colpo è sulla linea di mira; nessuna distanza entro la banda");
-    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{0, NAN, std::nullopt}, ","),
+    EXPECT_EQ(TestoZeroBanda(2.5, ZeroBanda{0, NAN, std::nullopt, {}}, ","),
               inizio + "azzerare a m 0; nessuna distanza entro la banda");
     EXPECT_EQ(TestoZeroBanda(2.5, std::nullopt, ","), inizio + "nessun azzeramento tiene il colpo entro la banda");
 }
