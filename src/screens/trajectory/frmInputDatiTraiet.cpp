@@ -227,8 +227,11 @@ QWidget* frmInputDatiTraiet::CreaRisultato() {
 }
 
 void frmInputDatiTraiet::CreaMenu() {
+    // The choices live on this screen: they are saved from here as from the start screen.
     MenuFile(QStringLiteral("&File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
+              {"mnuSalvaConNome", QStringLiteral("Salva &con nome"), [this] { prog_.Doc().SalvaConNome(this); },
+               QKeySequence::Save},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
               {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }, QKeySequence::Print},
               {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }, QKeySequence::Quit}});

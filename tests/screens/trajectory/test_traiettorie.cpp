@@ -596,6 +596,7 @@ private slots:
         QTest::newRow("Salva con nome") << 0 << int(QKeySequence::Save) << "salva";
         QTest::newRow("Esci dall'avvio") << 0 << int(QKeySequence::Quit) << "Conferma salvataggio";
         QTest::newRow("Esci dalle opzioni") << 1 << int(QKeySequence::Quit) << "Conferma salvataggio";
+        QTest::newRow("Salva con nome dalle traiettorie") << 2 << int(QKeySequence::Save) << "salva";
         QTest::newRow("Stampa") << 2 << int(QKeySequence::Print) << "stampante";
         QTest::newRow("Esci dalle traiettorie") << 2 << int(QKeySequence::Quit) << "Conferma salvataggio";
     }
