@@ -155,8 +155,6 @@ QFont FontMonospaziato() {
     return f;
 }
 
-int TwipInPixel(const QWidget* w, int twip) { return qRound(twip * w->logicalDpiY() / 1440.0); }
-
 QString TestoOra() {
     // The system's long time format without the time zone.
     QString formato = QLocale::system().timeFormat(QLocale::LongFormat);

@@ -107,9 +107,6 @@ void SalvaEsportazione(Dialoghi& dialoghi, QWidget* finestra, const QString& per
 // The fixed-pitch font of the catalogue list.
 QFont FontMonospaziato();
 
-// A length in twips (1/1440 inch) in pixels of the widget's screen.
-int TwipInPixel(const QWidget* w, int twip);
-
 // The clock texts: the time in the system's format, the date as dd.MM.yyyy.
 QString TestoOra();
 QString TestoData();

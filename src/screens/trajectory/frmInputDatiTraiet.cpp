@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,10 +32,9 @@
 using namespace rigata;
 
 namespace {
-// Heights of the content in twips: collapsed (request only) and expanded
-// (with the table). The window takes the content's height plus its menu bar
-// (3500 and 10490 twips with the title bar of the window system).
-constexpr int kCorniceCompressa = 2655, kCorniceEspansa = 9630;
+// The rows the grid shows without scrolling: the whole default table (0 to
+// 500 m by 20).
+constexpr int kRigheInVista = 26;
 
 QStringList ComeLista(const CelleRiga& celle) {
     QStringList l;
@@ -58,19 +56,20 @@ frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(program
     riga->addWidget(CreaCartuccia());
     riga->addLayout(CreaOrologio());
     contenuto->addWidget(CreaRisultato(), 1);
+    contenuto->addStretch(0);  // the room of a taller window when no table is shown
     CreaMenu();
     setCentralWidget(centro);
     Form_Load();
 }
 
-// The frame that holds everything; its height is the screen's collapsed or expanded size.
+// The frame that holds everything: the request, and under it the table when
+// one is shown, which then takes whatever height the window gives.
 QVBoxLayout* frmInputDatiTraiet::CreaCornice(QWidget* centro) {
     auto* esterno = new QVBoxLayout(centro);
     esterno->setContentsMargins(4, 4, 4, 4);
     Frame3_ = Crea<QFrame>(centro, "Frame3");
     Frame3_->setAutoFillBackground(true);
     esterno->addWidget(Frame3_);
-    esterno->addStretch();
     auto* contenuto = new QVBoxLayout(Frame3_);
     contenuto->setContentsMargins(6, 4, 6, 4);
     contenuto->setSpacing(4);
@@ -292,21 +291,31 @@ void frmInputDatiTraiet::MostraDatiProiettile() {
     datiProiettile_->Mostra(prog_.Dati(), prog_.Separatore());
 }
 
+// The window as tall as its layout asks: the request alone, or with the
+// table under it; every control keeps its own height.
 void frmInputDatiTraiet::Comprimi() {
     espanso_ = false;
     risultato_->hide();
     lblRiepilogo_->clear();
     if (azioni_) azioni_->TabellaNascosta();
-    Frame3_->setFixedHeight(TwipInPixel(this, kCorniceCompressa));
-    resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
+    AdattaAltezza();
 }
 
 void frmInputDatiTraiet::Espandi() {
     espanso_ = true;
-    Frame3_->setFixedHeight(TwipInPixel(this, kCorniceEspansa));
     risultato_->show();
-    resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
+    AdattaAltezza();
     show();
+}
+
+void frmInputDatiTraiet::AdattaAltezza() {
+    // The layouts asked again at once, from the inside out: the window's
+    // least height is then the new one, and the window can shrink to it.
+    for (QWidget* w : {static_cast<QWidget*>(Frame3_), centralWidget(), static_cast<QWidget*>(this)}) {
+        w->layout()->invalidate();
+        w->layout()->activate();
+    }
+    resize(width(), sizeHint().height());
 }
 
 bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
@@ -327,7 +336,6 @@ bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
         return false;
     }
     d = tabella_->Dati();  // the request stored and the rifle zeroed, as every screen reads them
-    Espandi();
     const auto ottimale = tabella_->DistanzaOttimale();
     lblRisultDistZeroOK_->setText(ottimale ? Qs(TestoIntero(*ottimale)) : QStringLiteral("-"));
     return true;
@@ -365,9 +373,14 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
     for (int c = 0; c < modello_->columnCount(); ++c)
         intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
                                            modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
-    // The grid at least as wide as its columns (the clicks column widens the
-    // window), so no scroll bar takes the last row's place.
-    MSFlexGrid1_->setMinimumWidth(intestazione->length() + 2 * MSFlexGrid1_->frameWidth());
+    // The grid at least as wide as its columns (the clicks columns widen the
+    // window), so no scroll bar takes the last row's place, and as tall as
+    // the default table.
+    const int cornice = 2 * MSFlexGrid1_->frameWidth();
+    MSFlexGrid1_->setMinimumWidth(intestazione->length() + cornice);
+    MSFlexGrid1_->setMinimumHeight(intestazione->sizeHint().height() +
+                                   kRigheInVista * MSFlexGrid1_->verticalHeader()->defaultSectionSize() + cornice);
+    Espandi();
     azioni_->TabellaMostrata(*tabella_, tipo);
     return true;
 }

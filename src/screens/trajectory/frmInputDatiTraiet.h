@@ -63,6 +63,7 @@ private:
     void MostraRiepilogo();
     void Comprimi();
     void Espandi();
+    void AdattaAltezza();
     void mnuOpzioni_Click();
     void mnuNuovaPalla_Click();
 
@@ -71,7 +72,7 @@ private:
     OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
     PannelloDatiInForza* datiProiettile_;
     PannelloModello* modelloCartellino_;
-    QFrame* Frame3_;
+    QFrame* Frame3_;  // everything under the menu bar
     QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
     QLabel* lblRisultDistZeroOK_;
     QLabel* lblRiepilogo_;  // the card's summary beside the table

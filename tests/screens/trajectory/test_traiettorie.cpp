@@ -159,6 +159,40 @@ private slots:
         QVERIFY(a.dialoghi.inattesi.isEmpty());
     }
 
+    // No control of the screen is drawn below its size, collapsed, with the
+    // table, and collapsed again (a model the coefficient does not fit): line
+    // edits and lists at least their usual height, the others at least their
+    // least one; collapsed again, the window is as tall as at first.
+    void misureDeiControlli() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a);
+        QVERIFY(QTest::qWaitForWindowExposed(t));
+        const std::function<void()> passi[] = {[] {}, [t] { DoppioClick(t, "optTabellaVari"); },
+                                               [t] { Trova<QComboBox>(t, "cboModello")->setCurrentIndex(2); }};
+        int compressa = 0;
+        for (const auto& passo : passi) {
+            passo();
+            QCoreApplication::processEvents();
+            QStringList schiacciati;
+            for (QWidget* w : t->findChildren<QWidget*>()) {
+                QWidget* padre = w->parentWidget();
+                if (!w->isVisible() || qobject_cast<QAbstractScrollArea*>(padre) || qobject_cast<QComboBox*>(padre) ||
+                    (padre && qobject_cast<QAbstractScrollArea*>(padre->parentWidget())))
+                    continue;  // the parts of a grid or a list are sized by it
+                const bool casella = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+                const int minima = casella ? w->sizeHint().height() : w->minimumSizeHint().height();
+                if (w->height() < minima)
+                    schiacciati << QString("%1 %2 < %3").arg(w->objectName()).arg(w->height()).arg(minima);
+            }
+            QVERIFY2(schiacciati.isEmpty(), qPrintable(schiacciati.join(", ")));
+            if (!Trova(t, "MSFlexGrid1")->isVisible()) {
+                QVERIFY(!compressa || t->height() == compressa);
+                compressa = t->height();
+            }
+        }
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);  // the G1 coefficient told
+    }
+
     // Page 1 (head, chart) and the following pages hold as many rows as end
     // above the footer, and every row is on a page.
     void impaginazione_data() {
