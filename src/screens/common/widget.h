@@ -82,8 +82,12 @@ T* Crea(QWidget* padre, const char* nome, A&&... argomenti) {
 // (a value spread over lines would break the data line of the data files).
 void UnaRiga(QLineEdit* campo);
 
-// Number fields show bold red text.
+// Number fields show bold red text (grey when disabled).
 void CampoNumerico(QWidget* campo);
+
+// Enables or disables a control together with the labels that name it
+// (their buddy), so a disabled box never keeps a caption that looks usable.
+void AbilitaConEtichetta(QWidget* controllo, bool abilitato);
 
 class QAbstractButton;
 // Enter in any of the fields (text boxes, or editable drop-down lists) does

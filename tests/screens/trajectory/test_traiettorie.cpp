@@ -193,6 +193,44 @@ private slots:
         QCOMPARE(a.dialoghi.avvisi.size(), 1);  // the G1 coefficient told
     }
 
+    // A box the model does not read is drawn disabled, box and caption: no
+    // red figure, a grey caption; with the point mass the same box shows its
+    // bold red figure under a black caption again.
+    void caselleDisabilitate_data() {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("etichetta");
+        QTest::addColumn<int>("modello");
+        for (const auto& [casella, etichetta] : {std::pair{"txtPressione", "lblPressione"},
+                                                 {"txtUmidita", "lblUmidita"}, {"txtAngoloVento", "lblAngoloVento"}}) {
+            QTest::newRow(qPrintable(QString(casella) + " classico")) << casella << etichetta << int(rigata::TipoModello::Classico);
+            QTest::newRow(qPrintable(QString(casella) + " G1")) << casella << etichetta << int(rigata::TipoModello::G1);
+        }
+        QTest::newRow("click senza ottica") << "cboClick" << "lblClick" << int(rigata::TipoModello::Classico);
+    }
+    void caselleDisabilitate() {
+        QFETCH(QString, casella);
+        QFETCH(QString, etichetta);
+        QFETCH(int, modello);
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");  // the card's frame in sight
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        Scrivi(t, "txtPressione", "1013");  // every box holds a figure
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(modello);
+        const bool attiva = modello != int(rigata::TipoModello::Classico);
+        QCOMPARE(Trova(t, qPrintable(casella))->isEnabled(), attiva);
+        const auto pixel = [](QWidget* w, auto prova) {
+            const QImage im = w->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x) n += prova(im.pixelColor(x, y));
+            return n;
+        };
+        const int rossi = pixel(Trova(t, qPrintable(casella)), [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
+        const int neri = pixel(Trova(t, qPrintable(etichetta)), [](QColor c) { return qGray(c.rgb()) < 60; });
+        QVERIFY2(attiva == (rossi > 10) || casella == "cboClick", qPrintable(QString::number(rossi)));
+        QVERIFY2(attiva == (neri > 10), qPrintable(QString::number(neri)));
+    }
+
     // Page 1 (head, chart) and the following pages hold as many rows as end
     // above the footer, and every row is on a page.
     void impaginazione_data() {
