@@ -59,6 +59,7 @@ frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(program
     contenuto->addStretch(0);  // the room of a taller window when no table is shown
     CreaMenu();
     setCentralWidget(centro);
+    OrdineTab();
     Form_Load();
 }
 
@@ -222,7 +223,20 @@ QWidget* frmInputDatiTraiet::CreaRisultato() {
     MSFlexGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab and Shift+Tab go to the next and previous control; the arrows move in the grid.
+    MSFlexGrid1_->setTabKeyNavigation(false);
     return risultato_;
+}
+
+// Tab goes through the top row left to right, then the table, then the
+// card's choices beside it.
+void frmInputDatiTraiet::OrdineTab() {
+    QWidget* prima = MSFlexGrid1_;
+    for (Scelta s : {Scelta::Banda, Scelta::Soglie, Scelta::Correzione, Scelta::Click}) {
+        QWidget* controllo = modelloCartellino_->Controllo(s);
+        setTabOrder(prima, controllo);
+        prima = controllo;
+    }
 }
 
 void frmInputDatiTraiet::CreaMenu() {

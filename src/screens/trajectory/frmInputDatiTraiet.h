@@ -53,6 +53,7 @@ private:
     QLayout* CreaOrologio();
     QWidget* CreaRisultato();
     void CreaMenu();
+    void OrdineTab();
 
     void Form_Load();
     bool LeggiDatiTabella(bool conMessaggi);

@@ -231,6 +231,28 @@ private slots:
         QVERIFY2(attiva == (neri > 10), qPrintable(QString::number(neri)));
     }
 
+    // The arrows move within the grid; Tab leaves it for the card's band
+    // beside it, Shift+Tab for the last cartridge note, and back.
+    void tabEsceDallaGriglia() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        t->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t));
+        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
+        griglia->setFocus();
+        griglia->setCurrentIndex(griglia->model()->index(0, 0));
+        QTest::keyClick(griglia, Qt::Key_Down);
+        QTest::keyClick(griglia, Qt::Key_Right);
+        QCOMPARE(griglia->currentIndex(), griglia->model()->index(1, 1));
+        QTest::keyClick(griglia, Qt::Key_Tab);
+        QVERIFY(Trova(t, "cboBanda")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(griglia->hasFocus());
+        QTest::keyClick(griglia, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(Trova(t, "Text5")->hasFocus());
+        QCOMPARE(griglia->currentIndex(), griglia->model()->index(1, 1));
+    }
+
     // Page 1 (head, chart) and the following pages hold as many rows as end
     // above the footer, and every row is on a page.
     void impaginazione_data() {
