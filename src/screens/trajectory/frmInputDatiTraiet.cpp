@@ -41,6 +41,10 @@ QStringList ComeLista(const CelleRiga& celle) {
     for (const auto& c : celle) l << Qs(c);
     return l;
 }
+
+// The grid's correction columns out of a row's correction cells (or their
+// headers): the clicks for the impact, then for the wind.
+QStringList ClickCorrezione(const CelleCorrezione& c) { return {Qs(c[1]), Qs(c[3])}; }
 }  // namespace
 
 frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(programma, true) {
@@ -358,9 +362,10 @@ bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
 void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     QStringList intestazioni = ComeLista(Intestazioni(tipo));
-    // With a scope unit, the clicks that bring the impact back onto the line of sight.
+    // With a scope unit, the clicks that bring the impact back onto the line
+    // of sight and those that take up the wind's drift.
     const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
-    if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita)[1]);
+    if (unita != UnitaCorrezione::Nessuna) intestazioni << ClickCorrezione(IntestazioniCorrezione(unita));
     modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
@@ -377,7 +382,7 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
     const Scelte& cartellino = prog_.Doc().Opzioni();
     tabella_->Righe([&](const ShotData& riga) {
         QStringList celle = ComeLista(CelleTabella(tipo, riga, sep));
-        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << Qs(CelleCorrezioneRiga(riga, cartellino, sep)[1]);
+        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << ClickCorrezione(CelleCorrezioneRiga(riga, cartellino, sep));
         modello_->AggiungiRiga(celle);
     });
     modello_->Completa();

@@ -126,7 +126,7 @@ private slots:
         QVERIFY(griglia->rowHeight(25) >= griglia->fontMetrics().height());
 
         // The band's sentence beside the table, without the optimal zero; the
-        // scope unit adds the clicks column, none leaves the grid as it was.
+        // scope unit adds the clicks columns, none leaves the grid as it was.
         Trova<QComboBox>(t, "cboBanda")->setCurrentIndex(0);
         DoppioClick(t, "optTabellaVari");
         const QString riepilogo = Testo(t, "lblRiepilogo");
@@ -136,11 +136,12 @@ private slots:
         Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
         QCOMPARE(Trova<QComboBox>(t, "cboClick")->currentText(), "0.1 mrad");
         DoppioClick(t, "optTabellaVari");
-        QCOMPARE(m->columnCount(), 9);
+        QCOMPARE(m->columnCount(), 10);
         QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), "Correzione (click)");
+        QCOMPARE(m->headerData(9, Qt::Horizontal).toString(), "Correzione vento (click)");
         QCoreApplication::processEvents();
         QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
-        QCOMPARE(Riga(t, 5).mid(1), (QStringList{"100", "-5.6", "8.0", "881.3", "2390.4", "-2.4", "0.108", "5.3", "-5"}));
+        QCOMPARE(Riga(t, 5).mid(1), (QStringList{"100", "-5.6", "8.0", "881.3", "2390.4", "-2.4", "0.108", "5.3", "-5", "2"}));
         Trova<QComboBox>(t, "cboUnita")->setCurrentIndex(0);
         DoppioClick(t, "optTabellaCampagna");
         QCOMPARE(m->columnCount(), 8);
