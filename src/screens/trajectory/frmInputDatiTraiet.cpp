@@ -363,9 +363,12 @@ void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     QStringList intestazioni = ComeLista(Intestazioni(tipo));
     // With a scope unit, the clicks that bring the impact back onto the line
-    // of sight and those that take up the wind's drift.
+    // of sight and those that take up the wind's drift; their long names on
+    // two lines, "(click)" under the name, so the window stays narrow.
     const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
-    if (unita != UnitaCorrezione::Nessuna) intestazioni << ClickCorrezione(IntestazioniCorrezione(unita));
+    if (unita != UnitaCorrezione::Nessuna)
+        for (QString nome : ClickCorrezione(IntestazioniCorrezione(unita)))
+            intestazioni << nome.replace(QStringLiteral(" ("), QStringLiteral("\n("));
     modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
@@ -390,8 +393,8 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
     // Each column starts as wide as its header.
     QHeaderView* intestazione = MSFlexGrid1_->horizontalHeader();
     for (int c = 0; c < modello_->columnCount(); ++c)
-        intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
-                                           modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
+        intestazione->resizeSection(
+            c, intestazione->fontMetrics().size(0, modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()).width() + 16);
     // The grid at least as wide as its columns (the clicks columns widen the
     // window), so no scroll bar takes the last row's place, and as tall as
     // the default table.
