@@ -426,9 +426,11 @@ private slots:
 
     // The trajectory of the general table: from the sight's height at the
     // muzzle it ends a metre below at 500 m, so the curve's far end lies
-    // lower. With the point mass the closed form is drawn too, dashed
-    // (purple columns with gaps); the 2000 J threshold's distance is marked
-    // by a line across the lower panel.
+    // lower. The table's model is drawn solid in both panels (a curve pixel
+    // in every column, the energy's too); with the point mass the closed form
+    // is drawn too, dashed (purple columns with gaps), as the legend says.
+    // No curve runs through a caption. The 2000 J threshold's distance is
+    // marked by a line across the lower panel.
     void graficoDrittoEConfronto_data() {
         QTest::addColumn<int>("modello");
         QTest::addColumn<bool>("confronto");
@@ -475,6 +477,26 @@ private slots:
             conViola += conta(x, int(pos.piano.top()) + 1, int(pos.piano.bottom()), viola) > 0;
         if (confronto) QVERIFY2(conViola > colonne / 5 && conViola < colonne * 9 / 10, qPrintable(QString::number(conViola)));
         else QCOMPARE(conViola, 0);
+        // The pens' own colours: the trajectory (and velocity), the closed form, the energy.
+        const auto curva = [](QColor c) {
+            for (QColor k : {QColor(0x1f, 0x4e, 0x9a), QColor(0x8e, 0x44, 0xad), QColor(0xa6, 0x4b, 0x00)})
+                if (std::abs(c.red() - k.red()) + std::abs(c.green() - k.green()) + std::abs(c.blue() - k.blue()) < 60) return true;
+            return false;
+        };
+        const auto tinta = [](QColor k) { return [k](QColor c) { return std::abs(c.red() - k.red()) + std::abs(c.green() - k.green()) + std::abs(c.blue() - k.blue()) < 60; }; };
+        int pieneSopra = 0, pieneSotto = 0, tutte = 0;
+        for (int x = colonna(5); x < colonna(495); ++x, ++tutte) {
+            pieneSopra += conta(x, int(pos.piano.top()) + 1, int(pos.piano.bottom()), tinta(QColor(0x1f, 0x4e, 0x9a))) > 0;
+            pieneSotto += conta(x, int(pos.piano.bottom()) + 40, immagine.height() - 40, tinta(QColor(0xa6, 0x4b, 0x00))) > 0;
+        }
+        QCOMPARE(pieneSopra, tutte);
+        QCOMPARE(pieneSotto, tutte);
+        QVERIFY(pos.etichette.size() >= 4);  // line of sight, band, zero, highest point, threshold
+        for (const QRectF& r : pos.etichette) {
+            int attraversata = 0;
+            for (int x = int(r.left()); x <= int(r.right()); ++x) attraversata += conta(x, int(r.top()), int(r.bottom()) + 1, curva);
+            QVERIFY2(attraversata == 0, qPrintable(QString("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+        }
 
         QCOMPARE(dati.soglie.size(), size_t(2));
         const int metro = dati.soglie[1].second, sotto = int(pos.piano.bottom()) + 40;
