@@ -273,6 +273,8 @@ void frmInputDatiTraiet::Form_Load() {
         modelloCartellino_->Mostra();
     });
     connect(&prog_.Doc(), &Documento::scelteCambiate, this, [this] { ScelteCambiate(); });
+    connect(&prog_.Doc(), &Documento::pallaCambiata, this, [this] { MostraFunzioneCoefficiente(); });
+    MostraFunzioneCoefficiente();
     // Enter in a box computes the table of the layout ticked (the first when none is).
     const auto invio = [this] {
         if (!optTabellaCampagna_->isChecked()) optTabellaVari_->setChecked(true);
@@ -307,6 +309,13 @@ void frmInputDatiTraiet::MostraRichiesta() {
 
 void frmInputDatiTraiet::MostraDatiProiettile() {
     datiProiettile_->Mostra(prog_.Dati(), prog_.Separatore());
+}
+
+// The coefficient's caption names its drag function ("Coeff. balistico G1").
+void frmInputDatiTraiet::MostraFunzioneCoefficiente() {
+    datiProiettile_->findChild<QLabel*>(QStringLiteral("Label7"))
+        ->setText(kTitoliDatiInForza[5] + QLatin1Char(' ') +
+                  QString::fromLatin1(NomeFunzione(prog_.Doc().FunzioneCoefficiente())));
 }
 
 // The window as tall as its layout asks: the request alone, or with the

@@ -60,6 +60,7 @@ private:
     void ScelteCambiate();
     void ImpostaGrigliaTabelle();
     void MostraRichiesta();
+    void MostraFunzioneCoefficiente();
     void RimettiSpunta();
     void MostraRiepilogo();
     void Comprimi();

@@ -313,7 +313,7 @@ private slots:
         QTest::newRow("stampa, parametri vari") << "mnuStampa" << "optTabellaVari" << classico << nessuna << 6.0 << breve
             << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
             << QStringList{"Rigata - Tabella parametri vari", "punto più alto", "La distanza ottimale", "Tiro utile (±6 cm)",
-                           "Modello di calcolo: Classico", "Energia a 100 m", "Valori di riferimento", "pagina 1 di 1",
+                           "Modello di calcolo: Classico (forma chiusa), C.B. G1 0.379", "Energia a 100 m", "Valori di riferimento", "pagina 1 di 1",
                            ".243 Win", "Altitudine (m.s.l.m.)", "Lungh. totale OAL (mm)", "Distanza iniziale"}
             << QStringList{};
         QTest::newRow("stampa, di campagna") << "mnuStampa" << "optTabellaCampagna" << classico << nessuna << 6.0 << breve
@@ -321,7 +321,7 @@ private slots:
             << QStringList{};
         QTest::newRow("G7, mrad, banda 4") << "mnuEsportaPdf" << "optTabellaVari" << int(rigata::TipoModello::G7)
             << int(rigata::UnitaCorrezione::Mrad) << 4.0 << breve << ""
-            << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
+            << QStringList{"Modello di calcolo: Punto materiale G7, C.B. G7 0.379; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
                            "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
             << QStringList{"Modello di calcolo: Classico"};
         QTest::newRow("500 righe in MOA") << "mnuEsportaPdf" << "optTabellaVari" << classico
@@ -527,7 +527,8 @@ private slots:
     }
 
     // The card's entries ask the step (50 m proposed, up to the table's end),
-    // then save one card or print two on A4; a step giving too many rows is
+    // then save one card or print two on A4, naming the model and the
+    // coefficient's function; a step giving too many rows is
     // refused with the reason, a cancelled question does nothing.
     void cartellinoDalMenu_data() {
         QTest::addColumn<QString>("voce");
@@ -558,8 +559,10 @@ private slots:
         if (distanze.isEmpty()) return;
         static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d", QRegularExpression::MultilineOption);
         QList<int> lette;
-        for (auto m = riga.globalMatch(Pdftotext(a.dialoghi.pdf).join("")); m.hasNext();) lette << m.next().captured(1).toInt();
+        const QString testo = Pdftotext(a.dialoghi.pdf).join("");
+        for (auto m = riga.globalMatch(testo); m.hasNext();) lette << m.next().captured(1).toInt();
         QCOMPARE(lette, distanze);
+        QVERIFY(testo.simplified().contains("Classico (forma chiusa), C.B. G1 0.379; azzerata a m 225"));
     }
 
     // The point mass: its boxes only with it. G7 with the catalogue's G1
@@ -580,12 +583,14 @@ private slots:
         QCOMPARE(modello->currentText(), "Punto materiale G7");
         UnAvviso(a.dialoghi.avvisi, "CAMBIA COEFFICIENTE!!|il coefficiente balistico 0.379 è un G1", "vuole un coefficiente G7");
         QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
+        QCOMPARE(Testo(t, "Label7"), "Coeff. balistico G1");
         for (const char* c : caselle) QCOMPARE(Trova(t, c)->isEnabled(), c != caselle[3]);
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(a.dialoghi.avvisi.size(), 2);
         QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
         a.dialoghi.avvisi.clear();
         Scrivi(a.programma->Avvio(), "txtCoeffbalistico", "0.379");  // the G7 coefficient, typed
+        QCOMPARE(Testo(t, "Label7"), "Coeff. balistico G7");
         Scrivi(t, "txtUmidita", "50");
         QTest::keyClick(Trova(t, "txtUmidita"), Qt::Key_Return);
         QVERIFY(a.dialoghi.avvisi.isEmpty());
