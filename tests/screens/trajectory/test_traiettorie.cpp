@@ -291,9 +291,10 @@ private slots:
         QCOMPARE(restanti, 0);
     }
 
-    // Printed or exported, the report's summary names the model (and for the
-    // point mass its air), the energy lines follow; with a scope unit the table
-    // gets the correction columns. Numbered pages, each with the header row
+    // Printed or exported, the report's summary names the model with its
+    // coefficient (and for the point mass its air), the energy lines follow;
+    // with a scope unit the table gets the correction columns. The default
+    // table is one page in either layout and model. Numbered pages, each with the header row
     // ("Distanza (m" of the field table's grid closed), every row once and in
     // order; on every page the last row ends above the footer and every word
     // is at 8 pt or more (DejaVu's box is 1.16 times its size), read back with
@@ -324,6 +325,10 @@ private slots:
             << QStringList{"Modello di calcolo: Punto materiale G7, C.B. G7 0.379; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
                            "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
             << QStringList{"Modello di calcolo: Classico"};
+        QTest::newRow("G7 di campagna, mrad, banda 4") << "mnuEsportaPdf" << "optTabellaCampagna" << int(rigata::TipoModello::G7)
+            << int(rigata::UnitaCorrezione::Mrad) << 4.0 << breve << ""
+            << QStringList{"Modello di calcolo: Punto materiale G7, C.B. G7 0.379; aria", "Con banda ±4 cm", "60°", "vento"}
+            << QStringList{};
         QTest::newRow("500 righe in MOA") << "mnuEsportaPdf" << "optTabellaVari" << classico
             << int(rigata::UnitaCorrezione::Moa) << 6.0 << lunga << "" << QStringList{"(click)"} << QStringList{};
     }
@@ -360,6 +365,8 @@ private slots:
         }
         for (int d = 0; d <= richiesta[2].toInt(); d += richiesta[3].toInt()) attese << d;
         QCOMPARE(tutte, attese);
+        // The default table on one page, with every summary line and correction column.
+        QVERIFY(attese.size() != 26 || pagine.size() == 1);
         // Stopped from the progress dialog at page 3, no PDF is made.
         if (pagine.size() > 3) QVERIFY(!Azioni(t)->PdfRapporto([](int pagina, int) { return pagina < 3; }));
 
