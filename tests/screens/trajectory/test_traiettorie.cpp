@@ -76,6 +76,39 @@ class TestTraiettorie : public QObject {
             a.programma->Dati(), rigata::RichiestaTabella{225, 0, 500, 20, 5, 50}, a.programma->Doc().Opzioni()));
     }
     static AzioniTabella* Azioni(QWidget* t) { return t->findChild<AzioniTabella*>(); }
+    // The catalogue's bullet with velocity pairs picked on the start screen.
+    static void ScegliSierra(Ambiente& a) {
+        auto* lista = Trova<QComboBox>(a.programma->Avvio(), "Combo1");
+        const int i = lista->findText("Sierra", Qt::MatchContains);
+        QVERIFY(i >= 0);
+        lista->setCurrentIndex(i);
+        emit lista->activated(i);
+    }
+    // File > Salva con nome on the trajectory screen, then the file opened
+    // in a fresh program b: its trajectory screen.
+    static frmInputDatiTraiet* Riapri(Ambiente& a, Ambiente& b) {
+        const QString file = a.File("scelte.dat");
+        a.dialoghi.risposte << file;
+        Menu(a.programma->Traiettorie(), "mnuSalvaConNome");
+        if (b.programma->Doc().isWindowModified()) b.dialoghi.risposte << false;  // the fresh texts not saved
+        b.dialoghi.risposte << file;
+        Menu(b.programma->Avvio(), "mnuApri");
+        return Apri(b);
+    }
+    // What a choice's control shows.
+    static QString Valore(QWidget* w) {
+        if (auto* c = qobject_cast<QCheckBox*>(w)) return c->isChecked() ? "sì" : "no";
+        if (auto* l = qobject_cast<QComboBox*>(w)) return l->currentText();
+        return qobject_cast<QLineEdit*>(w)->text();
+    }
+    // Every cell of the grid, row by row.
+    static QStringList Celle(QWidget* t) {
+        QAbstractItemModel* m = Trova<QTableView>(t, "MSFlexGrid1")->model();
+        QStringList celle;
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int c = 0; c < m->columnCount(); ++c) celle << m->index(r, c).data().toString();
+        return celle;
+    }
     // Distances at the start of the table's lines, in page order.
     static QList<int> Distanze(const QString& pagina) {
         static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d+\\.\\d\\s+-?\\d+\\.\\d\\s",
@@ -97,7 +130,6 @@ private slots:
     void tabelleNellaGriglia() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a);
-        const int compressa = t->height();
         auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "225");
@@ -120,19 +152,11 @@ private slots:
                                           "-1.9"}));
         QCoreApplication::processEvents();
         QCOMPARE(griglia->model()->rowCount(), 26);
-        QVERIFY(t->height() > compressa * 3);
         QCOMPARE(griglia->verticalScrollBar()->maximum(), 0);
         QVERIFY(griglia->rowViewportPosition(25) + griglia->rowHeight(25) <= griglia->viewport()->height());
         QVERIFY(griglia->rowHeight(25) >= griglia->fontMetrics().height());
 
-        // The band's sentence beside the table, without the optimal zero; the
-        // scope unit adds the clicks columns, none leaves the grid as it was.
-        Trova<QComboBox>(t, "cboBanda")->setCurrentIndex(0);
-        DoppioClick(t, "optTabellaVari");
-        const QString riepilogo = Testo(t, "lblRiepilogo");
-        QVERIFY2(riepilogo.startsWith("Con banda ±4 cm: azzerare a m ") && riepilogo.contains("\nEnergia a 100 m: ") &&
-                     !riepilogo.contains("ottimale"),
-                 qPrintable(riepilogo));
+        // The scope unit adds the clicks columns, none leaves the grid as it was.
         Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
         QCOMPARE(Trova<QComboBox>(t, "cboClick")->currentText(), "0.1 mrad");
         DoppioClick(t, "optTabellaVari");
@@ -201,12 +225,12 @@ private slots:
         QTest::addColumn<QString>("casella");
         QTest::addColumn<QString>("etichetta");
         QTest::addColumn<int>("modello");
-        for (const auto& [casella, etichetta] : {std::pair{"txtPressione", "lblPressione"},
-                                                 {"txtUmidita", "lblUmidita"}, {"txtAngoloVento", "lblAngoloVento"}}) {
-            QTest::newRow(qPrintable(QString(casella) + " classico")) << casella << etichetta << int(rigata::TipoModello::Classico);
-            QTest::newRow(qPrintable(QString(casella) + " G1")) << casella << etichetta << int(rigata::TipoModello::G1);
-        }
-        QTest::newRow("click senza ottica") << "cboClick" << "lblClick" << int(rigata::TipoModello::Classico);
+        const int classico = int(rigata::TipoModello::Classico);
+        QTest::newRow("pressione, classico") << "txtPressione" << "lblPressione" << classico;
+        QTest::newRow("umidità, classico") << "txtUmidita" << "lblUmidita" << classico;
+        QTest::newRow("vento, classico") << "txtAngoloVento" << "lblAngoloVento" << classico;
+        QTest::newRow("vento, G1") << "txtAngoloVento" << "lblAngoloVento" << int(rigata::TipoModello::G1);
+        QTest::newRow("click senza ottica") << "cboClick" << "lblClick" << classico;
     }
     void caselleDisabilitate() {
         QFETCH(QString, casella);
@@ -572,17 +596,14 @@ private slots:
         QVERIFY(testo.simplified().contains("Classico (forma chiusa), C.B. G1 0.379; azzerata a m 225"));
     }
 
-    // The point mass: its boxes only with it. G7 with the catalogue's G1
-    // coefficient is told at once and computes nothing until the coefficient
-    // is typed for it; then G7 at 50 % humidity gives its own table and
-    // optimal zero. The pairs of a picked bullet go with G1 only; typing
+    // G7 (picked from the keyboard) with the catalogue's G1 coefficient is
+    // told at once, the caption saying G1, and computes nothing until the
+    // coefficient is typed for it; then Enter in a box gives G7's own table
+    // and optimal zero. The pairs of a picked bullet go with G1 only; typing
     // one's own bullet drops them.
     void puntoMateriale() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
-        const QStringList classica = Riga(t, 10);
-        const char* caselle[] = {"txtPressione", "txtUmidita", "txtAngoloVento", "chkCoppie"};
-        for (const char* c : caselle) QVERIFY2(!Trova(t, c)->isEnabled(), c);
         auto* modello = Trova<QComboBox>(t, "cboModello");
         QCOMPARE(modello->currentText(), "Classico (forma chiusa)");
         modello->setFocus();
@@ -591,7 +612,6 @@ private slots:
         UnAvviso(a.dialoghi.avvisi, "CAMBIA COEFFICIENTE!!|il coefficiente balistico 0.379 è un G1", "vuole un coefficiente G7");
         QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
         QCOMPARE(Testo(t, "Label7"), "Coeff. balistico G1");
-        for (const char* c : caselle) QCOMPARE(Trova(t, c)->isEnabled(), c != caselle[3]);
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(a.dialoghi.avvisi.size(), 2);
         QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
@@ -601,7 +621,6 @@ private slots:
         Scrivi(t, "txtUmidita", "50");
         QTest::keyClick(Trova(t, "txtUmidita"), Qt::Key_Return);
         QVERIFY(a.dialoghi.avvisi.isEmpty());
-        QVERIFY(Riga(t, 10) != classica);
         QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*Tabella(a).DistanzaOttimale()));
         QVERIFY(Testo(t, "lblRisultDistZeroOK") != "225");
         // A picked bullet with velocity pairs offers them with G1 only.
@@ -615,6 +634,90 @@ private slots:
         Scrivi(s, "txtPeso", "151");
         QVERIFY(!Trova(t, "chkCoppie")->isEnabled());
         QVERIFY(a.programma->Doc().CoppiePalla().empty());
+    }
+
+    // The velocity pairs of a picked bullet with G1: saved on the second line
+    // and back in a fresh program, the box ticked and the same table.
+    void coppieSalvateERiaperte() {
+        Ambiente a, b;
+        ScegliSierra(a);
+        frmInputDatiTraiet* t = Apri(a);
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        DoppioClick(t, "optTabellaVari");
+        const QStringList senzaCoppie = Celle(t);
+        Trova<QCheckBox>(t, "chkCoppie")->click();
+        DoppioClick(t, "optTabellaVari");
+        const QStringList conCoppie = Celle(t);
+        QCOMPARE(conCoppie.size(), 26 * 8);
+        QVERIFY(conCoppie != senzaCoppie);
+        frmInputDatiTraiet* tb = Riapri(a, b);
+        QVERIFY(a.Contenuto("scelte.dat").split('\n').value(1).startsWith("modello=g1;coppie="));
+        QVERIFY(Trova<QCheckBox>(tb, "chkCoppie")->isChecked());
+        DoppioClick(tb, "optTabellaVari");
+        QCOMPARE(Celle(tb), conCoppie);
+        QVERIFY(a.dialoghi.avvisi.isEmpty() && b.dialoghi.avvisi.isEmpty());
+    }
+
+    // A choice changed under a table: the band's summary (without the
+    // optimal zero shown beside it) follows at once, a new model gives its
+    // own table; a refused text puts the table out of sight and marks its box.
+    void sceltaCambiaLaTabella() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        auto* griglia = Trova(t, "MSFlexGrid1");
+        const QStringList classica = Celle(t);
+        Trova<QComboBox>(t, "cboBanda")->setCurrentIndex(0);
+        const QString riepilogo = Testo(t, "lblRiepilogo");
+        QVERIFY2(riepilogo.startsWith("Con banda ±4 cm: azzerare a m ") && riepilogo.contains("\nEnergia a 100 m: ") &&
+                     !riepilogo.contains("ottimale"),
+                 qPrintable(riepilogo));
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        QVERIFY(griglia->isVisible());
+        QVERIFY(Celle(t) != classica);
+        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*Tabella(a).DistanzaOttimale()));
+        Scrivi(t, "txtUmidita", "150");
+        QVERIFY(!griglia->isVisible());
+        QVERIFY(Trova(t, "txtUmidita")->property("rifiutata").toBool());
+        QVERIFY(a.dialoghi.avvisi.isEmpty());
+    }
+
+    // Each choice box edited like a user marks the document changed; saved
+    // and opened in a fresh program, the box shows the same choice.
+    void sceltaSalvata_data() {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("testo");   // typed, picked, or "sì" to tick
+        QTest::addColumn<QString>("atteso");  // what the box shows after opening the file
+        QTest::newRow("modello") << "cboModello" << "Punto materiale G1" << "Punto materiale G1";
+        QTest::newRow("pressione") << "txtPressione" << "1000.5" << "1000.5";
+        QTest::newRow("umidità") << "txtUmidita" << "50" << "50";
+        QTest::newRow("vento") << "txtAngoloVento" << "45" << "45";
+        QTest::newRow("coppie") << "chkCoppie" << "sì" << "sì";
+        QTest::newRow("banda") << "cboBanda" << "4" << "±4 cm (GEE)";
+        QTest::newRow("banda scritta") << "cboBanda" << "7.5" << "7.5";
+        QTest::newRow("soglie") << "txtSoglie" << "1500 2500" << "1500,2500";
+        QTest::newRow("ottica") << "cboUnita" << "MOA" << "MOA";
+        QTest::newRow("click") << "cboClick" << "0.2" << "0.2 mrad";
+    }
+    void sceltaSalvata() {
+        QFETCH(QString, casella);
+        QFETCH(QString, testo);
+        QFETCH(QString, atteso);
+        Ambiente a, b;
+        ScegliSierra(a);
+        frmInputDatiTraiet* t = Apri(a);
+        // What the box needs to be enabled: the point mass G1, a scope unit.
+        if (casella != "cboModello") Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        if (casella == "cboClick") Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
+        Documento& doc = a.programma->Doc();
+        doc.setWindowModified(false);
+        QWidget* w = Trova(t, qPrintable(casella));
+        QVERIFY(w->isEnabled());
+        auto* lista = qobject_cast<QComboBox*>(w);
+        if (auto* spunta = qobject_cast<QCheckBox*>(w)) QTest::mouseClick(spunta, Qt::LeftButton, {}, QPoint(6, spunta->height() / 2));
+        else if (lista && !lista->isEditable()) lista->setCurrentIndex(lista->findText(testo));
+        else Scrivi(t, casella, testo);
+        QVERIFY(doc.isWindowModified());
+        QCOMPARE(Valore(Trova(Riapri(a, b), qPrintable(casella))), atteso);
     }
 
     // A typed value out of its range or not a number is refused naming its
