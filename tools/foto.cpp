@@ -153,6 +153,12 @@ int main(int argc, char** argv) {
     // The point mass G7 with a band of 4 cm and a scope in mrad: the chart with
     // the closed form beside it (the correction under the mouse at 300 m)...
     t->findChild<QComboBox*>(QStringLiteral("cboModello"))->setCurrentIndex(2);
+    // The catalogue's coefficient is a G1: the bullet's G7 one typed on the start screen.
+    p.VaiAdAvvio(t);
+    avvio->findChild<QLineEdit*>(QStringLiteral("txtCoeffbalistico"))->selectAll();
+    Digita(avvio, "txtCoeffbalistico", QStringLiteral("0.190"));
+    avvio->findChild<QPushButton*>(QStringLiteral("cmdConferma"))->click();
+    p.Opzioni()->findChild<QPushButton*>(QStringLiteral("cmdCalcoloTraiettorie"))->click();
     t->findChild<QComboBox*>(QStringLiteral("cboBanda"))->setCurrentIndex(0);
     t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentText(QStringLiteral("mrad"));
     QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));

@@ -184,9 +184,9 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
 
     Cartellino k;
     k.palla = "Palla " + TestoSingolo(d.DiametroInch, sep) + " in, " + TestoSingolo(d.PesoGrain, sep) + " gr; V0 " +
-              TestoSingolo(d.VelocitaBocca, sep) + " m/s; C.B. " + TestoSingolo(S(d.CoeffBalistico), sep) + "; " +
-              TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
-    k.azzeramento = "Azzerata a m " + TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
+              TestoSingolo(d.VelocitaBocca, sep) + " m/s; " + TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
+    k.azzeramento = TestoModelloECoefficiente(tabella.Opzioni(), d.CoeffBalistico, sep) + "; azzerata a m " +
+                    TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
                     TestoSingolo(S(d.AltezzaMira * 1000.0), sep) + " mm; " +
                     TestoTiroUtileBanda(c.banda, TiroUtile(t, c.banda), sep);
     k.intestazioni = {"m", "Scarto (cm)", click ? "Click" : "", click ? "Vento 1 m/s (click)" : "Vento 1 m/s (cm)",

@@ -117,7 +117,7 @@ using RigaCartellino = std::array<std::string, 6>;
 
 struct Cartellino {
     std::string palla;         // bullet and load in one line
-    std::string azzeramento;   // zero and band
+    std::string azzeramento;   // model and coefficient (TestoModelloECoefficiente), zero and band
     // Distance, impact, impact clicks, wind for 1 m/s, energy, threshold;
     // with Nessuna the clicks column is left out (empty header and cells).
     RigaCartellino intestazioni;

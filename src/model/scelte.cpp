@@ -382,6 +382,11 @@ const char* NomeModello(TipoModello m) {
     return "Classico (forma chiusa)";
 }
 
+std::string TestoModelloECoefficiente(const Scelte& scelte, double coefficiente, std::string_view sep) {
+    return std::string(NomeModello(scelte.modello)) + ", C.B. " + NomeFunzione(FunzioneDelModello(scelte.modello)) +
+           " " + (scelte.coppie.empty() ? FormattaNumero(coefficiente, "0.0#0", sep) : "dalle coppie velocità-CB");
+}
+
 std::string NomeUnita(UnitaCorrezione u) {
     switch (u) {
         case UnitaCorrezione::Cm100: return "cm/100 m";

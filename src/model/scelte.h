@@ -181,6 +181,11 @@ std::optional<Rifiuto> ControllaFunzioneCoefficiente(FunzioneCoefficiente f, std
 // The model as the screen's list shows it ("Classico (forma chiusa)",
 // "Punto materiale G1", "Punto materiale G7").
 const char* NomeModello(TipoModello m);
+// The model and the coefficient it flies, with its drag function (a table
+// is computed only with a coefficient of the model's own function):
+// "Punto materiale G7, C.B. G7 0.190", "Classico (forma chiusa), C.B. G1
+// 0.379", "Punto materiale G1, C.B. G1 dalle coppie velocità-CB".
+std::string TestoModelloECoefficiente(const Scelte& scelte, double coefficiente, std::string_view separatore);
 // "cm/100 m", "mrad", "MOA" (empty for Nessuna).
 std::string NomeUnita(UnitaCorrezione u);
 // The usual click of a unit: 1 cm/100 m, 0.1 mrad, 1/4 MOA (0 for Nessuna).

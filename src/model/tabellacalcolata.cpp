@@ -52,7 +52,7 @@ std::string TestoDistanzaOttimale(const TabellaCalcolata& t) {
 }
 
 std::string TestoModelloEAria(const TabellaCalcolata& t, std::string_view sep) {
-    std::string testo = NomeModello(t.Opzioni().modello);
+    std::string testo = TestoModelloECoefficiente(t.Opzioni(), t.Dati().CoeffBalistico, sep);
     if (t.Opzioni().modello == TipoModello::Classico) return testo;  // the closed form needs no air of its own
     const AriaPuntoMateriale aria = AriaDi(t.Dati(), t.Opzioni());
     testo += "; aria: " + FormattaNumero(aria.temperatura - 273.15, "##0.0", sep) + " °C, " +
@@ -61,7 +61,6 @@ std::string TestoModelloEAria(const TabellaCalcolata& t, std::string_view sep) {
              FormattaNumero(t.Opzioni().umidita, "##0", sep) + " %, densità " +
              FormattaNumero(aria.densita, "0.000", sep) + " kg/m³; vento da " +
              FormattaNumero(t.Opzioni().angoloVento, "##0", sep) + "°";
-    if (!t.Opzioni().coppie.empty()) testo += "; coefficiente dalle coppie velocità-CB";
     return testo;
 }
 

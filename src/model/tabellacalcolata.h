@@ -62,9 +62,10 @@ private:
 // (the caption and the number as the screen and --tabella show them).
 std::string TestoDistanzaOttimale(const TabellaCalcolata& t);
 
-// For the report: the model and, for the point mass, the air it used
-// ("Punto materiale G7; aria: 15 °C, 1013,2 hPa, umidità 50 %, 1,225 kg/m³,
-// vento da 45°"), numbers with the given separator.
+// For the report: the model with its coefficient (TestoModelloECoefficiente)
+// and, for the point mass, the air it used ("Punto materiale G7, C.B. G7
+// 0,190; aria: 15 °C, 1013,2 hPa, umidità 50 %, 1,225 kg/m³, vento da 45°"),
+// numbers with the given separator.
 std::string TestoModelloEAria(const TabellaCalcolata& t, std::string_view separatore);
 
 }  // namespace rigata

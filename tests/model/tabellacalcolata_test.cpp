@@ -29,10 +29,19 @@ TEST_P(ModelloEAria, Testo) {
     const auto t = TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, GetParam().modello);
     EXPECT_EQ(TestoModelloEAria(std::get<TabellaCalcolata>(t), ","), GetParam().testo);
 }
+Scelte PuntoMateriale(TipoModello m, std::optional<double> pressione, double umidita, double angoloVento,
+                      std::vector<CoppiaVelocita> coppie = {}) {
+    Scelte s;
+    s.modello = m, s.pressione = pressione, s.umidita = umidita, s.angoloVento = angoloVento, s.coppie = std::move(coppie);
+    return s;
+}
 const CasoModello kModelli[] = {
-    {"classico", {}, "Classico (forma chiusa)"},
-    {"G7 con l aria data", {TipoModello::G7, 960, 50, 45, {}},
-     "Punto materiale G7; aria: 15,0 °C, 960,0 hPa, umidità 50 %, densità 1,157 kg/m³; vento da 45°"},
+    {"classico", {}, "Classico (forma chiusa), C.B. G1 0,379"},
+    {"G7 con l aria data", PuntoMateriale(TipoModello::G7, 960, 50, 45),
+     "Punto materiale G7, C.B. G7 0,379; aria: 15,0 °C, 960,0 hPa, umidità 50 %, densità 1,157 kg/m³; vento da 45°"},
+    {"G1 con le coppie", PuntoMateriale(TipoModello::G1, {}, 0, 90, {{853, 0.4}, {610, 0.38}}),
+     "Punto materiale G1, C.B. G1 dalle coppie velocità-CB; aria: 15,0 °C, 960,3 hPa (atmosfera standard alla quota), "
+     "umidità 0 %, densità 1,161 kg/m³; vento da 90°"},
 };
 TABELLA(ModelloEAria, CasoModello, kModelli);
 

@@ -130,11 +130,19 @@ void CampoNumerico(QWidget* campo) {
     QFont f = campo->font();
     f.setBold(true);
     campo->setFont(f);
+    // Red only while the field can be edited: a disabled one keeps the
+    // style's grey, as every disabled control.
     QPalette p = campo->palette();
-    p.setColor(QPalette::Text, Qt::red);
-    p.setColor(QPalette::WindowText, Qt::red);
-    p.setColor(QPalette::ButtonText, Qt::red);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole r : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) p.setColor(g, r, Qt::red);
     campo->setPalette(p);
+}
+
+void AbilitaConEtichetta(QWidget* controllo, bool abilitato) {
+    controllo->setEnabled(abilitato);
+    if (QWidget* padre = controllo->parentWidget())
+        for (QLabel* etichetta : padre->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (etichetta->buddy() == controllo) etichetta->setEnabled(abilitato);
 }
 
 void InvioPreme(QAbstractButton* pulsante, std::initializer_list<QWidget*> campi) {
@@ -154,8 +162,6 @@ QFont FontMonospaziato() {
     f.setStyleHint(QFont::Monospace);
     return f;
 }
-
-int TwipInPixel(const QWidget* w, int twip) { return qRound(twip * w->logicalDpiY() / 1440.0); }
 
 QString TestoOra() {
     // The system's long time format without the time zone.

@@ -82,8 +82,12 @@ T* Crea(QWidget* padre, const char* nome, A&&... argomenti) {
 // (a value spread over lines would break the data line of the data files).
 void UnaRiga(QLineEdit* campo);
 
-// Number fields show bold red text.
+// Number fields show bold red text (grey when disabled).
 void CampoNumerico(QWidget* campo);
+
+// Enables or disables a control together with the labels that name it
+// (their buddy), so a disabled box never keeps a caption that looks usable.
+void AbilitaConEtichetta(QWidget* controllo, bool abilitato);
 
 class QAbstractButton;
 // Enter in any of the fields (text boxes, or editable drop-down lists) does
@@ -106,9 +110,6 @@ void SalvaEsportazione(Dialoghi& dialoghi, QWidget* finestra, const QString& per
 
 // The fixed-pitch font of the catalogue list.
 QFont FontMonospaziato();
-
-// A length in twips (1/1440 inch) in pixels of the widget's screen.
-int TwipInPixel(const QWidget* w, int twip);
 
 // The clock texts: the time in the system's format, the date as dd.MM.yyyy.
 QString TestoOra();

@@ -245,7 +245,9 @@ QString AzioniTabella::TestoAppunti() const {
         for (int c = 0; c < modello_.columnCount(); ++c) colonne.insert(c);
     }
     QStringList linee, campi;
-    for (int c : colonne) campi << modello_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().trimmed();
+    // A header on two lines in the grid is one field.
+    for (int c : colonne)
+        campi << modello_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
     linee << campi.join(QLatin1Char('\t'));
     for (int r : righe) {
         campi.clear();

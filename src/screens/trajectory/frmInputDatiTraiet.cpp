@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,16 +32,19 @@
 using namespace rigata;
 
 namespace {
-// Heights of the content in twips: collapsed (request only) and expanded
-// (with the table). The window takes the content's height plus its menu bar
-// (3500 and 10490 twips with the title bar of the window system).
-constexpr int kCorniceCompressa = 2655, kCorniceEspansa = 9630;
+// The rows the grid shows without scrolling: the whole default table (0 to
+// 500 m by 20).
+constexpr int kRigheInVista = 26;
 
 QStringList ComeLista(const CelleRiga& celle) {
     QStringList l;
     for (const auto& c : celle) l << Qs(c);
     return l;
 }
+
+// The grid's correction columns out of a row's correction cells (or their
+// headers): the clicks for the impact, then for the wind.
+QStringList ClickCorrezione(const CelleCorrezione& c) { return {Qs(c.click), Qs(c.clickVento)}; }
 }  // namespace
 
 frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(programma, true) {
@@ -58,19 +60,21 @@ frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(program
     riga->addWidget(CreaCartuccia());
     riga->addLayout(CreaOrologio());
     contenuto->addWidget(CreaRisultato(), 1);
+    contenuto->addStretch(0);  // the room of a taller window when no table is shown
     CreaMenu();
     setCentralWidget(centro);
+    OrdineTab();
     Form_Load();
 }
 
-// The frame that holds everything; its height is the screen's collapsed or expanded size.
+// The frame that holds everything: the request, and under it the table when
+// one is shown, which then takes whatever height the window gives.
 QVBoxLayout* frmInputDatiTraiet::CreaCornice(QWidget* centro) {
     auto* esterno = new QVBoxLayout(centro);
     esterno->setContentsMargins(4, 4, 4, 4);
     Frame3_ = Crea<QFrame>(centro, "Frame3");
     Frame3_->setAutoFillBackground(true);
     esterno->addWidget(Frame3_);
-    esterno->addStretch();
     auto* contenuto = new QVBoxLayout(Frame3_);
     contenuto->setContentsMargins(6, 4, 6, 4);
     contenuto->setSpacing(4);
@@ -223,12 +227,28 @@ QWidget* frmInputDatiTraiet::CreaRisultato() {
     MSFlexGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab and Shift+Tab go to the next and previous control; the arrows move in the grid.
+    MSFlexGrid1_->setTabKeyNavigation(false);
     return risultato_;
 }
 
+// Tab goes through the top row left to right, then the table, then the
+// card's choices beside it.
+void frmInputDatiTraiet::OrdineTab() {
+    QWidget* prima = MSFlexGrid1_;
+    for (Scelta s : {Scelta::Banda, Scelta::Soglie, Scelta::Correzione, Scelta::Click}) {
+        QWidget* controllo = modelloCartellino_->Controllo(s);
+        setTabOrder(prima, controllo);
+        prima = controllo;
+    }
+}
+
 void frmInputDatiTraiet::CreaMenu() {
+    // The choices live on this screen: they are saved from here as from the start screen.
     MenuFile(QStringLiteral("&File"),
              {{"mnuNuovaPalla", QStringLiteral("&Nuova palla - Salva dati"), [this] { mnuNuovaPalla_Click(); }},
+              {"mnuSalvaConNome", QStringLiteral("Salva &con nome"), [this] { prog_.Doc().SalvaConNome(this); },
+               QKeySequence::Save},
               {"mnuOpzioni", QStringLiteral("&Indietro ad \"Opzioni\""), [this] { mnuOpzioni_Click(); }},
               {"mnuStampa", QStringLiteral("&Stampa Tabella"), [this] { mnuStampa_Click(); }, QKeySequence::Print},
               {"mnuFileEsci", QStringLiteral("&Esci"), [this] { prog_.Esci(); }, QKeySequence::Quit}});
@@ -253,6 +273,8 @@ void frmInputDatiTraiet::Form_Load() {
         modelloCartellino_->Mostra();
     });
     connect(&prog_.Doc(), &Documento::scelteCambiate, this, [this] { ScelteCambiate(); });
+    connect(&prog_.Doc(), &Documento::pallaCambiata, this, [this] { MostraFunzioneCoefficiente(); });
+    MostraFunzioneCoefficiente();
     // Enter in a box computes the table of the layout ticked (the first when none is).
     const auto invio = [this] {
         if (!optTabellaCampagna_->isChecked()) optTabellaVari_->setChecked(true);
@@ -289,21 +311,38 @@ void frmInputDatiTraiet::MostraDatiProiettile() {
     datiProiettile_->Mostra(prog_.Dati(), prog_.Separatore());
 }
 
+// The coefficient's caption names its drag function ("Coeff. balistico G1").
+void frmInputDatiTraiet::MostraFunzioneCoefficiente() {
+    datiProiettile_->findChild<QLabel*>(QStringLiteral("Label7"))
+        ->setText(kTitoliDatiInForza[5] + QLatin1Char(' ') +
+                  QString::fromLatin1(NomeFunzione(prog_.Doc().FunzioneCoefficiente())));
+}
+
+// The window as tall as its layout asks: the request alone, or with the
+// table under it; every control keeps its own height.
 void frmInputDatiTraiet::Comprimi() {
     espanso_ = false;
     risultato_->hide();
     lblRiepilogo_->clear();
     if (azioni_) azioni_->TabellaNascosta();
-    Frame3_->setFixedHeight(TwipInPixel(this, kCorniceCompressa));
-    resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
+    AdattaAltezza();
 }
 
 void frmInputDatiTraiet::Espandi() {
     espanso_ = true;
-    Frame3_->setFixedHeight(TwipInPixel(this, kCorniceEspansa));
     risultato_->show();
-    resize(width(), Frame3_->height() + menuBar()->sizeHint().height() + 8);
+    AdattaAltezza();
     show();
+}
+
+void frmInputDatiTraiet::AdattaAltezza() {
+    // The layouts asked again at once, from the inside out: the window's
+    // least height is then the new one, and the window can shrink to it.
+    for (QWidget* w : {static_cast<QWidget*>(Frame3_), centralWidget(), static_cast<QWidget*>(this)}) {
+        w->layout()->invalidate();
+        w->layout()->activate();
+    }
+    resize(width(), sizeHint().height());
 }
 
 bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
@@ -324,7 +363,6 @@ bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
         return false;
     }
     d = tabella_->Dati();  // the request stored and the rifle zeroed, as every screen reads them
-    Espandi();
     const auto ottimale = tabella_->DistanzaOttimale();
     lblRisultDistZeroOK_->setText(ottimale ? Qs(TestoIntero(*ottimale)) : QStringLiteral("-"));
     return true;
@@ -333,9 +371,13 @@ bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
 void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     QStringList intestazioni = ComeLista(Intestazioni(tipo, PendiiInDiscesa(tabella_->Opzioni())));
-    // With a scope unit, the clicks that bring the impact back onto the line of sight.
+    // With a scope unit, the clicks that bring the impact back onto the line
+    // of sight and those that take up the wind's drift; their long names on
+    // two lines, "(click)" under the name, so the window stays narrow.
     const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
-    if (unita != UnitaCorrezione::Nessuna) intestazioni << Qs(IntestazioniCorrezione(unita).click);
+    if (unita != UnitaCorrezione::Nessuna)
+        for (QString nome : ClickCorrezione(IntestazioniCorrezione(unita)))
+            intestazioni << nome.replace(QStringLiteral(" ("), QStringLiteral("\n("));
     modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
@@ -352,7 +394,7 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
     const Scelte& cartellino = prog_.Doc().Opzioni();
     tabella_->Righe([&](const ShotData& riga) {
         QStringList celle = ComeLista(CelleTabella(tipo, riga, sep));
-        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << Qs(CelleCorrezioneRiga(riga, cartellino, sep).click);
+        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << ClickCorrezione(CelleCorrezioneRiga(riga, cartellino, sep));
         modello_->AggiungiRiga(celle);
     });
     modello_->Completa();
@@ -360,11 +402,16 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
     // Each column starts as wide as its header.
     QHeaderView* intestazione = MSFlexGrid1_->horizontalHeader();
     for (int c = 0; c < modello_->columnCount(); ++c)
-        intestazione->resizeSection(c, intestazione->fontMetrics().horizontalAdvance(
-                                           modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16);
-    // The grid at least as wide as its columns (the clicks column widens the
-    // window), so no scroll bar takes the last row's place.
-    MSFlexGrid1_->setMinimumWidth(intestazione->length() + 2 * MSFlexGrid1_->frameWidth());
+        intestazione->resizeSection(
+            c, intestazione->fontMetrics().size(0, modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()).width() + 16);
+    // The grid at least as wide as its columns (the clicks columns widen the
+    // window), so no scroll bar takes the last row's place, and as tall as
+    // the default table.
+    const int cornice = 2 * MSFlexGrid1_->frameWidth();
+    MSFlexGrid1_->setMinimumWidth(intestazione->length() + cornice);
+    MSFlexGrid1_->setMinimumHeight(intestazione->sizeHint().height() +
+                                   kRigheInVista * MSFlexGrid1_->verticalHeader()->defaultSectionSize() + cornice);
+    Espandi();
     azioni_->TabellaMostrata(*tabella_, tipo);
     return true;
 }

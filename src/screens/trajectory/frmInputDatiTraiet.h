@@ -53,16 +53,19 @@ private:
     QLayout* CreaOrologio();
     QWidget* CreaRisultato();
     void CreaMenu();
+    void OrdineTab();
 
     void Form_Load();
     bool LeggiDatiTabella(bool conMessaggi);
     void ScelteCambiate();
     void ImpostaGrigliaTabelle();
     void MostraRichiesta();
+    void MostraFunzioneCoefficiente();
     void RimettiSpunta();
     void MostraRiepilogo();
     void Comprimi();
     void Espandi();
+    void AdattaAltezza();
     void mnuOpzioni_Click();
     void mnuNuovaPalla_Click();
 
@@ -71,7 +74,7 @@ private:
     OpzioneDoppioClick* opzioneMostrata_ = nullptr;  // the layout of the table in the grid
     PannelloDatiInForza* datiProiettile_;
     PannelloModello* modelloCartellino_;
-    QFrame* Frame3_;
+    QFrame* Frame3_;  // everything under the menu bar
     QWidget* risultato_;  // optimal zero labels and grid, out of sight when collapsed
     QLabel* lblRisultDistZeroOK_;
     QLabel* lblRiepilogo_;  // the card's summary beside the table

@@ -115,9 +115,11 @@ void DisegnaAssi(QPainter& p, const Pannello& pan, const QFontMetricsF& fm, cons
     p.drawRect(pan.piano);
 }
 
-void DisegnaCurva(QPainter& p, const Pannello& pan, const std::vector<PuntoTraiettoria>& punti,
-                  double (*valore)(const PuntoTraiettoria&, int), int indice, const QPen& penna,
-                  const std::optional<Scala>& scalaPropria = std::nullopt) {
+// A curve in device coordinates, one point per sample, x increasing;
+// scalaPropria: the values' own scale, mapped onto the panel's.
+QPolygonF Linea(const Pannello& pan, const std::vector<PuntoTraiettoria>& punti,
+                double (*valore)(const PuntoTraiettoria&, int), int indice,
+                const std::optional<Scala>& scalaPropria = std::nullopt) {
     QPolygonF linea;
     linea.reserve(static_cast<int>(punti.size()));
     for (const auto& pt : punti) {
@@ -127,9 +129,70 @@ void DisegnaCurva(QPainter& p, const Pannello& pan, const std::vector<PuntoTraie
                                                (pan.sy.max - pan.sy.min);
         linea << QPointF(pan.X(pt.distanza), pan.Y(v));
     }
+    return linea;
+}
+
+void DisegnaLinea(QPainter& p, const QPolygonF& linea, const QPen& penna) {
     p.setPen(penna);
     p.drawPolyline(linea);
 }
+
+// Where the labels of a plot go: at the first of their places, in the order
+// given, that lies in the plot, that no curve crosses and that no label or
+// box taken before overlaps. Where none is free, the first place, with a
+// white ground under the text, so that no curve ever runs through a label.
+class Posti {
+public:
+    Posti(const QRectF& piano, double margine) : piano_(piano), margine_(margine) {}
+    void Curva(const QPolygonF& linea) { curve_.push_back(&linea); }
+    void Occupa(const QRectF& r) { presi_.push_back(r); }
+
+    // The rectangle of the size at the first free top-left corner; libero
+    // false when it is the fallback.
+    QRectF Scegli(const QSizeF& misura, std::initializer_list<QPointF> angoli, bool& libero) {
+        libero = true;
+        for (const QPointF& a : angoli) {
+            const QRectF r(a, misura);
+            if (Libero(r)) return Prendi(r);
+        }
+        libero = false;
+        return Prendi(QRectF(*angoli.begin(), misura));
+    }
+
+private:
+    QRectF Prendi(const QRectF& r) {
+        presi_.push_back(r);
+        return r;
+    }
+    bool Libero(const QRectF& r) const {
+        if (!piano_.contains(r)) return false;
+        for (const QRectF& preso : presi_)
+            if (preso.intersects(r)) return false;
+        const QRectF largo = r.adjusted(-margine_, -margine_, margine_, margine_);
+        for (const QPolygonF* linea : curve_)
+            if (Attraversa(*linea, largo)) return false;
+        return true;
+    }
+    // Whether a polyline of increasing x runs through the rectangle.
+    static bool Attraversa(const QPolygonF& linea, const QRectF& r) {
+        auto i = std::lower_bound(linea.begin(), linea.end(), r.left(),
+                                  [](const QPointF& pt, double x) { return pt.x() < x; });
+        if (i != linea.begin()) --i;
+        for (; i != linea.end() && i->x() <= r.right(); ++i) {
+            const QPointF a = *i;
+            const QPointF b = i + 1 != linea.end() ? *(i + 1) : a;
+            const auto y = [&](double x) { return b.x() == a.x() ? a.y() : a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()); };
+            const double y1 = y(std::clamp(r.left(), a.x(), b.x())), y2 = y(std::clamp(r.right(), a.x(), b.x()));
+            if (b.x() >= r.left() && std::max(y1, y2) >= r.top() && std::min(y1, y2) <= r.bottom()) return true;
+        }
+        return false;
+    }
+
+    QRectF piano_;
+    double margine_;  // half a curve's width and a pixel
+    std::vector<const QPolygonF*> curve_;
+    std::vector<QRectF> presi_;
+};
 
 double Scarto(const PuntoTraiettoria& pt, int i) { return i == 0 ? pt.scarto : pt.pendii[i - 1]; }
 double Velocita(const PuntoTraiettoria& pt, int) { return pt.velocita; }
@@ -210,13 +273,26 @@ DatiGrafico CreaDatiGrafico(std::shared_ptr<const TabellaCalcolata> tabella, Tip
 
 namespace {
 
-// What every step of the drawing shares: the painter, its units and fonts.
+// What every step of the drawing shares: the painter, its units and fonts,
+// and where the labels inside the plots went.
 struct Tela {
     QPainter& p;
     const QFontMetricsF& fm;
     double u;  // device units per point
     const QString& sep;
     QFont carattere, grassetto;
+    std::vector<QRectF>& etichette;
+
+    QSizeF Misura(const QString& testo) const { return {fm.horizontalAdvance(testo), fm.height()}; }
+    // A label at the first free place of posti among the top-left corners.
+    void Etichetta(Posti& posti, const QString& testo, const QColor& colore, std::initializer_list<QPointF> angoli) const {
+        bool libero = true;
+        const QRectF r = posti.Scegli(Misura(testo), angoli, libero);
+        if (!libero) p.fillRect(r, QColor(255, 255, 255, 230));
+        p.setPen(colore);
+        p.drawText(QPointF(r.left(), r.top() + fm.ascent()), testo);
+        etichette.push_back(r);
+    }
 };
 
 // The upper panel: the point of impact against the line of sight over the
@@ -283,30 +359,57 @@ void DisegnaFascia(const Tela& t, const Pannello& sopra, const DatiGrafico& g, b
     p.drawLine(QPointF(piano.left(), ym6), QPointF(piano.right(), ym6));
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.0 * t.u));
     p.drawLine(QPointF(piano.left(), sopra.Y(0)), QPointF(piano.right(), sopra.Y(0)));
-    p.drawText(QPointF(piano.left() + 4 * t.u, sopra.Y(0) - 3 * t.u), QStringLiteral("linea di mira"));
-    p.setPen(QColor(0x3a, 0x6f, 0x2a));
-    const QString fascia = Qs(TestoBanda(g.cartellino.banda, Std(t.sep)));
-    p.drawText(QPointF(piano.right() - t.fm.horizontalAdvance(fascia) - 4 * t.u, y6 - 3 * t.u), fascia);
     p.restore();
 }
 
-// The zero distance, a dashed line with its caption.
-void DisegnaAzzeramento(const Tela& t, const Pannello& sopra, const DatiGrafico& g) {
-    const double x0 = g.dati.DistanzaAzzeramento;
-    if (x0 < g.da || x0 > g.a) return;
+// The labels of the line of sight (along it, above or under) and of the
+// band (outside its edges), where no curve runs.
+void EtichetteFascia(const Tela& t, Posti& posti, const Pannello& sopra, const DatiGrafico& g) {
     const QRectF& piano = sopra.piano;
-    const double x = sopra.X(x0);
+    const double h = t.fm.height(), d = 2 * t.u;
+    const QString mira = QStringLiteral("linea di mira");
+    const double w = t.Misura(mira).width(), y0 = sopra.Y(0);
+    const auto x = [&](double f) { return piano.left() + 4 * t.u + f * (piano.width() - w - 8 * t.u); };
+    t.Etichetta(posti, mira, QColor(0x33, 0x33, 0x33),
+                {{x(0), y0 - d - h}, {x(0), y0 + d}, {x(0.25), y0 - d - h}, {x(0.25), y0 + d}, {x(0.5), y0 - d - h},
+                 {x(0.5), y0 + d}, {x(0.75), y0 - d - h}, {x(0.75), y0 + d}, {x(1), y0 - d - h}, {x(1), y0 + d}});
+    const QString fascia = Qs(TestoBanda(g.cartellino.banda, Std(t.sep)));
+    const double wf = t.Misura(fascia).width(), y6 = sopra.Y(g.cartellino.banda), ym6 = sopra.Y(-g.cartellino.banda);
+    const double destra = piano.right() - wf - 4 * t.u, mezzo = piano.center().x() - wf / 2;
+    t.Etichetta(posti, fascia, QColor(0x3a, 0x6f, 0x2a),
+                {{destra, y6 - d - h}, {destra, ym6 + d}, {mezzo, y6 - d - h}, {mezzo, ym6 + d},
+                 {piano.left() + 4 * t.u, y6 - d - h}, {piano.left() + 4 * t.u, ym6 + d}});
+}
+
+// The zero distance in the table's span, or none.
+std::optional<double> Azzeramento(const DatiGrafico& g) {
+    const double x0 = g.dati.DistanzaAzzeramento;
+    return x0 < g.da || x0 > g.a ? std::nullopt : std::optional<double>(x0);
+}
+
+// The zero distance: a dashed line, under the curves.
+void LineaAzzeramento(const Tela& t, const Pannello& sopra, const DatiGrafico& g) {
+    const auto x0 = Azzeramento(g);
+    if (!x0) return;
     t.p.setPen(QPen(kColoreAzzeramento, 0.8 * t.u, Qt::DashLine));
-    t.p.drawLine(QPointF(x, piano.top()), QPointF(x, piano.bottom()));
-    t.p.setPen(kColoreAzzeramento);
-    const QString testo = QStringLiteral("azzeramento %1 m").arg(Valore(x0, "####0", t.sep));
-    const double w = t.fm.horizontalAdvance(testo);
-    const double tx = x + 3 * t.u + w < piano.right() ? x + 3 * t.u : x - 3 * t.u - w;
-    t.p.drawText(QPointF(tx, piano.top() + t.fm.ascent() + 2 * t.u), testo);
+    t.p.drawLine(QPointF(sopra.X(*x0), sopra.piano.top()), QPointF(sopra.X(*x0), sopra.piano.bottom()));
+}
+
+// Its caption beside it, at the top or the foot.
+void EtichettaAzzeramento(const Tela& t, Posti& posti, const Pannello& sopra, const DatiGrafico& g) {
+    const auto x0 = Azzeramento(g);
+    if (!x0) return;
+    const QRectF& piano = sopra.piano;
+    const double x = sopra.X(*x0);
+    const QString testo = QStringLiteral("azzeramento %1 m").arg(Valore(*x0, "####0", t.sep));
+    const QSizeF m = t.Misura(testo);
+    const double destra = x + 3 * t.u, sinistra = x - 3 * t.u - m.width();
+    const double alto = piano.top() + 2 * t.u, basso = piano.bottom() - 2 * t.u - m.height();
+    t.Etichetta(posti, testo, kColoreAzzeramento, {{destra, alto}, {sinistra, alto}, {destra, basso}, {sinistra, basso}});
 }
 
 // The highest point, where the bullet turns within the table's span.
-void DisegnaPuntoPiuAlto(const Tela& t, const Pannello& sopra, const std::vector<PuntoTraiettoria>& punti) {
+void DisegnaPuntoPiuAlto(const Tela& t, Posti& posti, const Pannello& sopra, const std::vector<PuntoTraiettoria>& punti) {
     if (punti.size() <= 2) return;
     size_t massimo = 0;
     for (size_t i = 1; i < punti.size(); ++i)
@@ -321,12 +424,12 @@ void DisegnaPuntoPiuAlto(const Tela& t, const Pannello& sopra, const std::vector
     const QString testo = QStringLiteral("punto più alto %1 cm a %2 m")
                               .arg(Valore(punti[massimo].scarto, "###0.0", t.sep),
                                    Valore(punti[massimo].distanza, "####0", t.sep));
-    const double w = t.fm.horizontalAdvance(testo);
-    const double tx = std::clamp(c.x() - w / 2, piano.left() + 2 * t.u, piano.right() - w - 2 * t.u);
-    const double sopraIlPunto = c.y() - 5 * t.u - t.fm.descent();
-    const double ty = sopraIlPunto > piano.top() + t.fm.height() ? sopraIlPunto : c.y() + 5 * t.u + t.fm.ascent();
-    t.p.setPen(Qt::black);
-    t.p.drawText(QPointF(tx, ty), testo);
+    const QSizeF m = t.Misura(testo);
+    const double x = std::clamp(c.x() - m.width() / 2, piano.left() + 2 * t.u, piano.right() - m.width() - 2 * t.u);
+    const double d = 5 * t.u;
+    t.Etichetta(posti, testo, Qt::black,
+                {{x, c.y() - d - m.height()}, {x, c.y() + d}, {c.x() + d, c.y() - d - m.height()},
+                 {c.x() - d - m.width(), c.y() - d - m.height()}, {c.x() + d, c.y() + d}, {c.x() - d - m.width(), c.y() + d}});
 }
 
 // The field table's legend: one short line per slope, right-aligned on the title line.
@@ -343,15 +446,24 @@ void DisegnaLegenda(const Tela& t, const QRectF& area, const Pannello& sopra) {
     }
 }
 
-// With the point mass: which curve is which, in a box at the plot's lower left.
-void DisegnaLegendaModelli(const Tela& t, const Pannello& sopra, const DatiGrafico& g) {
-    const QString nomi[2] = {Qs(NomeModello(g.tabella->Opzioni().modello)),
-                             Qs(NomeModello(TipoModello::Classico))};
-    const QPen penne[2] = {QPen(kColoreTraiettoria, 1.6 * t.u), QPen(kColoreClassico, 1.4 * t.u, Qt::DashLine)};
-    const double tratto = 22 * t.u;
-    const double larghezza = std::max(t.fm.horizontalAdvance(nomi[0]), t.fm.horizontalAdvance(nomi[1])) + tratto + 12 * t.u;
-    const QRectF riquadro(sopra.piano.left() + 6 * t.u, sopra.piano.bottom() - 6 * t.u - 2 * t.fm.height() - 6 * t.u,
-                          larghezza, 2 * t.fm.height() + 6 * t.u);
+// The pens of the upper panel: the table's model solid, the closed form
+// beside the point mass dashed (the legend shows both).
+QPen PennaModello(const Tela& t, const QColor& colore = kColoreTraiettoria) { return QPen(colore, 1.6 * t.u); }
+QPen PennaClassico(const Tela& t) { return QPen(kColoreClassico, 1.4 * t.u, Qt::DashLine); }
+
+// With the point mass: which curve is which, in a box in a corner no curve
+// runs through (the lower left first).
+void DisegnaLegendaModelli(const Tela& t, Posti& posti, const Pannello& sopra, const DatiGrafico& g) {
+    const QString nomi[2] = {Qs(NomeModello(g.tabella->Opzioni().modello)), Qs(NomeModello(TipoModello::Classico))};
+    const QPen penne[2] = {PennaModello(t), PennaClassico(t)};
+    const double tratto = 22 * t.u, d = 6 * t.u;
+    const QSizeF m(std::max(t.fm.horizontalAdvance(nomi[0]), t.fm.horizontalAdvance(nomi[1])) + tratto + 12 * t.u,
+                   2 * t.fm.height() + 6 * t.u);
+    const QRectF& piano = sopra.piano;
+    const double sinistra = piano.left() + d, destra = piano.right() - d - m.width();
+    const double alto = piano.top() + d, basso = piano.bottom() - d - m.height();
+    bool libero = true;
+    const QRectF riquadro = posti.Scegli(m, {{sinistra, basso}, {destra, basso}, {destra, alto}, {sinistra, alto}}, libero);
     t.p.setPen(QPen(QColor(0x99, 0x99, 0x99), 0.5 * t.u));
     t.p.setBrush(QColor(255, 255, 255, 230));
     t.p.drawRect(riquadro);
@@ -367,9 +479,10 @@ void DisegnaLegendaModelli(const Tela& t, const Pannello& sopra, const DatiGrafi
 }
 
 // The last metre of each energy threshold: a dotted line across the panel,
-// a tick on its distance axis and "≥ 2000 J" beside it.
-void DisegnaSoglie(const Tela& t, const Pannello& pan, const DatiGrafico& g) {
-    int n = 0;
+// a tick on its distance axis and "≥ 2000 J" beside it, where no curve runs
+// (by the foot first; labels of thresholds close together one above the other).
+void DisegnaSoglie(const Tela& t, Posti& posti, const Pannello& pan, const DatiGrafico& g) {
+    const QColor testoEnergia = kColoreEnergia.darker(155);  // text a shade darker than the curve
     for (const auto& [soglia, metro] : g.soglie) {
         if (metro < g.da || metro > g.a) continue;
         const double x = pan.X(metro);
@@ -378,18 +491,21 @@ void DisegnaSoglie(const Tela& t, const Pannello& pan, const DatiGrafico& g) {
         t.p.setPen(QPen(kColoreEnergia, 1.6 * t.u));
         t.p.drawLine(QPointF(x, pan.piano.bottom() - 5 * t.u), QPointF(x, pan.piano.bottom()));
         const QString testo = QStringLiteral("≥ %1 J").arg(Qs(TestoSingolo(static_cast<float>(soglia), Std(t.sep))));
-        const double w = t.fm.horizontalAdvance(testo);
-        const double tx = x + 3 * t.u + w < pan.piano.right() ? x + 3 * t.u : x - 3 * t.u - w;
-        // Thresholds close together: their labels one above the other.
-        t.p.setPen(kColoreEnergia);
-        t.p.drawText(QPointF(tx, pan.piano.bottom() - 4 * t.u - (n++ % 3) * t.fm.height()), testo);
+        const QSizeF m = t.Misura(testo);
+        const double destra = x + 3 * t.u, sinistra = x - 3 * t.u - m.width();
+        const double piede = pan.piano.bottom() - 6 * t.u - m.height(), cima = pan.piano.top() + 2 * t.u;
+        const double h = m.height();
+        t.Etichetta(posti, testo, testoEnergia,
+                    {{destra, piede}, {sinistra, piede}, {destra, piede - h}, {sinistra, piede - h}, {destra, piede - 2 * h},
+                     {sinistra, piede - 2 * h}, {destra, cima}, {sinistra, cima}, {destra, cima + h}, {sinistra, cima + h}});
     }
 }
 
 // The general table's lower panel: velocity (left scale) and energy (right
-// scale) over the same distances.
+// scale) over the same distances, both solid (dashed is the closed form's);
+// their curves in linee.
 Pannello DisegnaVelocitaEnergia(const Tela& t, const QRectF& area, const Pannello& sopra,
-                                const std::vector<PuntoTraiettoria>& punti) {
+                                const std::vector<PuntoTraiettoria>& punti, std::vector<QPolygonF>& linee) {
     QPainter& p = t.p;
     const double titolo = t.fm.height() * 1.5, sotto = t.fm.height() * 2.6;
     const double topSotto = sopra.piano.bottom() + t.fm.height() * 0.5 + titolo;
@@ -415,12 +531,35 @@ Pannello DisegnaVelocitaEnergia(const Tela& t, const QRectF& area, const Pannell
     p.drawText(QPointF(basso.piano.right() - QFontMetricsF(t.grassetto, p.device()).horizontalAdvance(te), yTitolo), te);
     p.setFont(t.carattere);
     DisegnaAssi(p, basso, t.fm, t.sep, true, energia, kColoreVelocita, kColoreEnergia);
+    linee = {Linea(basso, punti, Velocita, 0), Linea(basso, punti, Energia, 0, energia)};
     p.save();
     p.setClipRect(basso.piano);
-    DisegnaCurva(p, basso, punti, Velocita, 0, QPen(kColoreVelocita, 1.6 * t.u));
-    DisegnaCurva(p, basso, punti, Energia, 0, QPen(kColoreEnergia, 1.6 * t.u, Qt::DashLine), energia);
+    DisegnaLinea(p, linee[0], PennaModello(t, kColoreVelocita));
+    DisegnaLinea(p, linee[1], PennaModello(t, kColoreEnergia));
     p.restore();
     return basso;
+}
+
+// The upper panel's curves (the closed form's first, under the model's),
+// kept in linee, then its captions and the legend where no curve runs.
+void DisegnaScarti(const Tela& t, Posti& posti, const Pannello& sopra, const DatiGrafico& g, bool generale,
+                   const std::vector<PuntoTraiettoria>& punti, const std::vector<PuntoTraiettoria>& classici,
+                   std::vector<QPolygonF>& linee) {
+    const int curve = generale ? 1 : 5;
+    for (int i = 0; i < curve; ++i) linee.push_back(Linea(sopra, punti, Scarto, i));
+    if (!classici.empty()) linee.push_back(Linea(sopra, classici, Scarto, 0));
+    t.p.save();
+    t.p.setClipRect(sopra.piano);
+    if (generale) LineaAzzeramento(t, sopra, g);
+    if (!classici.empty()) DisegnaLinea(t.p, linee.back(), PennaClassico(t));
+    for (int i = curve - 1; i >= 0; --i)
+        DisegnaLinea(t.p, linee[static_cast<size_t>(i)], PennaModello(t, generale ? kColoreTraiettoria : kColoriPendii[i]));
+    for (const QPolygonF& l : linee) posti.Curva(l);
+    if (!classici.empty()) DisegnaLegendaModelli(t, posti, sopra, g);
+    if (generale) DisegnaPuntoPiuAlto(t, posti, sopra, punti);
+    if (generale) EtichettaAzzeramento(t, posti, sopra, g);
+    EtichetteFascia(t, posti, sopra, g);
+    t.p.restore();
 }
 
 }  // namespace
@@ -433,7 +572,8 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
     const QFontMetricsF fm(carattere, p.device());
     QFont grassetto = carattere;
     grassetto.setBold(true);
-    const Tela t{p, fm, p.device()->logicalDpiX() / 72.0, sep, carattere, grassetto};
+    PosizioneGrafico posizione;
+    const Tela t{p, fm, p.device()->logicalDpiX() / 72.0, sep, carattere, grassetto, posizione.etichette};
     const bool generale = g.tipo == TipoTabella::Vari;
 
     std::vector<PuntoTraiettoria> punti, classici;
@@ -441,22 +581,17 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
     p.fillRect(area, Qt::white);
     DisegnaTitolo(t, area, sopra, g, generale);
     DisegnaFascia(t, sopra, g, generale);
-    p.save();
-    p.setClipRect(sopra.piano);
-    if (generale) DisegnaAzzeramento(t, sopra, g);
-    const int curve = generale ? 1 : 5;
-    if (!classici.empty()) DisegnaCurva(p, sopra, classici, Scarto, 0, QPen(kColoreClassico, 1.4 * t.u, Qt::DashLine));
-    for (int i = curve - 1; i >= 0; --i)
-        DisegnaCurva(p, sopra, punti, Scarto, i, QPen(generale ? kColoreTraiettoria : kColoriPendii[i], 1.6 * t.u));
-    if (generale) DisegnaPuntoPiuAlto(t, sopra, punti);
-    if (!classici.empty()) DisegnaLegendaModelli(t, sopra, g);
-    p.restore();
+    std::vector<QPolygonF> lineeSopra, lineeSotto;
+    Posti postiSopra(sopra.piano, 2 * t.u);
+    DisegnaScarti(t, postiSopra, sopra, g, generale, punti, classici, lineeSopra);
 
     if (!generale) DisegnaLegenda(t, area, sopra);
-    const Pannello ultimo = generale ? DisegnaVelocitaEnergia(t, area, sopra, punti) : sopra;
+    const Pannello ultimo = generale ? DisegnaVelocitaEnergia(t, area, sopra, punti, lineeSotto) : sopra;
+    Posti postiSotto(ultimo.piano, 2 * t.u);
+    for (const QPolygonF& l : lineeSotto) postiSotto.Curva(l);
     p.save();
     p.setClipRect(ultimo.piano.adjusted(0, -1, 0, 1));
-    DisegnaSoglie(t, ultimo, g);
+    DisegnaSoglie(t, generale ? postiSotto : postiSopra, ultimo, g);
     p.restore();
     const QString etichetta = QStringLiteral("Distanza (m)");
     p.setPen(Qt::black);
@@ -467,7 +602,10 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
         DisegnaCursore(p, QRectF(area.left(), area.top(), area.width(), ultimo.piano.bottom() - area.top()), sopra, g,
                        *cursore, carattere, sep);
     p.restore();
-    return {sopra.piano, g.da, g.a};
+    posizione.piano = sopra.piano;
+    posizione.da = g.da;
+    posizione.a = g.a;
+    return posizione;
 }
 
 GraficoTraiettoria::GraficoTraiettoria(const QString& separatore, QWidget* padre)

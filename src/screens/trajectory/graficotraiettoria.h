@@ -46,6 +46,7 @@ DatiGrafico CreaDatiGrafico(std::shared_ptr<const rigata::TabellaCalcolata> tabe
 struct PosizioneGrafico {
     QRectF piano;  // the plot area of the distances (both panels share it horizontally)
     double da = 0, a = 0;
+    std::vector<QRectF> etichette;  // the captions drawn inside the plots
 };
 
 // Paints the chart into area (device coordinates) with the given base font.

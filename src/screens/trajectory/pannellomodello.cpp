@@ -209,7 +209,7 @@ void PannelloModello::MostraClick() {
     mostrando_ = true;
     const Scelte& o = doc_.Opzioni();
     cboClick_->clear();
-    cboClick_->setEnabled(o.unita != UnitaCorrezione::Nessuna);
+    AbilitaConEtichetta(cboClick_, o.unita != UnitaCorrezione::Nessuna);
     const QString unita = QLatin1Char(' ') + Qs(NomeUnita(o.unita));
     switch (o.unita) {
         case UnitaCorrezione::Cm100: cboClick_->addItem(QStringLiteral("1") + unita); break;
@@ -227,8 +227,6 @@ void PannelloModello::MostraClick() {
 void PannelloModello::Abilita() {
     const Scelte& o = doc_.Opzioni();
     const bool punto = o.modello != TipoModello::Classico;
-    for (QWidget* w : {static_cast<QWidget*>(txtPressione_), static_cast<QWidget*>(txtUmidita_),
-                       static_cast<QWidget*>(txtAngoloVento_)})
-        w->setEnabled(punto);
+    for (QWidget* w : {txtPressione_, txtUmidita_, txtAngoloVento_}) AbilitaConEtichetta(w, punto);
     chkCoppie_->setEnabled(o.modello == TipoModello::G1 && (!doc_.CoppiePalla().empty() || !o.coppie.empty()));
 }

@@ -80,7 +80,7 @@ public:
         fmTitolo_ = std::make_unique<QFontMetricsF>(Carattere(kPuntiTitolo, true), dev);
         fmPiede_ = std::make_unique<QFontMetricsF>(Carattere(kPuntiPiede), dev);
 
-        altezzaRiga_ = fmTabella_->height() * 1.25;
+        altezzaRiga_ = fmTabella_->height() * 1.2;
         righe_ = c.tabella ? c.tabella->rowCount() : 0;
         // The table's columns, then with a scope unit the click columns; the
         // corrections in the unit too when the page is wide enough for them.
@@ -125,25 +125,7 @@ public:
         // The energy at 100 m and its limits on one line, the note under them.
         aggiungi(c.energia.join(QStringLiteral(" · ")), false);
         aggiungi(c.notaEnergia, false);
-        // The chart gives up the room of the lines beyond the two sentences,
-        // so a table of 26 rows still fits page 1.
-        const double passoFrasi = fmTesto_->height() * 1.3;
-        altezzaGrafico_ = std::max(72 * u_ * 2.2, 72 * u_ * 3.2 - std::max(0, int(frasi_.size()) - 2) * passoFrasi);
-
-        MisureRapporto m;
-        m.altezzaPagina = pagina_.height();
-        m.altezzaPiede = fmPiede_->height();
-        m.punto = u_;
-        m.altezzaTitolo = fmTitolo_->height();
-        m.altezzaTesto = fmTesto_->height();
-        m.lineeBlocchi = std::max({c.richiesta.size(), c.proiettile.size(), c.cartuccia.size()}) + 1;
-        m.frasi = static_cast<int>(frasi_.size());
-        m.altezzaGrafico = c.grafico && righe_ > 0 ? AltezzaGrafico() + 6 * u_ : 0;
-        m.altezzaSegue = fmTesto_->height() * 2;
-        m.altezzaIntestazione = altezzaIntestazione_;
-        m.altezzaRiga = altezzaRiga_;
-        m.righe = righe_;
-        g_ = CalcolaGeometria(m);
+        Impagina();
     }
 
     int Pagine() const { return g_.pagine; }
@@ -219,7 +201,39 @@ public:
     }
 
 private:
-    double AltezzaGrafico() const { return altezzaGrafico_; }  // 3.2 inch (81 mm) at most
+    double AltezzaGrafico() const { return altezzaGrafico_; }
+
+    // The pages: the chart 3.2 inches (81 mm) tall, or shorter, down to
+    // 2 inches, where that keeps the whole table on page 1 (the default
+    // table of 26 rows with every summary line the choices give).
+    void Impagina() {
+        MisureRapporto m;
+        m.altezzaPagina = pagina_.height();
+        m.altezzaPiede = fmPiede_->height();
+        m.punto = u_;
+        m.altezzaTitolo = fmTitolo_->height();
+        m.altezzaTesto = fmTesto_->height();
+        m.lineeBlocchi = std::max({c_.richiesta.size(), c_.proiettile.size(), c_.cartuccia.size()}) + 1;
+        m.frasi = static_cast<int>(frasi_.size());
+        m.altezzaSegue = fmTesto_->height() * 2;
+        m.altezzaIntestazione = altezzaIntestazione_;
+        m.altezzaRiga = altezzaRiga_;
+        m.righe = righe_;
+        const bool grafico = c_.grafico && righe_ > 0;
+        const double spazio = 6 * u_;  // under the chart
+        altezzaGrafico_ = 72 * u_ * 3.2;
+        m.altezzaGrafico = grafico ? altezzaGrafico_ + spazio : 0;
+        g_ = CalcolaGeometria(m);
+        if (!grafico || g_.pagine == 1) return;
+        MisureRapporto corto = m;
+        corto.altezzaGrafico = 72 * u_ * 2 + spazio;
+        const GeometriaRapporto g = CalcolaGeometria(corto);
+        if (g.pagine > 1) return;  // a long table: the chart whole, the rows on the pages after
+        const double avanzo = g.fondo - (g.inizioTabellaPrima + m.altezzaIntestazione + m.righe * m.altezzaRiga);
+        altezzaGrafico_ = 72 * u_ * 2 + std::max(0.0, avanzo - 0.1 * u_);
+        m.altezzaGrafico = altezzaGrafico_ + spazio;
+        g_ = CalcolaGeometria(m);
+    }
 
     // Title and date, the three blocks, the sentences: where g_ puts them.
     void DisegnaTesta(QPainter& p) {

@@ -102,11 +102,11 @@ inline void DoppioClick(QWidget* schermo, const char* opzione) {
     QWidget* w = Trova(schermo, opzione);
     QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
 }
-// The named number boxes show bold red text.
+// The named number boxes show bold red text while they can be edited.
 inline void GrassettoRosso(QWidget* schermo, const QStringList& caselle) {
     for (const QString& nome : caselle) {
         auto* w = schermo->findChild<QWidget*>(nome);
-        QVERIFY2(w && w->font().bold() && w->palette().color(QPalette::Text) == QColor(Qt::red), qPrintable(nome));
+        QVERIFY2(w && w->font().bold() && w->palette().color(QPalette::Active, QPalette::Text) == QColor(Qt::red), qPrintable(nome));
     }
 }
 // Exactly one warning, beginning with inizio and holding dentro.

@@ -76,6 +76,39 @@ class TestTraiettorie : public QObject {
             a.programma->Dati(), rigata::RichiestaTabella{225, 0, 500, 20, 5, 50}, a.programma->Doc().Opzioni()));
     }
     static AzioniTabella* Azioni(QWidget* t) { return t->findChild<AzioniTabella*>(); }
+    // The catalogue's bullet with velocity pairs picked on the start screen.
+    static void ScegliSierra(Ambiente& a) {
+        auto* lista = Trova<QComboBox>(a.programma->Avvio(), "Combo1");
+        const int i = lista->findText("Sierra", Qt::MatchContains);
+        QVERIFY(i >= 0);
+        lista->setCurrentIndex(i);
+        emit lista->activated(i);
+    }
+    // File > Salva con nome on the trajectory screen, then the file opened
+    // in a fresh program b: its trajectory screen.
+    static frmInputDatiTraiet* Riapri(Ambiente& a, Ambiente& b) {
+        const QString file = a.File("scelte.dat");
+        a.dialoghi.risposte << file;
+        Menu(a.programma->Traiettorie(), "mnuSalvaConNome");
+        if (b.programma->Doc().isWindowModified()) b.dialoghi.risposte << false;  // the fresh texts not saved
+        b.dialoghi.risposte << file;
+        Menu(b.programma->Avvio(), "mnuApri");
+        return Apri(b);
+    }
+    // What a choice's control shows.
+    static QString Valore(QWidget* w) {
+        if (auto* c = qobject_cast<QCheckBox*>(w)) return c->isChecked() ? "sì" : "no";
+        if (auto* l = qobject_cast<QComboBox*>(w)) return l->currentText();
+        return qobject_cast<QLineEdit*>(w)->text();
+    }
+    // Every cell of the grid, row by row.
+    static QStringList Celle(QWidget* t) {
+        QAbstractItemModel* m = Trova<QTableView>(t, "MSFlexGrid1")->model();
+        QStringList celle;
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int c = 0; c < m->columnCount(); ++c) celle << m->index(r, c).data().toString();
+        return celle;
+    }
     // Distances at the start of the table's lines, in page order.
     static QList<int> Distanze(const QString& pagina) {
         static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d+\\.\\d\\s+-?\\d+\\.\\d\\s",
@@ -97,7 +130,6 @@ private slots:
     void tabelleNellaGriglia() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a);
-        const int compressa = t->height();
         auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(Testo(t, "lblRisultDistZeroOK"), "225");
@@ -120,27 +152,20 @@ private slots:
                                           "-1.9"}));
         QCoreApplication::processEvents();
         QCOMPARE(griglia->model()->rowCount(), 26);
-        QVERIFY(t->height() > compressa * 3);
         QCOMPARE(griglia->verticalScrollBar()->maximum(), 0);
         QVERIFY(griglia->rowViewportPosition(25) + griglia->rowHeight(25) <= griglia->viewport()->height());
         QVERIFY(griglia->rowHeight(25) >= griglia->fontMetrics().height());
 
-        // The band's sentence beside the table, without the optimal zero; the
-        // scope unit adds the clicks column, none leaves the grid as it was.
-        Trova<QComboBox>(t, "cboBanda")->setCurrentIndex(0);
-        DoppioClick(t, "optTabellaVari");
-        const QString riepilogo = Testo(t, "lblRiepilogo");
-        QVERIFY2(riepilogo.startsWith("Con banda ±4 cm: azzerare a m ") && riepilogo.contains("\nEnergia a 100 m: ") &&
-                     !riepilogo.contains("ottimale"),
-                 qPrintable(riepilogo));
+        // The scope unit adds the clicks columns, none leaves the grid as it was.
         Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
         QCOMPARE(Trova<QComboBox>(t, "cboClick")->currentText(), "0.1 mrad");
         DoppioClick(t, "optTabellaVari");
-        QCOMPARE(m->columnCount(), 9);
-        QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), "Correzione (click)");
+        Menu(t, "mnuCopiaTabella");
+        QVERIFY(QApplication::clipboard()->text().section('\n', 0, 0).endsWith(
+            "Scarto mira (cm)\tCorrezione (click)\tCorrezione vento (click)"));
         QCoreApplication::processEvents();
-        QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
-        QCOMPARE(Riga(t, 5).mid(1), (QStringList{"100", "-5.6", "8.0", "881.3", "2390.4", "-2.4", "0.108", "5.3", "-5"}));
+        QCOMPARE(griglia->horizontalScrollBar()->maximum() + griglia->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(Riga(t, 5).mid(1), (QStringList{"100", "-5.6", "8.0", "881.3", "2390.4", "-2.4", "0.108", "5.3", "-5", "2"}));
         Trova<QComboBox>(t, "cboUnita")->setCurrentIndex(0);
         DoppioClick(t, "optTabellaCampagna");
         QCOMPARE(m->columnCount(), 8);
@@ -157,6 +182,100 @@ private slots:
         Menu(t, "mnuStampa");
         QVERIFY(!QFile::exists(a.dialoghi.pdf));
         QVERIFY(a.dialoghi.inattesi.isEmpty());
+    }
+
+    // No control of the screen is drawn below its size, collapsed, with the
+    // table, and collapsed again (a model the coefficient does not fit): line
+    // edits and lists at least their usual height, the others at least their
+    // least one; collapsed again, the window is as tall as at first.
+    void misureDeiControlli() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a);
+        QVERIFY(QTest::qWaitForWindowExposed(t));
+        const std::function<void()> passi[] = {[] {}, [t] { DoppioClick(t, "optTabellaVari"); },
+                                               [t] { Trova<QComboBox>(t, "cboModello")->setCurrentIndex(2); }};
+        int compressa = 0;
+        for (const auto& passo : passi) {
+            passo();
+            QCoreApplication::processEvents();
+            QStringList schiacciati;
+            for (QWidget* w : t->findChildren<QWidget*>()) {
+                QWidget* padre = w->parentWidget();
+                if (!w->isVisible() || qobject_cast<QAbstractScrollArea*>(padre) || qobject_cast<QComboBox*>(padre) ||
+                    (padre && qobject_cast<QAbstractScrollArea*>(padre->parentWidget())))
+                    continue;  // the parts of a grid or a list are sized by it
+                const bool casella = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+                const int minima = casella ? w->sizeHint().height() : w->minimumSizeHint().height();
+                if (w->height() < minima)
+                    schiacciati << QString("%1 %2 < %3").arg(w->objectName()).arg(w->height()).arg(minima);
+            }
+            QVERIFY2(schiacciati.isEmpty(), qPrintable(schiacciati.join(", ")));
+            if (!Trova(t, "MSFlexGrid1")->isVisible()) {
+                QVERIFY(!compressa || t->height() == compressa);
+                compressa = t->height();
+            }
+        }
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);  // the G1 coefficient told
+    }
+
+    // A box the model does not read is drawn disabled, box and caption: no
+    // red figure, a grey caption; with the point mass the same box shows its
+    // bold red figure under a black caption again.
+    void caselleDisabilitate_data() {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("etichetta");
+        QTest::addColumn<int>("modello");
+        const int classico = int(rigata::TipoModello::Classico);
+        QTest::newRow("pressione, classico") << "txtPressione" << "lblPressione" << classico;
+        QTest::newRow("umidità, classico") << "txtUmidita" << "lblUmidita" << classico;
+        QTest::newRow("vento, classico") << "txtAngoloVento" << "lblAngoloVento" << classico;
+        QTest::newRow("vento, G1") << "txtAngoloVento" << "lblAngoloVento" << int(rigata::TipoModello::G1);
+        QTest::newRow("click senza ottica") << "cboClick" << "lblClick" << classico;
+    }
+    void caselleDisabilitate() {
+        QFETCH(QString, casella);
+        QFETCH(QString, etichetta);
+        QFETCH(int, modello);
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");  // the card's frame in sight
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        Scrivi(t, "txtPressione", "1013");  // every box holds a figure
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(modello);
+        const bool attiva = modello != int(rigata::TipoModello::Classico);
+        QCOMPARE(Trova(t, qPrintable(casella))->isEnabled(), attiva);
+        const auto pixel = [](QWidget* w, auto prova) {
+            const QImage im = w->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x) n += prova(im.pixelColor(x, y));
+            return n;
+        };
+        const int rossi = pixel(Trova(t, qPrintable(casella)), [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
+        const int neri = pixel(Trova(t, qPrintable(etichetta)), [](QColor c) { return qGray(c.rgb()) < 60; });
+        QVERIFY2(attiva == (rossi > 10) || casella == "cboClick", qPrintable(QString::number(rossi)));
+        QVERIFY2(attiva == (neri > 10), qPrintable(QString::number(neri)));
+    }
+
+    // The arrows move within the grid; Tab leaves it for the card's band
+    // beside it, Shift+Tab for the last cartridge note, and back.
+    void tabEsceDallaGriglia() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        t->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t));
+        auto* griglia = Trova<QTableView>(t, "MSFlexGrid1");
+        griglia->setFocus();
+        griglia->setCurrentIndex(griglia->model()->index(0, 0));
+        QTest::keyClick(griglia, Qt::Key_Down);
+        QTest::keyClick(griglia, Qt::Key_Right);
+        QCOMPARE(griglia->currentIndex(), griglia->model()->index(1, 1));
+        QTest::keyClick(griglia, Qt::Key_Tab);
+        QVERIFY(Trova(t, "cboBanda")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(griglia->hasFocus());
+        QTest::keyClick(griglia, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(Trova(t, "Text5")->hasFocus());
+        QCOMPARE(griglia->currentIndex(), griglia->model()->index(1, 1));
     }
 
     // Page 1 (head, chart) and the following pages hold as many rows as end
@@ -196,9 +315,10 @@ private slots:
         QCOMPARE(restanti, 0);
     }
 
-    // Printed or exported, the report's summary names the model (and for the
-    // point mass its air), the energy lines follow; with a scope unit the table
-    // gets the correction columns. Numbered pages, each with the header row
+    // Printed or exported, the report's summary names the model with its
+    // coefficient (and for the point mass its air), the energy lines follow;
+    // with a scope unit the table gets the correction columns. The default
+    // table is one page in either layout and model. Numbered pages, each with the header row
     // ("Distanza (m" of the field table's grid closed), every row once and in
     // order; on every page the last row ends above the footer and every word
     // is at 8 pt or more (DejaVu's box is 1.16 times its size), read back with
@@ -218,7 +338,7 @@ private slots:
         QTest::newRow("stampa, parametri vari") << "mnuStampa" << "optTabellaVari" << classico << nessuna << 6.0 << breve
             << "-0\\.2\\s+2\\.5\\s+947\\.6\\s+2764\\.1\\s+-0\\.1"
             << QStringList{"Rigata - Tabella parametri vari", "punto più alto", "La distanza ottimale", "Tiro utile (±6 cm)",
-                           "Modello di calcolo: Classico", "Energia a 100 m", "Valori di riferimento", "pagina 1 di 1",
+                           "Modello di calcolo: Classico (forma chiusa), C.B. G1 0.379", "Energia a 100 m", "Valori di riferimento", "pagina 1 di 1",
                            ".243 Win", "Altitudine (m.s.l.m.)", "Lungh. totale OAL (mm)", "Distanza iniziale"}
             << QStringList{};
         QTest::newRow("stampa, di campagna") << "mnuStampa" << "optTabellaCampagna" << classico << nessuna << 6.0 << breve
@@ -226,9 +346,13 @@ private slots:
             << QStringList{};
         QTest::newRow("G7, mrad, banda 4") << "mnuEsportaPdf" << "optTabellaVari" << int(rigata::TipoModello::G7)
             << int(rigata::UnitaCorrezione::Mrad) << 4.0 << breve << ""
-            << QStringList{"Modello di calcolo: Punto materiale G7; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
+            << QStringList{"Modello di calcolo: Punto materiale G7, C.B. G7 0.379; aria: 15.0 °C", "Con banda ±4 cm: azzerare a m",
                            "Tiro utile (±4 cm)", "Correzione", "vento", "(click)"}
             << QStringList{"Modello di calcolo: Classico"};
+        QTest::newRow("G7 di campagna, mrad, banda 4") << "mnuEsportaPdf" << "optTabellaCampagna" << int(rigata::TipoModello::G7)
+            << int(rigata::UnitaCorrezione::Mrad) << 4.0 << breve << ""
+            << QStringList{"Modello di calcolo: Punto materiale G7, C.B. G7 0.379; aria", "Con banda ±4 cm", "60°", "vento"}
+            << QStringList{};
         QTest::newRow("500 righe in MOA") << "mnuEsportaPdf" << "optTabellaVari" << classico
             << int(rigata::UnitaCorrezione::Moa) << 6.0 << lunga << "" << QStringList{"(click)"} << QStringList{};
     }
@@ -265,6 +389,8 @@ private slots:
         }
         for (int d = 0; d <= richiesta[2].toInt(); d += richiesta[3].toInt()) attese << d;
         QCOMPARE(tutte, attese);
+        // The default table on one page, with every summary line and correction column.
+        QVERIFY(attese.size() != 26 || pagine.size() == 1);
         // Stopped from the progress dialog at page 3, no PDF is made.
         if (pagine.size() > 3) QVERIFY(!Azioni(t)->PdfRapporto([](int pagina, int) { return pagina < 3; }));
 
@@ -331,9 +457,11 @@ private slots:
 
     // The trajectory of the general table: from the sight's height at the
     // muzzle it ends a metre below at 500 m, so the curve's far end lies
-    // lower. With the point mass the closed form is drawn too, dashed
-    // (purple columns with gaps); the 2000 J threshold's distance is marked
-    // by a line across the lower panel.
+    // lower. The table's model is drawn solid in both panels (a curve pixel
+    // in every column, the energy's too); with the point mass the closed form
+    // is drawn too, dashed (purple columns with gaps), as the legend says.
+    // No curve runs through a caption. The 2000 J threshold's distance is
+    // marked by a line across the lower panel.
     void graficoDrittoEConfronto_data() {
         QTest::addColumn<int>("modello");
         QTest::addColumn<bool>("confronto");
@@ -380,6 +508,26 @@ private slots:
             conViola += conta(x, int(pos.piano.top()) + 1, int(pos.piano.bottom()), viola) > 0;
         if (confronto) QVERIFY2(conViola > colonne / 5 && conViola < colonne * 9 / 10, qPrintable(QString::number(conViola)));
         else QCOMPARE(conViola, 0);
+        // The pens' own colours: the trajectory (and velocity), the closed form, the energy.
+        const auto curva = [](QColor c) {
+            for (QColor k : {QColor(0x1f, 0x4e, 0x9a), QColor(0x8e, 0x44, 0xad), QColor(0xa6, 0x4b, 0x00)})
+                if (std::abs(c.red() - k.red()) + std::abs(c.green() - k.green()) + std::abs(c.blue() - k.blue()) < 60) return true;
+            return false;
+        };
+        const auto tinta = [](QColor k) { return [k](QColor c) { return std::abs(c.red() - k.red()) + std::abs(c.green() - k.green()) + std::abs(c.blue() - k.blue()) < 60; }; };
+        int pieneSopra = 0, pieneSotto = 0, tutte = 0;
+        for (int x = colonna(5); x < colonna(495); ++x, ++tutte) {
+            pieneSopra += conta(x, int(pos.piano.top()) + 1, int(pos.piano.bottom()), tinta(QColor(0x1f, 0x4e, 0x9a))) > 0;
+            pieneSotto += conta(x, int(pos.piano.bottom()) + 40, immagine.height() - 40, tinta(QColor(0xa6, 0x4b, 0x00))) > 0;
+        }
+        QCOMPARE(pieneSopra, tutte);
+        QCOMPARE(pieneSotto, tutte);
+        QVERIFY(pos.etichette.size() >= 4);  // line of sight, band, zero, highest point, threshold
+        for (const QRectF& r : pos.etichette) {
+            int attraversata = 0;
+            for (int x = int(r.left()); x <= int(r.right()); ++x) attraversata += conta(x, int(r.top()), int(r.bottom()) + 1, curva);
+            QVERIFY2(attraversata == 0, qPrintable(QString("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+        }
 
         QCOMPARE(dati.soglie.size(), size_t(2));
         const int metro = dati.soglie[1].second, sotto = int(pos.piano.bottom()) + 40;
@@ -410,7 +558,8 @@ private slots:
     }
 
     // The card's entries ask the step (50 m proposed, up to the table's end),
-    // then save one card or print two on A4; a step giving too many rows is
+    // then save one card or print two on A4, naming the model and the
+    // coefficient's function; a step giving too many rows is
     // refused with the reason, a cancelled question does nothing.
     void cartellinoDalMenu_data() {
         QTest::addColumn<QString>("voce");
@@ -441,21 +590,20 @@ private slots:
         if (distanze.isEmpty()) return;
         static const QRegularExpression riga("^\\s*(\\d+)\\s+-?\\d", QRegularExpression::MultilineOption);
         QList<int> lette;
-        for (auto m = riga.globalMatch(Pdftotext(a.dialoghi.pdf).join("")); m.hasNext();) lette << m.next().captured(1).toInt();
+        const QString testo = Pdftotext(a.dialoghi.pdf).join("");
+        for (auto m = riga.globalMatch(testo); m.hasNext();) lette << m.next().captured(1).toInt();
         QCOMPARE(lette, distanze);
+        QVERIFY(testo.simplified().contains("Classico (forma chiusa), C.B. G1 0.379; azzerata a m 225"));
     }
 
-    // The point mass: its boxes only with it. G7 with the catalogue's G1
-    // coefficient is told at once and computes nothing until the coefficient
-    // is typed for it; then G7 at 50 % humidity gives its own table and
-    // optimal zero. The pairs of a picked bullet go with G1 only; typing
+    // G7 (picked from the keyboard) with the catalogue's G1 coefficient is
+    // told at once, the caption saying G1, and computes nothing until the
+    // coefficient is typed for it; then Enter in a box gives G7's own table
+    // and optimal zero. The pairs of a picked bullet go with G1 only; typing
     // one's own bullet drops them.
     void puntoMateriale() {
         Ambiente a;
         frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
-        const QStringList classica = Riga(t, 10);
-        const char* caselle[] = {"txtPressione", "txtUmidita", "txtAngoloVento", "chkCoppie"};
-        for (const char* c : caselle) QVERIFY2(!Trova(t, c)->isEnabled(), c);
         auto* modello = Trova<QComboBox>(t, "cboModello");
         QCOMPARE(modello->currentText(), "Classico (forma chiusa)");
         modello->setFocus();
@@ -463,16 +611,16 @@ private slots:
         QCOMPARE(modello->currentText(), "Punto materiale G7");
         UnAvviso(a.dialoghi.avvisi, "CAMBIA COEFFICIENTE!!|il coefficiente balistico 0.379 è un G1", "vuole un coefficiente G7");
         QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
-        for (const char* c : caselle) QCOMPARE(Trova(t, c)->isEnabled(), c != caselle[3]);
+        QCOMPARE(Testo(t, "Label7"), "Coeff. balistico G1");
         DoppioClick(t, "optTabellaVari");
         QCOMPARE(a.dialoghi.avvisi.size(), 2);
         QVERIFY(!Trova(t, "MSFlexGrid1")->isVisible());
         a.dialoghi.avvisi.clear();
         Scrivi(a.programma->Avvio(), "txtCoeffbalistico", "0.379");  // the G7 coefficient, typed
+        QCOMPARE(Testo(t, "Label7"), "Coeff. balistico G7");
         Scrivi(t, "txtUmidita", "50");
         QTest::keyClick(Trova(t, "txtUmidita"), Qt::Key_Return);
         QVERIFY(a.dialoghi.avvisi.isEmpty());
-        QVERIFY(Riga(t, 10) != classica);
         QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*Tabella(a).DistanzaOttimale()));
         QVERIFY(Testo(t, "lblRisultDistZeroOK") != "225");
         // A picked bullet with velocity pairs offers them with G1 only.
@@ -486,6 +634,90 @@ private slots:
         Scrivi(s, "txtPeso", "151");
         QVERIFY(!Trova(t, "chkCoppie")->isEnabled());
         QVERIFY(a.programma->Doc().CoppiePalla().empty());
+    }
+
+    // The velocity pairs of a picked bullet with G1: saved on the second line
+    // and back in a fresh program, the box ticked and the same table.
+    void coppieSalvateERiaperte() {
+        Ambiente a, b;
+        ScegliSierra(a);
+        frmInputDatiTraiet* t = Apri(a);
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        DoppioClick(t, "optTabellaVari");
+        const QStringList senzaCoppie = Celle(t);
+        Trova<QCheckBox>(t, "chkCoppie")->click();
+        DoppioClick(t, "optTabellaVari");
+        const QStringList conCoppie = Celle(t);
+        QCOMPARE(conCoppie.size(), 26 * 8);
+        QVERIFY(conCoppie != senzaCoppie);
+        frmInputDatiTraiet* tb = Riapri(a, b);
+        QVERIFY(a.Contenuto("scelte.dat").split('\n').value(1).startsWith("modello=g1;coppie="));
+        QVERIFY(Trova<QCheckBox>(tb, "chkCoppie")->isChecked());
+        DoppioClick(tb, "optTabellaVari");
+        QCOMPARE(Celle(tb), conCoppie);
+        QVERIFY(a.dialoghi.avvisi.isEmpty() && b.dialoghi.avvisi.isEmpty());
+    }
+
+    // A choice changed under a table: the band's summary (without the
+    // optimal zero shown beside it) follows at once, a new model gives its
+    // own table; a refused text puts the table out of sight and marks its box.
+    void sceltaCambiaLaTabella() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        auto* griglia = Trova(t, "MSFlexGrid1");
+        const QStringList classica = Celle(t);
+        Trova<QComboBox>(t, "cboBanda")->setCurrentIndex(0);
+        const QString riepilogo = Testo(t, "lblRiepilogo");
+        QVERIFY2(riepilogo.startsWith("Con banda ±4 cm: azzerare a m ") && riepilogo.contains("\nEnergia a 100 m: ") &&
+                     !riepilogo.contains("ottimale"),
+                 qPrintable(riepilogo));
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        QVERIFY(griglia->isVisible());
+        QVERIFY(Celle(t) != classica);
+        QCOMPARE(Testo(t, "lblRisultDistZeroOK"), QString::number(*Tabella(a).DistanzaOttimale()));
+        Scrivi(t, "txtUmidita", "150");
+        QVERIFY(!griglia->isVisible());
+        QVERIFY(Trova(t, "txtUmidita")->property("rifiutata").toBool());
+        QVERIFY(a.dialoghi.avvisi.isEmpty());
+    }
+
+    // Each choice box edited like a user marks the document changed; saved
+    // and opened in a fresh program, the box shows the same choice.
+    void sceltaSalvata_data() {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("testo");   // typed, picked, or "sì" to tick
+        QTest::addColumn<QString>("atteso");  // what the box shows after opening the file
+        QTest::newRow("modello") << "cboModello" << "Punto materiale G1" << "Punto materiale G1";
+        QTest::newRow("pressione") << "txtPressione" << "1000.5" << "1000.5";
+        QTest::newRow("umidità") << "txtUmidita" << "50" << "50";
+        QTest::newRow("vento") << "txtAngoloVento" << "45" << "45";
+        QTest::newRow("coppie") << "chkCoppie" << "sì" << "sì";
+        QTest::newRow("banda") << "cboBanda" << "4" << "±4 cm (GEE)";
+        QTest::newRow("banda scritta") << "cboBanda" << "7.5" << "7.5";
+        QTest::newRow("soglie") << "txtSoglie" << "1500 2500" << "1500,2500";
+        QTest::newRow("ottica") << "cboUnita" << "MOA" << "MOA";
+        QTest::newRow("click") << "cboClick" << "0.2" << "0.2 mrad";
+    }
+    void sceltaSalvata() {
+        QFETCH(QString, casella);
+        QFETCH(QString, testo);
+        QFETCH(QString, atteso);
+        Ambiente a, b;
+        ScegliSierra(a);
+        frmInputDatiTraiet* t = Apri(a);
+        // What the box needs to be enabled: the point mass G1, a scope unit.
+        if (casella != "cboModello") Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        if (casella == "cboClick") Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
+        Documento& doc = a.programma->Doc();
+        doc.setWindowModified(false);
+        QWidget* w = Trova(t, qPrintable(casella));
+        QVERIFY(w->isEnabled());
+        auto* lista = qobject_cast<QComboBox*>(w);
+        if (auto* spunta = qobject_cast<QCheckBox*>(w)) QTest::mouseClick(spunta, Qt::LeftButton, {}, QPoint(6, spunta->height() / 2));
+        else if (lista && !lista->isEditable()) lista->setCurrentIndex(lista->findText(testo));
+        else Scrivi(t, casella, testo);
+        QVERIFY(doc.isWindowModified());
+        QCOMPARE(Valore(Trova(Riapri(a, b), qPrintable(casella))), atteso);
     }
 
     // A typed value out of its range or not a number is refused naming its
@@ -596,6 +828,7 @@ private slots:
         QTest::newRow("Salva con nome") << 0 << int(QKeySequence::Save) << "salva";
         QTest::newRow("Esci dall'avvio") << 0 << int(QKeySequence::Quit) << "Conferma salvataggio";
         QTest::newRow("Esci dalle opzioni") << 1 << int(QKeySequence::Quit) << "Conferma salvataggio";
+        QTest::newRow("Salva con nome dalle traiettorie") << 2 << int(QKeySequence::Save) << "salva";
         QTest::newRow("Stampa") << 2 << int(QKeySequence::Print) << "stampante";
         QTest::newRow("Esci dalle traiettorie") << 2 << int(QKeySequence::Quit) << "Conferma salvataggio";
     }
