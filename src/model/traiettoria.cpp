@@ -108,7 +108,9 @@ std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m,
 }
 
 std::unique_ptr<Traiettoria> CreaConfronto(const ShotData& d, const Scelte& m) {
-    if (m.modello == TipoModello::Classico) return nullptr;
+    // The closed form flies a G1 coefficient: beside G7 it would fly the G7
+    // figure as a G1 one, a curve far below any bullet's.
+    if (FunzioneDelModello(m.modello) != FunzioneCoefficiente::G1 || m.modello == TipoModello::Classico) return nullptr;
     return std::make_unique<Classico>(d, m.pendio);
 }
 

@@ -66,8 +66,9 @@ std::optional<int32_t> ZeroPiuLontano(double bandaCm, const std::function<double
 // infinite one flies the point mass to its reach.
 std::unique_ptr<Traiettoria> CreaTraiettoria(const ShotData& d, const Scelte& m, double distanzaMassima);
 
-// The closed form beside the model of m, for comparison; null when m is the
-// closed form itself.
+// The closed form beside the point mass G1 of m, for comparison (on the same
+// G1 coefficient); null for the closed form itself and for G7, whose
+// coefficient the closed form cannot fly.
 std::unique_ptr<Traiettoria> CreaConfronto(const ShotData& d, const Scelte& m);
 
 // What the model t of m cannot compute of the request stored in d, beyond
