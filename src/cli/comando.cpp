@@ -8,6 +8,7 @@
 
 #include "cartellino.h"
 #include "catalogo.h"
+#include "colonne.h"
 #include "controlli.h"
 #include "csv.h"
 #include "elenco.h"
@@ -127,29 +128,28 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
         return kEsitoRifiuto;
     }
     const TabellaCalcolata& t = std::get<TabellaCalcolata>(calcolata);
-    const Scelte& cartellino = opzioni;
 
     if (come.riepilogo) {
-        for (const auto& frase : ComponiRiepilogo(t, cartellino, sep).Righe()) out << frase << "\n";
+        for (const auto& frase : ComponiRiepilogo(t, opzioni, sep).Righe()) out << frase << "\n";
         return kEsitoOk;
     }
     if (come.csv) {
-        out << TabellaCsv(t, come.tipo, sep, cartellino);
+        out << TabellaCsv(t, come.tipo, sep, opzioni);
         return kEsitoOk;
     }
-    const bool conCorrezione = cartellino.unita != UnitaCorrezione::Nessuna;
+    const ColonneAggiunte aggiunte(opzioni, sep);
     out << TestoDistanzaOttimale(t) << "\n";
     auto scriviCelle = [&out](const auto& celle, bool dopoAltri) {
         for (size_t i = 0; i < celle.size(); ++i) out << (i || dopoAltri ? "\t" : "") << celle[i];
     };
     scriviCelle(Intestazioni(come.tipo, PendiiInDiscesa(opzioni)), false);
-    if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita).InOrdine(), true);
-    if (opzioni.pendio) out << "\t" << IntestazionePendio(*opzioni.pendio);
+    for (const ColonnaAggiunta& c : aggiunte.Colonne()) out << "\t" << c.intestazione;
     out << "\n";
+    std::vector<std::string> celle;
     t.Righe([&](const ShotData& riga) {
         scriviCelle(CelleTabella(come.tipo, riga, sep), false);
-        if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep).InOrdine(), true);
-        if (opzioni.pendio) out << "\t" << CellaPendio(riga, sep);
+        aggiunte.Celle(riga, celle);
+        scriviCelle(celle, true);
         out << "\n";
     });
     return kEsitoOk;

@@ -43,8 +43,8 @@ struct ComeTabella {
 // The table of the twelve fields computed with the model of opzioni.modello
 // (TabellaCalcolata): the optimal zero distance (TestoDistanzaOttimale), the
 // header and one line per row, cells separated by tabs, or the CSV of
-// TabellaCsv; with a unit in opzioni.unita, the four correction cells
-// after the last column. With come.riepilogo, the summary (ComponiRiepilogo)
+// TabellaCsv; after the layout's columns those the choices add
+// (ColonneAggiunte). With come.riepilogo, the summary (ComponiRiepilogo)
 // instead, one sentence per line. The choices are checked (ControllaScelte)
 // before the table. Data refused by the checks give the title and message on
 // err and kEsitoRifiuto, with nothing on out.

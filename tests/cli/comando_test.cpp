@@ -120,15 +120,6 @@ const CasoComando kComandi[] = {
      "(fine)"},
     {"--banda senza --riepilogo: una nota", "--tabella @ --banda 4", kEsitoOk, 0,
      "!rigata: nota: --banda non cambia la tabella: vale per il riepilogo.\n"},
-    {"--pendio: l'ultima colonna", "--tabella @ --pendio -35", kEsitoOk, 1,
-     "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J) \tDev.Vento (cm)\tTempo volo "
-     "(s)\tScarto mira (cm)\tScarto a -35° (cm)"},
-    {"--pendio a 500 m", "--tabella @ --pendio -35", kEsitoOk, 27,
-     "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t-77.6"},
-    {"--pendio in CSV dopo le correzioni", "--tabella @ --csv --correzione mrad --pendio 12.5", kEsitoOk, 0,
-     "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);Dev.Vento (cm);Tempo volo (s);Scarto mira "
-     "(cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click);Scarto a 12.5° (cm)\r",
-     ","},
     {"--pendio in CSV a 500 m", "--tabella @ --csv --correzione mrad --pendio 12.5", kEsitoOk, 26,
      "500;-186,3;-117,5;597,0;1096,9;-73,5;0,665;-111,4;2,23;22;1,47;15;-107,0\r", ","},
     {"--verso-pendii discesa: le intestazioni", "--campagna --tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 1,
