@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeri.h"
+#include "polvere.h"
 #include "tabella.h"
 
 namespace rigata {
@@ -91,7 +92,7 @@ std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia) {
 
 std::vector<std::string> Riepilogo::Righe() const {
     std::vector<std::string> righe;
-    for (const std::string* frase : {&zeroOttimale, &zeroBanda, &tiroUtile, &energia100})
+    for (const std::string* frase : {&polvere, &zeroOttimale, &zeroBanda, &tiroUtile, &energia100})
         if (!frase->empty()) righe.push_back(*frase);
     for (const std::string& frase : soglie)
         if (!frase.empty()) righe.push_back(frase);
@@ -102,6 +103,7 @@ std::vector<std::string> Riepilogo::Righe() const {
 Riepilogo ComponiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view sep) {
     const Traiettoria& modello = t.Modello();
     Riepilogo r;
+    r.polvere = TestoPolvere(t.VelocitaUsata(), t.Dati().Temperatura, t.Opzioni(), sep);
     r.zeroOttimale = TestoDistanzaOttimale(t);
     r.zeroBanda = TestoZeroBanda(c.banda, CalcolaZeroBanda(t, c.banda), sep);
     r.tiroUtile = TestoTiroUtileBanda(c.banda, TiroUtile(modello, c.banda), sep);
@@ -183,9 +185,13 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
     std::sort(soglie.begin(), soglie.end());
 
     Cartellino k;
+    const Scelte& scelte = tabella.Opzioni();
+    const std::string polvere = scelte.sensibilita == 0 ? "" :
+        " a " + TestoSingolo(S(TemperaturaCartuccia(d.Temperatura, scelte)), sep) + " °C";
     k.palla = "Palla " + TestoSingolo(d.DiametroInch, sep) + " in, " + TestoSingolo(d.PesoGrain, sep) + " gr; V0 " +
-              TestoSingolo(d.VelocitaBocca, sep) + " m/s; C.B. " + TestoSingolo(S(d.CoeffBalistico), sep) + "; " +
-              TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
+              TestoSingolo(tabella.VelocitaUsata(), sep) + " m/s" + polvere + "; C.B. " +
+              TestoSingolo(S(d.CoeffBalistico), sep) + "; " + TestoIntero(d.Altitudine) + " m, " +
+              TestoSingolo(d.Temperatura, sep) + " °C";
     k.azzeramento = "Azzerata a m " + TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
                     TestoSingolo(S(d.AltezzaMira * 1000.0), sep) + " mm; " +
                     TestoTiroUtileBanda(c.banda, TiroUtile(t, c.banda), sep);

@@ -66,6 +66,7 @@ extern const char* const kNotaEnergia;
 
 // The summary of a computed table.
 struct Riepilogo {
+    std::string polvere;       // the velocity flown for the powder's temperature (TestoPolvere), or empty
     std::string zeroOttimale;  // TestoDistanzaOttimale
     std::string zeroBanda;     // TestoZeroBanda for the hunter's band
     std::string tiroUtile;     // the table's own zero: TestoTiroUtileBanda
@@ -116,7 +117,7 @@ constexpr int kMassimoRigheCartellino = 15;  // what 7 pt type fits on a 10 x 7 
 using RigaCartellino = std::array<std::string, 6>;
 
 struct Cartellino {
-    std::string palla;         // bullet and load in one line
+    std::string palla;         // bullet and load in one line (the velocity flown, with the powder's temperature)
     std::string azzeramento;   // zero and band
     // Distance, impact, impact clicks, wind for 1 m/s, energy, threshold;
     // with Nessuna the clicks column is left out (empty header and cells).

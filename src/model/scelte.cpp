@@ -89,13 +89,26 @@ const std::array<DefinizioneScelta, kNumeroScelte> kScelte = {{
      GenereScelta::Numero, -60, 60, 0, true, {}, ContaScelta::Tabella},
     {Scelta::VersoPendii, "verso_pendii", "--verso-pendii", nullptr, "verso dei pendii di campagna",
      "salita o discesa", GenereScelta::Nome, 0, 0, 0, false, {"salita", "discesa"}, ContaScelta::PuntoMateriale},
+    // 10 m/s per degree is beyond any powder's (the touchiest change by about 2).
+    {Scelta::Sensibilita, "sensibilita", "--sensibilita", "MS_PER_C", "sensibilità della polvere",
+     "i m/s che la velocità alla bocca guadagna per ogni °C in più della cartuccia, da -10 a 10 (per esempio "
+     "0.9), o 0 per nessuna correzione",
+     GenereScelta::Numero, -10, 10, 0, false, {}, ContaScelta::Sempre},
+    {Scelta::TempRiferimento, "temp_riferimento", "--temp-riferimento", "GRADI_C",
+     "temperatura di riferimento della velocità",
+     "i °C a cui vale la velocità alla bocca scritta, da -60 a 60 (per esempio 15)", GenereScelta::Numero, -60, 60,
+     0, false, {}, ContaScelta::Polvere},
+    {Scelta::TempCartuccia, "temp_cartuccia", "--temp-cartuccia", "GRADI_C", "temperatura della cartuccia",
+     "i °C della cartuccia, da -60 a 80 (per esempio -10), o niente per la temperatura dell'aria",
+     GenereScelta::Numero, -60, 80, 0, true, {}, ContaScelta::Polvere},
 }};
 
 const Accesso kAccessi[kNumeroScelte] = {
     Di<&Scelte::modello>(), Di<&Scelte::pressione>(), Di<&Scelte::umidita>(),
     Di<&Scelte::angoloVento>(), Di<&Scelte::coppie>(), Di<&Scelte::banda>(),
     Di<&Scelte::soglie>(), Di<&Scelte::unita>(), Di<&Scelte::click>(),
-    Di<&Scelte::pendio>(), Di<&Scelte::versoPendii>(),
+    Di<&Scelte::pendio>(), Di<&Scelte::versoPendii>(), Di<&Scelte::sensibilita>(),
+    Di<&Scelte::tempRiferimento>(), Di<&Scelte::tempCartuccia>(),
 };
 
 const Accesso& AccessoDi(Scelta s) { return kAccessi[static_cast<size_t>(s)]; }
@@ -286,6 +299,9 @@ std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte us
             if (uso == UsoScelte::Riepilogo) return "non cambia il riepilogo: vale per le correzioni della tabella";
             if (s == Scelta::Click && scelte.unita == UnitaCorrezione::Nessuna)
                 return "non conta senza un'unità delle correzioni";
+            break;
+        case ContaScelta::Polvere:
+            if (scelte.sensibilita == 0) return "non conta con la sensibilità della polvere a 0";
             break;
         case ContaScelta::Sempre: break;
     }

@@ -128,6 +128,14 @@ const CasoComando kComandi[] = {
     {"--verso-pendii senza --campagna: una nota", "--tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 0,
      "!rigata: nota: --verso-pendii non conta senza --campagna: vale per le colonne dei pendii della tabella di "
      "campagna.\n"},
+    {"--sensibilita: la velocita nel riepilogo", "--tabella @ --riepilogo --sensibilita 1 --temp-cartuccia -10",
+     kEsitoOk, 0, "Velocità alla bocca a -10 °C: 940 m/s"},
+    {"--sensibilita: la velocita corretta fuori dai limiti", "--tabella @ --sensibilita 10 --temp-cartuccia 80",
+     kEsitoRifiuto, 0,
+     "!CAMBIA VALORE!!\ncon la sensibilità della polvere di 10 m/s per °C e la cartuccia a 80 °C invece di 15 °C la "
+     "velocità alla bocca diventa 1615 m/s, fuori dai valori consentiti fra 92 e 1370 m/s"},
+    {"--temp-cartuccia senza sensibilita: una nota", "--tabella @ --temp-cartuccia -10", kEsitoOk, 0,
+     "!rigata: nota: --temp-cartuccia non conta con la sensibilità della polvere a 0.\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
      "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
 };
@@ -136,7 +144,8 @@ TABELLA(Comando, CasoComando, kComandi);
 // Every choice of the table on the command line: its option gives what its
 // key in the file gives, sets a file's choice back to the default, and a
 // refused value names the option, whatever the file holds. The base file
-// holds the point mass and a scope unit, so that every choice counts.
+// holds the point mass, a scope unit and a powder sensitivity with the
+// cartridge off the reference temperature, so that every choice counts.
 struct CasoSceltaComando {
     const char* nome;
     Scelta scelta;
@@ -184,7 +193,7 @@ protected:
         EXPECT_EQ(EseguiComando(argomenti, out, err, "."), esito) << err.str();
         return esito == kEsitoOk ? out.str() : err.str();
     }
-    static constexpr const char* kBase = "modello=g1;correzione=mrad";
+    static constexpr const char* kBase = "modello=g1;correzione=mrad;sensibilita=1;temp_cartuccia=25";
 };
 TEST_P(SceltaComando, OpzioneComeChiaveDelFile) {
     const std::string base = Uscita({"--tabella", File("base.dat", std::nullopt)});
