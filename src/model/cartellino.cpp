@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "colonne.h"
 #include "numeri.h"
 #include "polvere.h"
 #include "tabella.h"
@@ -37,6 +38,23 @@ std::optional<int32_t> Click(double misura, double click) {
 }
 
 const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? kSchemaCentimetri : "##0.00"; }
+
+// The card's leads: the model's time of flight at each distance, as the
+// table's lead columns read it.
+AnticipiCartellino Anticipi(const Traiettoria& t, const Scelte& s, std::string_view sep) {
+    AnticipiCartellino a;
+    a.intestazioni.push_back("m");
+    for (double kmh : s.anticipi) a.intestazioni.push_back(TestoNumeroScritto(kmh) + " km/h");
+    for (int metro = kPrimoAnticipo; metro <= kUltimoAnticipo; metro += kPassoAnticipo) {
+        const ShotData r = RigaA(t, metro);
+        std::vector<std::string> riga{TestoIntero(metro)};
+        for (double kmh : s.anticipi) riga.push_back(CellaAnticipo(r, kmh, s.angoloBersaglio, sep));
+        a.righe.push_back(std::move(riga));
+    }
+    a.legenda = "Anticipo (cm) con il bersaglio a " + TestoSingolo(S(s.angoloBersaglio), sep) +
+                "° dalla linea di mira: davanti all'animale, nel verso della sua corsa";
+    return a;
+}
 
 }  // namespace
 
@@ -212,6 +230,7 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
     k.legenda = click ? "1 click = " + TestoSingolo(S(ClickDi(c)), sep) + " " + NomeUnita(c.unita) +
                             "; click +: in alto; vento: verso il lato da cui soffia"
                       : "Scarto + in alto; vento: deviazione per 1 m/s di vento laterale";
+    if (!scelte.anticipi.empty()) k.anticipi = Anticipi(t, scelte, sep);
     return k;
 }
 

@@ -101,6 +101,15 @@ const std::array<DefinizioneScelta, kNumeroScelte> kScelte = {{
     {Scelta::TempCartuccia, "temp_cartuccia", "--temp-cartuccia", "GRADI_C", "temperatura della cartuccia",
      "i °C della cartuccia, da -60 a 80 (per esempio -10), o niente per la temperatura dell'aria",
      GenereScelta::Numero, -60, 80, 0, true, {}, ContaScelta::Polvere},
+    {Scelta::Anticipo, "anticipo", "--anticipo", "KMH[,KMH...]", "velocità del bersaglio",
+     "fino a 3 velocità dell'animale in km/h, numeri interi da 1 a 100 separati da virgole o spazi (per esempio "
+     "10,25), o niente per nessuna colonna dell'anticipo",
+     GenereScelta::Interi, 1, 100, 3, true, {}, ContaScelta::Tabella},
+    // Beyond 90 degrees the sine, and so the lead, comes back the same.
+    {Scelta::AngoloBersaglio, "angolo_bersaglio", "--angolo-bersaglio", "GRADI", "angolo del bersaglio",
+     "i gradi fra la corsa dell'animale e la linea di mira, da 0 (verso il tiratore o via da lui) a 90 (di "
+     "traverso), per esempio 45",
+     GenereScelta::Numero, 0, 90, 0, false, {}, ContaScelta::Anticipo},
 }};
 
 const Accesso kAccessi[kNumeroScelte] = {
@@ -108,7 +117,8 @@ const Accesso kAccessi[kNumeroScelte] = {
     Di<&Scelte::angoloVento>(), Di<&Scelte::coppie>(), Di<&Scelte::banda>(),
     Di<&Scelte::soglie>(), Di<&Scelte::unita>(), Di<&Scelte::click>(),
     Di<&Scelte::pendio>(), Di<&Scelte::versoPendii>(), Di<&Scelte::sensibilita>(),
-    Di<&Scelte::tempRiferimento>(), Di<&Scelte::tempCartuccia>(),
+    Di<&Scelte::tempRiferimento>(), Di<&Scelte::tempCartuccia>(), Di<&Scelte::anticipi>(),
+    Di<&Scelte::angoloBersaglio>(),
 };
 
 const Accesso& AccessoDi(Scelta s) { return kAccessi[static_cast<size_t>(s)]; }
@@ -292,6 +302,10 @@ std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte us
         case ContaScelta::Riepilogo:
             if (uso == UsoScelte::Tabella || uso == UsoScelte::Campagna) return "non cambia la tabella: vale per il riepilogo";
             break;
+        case ContaScelta::Anticipo:
+            if (scelte.anticipi.empty() && uso != UsoScelte::Riepilogo)
+                return "non conta senza le velocità del bersaglio (--anticipo)";
+            [[fallthrough]];
         case ContaScelta::Tabella:
             if (uso == UsoScelte::Riepilogo) return "non cambia il riepilogo: vale per la tabella";
             break;

@@ -1,8 +1,8 @@
 // Every choice beyond the twelve fields of the data line: the trajectory
 // model, the air only the point mass reads, the velocity pairs of the
 // coefficient, the hunter's band, energy thresholds, scope unit and click,
-// the slope of a shot, the direction of the field table's slopes and the
-// powder's temperature.
+// the slope of a shot, the direction of the field table's slopes, the
+// powder's temperature and the lead for running game.
 //
 // Each choice is one row of one table: its key on the data file's second
 // line, its command-line option, the name messages use, what it accepts and
@@ -57,6 +57,11 @@ struct Scelte {
     double sensibilita = 0;                // m/s per deg C
     double tempRiferimento = 15;           // deg C at which the typed muzzle velocity holds
     std::optional<double> tempCartuccia;   // deg C; empty: the air temperature of the data line
+    // The lead for running game: the animal's speeds (whole km/h, up to
+    // three; empty: no lead column) and the angle between its path and the
+    // line of sight (90: straight across).
+    std::vector<double> anticipi;
+    double angoloBersaglio = 90;           // deg
     // Pairs whose key this program does not know, kept as read and written
     // back, so a file from a later version loses nothing when saved again.
     std::vector<std::pair<std::string, std::string>> altre;
@@ -65,9 +70,9 @@ struct Scelte {
 // The rows of the table, in the order the second line writes them.
 enum class Scelta {
     Modello, Pressione, Umidita, AngoloVento, Coppie, Banda, Soglie, Correzione, Click, Pendio, VersoPendii,
-    Sensibilita, TempRiferimento, TempCartuccia
+    Sensibilita, TempRiferimento, TempCartuccia, Anticipo, AngoloBersaglio
 };
-constexpr int kNumeroScelte = 14;
+constexpr int kNumeroScelte = 16;
 
 // What a choice's text holds.
 enum class GenereScelta {
@@ -86,6 +91,7 @@ enum class ContaScelta {
     Correzioni,      // the table's scope corrections, not the summary
     Tabella,         // a column of the table, not the summary
     Polvere,         // with a powder sensitivity other than 0 only
+    Anticipo,        // the lead columns: with target speeds only
 };
 
 struct DefinizioneScelta {
@@ -151,7 +157,8 @@ enum class UsoScelte { Tabella, Campagna, Riepilogo, Schermo };
 // a point-mass choice with the closed form, a summary choice for a table, a
 // scope correction or a column for the summary alone, a click without a
 // unit, the direction of the field table's slopes for another table, the
-// powder's temperatures without a sensitivity.
+// powder's temperatures without a sensitivity, the target's angle without
+// speeds.
 std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte uso);
 
 // --- The data file's second line -------------------------------------------

@@ -128,6 +128,10 @@ const CasoComando kComandi[] = {
     {"--verso-pendii senza --campagna: una nota", "--tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 0,
      "!rigata: nota: --verso-pendii non conta senza --campagna: vale per le colonne dei pendii della tabella di "
      "campagna.\n"},
+    {"--anticipo dopo le correzioni e il pendio", "--tabella @ --anticipo 10,100 --correzione moa --pendio 10",
+     kEsitoOk, 27, "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t7.66\t31\t5.05\t20\t-108.6\t184.8\t1847.6"},
+    {"--angolo-bersaglio senza --anticipo: una nota", "--tabella @ --angolo-bersaglio 30", kEsitoOk, 0,
+     "!rigata: nota: --angolo-bersaglio non conta senza le velocità del bersaglio (--anticipo).\n"},
     {"--sensibilita: la velocita nel riepilogo", "--tabella @ --riepilogo --sensibilita 1 --temp-cartuccia -10",
      kEsitoOk, 0, "Velocità alla bocca a -10 °C: 940 m/s"},
     {"--sensibilita: la velocita corretta fuori dai limiti", "--tabella @ --sensibilita 10 --temp-cartuccia 80",
@@ -144,8 +148,9 @@ TABELLA(Comando, CasoComando, kComandi);
 // Every choice of the table on the command line: its option gives what its
 // key in the file gives, sets a file's choice back to the default, and a
 // refused value names the option, whatever the file holds. The base file
-// holds the point mass, a scope unit and a powder sensitivity with the
-// cartridge off the reference temperature, so that every choice counts.
+// holds the point mass, a scope unit, a powder sensitivity with the
+// cartridge off the reference temperature, and a target speed at an angle,
+// so that every choice counts.
 struct CasoSceltaComando {
     const char* nome;
     Scelta scelta;
@@ -193,7 +198,8 @@ protected:
         EXPECT_EQ(EseguiComando(argomenti, out, err, "."), esito) << err.str();
         return esito == kEsitoOk ? out.str() : err.str();
     }
-    static constexpr const char* kBase = "modello=g1;correzione=mrad;sensibilita=1;temp_cartuccia=25";
+    static constexpr const char* kBase =
+        "modello=g1;correzione=mrad;sensibilita=1;temp_cartuccia=25;anticipo=20;angolo_bersaglio=45";
 };
 TEST_P(SceltaComando, OpzioneComeChiaveDelFile) {
     const std::string base = Uscita({"--tabella", File("base.dat", std::nullopt)});
