@@ -292,7 +292,15 @@ std::optional<Rifiuto> ControllaScelte(const Scelte& scelte) {
 }
 
 std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte uso) {
-    switch (Definizione(s).conta) {
+    const ContaScelta conta = Definizione(s).conta;
+    const bool tabella = uso == UsoScelte::Tabella || uso == UsoScelte::Campagna;
+    // The truing reads the level point of impact alone.
+    if (uso == UsoScelte::Calibrazione &&
+        (conta == ContaScelta::Riepilogo || conta == ContaScelta::Correzioni || conta == ContaScelta::Tabella ||
+         conta == ContaScelta::Anticipo || s == Scelta::VersoPendii))
+        return "non cambia la calibrazione: vale per " +
+               std::string(conta == ContaScelta::Riepilogo ? "il riepilogo" : "le colonne della tabella");
+    switch (conta) {
         case ContaScelta::PuntoMateriale:
             if (scelte.modello == TipoModello::Classico)
                 return "non conta con il modello classico: vale solo per il punto materiale (modello g1 o g7)";
@@ -300,7 +308,7 @@ std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte us
                 return "non conta senza --campagna: vale per le colonne dei pendii della tabella di campagna";
             break;
         case ContaScelta::Riepilogo:
-            if (uso == UsoScelte::Tabella || uso == UsoScelte::Campagna) return "non cambia la tabella: vale per il riepilogo";
+            if (tabella) return "non cambia la tabella: vale per il riepilogo";
             break;
         case ContaScelta::Anticipo:
             if (scelte.anticipi.empty() && uso != UsoScelte::Riepilogo)

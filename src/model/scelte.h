@@ -149,16 +149,18 @@ std::optional<Rifiuto> CambiaScelta(Scelta s, std::string_view testo, Scelte& sc
 std::optional<Rifiuto> ControllaScelte(const Scelte& scelte);
 
 // What the choices are asked for: the general or the field table (command
-// line), the summary (command line), or the screen, which shows either table
-// with the summary and the card beside it.
-enum class UsoScelte { Tabella, Campagna, Riepilogo, Schermo };
+// line), the summary (command line), the truing of the muzzle velocity
+// (command line), or the screen, which shows either table with the summary
+// and the card beside it.
+enum class UsoScelte { Tabella, Campagna, Riepilogo, Calibrazione, Schermo };
 
 // Why a choice does not change what is asked for, or nothing when it does:
 // a point-mass choice with the closed form, a summary choice for a table, a
 // scope correction or a column for the summary alone, a click without a
 // unit, the direction of the field table's slopes for another table, the
 // powder's temperatures without a sensitivity, the target's angle without
-// speeds.
+// speeds, and whatever does not move the level point of impact for the
+// truing.
 std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte uso);
 
 // --- The data file's second line -------------------------------------------
