@@ -193,12 +193,7 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
 
     const bool click = c.unita != UnitaCorrezione::Nessuna;
     const Traiettoria& t = tabella.Modello();
-    // The drift for 1 m/s of wind all across.
-    ShotData d1 = d;
-    d1.VelocitaVento = 1;
-    Scelte m1 = tabella.Opzioni();
-    m1.angoloVento = 90;
-    const auto t1 = CreaTraiettoria(d1, m1, fine);
+    const auto t1 = tabella.ConVento(1, 90, fine);  // the drift for 1 m/s of wind all across
     std::vector<double> soglie = c.soglie;
     std::sort(soglie.begin(), soglie.end());
 

@@ -48,6 +48,14 @@ std::unique_ptr<Traiettoria> TabellaCalcolata::AzzerataA(double zero) const {
     return CreaTraiettoria(d, scelte_, std::max(lontana_, std::fabs(zero)));
 }
 
+std::unique_ptr<Traiettoria> TabellaCalcolata::ConVento(double velocita, double gradi, double distanzaMassima) const {
+    ShotData d = volo_;
+    d.VelocitaVento = S(velocita);
+    Scelte m = scelte_;
+    m.angoloVento = gradi;
+    return CreaTraiettoria(d, m, distanzaMassima);
+}
+
 std::optional<int32_t> TabellaCalcolata::ZeroPerBanda(double bandaCm) const {
     if (bandaCm == kFasciaTiroUtile) return distanzaOttimale_;
     return scelta_->ZeroPerBanda(bandaCm);

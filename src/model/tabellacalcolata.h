@@ -49,6 +49,9 @@ public:
     const rigata::Traiettoria* Confronto() const { return confronto_.get(); }
     // The chosen model for this record zeroed at another distance (m).
     std::unique_ptr<rigata::Traiettoria> AzzerataA(double zero) const;
+    // The chosen model for this record in another wind: velocita m/s from
+    // gradi (as angoloVento), flown to distanzaMassima (m).
+    std::unique_ptr<rigata::Traiettoria> ConVento(double velocita, double gradi, double distanzaMassima) const;
 
     // The optimal zero distance (m): the chosen model's zero for the band of
     // kFasciaTiroUtile; empty when there is none.

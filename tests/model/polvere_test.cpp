@@ -1,5 +1,6 @@
 // The powder's temperature: a table with a sensitivity is, cell for cell, the
-// table of the corrected velocity typed in the data line, with either model;
+// table of the corrected velocity typed in the data line, with either model,
+// and so is its card (the drift for 1 m/s of wind flies the same velocity);
 // the record keeps the typed velocity, so a table computed again from it
 // corrects once; a corrected velocity outside the entry's limits is refused;
 // the calculator of the sensitivity from two readings.
@@ -48,6 +49,8 @@ TEST_P(Polvere, ComeLaVelocitaCorrettaScritta) {
     const auto attesa = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(scritta, kPredefinita, senza));
     EXPECT_EQ(t.VelocitaUsata(), c.corretta);
     EXPECT_EQ(Celle(t), Celle(attesa));
+    EXPECT_EQ(std::get<Cartellino>(ComponiCartellino(t, m, kPassoCartellino, ".")).righe,
+              std::get<Cartellino>(ComponiCartellino(attesa, senza, kPassoCartellino, ".")).righe);
     // The record as the screen copies it back: the typed velocity and its drag.
     EXPECT_EQ(t.Dati().VelocitaBocca, 965);
     EXPECT_EQ(t.Dati().CoeffResistenza, prova::PallaInAria().CoeffResistenza);
