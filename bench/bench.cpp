@@ -13,7 +13,9 @@
 #include "elenco.h"
 #include "file.h"
 
+#include "calibrazione.h"
 #include "cartellino.h"
+#include "colonne.h"
 #include "modello.h"
 #include "shotdata.h"
 #include "tabella.h"
@@ -70,6 +72,18 @@ void TabellaMassima() {
                 migliore, caratteri);
 }
 
+// The best time (ms) of a number of runs.
+template <typename Funzione>
+double Migliore(int prove, Funzione&& f) {
+    double ms = 1e9;
+    for (int i = 0; i < prove; ++i) {
+        const auto inizio = Orologio::now();
+        f();
+        ms = std::min(ms, Millisecondi(inizio));
+    }
+    return ms;
+}
+
 // The point mass (G1) for the default load at 450 m: the default table (zero
 // 225 m, 0 to 500 by 20, wind 5 m/s, sight 50 mm) as --tabella computes it
 // (checks, zeroing, the flights the summary reads, the optimal zero's search,
@@ -96,16 +110,7 @@ void PuntoMateriale() {
             for (const auto& c : rigata::CelleTabella(rigata::TipoTabella::Vari, riga, ".")) caratteri += c.size();
         }
     };
-    auto migliore = [](int prove, auto&& f) {
-        double ms = 1e9;
-        for (int i = 0; i < prove; ++i) {
-            const auto inizio = Orologio::now();
-            f();
-            ms = std::min(ms, Millisecondi(inizio));
-        }
-        return ms;
-    };
-    const double predefinita = migliore(20, [&] {
+    const double predefinita = Migliore(20, [&] {
         const auto t = std::get<rigata::TabellaCalcolata>(rigata::TabellaCalcolata::Calcola(palla, richiesta, g1));
         t.Righe([&](const rigata::ShotData& riga) {
             for (const auto& c : rigata::CelleTabella(rigata::TipoTabella::Vari, riga, ".")) caratteri += c.size();
@@ -113,16 +118,16 @@ void PuntoMateriale() {
     });
     const auto calcolata = std::get<rigata::TabellaCalcolata>(rigata::TabellaCalcolata::Calcola(palla, richiesta, g1));
     const double riepilogo =
-        migliore(5, [&] { caratteri += rigata::ComponiRiepilogo(calcolata, g1, ".").zeroBanda.size(); });
+        Migliore(5, [&] { caratteri += rigata::ComponiRiepilogo(calcolata, g1, ".").zeroBanda.size(); });
     const double portata = rigata::CreaTraiettoria(d, g1, 1e9)->Portata();
     const double fine = std::floor(portata);
-    const double massima = migliore(5, [&] { tabella(g1, fine, 1); });
-    const double chiusa = migliore(5, [&] { tabella(classico, fine, 1); });
+    const double massima = Migliore(5, [&] { tabella(g1, fine, 1); });
+    const double chiusa = Migliore(5, [&] { tabella(classico, fine, 1); });
     const auto t = rigata::CreaTraiettoria(d, g1, fine);
-    const double volo = migliore(5, [&] { rigata::CreaTraiettoria(d, g1, fine); });
+    const double volo = Migliore(5, [&] { rigata::CreaTraiettoria(d, g1, fine); });
     const int righe = static_cast<int>(fine) + 1;
     rigata::ShotData riga = d;
-    const double soleRighe = migliore(5, [&] {
+    const double soleRighe = Migliore(5, [&] {
         for (int x = 0; x < righe; ++x) {
             riga.Distanza = static_cast<float>(x);
             t->CalcolaRiga(riga);
@@ -133,25 +138,63 @@ void PuntoMateriale() {
                 "metro (%d righe) %.1f ms, forma chiusa sulle stesse righe %.1f ms; volo e azzeramento %.2f ms, una "
                 "riga %.2f us (migliori di 5)\n",
                 predefinita, riepilogo, portata, fine, righe, massima, chiusa, volo, soleRighe * 1000 / righe);
+}
 
-    // What --tabella computes (checks, zero, optimal zero, rows and texts),
-    // without a slope, with one up or down, and with the field table downhill.
+// The point mass (G1), the default table as --tabella computes it (checks,
+// zero, optimal zero, rows and the texts of every column) without a slope,
+// with one up or down, with the field table downhill, with three lead
+// columns and with the powder's correction; then the truing of the muzzle
+// velocity with each model, as --calibra does it.
+void TabelleConScelte() {
+    const rigata::ShotData palla = PallaPredefinita(450);
+    const rigata::RichiestaTabella richiesta{225, 0, 500, 20, 5, 50};
+    rigata::Scelte g1;
+    g1.modello = rigata::TipoModello::G1;
+    size_t caratteri = 0;
     auto comeTabella = [&](const rigata::Scelte& m) {
-        const auto esito = rigata::TabellaCalcolata::Calcola(PallaPredefinita(450), {225, 0, 500, 20, 5, 50}, m);
+        const auto esito = rigata::TabellaCalcolata::Calcola(palla, richiesta, m);
+        const rigata::ColonneAggiunte aggiunte(m, ".");
+        std::vector<std::string> celle;
         std::get<rigata::TabellaCalcolata>(esito).Righe([&](const rigata::ShotData& riga) {
             for (const auto& c : rigata::CelleTabella(rigata::TipoTabella::Campagna, riga, ".")) caratteri += c.size();
-            caratteri += rigata::CellaPendio(riga, ".").size();
+            aggiunte.Celle(riga, celle);
+            for (const auto& c : celle) caratteri += c.size();
         });
     };
     rigata::Scelte discesa = g1, salita = g1, campagnaInDiscesa = g1;
     discesa.pendio = -30, salita.pendio = 30, campagnaInDiscesa.versoPendii = rigata::VersoPendii::Discesa;
-    const double senza = migliore(20, [&] { comeTabella(g1); });
-    const double conDiscesa = migliore(20, [&] { comeTabella(discesa); });
-    const double conSalita = migliore(20, [&] { comeTabella(salita); });
-    const double campagna = migliore(20, [&] { comeTabella(campagnaInDiscesa); });
+    const double senza = Migliore(20, [&] { comeTabella(g1); });
+    const double conDiscesa = Migliore(20, [&] { comeTabella(discesa); });
+    const double conSalita = Migliore(20, [&] { comeTabella(salita); });
+    const double campagna = Migliore(20, [&] { comeTabella(campagnaInDiscesa); });
     std::printf("punto materiale G1, la tabella come --tabella: senza pendio %.2f ms, pendio -30 %.2f ms, pendio 30 "
                 "%.2f ms, pendii di campagna in discesa %.2f ms (migliori di 20)\n",
                 senza, conDiscesa, conSalita, campagna);
+
+    // The same with three lead columns, and with the powder's correction.
+    rigata::Scelte anticipo = g1, polvere = g1;
+    anticipo.anticipi = {10, 20, 30};
+    polvere.sensibilita = 1, polvere.tempCartuccia = -10;
+    const double conAnticipo = Migliore(20, [&] { comeTabella(anticipo); });
+    const double conPolvere = Migliore(20, [&] { comeTabella(polvere); });
+    std::printf("punto materiale G1, la tabella come --tabella: con tre colonne di anticipo %.2f ms, con la "
+                "correzione della polvere %.2f ms (migliori di 20)\n",
+                conAnticipo, conPolvere);
+
+    // Truing the 965 m/s load to an impact seen at 300 m, as --calibra does.
+    double calibra[3] = {};
+    const rigata::TipoModello modelli[] = {rigata::TipoModello::Classico, rigata::TipoModello::G1,
+                                           rigata::TipoModello::G7};
+    for (int i = 0; i < 3; ++i) {
+        rigata::Scelte m;
+        m.modello = modelli[i];
+        calibra[i] = Migliore(5, [&] {
+            const auto c = rigata::CalibraVelocita(palla, richiesta, m, 300, -23.4);
+            caratteri += std::holds_alternative<rigata::Calibrazione>(c);
+        });
+    }
+    std::printf("calibrazione della velocità alla bocca a 300 m: classico %.2f ms, G1 %.2f ms, G7 %.2f ms (migliori di 5)\n",
+                calibra[0], calibra[1], calibra[2]);
 }
 
 // A catalogue of 4000 bullets in the file's form, from a fixed pseudo-random
@@ -222,6 +265,7 @@ void BenchSchermi(int argc, char** argv);
 int main(int argc, char** argv) {
     TabellaMassima();
     PuntoMateriale();
+    TabelleConScelte();
     CatalogoMassimo();
     BenchSchermi(argc, argv);
     return 0;

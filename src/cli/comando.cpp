@@ -5,9 +5,12 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <variant>
 
+#include "calibrazione.h"
 #include "cartellino.h"
 #include "catalogo.h"
+#include "colonne.h"
 #include "controlli.h"
 #include "csv.h"
 #include "elenco.h"
@@ -55,7 +58,8 @@ void Sostituisci(const Sostituzioni& s, Scelte& o) {
 
 // One note per option that does not change what is printed.
 void NoteNonConta(const Sostituzioni& s, const Scelte& o, const ComeTabella& come, std::ostream& err) {
-    const UsoScelte uso = come.riepilogo                       ? UsoScelte::Riepilogo
+    const UsoScelte uso = come.calibra                         ? UsoScelte::Calibrazione
+                          : come.riepilogo                     ? UsoScelte::Riepilogo
                           : come.tipo == TipoTabella::Campagna ? UsoScelte::Campagna
                                                                : UsoScelte::Tabella;
     for (const auto& [d, testo] : s)
@@ -102,6 +106,33 @@ int ErroreUso(std::ostream& err, const std::string& motivo) {
     return kEsitoUso;
 }
 
+// The truing's two lines.
+void ScriviCalibrazione(const Calibrazione& c, const ScartoOsservato& visto, std::ostream& out, const std::string& sep) {
+    const std::string velocita = FormattaNumero(c.velocita, kSchemaVelocita, sep) + " m/s";
+    out << "Velocità alla bocca calibrata: " << velocita << "\n"
+        << "Scarto a " << TestoSingolo(S(visto.distanza), sep) << " m con " << velocita << ": "
+        << FormattaNumero(c.scartoCm, kSchemaCentimetri, sep) << " cm\n";
+}
+
+// The table's text: the optimal zero, the header, the rows; tabs between cells.
+void ScriviTesto(const TabellaCalcolata& t, TipoTabella tipo, std::ostream& out, const std::string& sep) {
+    const ColonneAggiunte aggiunte(t.Opzioni(), sep);
+    out << TestoDistanzaOttimale(t) << "\n";
+    auto scriviCelle = [&out](const auto& celle, bool dopoAltri) {
+        for (size_t i = 0; i < celle.size(); ++i) out << (i || dopoAltri ? "\t" : "") << celle[i];
+    };
+    scriviCelle(Intestazioni(tipo, PendiiInDiscesa(t.Opzioni())), false);
+    for (const ColonnaAggiunta& c : aggiunte.Colonne()) out << "\t" << c.intestazione;
+    out << "\n";
+    std::vector<std::string> celle;
+    t.Righe([&](const ShotData& riga) {
+        scriviCelle(CelleTabella(tipo, riga, sep), false);
+        aggiunte.Celle(riga, celle);
+        scriviCelle(celle, true);
+        out << "\n";
+    });
+}
+
 }  // namespace
 
 int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
@@ -121,37 +152,27 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
         ScriviRifiuto(err, *r);
         return kEsitoRifiuto;
     }
+    if (const auto& visto = come.calibra) {
+        const auto calibrata = CalibraVelocita(d, richiesta, opzioni, visto->distanza, visto->scartoCm);
+        if (const auto* r = std::get_if<Rifiuto>(&calibrata)) {
+            ScriviRifiuto(err, *r);
+            return kEsitoRifiuto;
+        }
+        ScriviCalibrazione(std::get<Calibrazione>(calibrata), *visto, out, sep);
+        return kEsitoOk;
+    }
     auto calcolata = TabellaCalcolata::Calcola(d, richiesta, opzioni);
     if (const auto* r = std::get_if<Rifiuto>(&calcolata)) {
         ScriviRifiuto(err, *r);
         return kEsitoRifiuto;
     }
     const TabellaCalcolata& t = std::get<TabellaCalcolata>(calcolata);
-    const Scelte& cartellino = opzioni;
-
-    if (come.riepilogo) {
-        for (const auto& frase : ComponiRiepilogo(t, cartellino, sep).Righe()) out << frase << "\n";
-        return kEsitoOk;
-    }
-    if (come.csv) {
-        out << TabellaCsv(t, come.tipo, sep, cartellino);
-        return kEsitoOk;
-    }
-    const bool conCorrezione = cartellino.unita != UnitaCorrezione::Nessuna;
-    out << TestoDistanzaOttimale(t) << "\n";
-    auto scriviCelle = [&out](const auto& celle, bool dopoAltri) {
-        for (size_t i = 0; i < celle.size(); ++i) out << (i || dopoAltri ? "\t" : "") << celle[i];
-    };
-    scriviCelle(Intestazioni(come.tipo, PendiiInDiscesa(opzioni)), false);
-    if (conCorrezione) scriviCelle(IntestazioniCorrezione(cartellino.unita).InOrdine(), true);
-    if (opzioni.pendio) out << "\t" << IntestazionePendio(*opzioni.pendio);
-    out << "\n";
-    t.Righe([&](const ShotData& riga) {
-        scriviCelle(CelleTabella(come.tipo, riga, sep), false);
-        if (conCorrezione) scriviCelle(CelleCorrezioneRiga(riga, cartellino, sep).InOrdine(), true);
-        if (opzioni.pendio) out << "\t" << CellaPendio(riga, sep);
-        out << "\n";
-    });
+    if (come.riepilogo)
+        for (const auto& frase : ComponiRiepilogo(t, opzioni, sep).Righe()) out << frase << "\n";
+    else if (come.csv)
+        out << TabellaCsv(t, come.tipo, sep, opzioni);
+    else
+        ScriviTesto(t, come.tipo, out, sep);
     return kEsitoOk;
 }
 
@@ -185,6 +206,11 @@ std::string TestoUso() {
            "  rigata --tabella FILE --riepilogo [SCELTE]\n"
            "                                     stampa il riepilogo: azzeramento ottimale, banda,\n"
            "                                     tiro utile ed energia\n"
+           "  rigata --tabella FILE --calibra DISTANZA:SCARTO [SCELTE]\n"
+           "                                     calibra la velocità alla bocca: stampa quella che,\n"
+           "                                     con l'azzeramento del file, dà lo SCARTO osservato\n"
+           "                                     (cm, + sopra e - sotto il punto mirato) alla\n"
+           "                                     DISTANZA (m), e lo scarto che dà lì\n"
            "  rigata --elenco FILE [--metrico]   stampa le righe dell'elenco delle palle del file\n"
            "                                     FILE come le mostra la finestra iniziale, in unità\n"
            "                                     SAE (con --metrico in unità metriche)\n"
@@ -200,7 +226,12 @@ std::string TestoUso() {
            "--click non lo cambia) per la tabella. Il pendio (negativo in discesa) aggiunge alla\n"
            "tabella l'ultima colonna, lo scarto sul pendio; il verso dei pendii sceglie se le\n"
            "colonne dei pendii della tabella di campagna del punto materiale sono in salita o in\n"
-           "discesa. Una scelta che non conta lo dice con una nota.\n"
+           "discesa. La sensibilità della polvere (m/s per °C) corregge la velocità alla bocca per\n"
+           "la temperatura della cartuccia (senza, quella dell'aria) rispetto a quella di\n"
+           "riferimento; le due temperature contano solo con una sensibilità diversa da 0. Ogni\n"
+           "velocità del bersaglio (km/h) aggiunge una colonna, l'anticipo in cm davanti\n"
+           "all'animale nel verso della sua corsa, con l'angolo del bersaglio (90: di traverso).\n"
+           "Una scelta che non conta lo dice con una nota.\n"
            "\n"
            "Il file di dati ha una riga di dodici valori separati da virgole: diametro (inch),\n"
            "peso (grain), altitudine (m), temperatura (°C), velocità alla bocca (m/s),\n"
@@ -210,7 +241,7 @@ std::string TestoUso() {
            "Una seconda riga facoltativa porta le scelte come coppie chiave=valore separate da\n"
            "punto e virgola, per esempio\n"
            "modello=g7;pressione=1013.2;umidita=50;angolo_vento=45;banda=4;soglie=1000,1500;\n"
-           "correzione=mrad;click=0.1\n"
+           "correzione=mrad;click=0.1;sensibilita=0.9;temp_cartuccia=-5;anticipo=10,25\n"
            "\n"
            "L'archivio delle palle (stdbulls.bc) ha una palla per riga: marca, diametro (inch),\n"
            "peso (grain), tipo, carico sezionale, coefficiente balistico, poi fino a quattro\n"
@@ -227,60 +258,111 @@ bool ChiedeRigaDiComando(const std::vector<std::string>& argomenti) {
     return false;
 }
 
-int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
-                  const std::string& separatore) {
-    std::optional<std::string> fileTabella, fileElenco;
+namespace {
+
+// The arguments as given.
+struct Argomenti {
+    std::optional<std::string> fileTabella, fileElenco, calibra;
     bool campagna = false, metrico = false, csv = false, riepilogo = false;
+    bool aiuto = false, versione = false;  // the first of either ends the reading
     Sostituzioni sostituzioni;
+};
+
+// Reads the arguments in order; the usage error of the first wrong one.
+std::variant<Argomenti, std::string> LeggiArgomenti(const std::vector<std::string>& argomenti) {
+    Argomenti a;
     for (size_t i = 0; i < argomenti.size(); ++i) {
-        const std::string& a = argomenti[i];
-        if (a == "--help" || a == "-h") {
-            out << TestoUso();
-            return kEsitoOk;
+        const std::string& x = argomenti[i];
+        if (x == "--help" || x == "-h" || x == "--version") {
+            (x == "--version" ? a.versione : a.aiuto) = true;
+            return a;
         }
-        if (a == "--version") {
-            out << "rigata " << kVersione << " (" << kDataVersione << ")\n";
-            return kEsitoOk;
-        }
-        const DefinizioneScelta* scelta = SceltaPerOpzione(a);
-        if (a == "--tabella" || a == "--elenco") {
-            auto& file = a == "--tabella" ? fileTabella : fileElenco;
-            if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il file dopo " + a);
-            if (file) return ErroreUso(err, a + " ripetuto");
-            file = argomenti[++i];
-        } else if (scelta) {
-            if (i + 1 >= argomenti.size()) return ErroreUso(err, "manca il valore dopo " + a);
-            for (const auto& data : sostituzioni)
-                if (data.first == scelta) return ErroreUso(err, a + " ripetuto");
-            sostituzioni.emplace_back(scelta, argomenti[++i]);
-        } else if (a == "--campagna") {
-            campagna = true;
-        } else if (a == "--csv") {
-            csv = true;
-        } else if (a == "--riepilogo") {
-            riepilogo = true;
-        } else if (a == "--metrico") {
-            metrico = true;
+        const DefinizioneScelta* scelta = SceltaPerOpzione(x);
+        std::optional<std::string>* valore = x == "--tabella" ? &a.fileTabella
+                                             : x == "--elenco" ? &a.fileElenco
+                                             : x == "--calibra" ? &a.calibra
+                                                                : nullptr;
+        if (valore || scelta) {
+            if (i + 1 >= argomenti.size())
+                return std::string(x == "--calibra" || scelta ? "manca il valore dopo " : "manca il file dopo ") + x;
+            bool ripetuto = valore && valore->has_value();
+            for (const auto& data : a.sostituzioni) ripetuto = ripetuto || data.first == scelta;
+            if (ripetuto) return x + " ripetuto";
+            if (valore) *valore = argomenti[++i];
+            else a.sostituzioni.emplace_back(scelta, argomenti[++i]);
+        } else if (bool* opzione = x == "--campagna" ? &a.campagna
+                                   : x == "--csv" ? &a.csv
+                                   : x == "--riepilogo" ? &a.riepilogo
+                                   : x == "--metrico" ? &a.metrico
+                                                      : nullptr) {
+            *opzione = true;
         } else {
-            return ErroreUso(err, "opzione sconosciuta: " + a);
+            return "opzione sconosciuta: " + x;
         }
     }
-    if (fileTabella && fileElenco) return ErroreUso(err, "--tabella e --elenco non vanno insieme");
-    if (campagna && !fileTabella) return ErroreUso(err, "--campagna va con --tabella FILE");
-    if (csv && !fileTabella) return ErroreUso(err, "--csv va con --tabella FILE");
-    if (riepilogo && !fileTabella) return ErroreUso(err, "--riepilogo va con --tabella FILE");
-    for (const auto& voce : sostituzioni)
-        if (!fileTabella) return ErroreUso(err, voce.first->opzione + std::string(" va con --tabella FILE"));
-    if (riepilogo && (csv || campagna))
-        return ErroreUso(err, std::string("--riepilogo e ") + (csv ? "--csv" : "--campagna") + " non vanno insieme");
-    if (metrico && !fileElenco) return ErroreUso(err, "--metrico va con --elenco FILE");
-    if (fileElenco) return Elenco(*fileElenco, metrico, out, err);
-    if (!fileTabella) return ErroreUso(err, "nessun comando");
+    return a;
+}
+
+// The first pair of options that do not go together, or an option without its command.
+std::optional<std::string> Incompatibili(const Argomenti& a) {
+    if (a.fileTabella && a.fileElenco) return "--tabella e --elenco non vanno insieme";
+    const std::pair<bool, const char*> conTabella[] = {
+        {a.campagna, "--campagna"}, {a.csv, "--csv"}, {a.riepilogo, "--riepilogo"}, {a.calibra.has_value(), "--calibra"}};
+    for (const auto& [data, nome] : conTabella)
+        if (data && !a.fileTabella) return nome + std::string(" va con --tabella FILE");
+    for (const auto& voce : a.sostituzioni)
+        if (!a.fileTabella) return voce.first->opzione + std::string(" va con --tabella FILE");
+    // What prints instead of the table goes with no other form of it.
+    const char* altra = a.riepilogo ? "--riepilogo" : a.csv ? "--csv" : a.campagna ? "--campagna" : nullptr;
+    if (a.calibra && altra) return "--calibra e " + std::string(altra) + " non vanno insieme";
+    if (a.riepilogo && (a.csv || a.campagna))
+        return std::string("--riepilogo e ") + (a.csv ? "--csv" : "--campagna") + " non vanno insieme";
+    if (a.metrico && !a.fileElenco) return "--metrico va con --elenco FILE";
+    if (!a.fileElenco && !a.fileTabella) return "nessun comando";
+    return std::nullopt;
+}
+
+// "300:-23.4": the distance (m) and the impact seen (cm); empty for anything else.
+std::optional<ScartoOsservato> LeggiScartoOsservato(const std::string& testo) {
+    const size_t duepunti = testo.find(':');
+    if (duepunti == std::string::npos) return std::nullopt;
+    const auto distanza = LeggiNumeroScritto(std::string_view(testo).substr(0, duepunti));
+    const auto scarto = LeggiNumeroScritto(std::string_view(testo).substr(duepunti + 1));
+    if (!distanza || !scarto) return std::nullopt;
+    return ScartoOsservato{*distanza, *scarto};
+}
+
+}  // namespace
+
+int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+                  const std::string& separatore) {
+    const auto letti = LeggiArgomenti(argomenti);
+    if (const auto* errore = std::get_if<std::string>(&letti)) return ErroreUso(err, *errore);
+    const Argomenti& a = std::get<Argomenti>(letti);
+    if (a.aiuto) {
+        out << TestoUso();
+        return kEsitoOk;
+    }
+    if (a.versione) {
+        out << "rigata " << kVersione << " (" << kDataVersione << ")\n";
+        return kEsitoOk;
+    }
+    if (auto errore = Incompatibili(a)) return ErroreUso(err, *errore);
+    if (a.fileElenco) return Elenco(*a.fileElenco, a.metrico, out, err);
     ComeTabella come;
-    come.tipo = campagna ? TipoTabella::Campagna : TipoTabella::Vari;
-    come.csv = csv;
-    come.riepilogo = riepilogo;
-    return Tabella(*fileTabella, come, sostituzioni, out, err, separatore);
+    come.tipo = a.campagna ? TipoTabella::Campagna : TipoTabella::Vari;
+    come.csv = a.csv;
+    come.riepilogo = a.riepilogo;
+    if (a.calibra) {
+        come.calibra = LeggiScartoOsservato(*a.calibra);
+        if (!come.calibra) {
+            err << "rigata: --calibra: \"" << *a.calibra
+                << "\" non è valido; scrivere la distanza in metri e lo scarto osservato in cm, sopra (+) o sotto "
+                   "(-) il punto mirato, uniti dai due punti, per esempio 300:-23.4\n";
+            return kEsitoRifiuto;
+        }
+    }
+    return Tabella(*a.fileTabella, come, a.sostituzioni, out, err, separatore);
 }
 
 int EseguiComandoSu(const std::vector<std::string>& argomenti, int fdUscita, std::ostream& err,

@@ -2,6 +2,7 @@
 // the list lines of a bullet catalogue as the start screen shows them.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -33,21 +34,31 @@ int EseguiComando(const std::vector<std::string>& argomenti, std::ostream& out, 
 int EseguiComandoSu(const std::vector<std::string>& argomenti, int fdUscita, std::ostream& err,
                     const std::string& separatore);
 
+// An impact seen on target, for truing the muzzle velocity (--calibra).
+struct ScartoOsservato {
+    double distanza = 0;  // m
+    double scartoCm = 0;  // cm above (+) or below (-) the point of aim
+};
+
 // How --tabella prints a data file's table.
 struct ComeTabella {
     TipoTabella tipo = TipoTabella::Vari;
     bool csv = false;
     bool riepilogo = false;  // the summary sentences (ComponiRiepilogo) one per line, nothing else
+    // The truing (CalibraVelocita) instead of the table: "Velocità alla
+    // bocca calibrata: 930.0 m/s", then "Scarto a 300 m con 930.0 m/s:
+    // -23.4 cm".
+    std::optional<ScartoOsservato> calibra;
 };
 
 // The table of the twelve fields computed with the model of opzioni.modello
 // (TabellaCalcolata): the optimal zero distance (TestoDistanzaOttimale), the
 // header and one line per row, cells separated by tabs, or the CSV of
-// TabellaCsv; with a unit in opzioni.unita, the four correction cells
-// after the last column. With come.riepilogo, the summary (ComponiRiepilogo)
-// instead, one sentence per line. The choices are checked (ControllaScelte)
-// before the table. Data refused by the checks give the title and message on
-// err and kEsitoRifiuto, with nothing on out.
+// TabellaCsv; after the layout's columns those the choices add
+// (ColonneAggiunte). With come.riepilogo, the summary (ComponiRiepilogo)
+// instead, one sentence per line; with come.calibra, the truing. The choices
+// are checked (ControllaScelte) before the table. Data refused by the checks
+// give the title and message on err and kEsitoRifiuto, with nothing on out.
 int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabella& come, std::ostream& out,
                   std::ostream& err, const std::string& separatore);
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "colonne.h"
 #include "numeri.h"
+#include "polvere.h"
 #include "tabella.h"
 
 namespace rigata {
@@ -36,6 +38,23 @@ std::optional<int32_t> Click(double misura, double click) {
 }
 
 const char* SchemaMisura(UnitaCorrezione u) { return u == UnitaCorrezione::Cm100 ? kSchemaCentimetri : "##0.00"; }
+
+// The card's leads: the model's time of flight at each distance, as the
+// table's lead columns read it.
+AnticipiCartellino Anticipi(const Traiettoria& t, const Scelte& s, std::string_view sep) {
+    AnticipiCartellino a;
+    a.intestazioni.push_back("m");
+    for (double kmh : s.anticipi) a.intestazioni.push_back(TestoNumeroScritto(kmh) + " km/h");
+    for (int metro = kPrimoAnticipo; metro <= kUltimoAnticipo; metro += kPassoAnticipo) {
+        const ShotData r = RigaA(t, metro);
+        std::vector<std::string> riga{TestoIntero(metro)};
+        for (double kmh : s.anticipi) riga.push_back(CellaAnticipo(r, kmh, s.angoloBersaglio, sep));
+        a.righe.push_back(std::move(riga));
+    }
+    a.legenda = "Anticipo (cm) con il bersaglio a " + TestoSingolo(S(s.angoloBersaglio), sep) +
+                "° dalla linea di mira: davanti all'animale, nel verso della sua corsa";
+    return a;
+}
 
 }  // namespace
 
@@ -91,7 +110,7 @@ std::optional<int> UltimoMetroSopra(const Traiettoria& t, double soglia) {
 
 std::vector<std::string> Riepilogo::Righe() const {
     std::vector<std::string> righe;
-    for (const std::string* frase : {&zeroOttimale, &zeroBanda, &tiroUtile, &energia100})
+    for (const std::string* frase : {&polvere, &zeroOttimale, &zeroBanda, &tiroUtile, &energia100})
         if (!frase->empty()) righe.push_back(*frase);
     for (const std::string& frase : soglie)
         if (!frase.empty()) righe.push_back(frase);
@@ -102,6 +121,7 @@ std::vector<std::string> Riepilogo::Righe() const {
 Riepilogo ComponiRiepilogo(const TabellaCalcolata& t, const Scelte& c, std::string_view sep) {
     const Traiettoria& modello = t.Modello();
     Riepilogo r;
+    r.polvere = TestoPolvere(t.VelocitaUsata(), t.Dati().Temperatura, t.Opzioni(), sep);
     r.zeroOttimale = TestoDistanzaOttimale(t);
     r.zeroBanda = TestoZeroBanda(c.banda, CalcolaZeroBanda(t, c.banda), sep);
     r.tiroUtile = TestoTiroUtileBanda(c.banda, TiroUtile(modello, c.banda), sep);
@@ -173,18 +193,17 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
 
     const bool click = c.unita != UnitaCorrezione::Nessuna;
     const Traiettoria& t = tabella.Modello();
-    // The drift for 1 m/s of wind all across.
-    ShotData d1 = d;
-    d1.VelocitaVento = 1;
-    Scelte m1 = tabella.Opzioni();
-    m1.angoloVento = 90;
-    const auto t1 = CreaTraiettoria(d1, m1, fine);
+    const auto t1 = tabella.ConVento(1, 90, fine);  // the drift for 1 m/s of wind all across
     std::vector<double> soglie = c.soglie;
     std::sort(soglie.begin(), soglie.end());
 
     Cartellino k;
+    const Scelte& scelte = tabella.Opzioni();
+    const std::string polvere = scelte.sensibilita == 0 ? "" :
+        " a " + TestoSingolo(S(TemperaturaCartuccia(d.Temperatura, scelte)), sep) + " °C";
     k.palla = "Palla " + TestoSingolo(d.DiametroInch, sep) + " in, " + TestoSingolo(d.PesoGrain, sep) + " gr; V0 " +
-              TestoSingolo(d.VelocitaBocca, sep) + " m/s; " + TestoIntero(d.Altitudine) + " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
+              TestoSingolo(tabella.VelocitaUsata(), sep) + " m/s" + polvere + "; " + TestoIntero(d.Altitudine) +
+              " m, " + TestoSingolo(d.Temperatura, sep) + " °C";
     k.azzeramento = TestoModelloECoefficiente(tabella.Opzioni(), d.CoeffBalistico, sep) + "; azzerata a m " +
                     TestoSingolo(d.DistanzaAzzeramento, sep) + ", mira " +
                     TestoSingolo(S(d.AltezzaMira * 1000.0), sep) + " mm; " +
@@ -206,6 +225,7 @@ std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& 
     k.legenda = click ? "1 click = " + TestoSingolo(S(ClickDi(c)), sep) + " " + NomeUnita(c.unita) +
                             "; click +: in alto; vento: verso il lato da cui soffia"
                       : "Scarto + in alto; vento: deviazione per 1 m/s di vento laterale";
+    if (!scelte.anticipi.empty()) k.anticipi = Anticipi(t, scelte, sep);
     return k;
 }
 

@@ -66,6 +66,7 @@ extern const char* const kNotaEnergia;
 
 // The summary of a computed table.
 struct Riepilogo {
+    std::string polvere;       // the velocity flown for the powder's temperature (TestoPolvere), or empty
     std::string zeroOttimale;  // TestoDistanzaOttimale
     std::string zeroBanda;     // TestoZeroBanda for the hunter's band
     std::string tiroUtile;     // the table's own zero: TestoTiroUtileBanda
@@ -115,20 +116,31 @@ constexpr int kMassimoRigheCartellino = 15;  // what 7 pt type fits on a 10 x 7 
 // ("≥ 2000"), empty below them all.
 using RigaCartellino = std::array<std::string, 6>;
 
+// The leads on running game, in cm, from kPrimoAnticipo to kUltimoAnticipo
+// every kPassoAnticipo metres: the distance, then one cell per target speed.
+constexpr int kPrimoAnticipo = 25, kUltimoAnticipo = 150, kPassoAnticipo = 25;  // m
+struct AnticipiCartellino {
+    std::vector<std::string> intestazioni;  // "m", "10 km/h", "25 km/h"
+    std::vector<std::vector<std::string>> righe;
+    std::string legenda;  // the angle, and that the lead is ahead of the animal along its path
+};
+
 struct Cartellino {
-    std::string palla;         // bullet and load in one line
+    std::string palla;         // bullet and load in one line (the velocity flown, with the powder's temperature)
     std::string azzeramento;   // model and coefficient (TestoModelloECoefficiente), zero and band
     // Distance, impact, impact clicks, wind for 1 m/s, energy, threshold;
     // with Nessuna the clicks column is left out (empty header and cells).
     RigaCartellino intestazioni;
     std::vector<RigaCartellino> righe;
     std::string legenda;  // the click and the signs
+    std::optional<AnticipiCartellino> anticipi;  // with target speeds only
 };
 
 // The card of a computed table: rows every passo metres from passo up to the
 // table's last distance; with Nessuna the impact and the drift for 1 m/s in
-// cm, otherwise in clicks. A message instead when the step gives no row or
-// more than kMassimoRigheCartellino.
+// cm, otherwise in clicks; with target speeds among the table's choices, the
+// leads. A message instead when the step gives no row or more than
+// kMassimoRigheCartellino.
 std::variant<Cartellino, std::string> ComponiCartellino(const TabellaCalcolata& t, const Scelte& c,
                                                         int passo, std::string_view separatore);
 

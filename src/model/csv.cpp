@@ -1,8 +1,9 @@
 #include "csv.h"
 
-#include <array>
+#include <vector>
 
 #include "caratteri.h"
+#include "colonne.h"
 
 namespace rigata {
 
@@ -57,21 +58,20 @@ std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore) {
 }
 
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
-                       const Scelte& correzione) {
+                       const Scelte& colonne) {
     const char sep = SeparatoreCsv(separatoreDecimale);
-    const bool conCorrezione = correzione.unita != UnitaCorrezione::Nessuna;
-    const std::optional<double> pendio = t.Opzioni().pendio;
+    const ColonneAggiunte aggiunte(colonne, separatoreDecimale);
+    std::vector<std::string> intestazioni, celle;
+    for (const ColonnaAggiunta& c : aggiunte.Colonne()) intestazioni.push_back(c.intestazione);
     std::string testo;
-    testo.reserve(static_cast<size_t>(t.NumeroRighe()) * (conCorrezione ? 96 : 64));
+    testo.reserve(static_cast<size_t>(t.NumeroRighe()) * (64 + 8 * intestazioni.size()));
     AggiungiPuliti(testo, Intestazioni(tipo, PendiiInDiscesa(t.Opzioni())), sep);
-    if (conCorrezione) AggiungiPuliti(testo, IntestazioniCorrezione(correzione.unita).InOrdine(), sep, true);
-    if (pendio) AggiungiPuliti(testo, std::array{IntestazionePendio(*pendio)}, sep, true);
+    AggiungiPuliti(testo, intestazioni, sep, true);
     testo += "\r\n";
     t.Righe([&](const ShotData& riga) {
         AggiungiCampi(testo, CelleTabella(tipo, riga, separatoreDecimale), sep);
-        if (conCorrezione)
-            AggiungiCampi(testo, CelleCorrezioneRiga(riga, correzione, separatoreDecimale).InOrdine(), sep, true);
-        if (pendio) AggiungiCampi(testo, std::array{CellaPendio(riga, separatoreDecimale)}, sep, true);
+        aggiunte.Celle(riga, celle);
+        AggiungiCampi(testo, celle, sep, true);
         testo += "\r\n";
     });
     return testo;

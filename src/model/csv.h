@@ -23,11 +23,9 @@ std::string RigaCsv(const CelleRiga& celle, char separatore);
 std::string IntestazioneCsv(const CelleRiga& intestazioni, char separatore);
 
 // The whole table computed with its model, as --tabella --csv writes it (no
-// byte-order mark). With a unit in correzione (not Nessuna) each line ends
-// with the four correction cells (IntestazioniCorrezione, CelleCorrezioneRiga,
-// in their InOrdine order); with a slope among the table's choices, then with
-// its cell (CellaPendio).
+// byte-order mark): the layout's eight columns, then every column the
+// choices colonne add (ColonneAggiunte: corrections, slope, leads).
 std::string TabellaCsv(const TabellaCalcolata& t, TipoTabella tipo, std::string_view separatoreDecimale,
-                       const Scelte& correzione = {});
+                       const Scelte& colonne);
 
 }  // namespace rigata

@@ -89,13 +89,36 @@ const std::array<DefinizioneScelta, kNumeroScelte> kScelte = {{
      GenereScelta::Numero, -60, 60, 0, true, {}, ContaScelta::Tabella},
     {Scelta::VersoPendii, "verso_pendii", "--verso-pendii", nullptr, "verso dei pendii di campagna",
      "salita o discesa", GenereScelta::Nome, 0, 0, 0, false, {"salita", "discesa"}, ContaScelta::PuntoMateriale},
+    // 10 m/s per degree is beyond any powder's (the touchiest change by about 2).
+    {Scelta::Sensibilita, "sensibilita", "--sensibilita", "MS_PER_C", "sensibilità della polvere",
+     "i m/s che la velocità alla bocca guadagna per ogni °C in più della cartuccia, da -10 a 10 (per esempio "
+     "0.9), o 0 per nessuna correzione",
+     GenereScelta::Numero, -10, 10, 0, false, {}, ContaScelta::Sempre},
+    {Scelta::TempRiferimento, "temp_riferimento", "--temp-riferimento", "GRADI_C",
+     "temperatura di riferimento della velocità",
+     "i °C a cui vale la velocità alla bocca scritta, da -60 a 60 (per esempio 15)", GenereScelta::Numero, -60, 60,
+     0, false, {}, ContaScelta::Polvere},
+    {Scelta::TempCartuccia, "temp_cartuccia", "--temp-cartuccia", "GRADI_C", "temperatura della cartuccia",
+     "i °C della cartuccia, da -60 a 80 (per esempio -10), o niente per la temperatura dell'aria",
+     GenereScelta::Numero, -60, 80, 0, true, {}, ContaScelta::Polvere},
+    {Scelta::Anticipo, "anticipo", "--anticipo", "KMH[,KMH...]", "velocità del bersaglio",
+     "fino a 3 velocità dell'animale in km/h, numeri interi da 1 a 100 separati da virgole o spazi (per esempio "
+     "10,25), o niente per nessuna colonna dell'anticipo",
+     GenereScelta::Interi, 1, 100, 3, true, {}, ContaScelta::Tabella},
+    // Beyond 90 degrees the sine, and so the lead, comes back the same.
+    {Scelta::AngoloBersaglio, "angolo_bersaglio", "--angolo-bersaglio", "GRADI", "angolo del bersaglio",
+     "i gradi fra la corsa dell'animale e la linea di mira, da 0 (verso il tiratore o via da lui) a 90 (di "
+     "traverso), per esempio 45",
+     GenereScelta::Numero, 0, 90, 0, false, {}, ContaScelta::Anticipo},
 }};
 
 const Accesso kAccessi[kNumeroScelte] = {
     Di<&Scelte::modello>(), Di<&Scelte::pressione>(), Di<&Scelte::umidita>(),
     Di<&Scelte::angoloVento>(), Di<&Scelte::coppie>(), Di<&Scelte::banda>(),
     Di<&Scelte::soglie>(), Di<&Scelte::unita>(), Di<&Scelte::click>(),
-    Di<&Scelte::pendio>(), Di<&Scelte::versoPendii>(),
+    Di<&Scelte::pendio>(), Di<&Scelte::versoPendii>(), Di<&Scelte::sensibilita>(),
+    Di<&Scelte::tempRiferimento>(), Di<&Scelte::tempCartuccia>(), Di<&Scelte::anticipi>(),
+    Di<&Scelte::angoloBersaglio>(),
 };
 
 const Accesso& AccessoDi(Scelta s) { return kAccessi[static_cast<size_t>(s)]; }
@@ -269,7 +292,15 @@ std::optional<Rifiuto> ControllaScelte(const Scelte& scelte) {
 }
 
 std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte uso) {
-    switch (Definizione(s).conta) {
+    const ContaScelta conta = Definizione(s).conta;
+    const bool tabella = uso == UsoScelte::Tabella || uso == UsoScelte::Campagna;
+    // The truing reads the level point of impact alone.
+    if (uso == UsoScelte::Calibrazione &&
+        (conta == ContaScelta::Riepilogo || conta == ContaScelta::Correzioni || conta == ContaScelta::Tabella ||
+         conta == ContaScelta::Anticipo || s == Scelta::VersoPendii))
+        return "non cambia la calibrazione: vale per " +
+               std::string(conta == ContaScelta::Riepilogo ? "il riepilogo" : "le colonne della tabella");
+    switch (conta) {
         case ContaScelta::PuntoMateriale:
             if (scelte.modello == TipoModello::Classico)
                 return "non conta con il modello classico: vale solo per il punto materiale (modello g1 o g7)";
@@ -277,8 +308,12 @@ std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte us
                 return "non conta senza --campagna: vale per le colonne dei pendii della tabella di campagna";
             break;
         case ContaScelta::Riepilogo:
-            if (uso == UsoScelte::Tabella || uso == UsoScelte::Campagna) return "non cambia la tabella: vale per il riepilogo";
+            if (tabella) return "non cambia la tabella: vale per il riepilogo";
             break;
+        case ContaScelta::Anticipo:
+            if (scelte.anticipi.empty() && uso != UsoScelte::Riepilogo)
+                return "non conta senza le velocità del bersaglio (--anticipo)";
+            [[fallthrough]];
         case ContaScelta::Tabella:
             if (uso == UsoScelte::Riepilogo) return "non cambia il riepilogo: vale per la tabella";
             break;
@@ -286,6 +321,9 @@ std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte us
             if (uso == UsoScelte::Riepilogo) return "non cambia il riepilogo: vale per le correzioni della tabella";
             if (s == Scelta::Click && scelte.unita == UnitaCorrezione::Nessuna)
                 return "non conta senza un'unità delle correzioni";
+            break;
+        case ContaScelta::Polvere:
+            if (scelte.sensibilita == 0) return "non conta con la sensibilità della polvere a 0";
             break;
         case ContaScelta::Sempre: break;
     }

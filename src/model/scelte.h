@@ -1,7 +1,8 @@
 // Every choice beyond the twelve fields of the data line: the trajectory
 // model, the air only the point mass reads, the velocity pairs of the
 // coefficient, the hunter's band, energy thresholds, scope unit and click,
-// the slope of a shot and the direction of the field table's slopes.
+// the slope of a shot, the direction of the field table's slopes, the
+// powder's temperature and the lead for running game.
 //
 // Each choice is one row of one table: its key on the data file's second
 // line, its command-line option, the name messages use, what it accepts and
@@ -50,6 +51,17 @@ struct Scelte {
     // empty: no slope column.
     std::optional<double> pendio;
     VersoPendii versoPendii = VersoPendii::Salita;
+    // The powder: the muzzle velocity changes by sensibilita m/s for each
+    // degree the cartridge is warmer than the temperature at which the typed
+    // velocity holds (0: no correction).
+    double sensibilita = 0;                // m/s per deg C
+    double tempRiferimento = 15;           // deg C at which the typed muzzle velocity holds
+    std::optional<double> tempCartuccia;   // deg C; empty: the air temperature of the data line
+    // The lead for running game: the animal's speeds (whole km/h, up to
+    // three; empty: no lead column) and the angle between its path and the
+    // line of sight (90: straight across).
+    std::vector<double> anticipi;
+    double angoloBersaglio = 90;           // deg
     // Pairs whose key this program does not know, kept as read and written
     // back, so a file from a later version loses nothing when saved again.
     std::vector<std::pair<std::string, std::string>> altre;
@@ -57,9 +69,10 @@ struct Scelte {
 
 // The rows of the table, in the order the second line writes them.
 enum class Scelta {
-    Modello, Pressione, Umidita, AngoloVento, Coppie, Banda, Soglie, Correzione, Click, Pendio, VersoPendii
+    Modello, Pressione, Umidita, AngoloVento, Coppie, Banda, Soglie, Correzione, Click, Pendio, VersoPendii,
+    Sensibilita, TempRiferimento, TempCartuccia, Anticipo, AngoloBersaglio
 };
-constexpr int kNumeroScelte = 11;
+constexpr int kNumeroScelte = 16;
 
 // What a choice's text holds.
 enum class GenereScelta {
@@ -77,6 +90,8 @@ enum class ContaScelta {
     Riepilogo,       // the summary and the pocket card, not the table's cells
     Correzioni,      // the table's scope corrections, not the summary
     Tabella,         // a column of the table, not the summary
+    Polvere,         // with a powder sensitivity other than 0 only
+    Anticipo,        // the lead columns: with target speeds only
 };
 
 struct DefinizioneScelta {
@@ -134,14 +149,18 @@ std::optional<Rifiuto> CambiaScelta(Scelta s, std::string_view testo, Scelte& sc
 std::optional<Rifiuto> ControllaScelte(const Scelte& scelte);
 
 // What the choices are asked for: the general or the field table (command
-// line), the summary (command line), or the screen, which shows either table
-// with the summary and the card beside it.
-enum class UsoScelte { Tabella, Campagna, Riepilogo, Schermo };
+// line), the summary (command line), the truing of the muzzle velocity
+// (command line), or the screen, which shows either table with the summary
+// and the card beside it.
+enum class UsoScelte { Tabella, Campagna, Riepilogo, Calibrazione, Schermo };
 
 // Why a choice does not change what is asked for, or nothing when it does:
 // a point-mass choice with the closed form, a summary choice for a table, a
 // scope correction or a column for the summary alone, a click without a
-// unit, the direction of the field table's slopes for another table.
+// unit, the direction of the field table's slopes for another table, the
+// powder's temperatures without a sensitivity, the target's angle without
+// speeds, and whatever does not move the level point of impact for the
+// truing.
 std::optional<std::string> NonConta(Scelta s, const Scelte& scelte, UsoScelte uso);
 
 // --- The data file's second line -------------------------------------------

@@ -5,19 +5,26 @@
 
 #include "modello.h"
 #include "numeri.h"
+#include "polvere.h"
 #include "puntomateriale.h"
 
 namespace rigata {
 
 std::variant<TabellaCalcolata, Rifiuto> TabellaCalcolata::Calcola(const ShotData& palla, const RichiestaTabella& r,
                                                                   const Scelte& m) {
-    if (auto rifiuto = ControllaRichiesta(palla, r)) return *rifiuto;
     TabellaCalcolata t;
-    t.dati_ = palla;
+    t.volo_ = palla;
+    if (auto rifiuto = ApplicaPolvere(t.volo_, m)) return *rifiuto;
+    if (auto rifiuto = ControllaRichiesta(t.volo_, r)) return *rifiuto;
     t.scelte_ = m;
-    ApplicaRichiesta(t.dati_, r);
-    CalcolaAzzeramento(t.dati_);
-    const ShotData& d = t.dati_;
+    ApplicaRichiesta(t.volo_, r);
+    CalcolaAzzeramento(t.volo_);
+    t.dati_ = t.volo_;
+    t.dati_.VelocitaBocca = palla.VelocitaBocca;
+    for (auto campo : {&ShotData::VelocitaSuono, &ShotData::NumeroMach, &ShotData::DensitaRelativa,
+                       &ShotData::FattoreForma, &ShotData::FunzioneSiacci, &ShotData::CoeffResistenza})
+        t.dati_.*campo = palla.*campo;
+    const ShotData& d = t.volo_;
     t.lontana_ = std::max({std::fabs(static_cast<double>(d.DistanzaAzzeramento)),
                            std::fabs(static_cast<double>(d.DistanzaInizio)), std::fabs(UltimaDistanza(d)),
                            static_cast<double>(kMassimoTiroUtile)});
@@ -36,9 +43,17 @@ void TabellaCalcolata::Righe(const ScriviRiga& scrivi) const {
 int TabellaCalcolata::NumeroRighe() const { return rigata::NumeroRighe(dati_).value_or(0); }
 
 std::unique_ptr<Traiettoria> TabellaCalcolata::AzzerataA(double zero) const {
-    ShotData d = dati_;
+    ShotData d = volo_;
     d.DistanzaAzzeramento = S(zero);
     return CreaTraiettoria(d, scelte_, std::max(lontana_, std::fabs(zero)));
+}
+
+std::unique_ptr<Traiettoria> TabellaCalcolata::ConVento(double velocita, double gradi, double distanzaMassima) const {
+    ShotData d = volo_;
+    d.VelocitaVento = S(velocita);
+    Scelte m = scelte_;
+    m.angoloVento = gradi;
+    return CreaTraiettoria(d, m, distanzaMassima);
 }
 
 std::optional<int32_t> TabellaCalcolata::ZeroPerBanda(double bandaCm) const {

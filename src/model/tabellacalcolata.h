@@ -20,13 +20,21 @@ namespace rigata {
 
 class TabellaCalcolata {
 public:
-    // Checks the request for the model (ControllaRichiesta, then
-    // ControllaModello), stores it and zeroes. palla has been through
+    // Corrects the muzzle velocity for the powder's temperature
+    // (ApplicaPolvere), checks the request for the model (ControllaRichiesta,
+    // then ControllaModello), stores it and zeroes. palla has been through
     // ControllaIngresso, CalcolaAtmosfera and CalcolaResistenza.
     static std::variant<TabellaCalcolata, Rifiuto> Calcola(const ShotData& palla, const RichiestaTabella& r,
                                                            const Scelte& m);
 
+    // The record with the request stored and the rifle zeroed for the
+    // velocity flown, but the muzzle velocity as typed and its drag (the
+    // screens copy it back as the program's record: the next table corrects
+    // the typed velocity again, never the corrected one).
     const ShotData& Dati() const { return dati_; }
+    // The muzzle velocity both models fly (m/s): the typed one corrected for
+    // the powder's temperature (VelocitaPolvere).
+    float VelocitaUsata() const { return volo_.VelocitaBocca; }
     const rigata::Scelte& Opzioni() const { return scelte_; }
 
     // The rows of the request, each written into a copy of the record.
@@ -41,6 +49,9 @@ public:
     const rigata::Traiettoria* Confronto() const { return confronto_.get(); }
     // The chosen model for this record zeroed at another distance (m).
     std::unique_ptr<rigata::Traiettoria> AzzerataA(double zero) const;
+    // The chosen model for this record in another wind: velocita m/s from
+    // gradi (as angoloVento), flown to distanzaMassima (m).
+    std::unique_ptr<rigata::Traiettoria> ConVento(double velocita, double gradi, double distanzaMassima) const;
 
     // The optimal zero distance (m): the chosen model's zero for the band of
     // kFasciaTiroUtile; empty when there is none.
@@ -52,6 +63,7 @@ public:
 private:
     TabellaCalcolata() = default;
     ShotData dati_;
+    ShotData volo_;  // the record the models fly: dati_ with the corrected velocity and its drag
     rigata::Scelte scelte_;
     double lontana_ = 0;  // m, the farthest distance the models are asked at
     std::shared_ptr<const rigata::Traiettoria> scelta_, confronto_;

@@ -120,15 +120,6 @@ const CasoComando kComandi[] = {
      "(fine)"},
     {"--banda senza --riepilogo: una nota", "--tabella @ --banda 4", kEsitoOk, 0,
      "!rigata: nota: --banda non cambia la tabella: vale per il riepilogo.\n"},
-    {"--pendio: l'ultima colonna", "--tabella @ --pendio -35", kEsitoOk, 1,
-     "Distanza (m)\tCaduta (cm)\tOrdinata (cm)\tVelocità (m/s)\tEnergia   (J) \tDev.Vento (cm)\tTempo volo "
-     "(s)\tScarto mira (cm)\tScarto a -35° (cm)"},
-    {"--pendio a 500 m", "--tabella @ --pendio -35", kEsitoOk, 27,
-     "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t-77.6"},
-    {"--pendio in CSV dopo le correzioni", "--tabella @ --csv --correzione mrad --pendio 12.5", kEsitoOk, 0,
-     "Distanza (m);Caduta (cm);Ordinata (cm);Velocità (m/s);Energia   (J);Dev.Vento (cm);Tempo volo (s);Scarto mira "
-     "(cm);Correzione (mrad);Correzione (click);Correzione vento (mrad);Correzione vento (click);Scarto a 12.5° (cm)\r",
-     ","},
     {"--pendio in CSV a 500 m", "--tabella @ --csv --correzione mrad --pendio 12.5", kEsitoOk, 26,
      "500;-186,3;-117,5;597,0;1096,9;-73,5;0,665;-111,4;2,23;22;1,47;15;-107,0\r", ","},
     {"--verso-pendii discesa: le intestazioni", "--campagna --tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 1,
@@ -137,6 +128,29 @@ const CasoComando kComandi[] = {
     {"--verso-pendii senza --campagna: una nota", "--tabella @ --modello g1 --verso-pendii discesa", kEsitoOk, 0,
      "!rigata: nota: --verso-pendii non conta senza --campagna: vale per le colonne dei pendii della tabella di "
      "campagna.\n"},
+    {"--anticipo dopo le correzioni e il pendio", "--tabella @ --anticipo 10,100 --correzione moa --pendio 10",
+     kEsitoOk, 27, "500\t-186.3\t-117.5\t597.0\t1096.9\t-73.5\t0.665\t-111.4\t7.66\t31\t5.05\t20\t-108.6\t184.8\t1847.6"},
+    {"--angolo-bersaglio senza --anticipo: una nota", "--tabella @ --angolo-bersaglio 30", kEsitoOk, 0,
+     "!rigata: nota: --angolo-bersaglio non conta senza le velocità del bersaglio (--anticipo).\n"},
+    {"--sensibilita: la velocita nel riepilogo", "--tabella @ --riepilogo --sensibilita 1 --temp-cartuccia -10",
+     kEsitoOk, 0, "Velocità alla bocca a -10 °C: 940 m/s"},
+    {"--sensibilita: la velocita corretta fuori dai limiti", "--tabella @ --sensibilita 10 --temp-cartuccia 80",
+     kEsitoRifiuto, 0,
+     "!CAMBIA VALORE!!\ncon la sensibilità della polvere di 10 m/s per °C e la cartuccia a 80 °C invece di 15 °C la "
+     "velocità alla bocca diventa 1615 m/s, fuori dai valori consentiti fra 92 e 1370 m/s"},
+    {"--temp-cartuccia senza sensibilita: una nota", "--tabella @ --temp-cartuccia -10", kEsitoOk, 0,
+     "!rigata: nota: --temp-cartuccia non conta con la sensibilità della polvere a 0.\n"},
+    {"--calibra: la velocita", "--tabella @ --calibra 300:-40", kEsitoOk, 0, "Velocità alla bocca calibrata: 635,8 m/s",
+     ","},
+    {"--calibra: lo scarto che da", "--tabella @ --calibra 300:-40", kEsitoOk, 1, "Scarto a 300 m con 635,8 m/s: -40,0 cm",
+     ","},
+    {"--calibra: nessuna velocita", "--tabella @ --calibra 300:40", kEsitoRifiuto, 0, "!CAMBIA SCARTO!!\n"},
+    {"--calibra: valore errato", "--tabella @ --calibra 300", kEsitoRifiuto, 0,
+     "!rigata: --calibra: \"300\" non è valido; scrivere la distanza in metri e lo scarto"},
+    {"--calibra con --csv", "--tabella @ --calibra 300:-40 --csv", kEsitoUso, 0,
+     "!rigata: --calibra e --csv non vanno insieme\n"},
+    {"--banda con --calibra: una nota", "--tabella @ --calibra 300:-40 --banda 4", kEsitoOk, 0,
+     "!rigata: nota: --banda non cambia la calibrazione: vale per il riepilogo.\n"},
     {"catalogo mancante", "--elenco /non/esiste.bc", kEsitoFile, 0,
      "!Impossibile aprire il file \"/non/esiste.bc\": il file o la cartella non esiste.\n"},
 };
@@ -145,7 +159,9 @@ TABELLA(Comando, CasoComando, kComandi);
 // Every choice of the table on the command line: its option gives what its
 // key in the file gives, sets a file's choice back to the default, and a
 // refused value names the option, whatever the file holds. The base file
-// holds the point mass and a scope unit, so that every choice counts.
+// holds the point mass, a scope unit, a powder sensitivity with the
+// cartridge off the reference temperature, and a target speed at an angle,
+// so that every choice counts.
 struct CasoSceltaComando {
     const char* nome;
     Scelta scelta;
@@ -178,7 +194,9 @@ protected:
     std::string File(const char* nome, std::optional<std::string> testo) const {
         Scelte s;
         EXPECT_TRUE(LeggiRigaOpzioni(kBase, s).empty());
-        if (testo) EXPECT_FALSE(LeggiScelta(D().scelta, *testo, s));
+        if (testo) {
+            EXPECT_FALSE(LeggiScelta(D().scelta, *testo, s));
+        }
         const std::string percorso = kCartella.File(nome);
         prova::Scrivi(percorso, "0.243,95,0,15,965,0.379,225,0,500,20,5,50\r\n" + RigaOpzioni(s) + "\r\n");
         return percorso;
@@ -193,7 +211,8 @@ protected:
         EXPECT_EQ(EseguiComando(argomenti, out, err, "."), esito) << err.str();
         return esito == kEsitoOk ? out.str() : err.str();
     }
-    static constexpr const char* kBase = "modello=g1;correzione=mrad";
+    static constexpr const char* kBase =
+        "modello=g1;correzione=mrad;sensibilita=1;temp_cartuccia=25;anticipo=20;angolo_bersaglio=45";
 };
 TEST_P(SceltaComando, OpzioneComeChiaveDelFile) {
     const std::string base = Uscita({"--tabella", File("base.dat", std::nullopt)});

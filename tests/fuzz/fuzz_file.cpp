@@ -1,8 +1,9 @@
 // The input is the whole content of a file on disk, read through the bounded
 // readers as a data file and as a catalogue; both must agree with the same
 // rules applied to the content in memory. An accepted data file gives both
-// range tables with the model, air and wind of its second line: one line per
-// row, eight number cells each, or the same refusal for both; saved again with
+// range tables with the model, air, wind and powder of its second line: one
+// line per row, eight number cells each, or the same refusal for both; the
+// truing of its closed form gives a velocity or a refusal; saved again with
 // its second line's choices, it opens to the same. The catalogue, sorted,
 // lists its rows 110 characters wide.
 //
@@ -95,8 +96,28 @@ void ControllaTesto(const std::string& t) {
     ControllaNumero(esteso);
 }
 
+// Truing with the closed form (the point mass is too slow for the fuzzer's
+// pace): the velocity and its impact, two lines without "nan" or "inf", or
+// a refusal's title and message.
+void ControllaCalibrazione(const CampiDati& campi, Scelte opzioni) {
+    opzioni.modello = TipoModello::Classico;
+    std::ostringstream uscita, errori;
+    ComeTabella come;
+    come.calibra = ScartoOsservato{300, -20};
+    const int codice = ScriviTabella(campi, opzioni, come, uscita, errori, ".");
+    const std::string out = uscita.str(), err = errori.str();
+    const auto righe = [](const std::string& t) { return std::count(t.begin(), t.end(), '\n'); };
+    if (codice == kEsitoRifiuto && out.empty() && righe(err) == 2) return;
+    if (codice != kEsitoOk || !err.empty() || righe(out) != 2 || out.find("nan") != std::string::npos ||
+        out.find("inf") != std::string::npos)
+        Errore("neither a velocity nor a refusal", out + err);
+}
+
 void ControllaTabelle(const CampiDati& campi, Scelte opzioni) {
-    opzioni.unita = UnitaCorrezione::Nessuna;  // the table's eight columns, without the corrections
+    // The table's eight columns, without the corrections, the slope and the leads.
+    opzioni.unita = UnitaCorrezione::Nessuna;
+    opzioni.pendio.reset();
+    opzioni.anticipi.clear();
     std::string esiti[2];
     for (const TipoTabella tipo : {TipoTabella::Vari, TipoTabella::Campagna}) {
         std::ostringstream uscita, errori;
@@ -155,6 +176,7 @@ void ControllaDati(std::string_view contenuto) {
     if (RigaOpzioni(opzioni) != RigaOpzioni(opzioniAttese) || avvisi != avvisiAttesi)
         Errore("another second line than the whole content gives", RigaOpzioni(opzioni));
     ControllaTabelle(letti, opzioni);
+    ControllaCalibrazione(letti, opzioni);
     Riscrivi("riscritto", letti, opzioni);
 }
 

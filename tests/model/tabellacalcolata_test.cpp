@@ -147,7 +147,9 @@ TEST(ZeroPerBanda, UnSoloNumeroSuDuecentoCarichi) {
                                                 : "Con banda ±6 cm: nessun azzeramento";
             EXPECT_EQ(riepilogo.zeroBanda.rfind(inizio, 0), 0u) << riepilogo.zeroBanda;
             ++riepiloghi;
-            if (tipo == TipoModello::Classico) EXPECT_EQ(ottimale, t.Dati().DistanzaOttimale);
+            if (tipo == TipoModello::Classico) {
+                EXPECT_EQ(ottimale, t.Dati().DistanzaOttimale);
+            }
             const auto aSei = CalcolaZeroBanda(t, kFasciaTiroUtile);
             if (aSei && aSei->distanza > 0) {
                 EXPECT_TRUE(aSei->tratto && aSei->tratto->a >= aSei->distanza) << aSei->distanza;

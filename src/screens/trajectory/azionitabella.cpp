@@ -178,6 +178,7 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
         const Riepilogo r = ComponiRiepilogo(*tabella_, cartellino_, Std(sep));
         c.distanzaOttimale = Qs(r.zeroOttimale);
         c.modello = QStringLiteral("Modello di calcolo: ") + Qs(TestoModelloEAria(*tabella_, Std(sep)));
+        if (!r.polvere.empty()) c.modello += QStringLiteral(" · ") + Qs(r.polvere);
         if (!Predefinita(Scelta::Banda, cartellino_)) c.zeroBanda = Qs(r.zeroBanda);
         c.tiroUtile = Qs(r.tiroUtile);
         c.energia << Qs(r.energia100);
