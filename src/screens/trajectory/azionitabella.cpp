@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <set>
 
+#include "colonne.h"
 #include "csv.h"
 #include "campi.h"
 #include "cartellino_stampa.h"
@@ -69,6 +70,23 @@ private:
 };
 
 QString TestoNumero(double v, const QString& sep) { return Qs(TestoSingolo(static_cast<float>(v), Std(sep))); }
+
+// The columns the table's choices add (ColonneAggiunte), with their cells.
+QVector<ContenutoRapporto::ColonnaAggiunta> ColonneRapporto(const TabellaCalcolata& tabella, const std::string& sep) {
+    const ColonneAggiunte aggiunte(tabella.Opzioni(), sep);
+    QVector<ContenutoRapporto::ColonnaAggiunta> colonne;
+    for (const ColonnaAggiunta& a : aggiunte.Colonne()) {
+        colonne.append({Qs(a.intestazione), a.griglia, {}});
+        colonne.last().celle.reserve(tabella.NumeroRighe());
+    }
+    if (colonne.isEmpty()) return colonne;
+    std::vector<std::string> celle;
+    tabella.Righe([&](const ShotData& riga) {
+        aggiunte.Celle(riga, celle);
+        for (int i = 0; i < colonne.size(); ++i) colonne[i].celle << Qs(celle[static_cast<size_t>(i)]);
+    });
+    return colonne;
+}
 
 }  // namespace
 
@@ -185,15 +203,7 @@ ContenutoRapporto AzioniTabella::Contenuto() const {
         for (const std::string& frase : r.soglie) c.energia << Qs(frase);
         c.notaEnergia = Qs(r.nota);
         c.tabella = &modello_;
-        if (cartellino_.unita != UnitaCorrezione::Nessuna) {
-            for (const std::string& t : IntestazioniCorrezione(cartellino_.unita).InOrdine())
-                c.intestazioniCorrezione << Qs(t);
-            c.celleCorrezione.reserve(modello_.rowCount() * 4);
-            tabella_->Righe([&](const ShotData& riga) {
-                for (const std::string& t : CelleCorrezioneRiga(riga, cartellino_, Std(sep)).InOrdine())
-                    c.celleCorrezione << Qs(t);
-            });
-        }
+        c.aggiunte = ColonneRapporto(*tabella_, Std(sep));
     } else {
         c.titolo = QStringLiteral("Dati della tabella di tiro");
     }

@@ -18,6 +18,7 @@
 #include "azionitabella.h"
 #include "campi.h"
 #include "cartellino.h"
+#include "colonne.h"
 #include "dialoghi.h"
 #include "didascalie.h"
 #include "documento.h"
@@ -42,9 +43,6 @@ QStringList ComeLista(const CelleRiga& celle) {
     return l;
 }
 
-// The grid's correction columns out of a row's correction cells (or their
-// headers): the clicks for the impact, then for the wind.
-QStringList ClickCorrezione(const CelleCorrezione& c) { return {Qs(c.click), Qs(c.clickVento)}; }
 }  // namespace
 
 frmInputDatiTraiet::frmInputDatiTraiet(Navigazione& programma) : Schermo(programma, true) {
@@ -368,16 +366,13 @@ bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
     return true;
 }
 
-void frmInputDatiTraiet::ImpostaGrigliaTabelle() {
-    const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
+// The layout's eight columns, then the extra ones the compact grid shows
+// (ColonneAggiunte: the clicks, the slope, the leads), their long names on
+// lines of their own, so the window stays narrow.
+void frmInputDatiTraiet::ImpostaGrigliaTabelle(TipoTabella tipo, const ColonneAggiunte& aggiunte) {
     QStringList intestazioni = ComeLista(Intestazioni(tipo, PendiiInDiscesa(tabella_->Opzioni())));
-    // With a scope unit, the clicks that bring the impact back onto the line
-    // of sight and those that take up the wind's drift; their long names on
-    // two lines, "(click)" under the name, so the window stays narrow.
-    const UnitaCorrezione unita = prog_.Doc().Opzioni().unita;
-    if (unita != UnitaCorrezione::Nessuna)
-        for (QString nome : ClickCorrezione(IntestazioniCorrezione(unita)))
-            intestazioni << nome.replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    for (const ColonnaAggiunta& c : aggiunte.Colonne())
+        if (c.griglia) intestazioni << RigheIntestazioneStretta(Qs(c.intestazione)).join(QLatin1Char('\n'));
     modello_->Imposta(intestazioni, NumeroRighe(prog_.Dati()).value_or(0));
     MSFlexGrid1_->show();
 }
@@ -388,32 +383,40 @@ bool frmInputDatiTraiet::CalcolaTabella(bool conMessaggi) {
         return false;
     }
     opzioneMostrata_ = optTabellaVari_->isChecked() ? optTabellaVari_ : optTabellaCampagna_;
-    ImpostaGrigliaTabelle();
     const TipoTabella tipo = optTabellaVari_->isChecked() ? TipoTabella::Vari : TipoTabella::Campagna;
     const std::string sep = Std(prog_.Separatore());
-    const Scelte& cartellino = prog_.Doc().Opzioni();
+    const ColonneAggiunte aggiunte(tabella_->Opzioni(), sep);
+    ImpostaGrigliaTabelle(tipo, aggiunte);
+    std::vector<bool> inGriglia;
+    for (const ColonnaAggiunta& c : aggiunte.Colonne()) inGriglia.push_back(c.griglia);
+    std::vector<std::string> altre;
     tabella_->Righe([&](const ShotData& riga) {
         QStringList celle = ComeLista(CelleTabella(tipo, riga, sep));
-        if (cartellino.unita != UnitaCorrezione::Nessuna) celle << ClickCorrezione(CelleCorrezioneRiga(riga, cartellino, sep));
+        aggiunte.Celle(riga, altre);
+        for (size_t i = 0; i < altre.size(); ++i)
+            if (inGriglia[i]) celle << Qs(altre[i]);
         modello_->AggiungiRiga(celle);
     });
     modello_->Completa();
     MostraRiepilogo();
-    // Each column starts as wide as its header.
+    AdattaGriglia();
+    Espandi();
+    azioni_->TabellaMostrata(*tabella_, tipo);
+    return true;
+}
+
+// Each column starts as wide as its header. The grid at least as wide as its
+// columns, so no scroll bar takes the last row's place, and as tall as the
+// default table.
+void frmInputDatiTraiet::AdattaGriglia() {
     QHeaderView* intestazione = MSFlexGrid1_->horizontalHeader();
     for (int c = 0; c < modello_->columnCount(); ++c)
         intestazione->resizeSection(
             c, intestazione->fontMetrics().size(0, modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()).width() + 16);
-    // The grid at least as wide as its columns (the clicks columns widen the
-    // window), so no scroll bar takes the last row's place, and as tall as
-    // the default table.
     const int cornice = 2 * MSFlexGrid1_->frameWidth();
     MSFlexGrid1_->setMinimumWidth(intestazione->length() + cornice);
     MSFlexGrid1_->setMinimumHeight(intestazione->sizeHint().height() +
                                    kRigheInVista * MSFlexGrid1_->verticalHeader()->defaultSectionSize() + cornice);
-    Espandi();
-    azioni_->TabellaMostrata(*tabella_, tipo);
-    return true;
 }
 
 // The card's summary of the table, without the optimal zero the label beside

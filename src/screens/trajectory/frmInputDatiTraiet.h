@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "campi.h"
+#include "colonne.h"
 #include "schermo.h"
 #include "tabella.h"
 #include "tabellacalcolata.h"
@@ -58,7 +59,8 @@ private:
     void Form_Load();
     bool LeggiDatiTabella(bool conMessaggi);
     void ScelteCambiate();
-    void ImpostaGrigliaTabelle();
+    void ImpostaGrigliaTabelle(rigata::TipoTabella tipo, const rigata::ColonneAggiunte& aggiunte);
+    void AdattaGriglia();
     void MostraRichiesta();
     void MostraFunzioneCoefficiente();
     void RimettiSpunta();

@@ -1,5 +1,26 @@
 #include "modellotabella.h"
 
+#include <algorithm>
+
+QStringList RigheIntestazioneStretta(const QString& testo) {
+    QString nome = testo.simplified(), unita;
+    const int aperta = nome.lastIndexOf(QLatin1Char('('));
+    if (aperta > 0) {
+        unita = nome.mid(aperta);
+        nome = nome.left(aperta).trimmed();
+    }
+    const QStringList parole = nome.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    qsizetype larga = 8;
+    for (const QString& p : parole) larga = std::max(larga, p.size());
+    QStringList righe;
+    for (const QString& p : parole) {
+        if (!righe.isEmpty() && righe.last().size() + 1 + p.size() <= larga) righe.last() += QLatin1Char(' ') + p;
+        else righe << p;
+    }
+    if (!unita.isEmpty()) righe << unita;
+    return righe;
+}
+
 void ModelloTabella::Imposta(const QStringList& intestazioni, int righePreviste) {
     beginResetModel();
     inCorso_ = true;

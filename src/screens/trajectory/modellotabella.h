@@ -7,6 +7,12 @@
 #include <QStringList>
 #include <QVector>
 
+// A header for a narrow column: the unit ("(cm)", "(click)") on a line of its
+// own, the words before it joined on lines no longer than eight characters or
+// the longest word ("Anticipo 20 km/h (cm)" as "Anticipo", "20 km/h", "(cm)";
+// "Scarto a -35° (cm)" as "Scarto a", "-35°", "(cm)").
+QStringList RigheIntestazioneStretta(const QString& testo);
+
 class ModelloTabella : public QAbstractTableModel {
     Q_OBJECT
 public:

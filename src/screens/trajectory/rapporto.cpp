@@ -31,18 +31,14 @@ QFont Carattere(double punti, bool grassetto = false) {
 
 // A header on two lines, split before its unit ("Velocità (m/s)" over
 // "Velocità" and "(m/s)"), so that eight columns fit a portrait page.
-// perParole: every word of the name on a line of its own as well (the long
-// correction headers, "Correzione" over "vento" over "(click)").
-QStringList RigheIntestazione(const QString& testo, bool perParole = false) {
+QStringList RigheIntestazione(const QString& testo) {
     const QString t = testo.trimmed();
     const int unita = t.lastIndexOf(QLatin1Char('('));
     if (unita <= 0) return {t};
     // The grid's header may lack the closing bracket ("Distanza (m"): the page closes it.
     QString misura = t.mid(unita);
     if (!misura.endsWith(QLatin1Char(')'))) misura += QLatin1Char(')');
-    QStringList righe = perParole ? t.left(unita).split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                                  : QStringList{t.left(unita).trimmed()};
-    return righe << misura;
+    return {t.left(unita).trimmed(), misura};
 }
 
 // Words of a sentence on as many lines as its width needs.
@@ -82,28 +78,15 @@ public:
 
         altezzaRiga_ = fmTabella_->height() * 1.2;
         righe_ = c.tabella ? c.tabella->rowCount() : 0;
-        // The table's columns, then with a scope unit the click columns; the
-        // corrections in the unit too when the page is wide enough for them.
+        // The table's columns, then those its choices add: the grid's always,
+        // the corrections as angles too when the page is wide enough for all.
         const int proprie = c.tabella && righe_ > 0 ? std::min(c.tabella->columnCount(), kColonneTabella) : 0;
         for (int col = 0; col < proprie; ++col)
             colonne_ << Colonna{RigheIntestazione(c.tabella->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString()),
                                 col, -1};
-        const bool correzione = proprie > 0 && c.intestazioniCorrezione.size() == 4 &&
-                                c.celleCorrezione.size() == righe_ * 4;
         double totale = 0;
         for (Colonna& col : colonne_) totale += Larghezza(col);
-        if (correzione) {
-            QVector<Colonna> misure, click;
-            for (int k = 0; k < 4; ++k)
-                (k % 2 ? click : misure) << Colonna{RigheIntestazione(c.intestazioniCorrezione[k], true), -1, k};
-            double conClick = totale, conMisure = totale;
-            for (Colonna& col : click) conClick += Larghezza(col);
-            for (Colonna& col : misure) conMisure += Larghezza(col);
-            const bool tutte = conClick + conMisure - totale <= pagina_.width();
-            for (int k = 0; k < 4; ++k)
-                if (k % 2 || tutte) colonne_ << (k % 2 ? click[k / 2] : misure[k / 2]);
-            totale = tutte ? conClick + conMisure - totale : conClick;
-        }
+        if (proprie > 0) totale = Aggiunte(totale);
         int lineeIntestazione = 1;
         for (const Colonna& col : colonne_) lineeIntestazione = std::max(lineeIntestazione, static_cast<int>(col.intestazione.size()));
         altezzaIntestazione_ = lineeIntestazione * fmIntestazione_->height() + 6 * u_;
@@ -130,14 +113,34 @@ public:
 
     int Pagine() const { return g_.pagine; }
 
-    // A printed column: a grid column (griglia) or a correction (correzione, 0..3).
+    // A printed column: one of the grid's eight (griglia) or one the choices
+    // add (aggiunta, its place in c.aggiunte).
     struct Colonna {
         QStringList intestazione;
-        int griglia = -1, correzione = -1;
+        int griglia = -1, aggiunta = -1;
         double larghezza = 0;
     };
     QString Cella(int riga, const Colonna& col) const {
-        return col.griglia >= 0 ? c_.tabella->Cella(riga, col.griglia) : c_.celleCorrezione.value(riga * 4 + col.correzione);
+        return col.griglia >= 0 ? c_.tabella->Cella(riga, col.griglia) : c_.aggiunte[col.aggiunta].celle.value(riga);
+    }
+
+    // The added columns after the table's (totale wide): those always
+    // printed, and the others with them where all fit the page, in their
+    // order. Returns the width of all the columns.
+    double Aggiunte(double totale) {
+        QVector<Colonna> tutte;
+        double sempre = totale, ogni = totale;
+        for (int k = 0; k < c_.aggiunte.size(); ++k) {
+            if (c_.aggiunte[k].celle.size() != righe_) continue;
+            tutte << Colonna{RigheIntestazioneStretta(c_.aggiunte[k].intestazione), -1, k};
+            const double l = Larghezza(tutte.last());
+            ogni += l;
+            if (c_.aggiunte[k].sempre) sempre += l;
+        }
+        const bool tutteNellaPagina = ogni <= pagina_.width();
+        for (const Colonna& col : tutte)
+            if (tutteNellaPagina || c_.aggiunte[col.aggiunta].sempre) colonne_ << col;
+        return tutteNellaPagina ? ogni : sempre;
     }
     // The widest of its header's lines and its cells (a digit is as wide as any other), with room around.
     double Larghezza(Colonna& col) const {

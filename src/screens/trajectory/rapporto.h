@@ -2,8 +2,8 @@
 // lines as vectors) on any paged device: the printer or a PDF. A title line
 // with the program name, date and time; the request, the bullet and place and
 // the cartridge notes; the optimal zero, the model and its air, the
-// point-blank range and the energy limits; the chart; the table shown (with a
-// scope unit its correction columns), every row, over as many pages as
+// point-blank range and the energy limits; the chart; the table shown (with
+// the columns its choices add), every row, over as many pages as
 // needed, the header row on each page and "pagina N di M" at the foot. Text is
 // never below 8 pt.
 #pragma once
@@ -36,12 +36,17 @@ struct ContenutoRapporto {
     QString notaEnergia;
     // The table's own columns (the grid's first eight); null or empty: no table.
     const ModelloTabella* tabella = nullptr;
-    // With a scope unit: the four correction headers (IntestazioniCorrezione)
-    // and their cells, four per row, in their InOrdine order (correction and
-    // clicks, then the same for the wind). The click columns are always printed,
-    // the corrections in the unit where the page is wide enough.
-    QStringList intestazioniCorrezione;
-    QVector<QString> celleCorrezione;
+    // The columns after the table's eight (ColonneAggiunte: the corrections,
+    // the slope, the leads), in their order, each with a cell per row. Those
+    // the grid shows (the clicks, the slope, the leads) are always printed,
+    // the others (the corrections as angles) where the page is wide enough
+    // for them all.
+    struct ColonnaAggiunta {
+        QString intestazione;
+        bool sempre = false;
+        QVector<QString> celle;
+    };
+    QVector<ColonnaAggiunta> aggiunte;
     std::optional<DatiGrafico> grafico;
     QString separatore = QStringLiteral(".");
 };
