@@ -106,14 +106,6 @@ int ErroreUso(std::ostream& err, const std::string& motivo) {
     return kEsitoUso;
 }
 
-// The truing's two lines.
-void ScriviCalibrazione(const Calibrazione& c, const ScartoOsservato& visto, std::ostream& out, const std::string& sep) {
-    const std::string velocita = FormattaNumero(c.velocita, kSchemaVelocita, sep) + " m/s";
-    out << "Velocità alla bocca calibrata: " << velocita << "\n"
-        << "Scarto a " << TestoSingolo(S(visto.distanza), sep) << " m con " << velocita << ": "
-        << FormattaNumero(c.scartoCm, kSchemaCentimetri, sep) << " cm\n";
-}
-
 // The table's text: the optimal zero, the header, the rows; tabs between cells.
 void ScriviTesto(const TabellaCalcolata& t, TipoTabella tipo, std::ostream& out, const std::string& sep) {
     const ColonneAggiunte aggiunte(t.Opzioni(), sep);
@@ -158,7 +150,7 @@ int ScriviTabella(const CampiDati& campi, const Scelte& opzioni, const ComeTabel
             ScriviRifiuto(err, *r);
             return kEsitoRifiuto;
         }
-        ScriviCalibrazione(std::get<Calibrazione>(calibrata), *visto, out, sep);
+        out << TestoCalibrazione(std::get<Calibrazione>(calibrata), visto->distanza, sep);
         return kEsitoOk;
     }
     auto calcolata = TabellaCalcolata::Calcola(d, richiesta, opzioni);

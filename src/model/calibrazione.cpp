@@ -141,4 +141,18 @@ std::variant<Calibrazione, Rifiuto> CalibraVelocita(const ShotData& palla, const
     return c;
 }
 
+std::string TestoCalibrazione(const Calibrazione& c, double distanza, std::string_view separatore) {
+    const std::string velocita = FormattaNumero(c.velocita, kSchemaVelocita, separatore) + " m/s";
+    return "Velocità alla bocca calibrata: " + velocita + "\nScarto a " + TestoSingolo(S(distanza), separatore) +
+           " m con " + velocita + ": " + FormattaNumero(c.scartoCm, kSchemaCentimetri, separatore) + " cm\n";
+}
+
+std::variant<Calibrazione, Rifiuto> CalibraDaTesti(const ShotData& palla, const RichiestaTabella& r,
+                                                   const Scelte& m, std::string_view distanza,
+                                                   std::string_view scartoCm) {
+    if (auto rifiuto = ControllaVirgole({{"distanza della calibrazione", distanza}, {"scarto osservato", scartoCm}}))
+        return *rifiuto;
+    return CalibraVelocita(palla, r, m, LeggiNumero(distanza), LeggiNumero(scartoCm));
+}
+
 }  // namespace rigata

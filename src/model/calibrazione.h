@@ -3,6 +3,8 @@
 // puts the level point of impact at a distance where it was seen on target.
 #pragma once
 
+#include <string>
+#include <string_view>
 #include <variant>
 
 #include "controlli.h"
@@ -33,5 +35,17 @@ struct Calibrazione {
 // impact no velocity in the range gives.
 std::variant<Calibrazione, Rifiuto> CalibraVelocita(const ShotData& palla, const RichiestaTabella& r,
                                                     const Scelte& m, double distanza, double scartoCm);
+
+// "Velocità alla bocca calibrata: 930.0 m/s", then on a line of its own
+// "Scarto a 300 m con 930.0 m/s: -23.4 cm", each line ending in a line feed.
+std::string TestoCalibrazione(const Calibrazione& c, double distanza, std::string_view separatore);
+
+// The screen's truing: the distance (m) and the impact seen there (cm, + above
+// the point of aim) as typed, a decimal comma refused (ControllaVirgole),
+// read as the calculators read their boxes (LeggiNumero), then
+// CalibraVelocita.
+std::variant<Calibrazione, Rifiuto> CalibraDaTesti(const ShotData& palla, const RichiestaTabella& r,
+                                                   const Scelte& m, std::string_view distanza,
+                                                   std::string_view scartoCm);
 
 }  // namespace rigata
