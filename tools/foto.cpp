@@ -173,6 +173,16 @@ int main(int argc, char** argv) {
                                                    QStringLiteral("-singlefile"), cartellino,
                                                    uscita + QStringLiteral("/cartellino")});
     QFile::remove(cartellino);
+    // The hunting day: a cartridge at -10 °C, a shot 35° downhill, boars
+    // running at 20 and 40 km/h; the general table with its added columns.
+    const std::pair<const char*, QString> giornata[] = {{"txtSensibilita", QStringLiteral("1")},
+                                                        {"txtTempCartuccia", QStringLiteral("-10")},
+                                                        {"txtPendio", QStringLiteral("-35")},
+                                                        {"txtAnticipo", QStringLiteral("20,40")}};
+    for (const auto& [nome, testo] : giornata) t->findChild<QLineEdit*>(QString::fromLatin1(nome))->setText(testo);
+    t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentIndex(0);
+    QApplication::processEvents();
+    Salva(t, uscita, "tabella-giornata.png");
     p.VaiAdAvvio(t);
     Calcolatori(p, uscita);
     NuovaPalla(p, uscita);

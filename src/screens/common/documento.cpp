@@ -31,6 +31,11 @@ void Documento::ImpostaTesto(Campo campo, const QString& testo) {
     modificato_ = true;
 }
 
+void Documento::SostituisciTesto(Campo campo, const QString& testo) {
+    ImpostaTesto(campo, testo);
+    emit campiCaricati();
+}
+
 std::optional<Rifiuto> Documento::ImpostaScelta(Scelta scelta, const QString& testo) {
     Scelte nuove = scelte_;
     auto rifiuto = CambiaScelta(scelta, Std(testo), nuove);

@@ -34,6 +34,10 @@ public:
     // A screen's edit: the document is changed when the text differs.
     void ImpostaTesto(rigata::Campo campo, const QString& testo);
     QStringList TestiRichiesta() const;
+    // A text the program puts in the user's place (the trued velocity, or
+    // the one it replaced): as ImpostaTesto, and campiCaricati tells the
+    // screens that show it.
+    void SostituisciTesto(rigata::Campo campo, const QString& testo);
 
     // The choices beyond the twelve texts (scelte.h), saved on the data
     // file's second line.
@@ -90,7 +94,7 @@ public:
     void maybeSave(QWidget* padre);
 
 signals:
-    // The texts were replaced as a whole (a data file opened).
+    // The texts were replaced by the program (a data file opened, a velocity trued).
     void campiCaricati();
     // A choice was typed (taken or refused), or the choices were replaced.
     void scelteCambiate();

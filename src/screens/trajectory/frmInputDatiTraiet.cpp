@@ -22,6 +22,7 @@
 #include "dialoghi.h"
 #include "didascalie.h"
 #include "documento.h"
+#include "finestregiornata.h"
 #include "modello.h"
 #include "modellotabella.h"
 #include "navigazione.h"
@@ -204,6 +205,7 @@ QWidget* frmInputDatiTraiet::CreaRisultato() {
     auto* colonnaZero = new QVBoxLayout;
     colonnaZero->addLayout(zero);
     colonnaZero->addWidget(modelloCartellino_->Cartellino());
+    colonnaZero->addWidget(modelloCartellino_->Giornata());
     // The card's summary in small type under the optimal zero.
     lblRiepilogo_ = Crea<QLabel>(risultato_, "lblRiepilogo");
     QFont piccolo = lblRiepilogo_->font();
@@ -231,14 +233,21 @@ QWidget* frmInputDatiTraiet::CreaRisultato() {
 }
 
 // Tab goes through the top row left to right, then the table, then the
-// card's choices beside it.
+// card's choices beside it and the hunting day's under them.
 void frmInputDatiTraiet::OrdineTab() {
     QWidget* prima = MSFlexGrid1_;
-    for (Scelta s : {Scelta::Banda, Scelta::Soglie, Scelta::Correzione, Scelta::Click}) {
-        QWidget* controllo = modelloCartellino_->Controllo(s);
+    const auto dopo = [&prima, this](QWidget* controllo) {
         setTabOrder(prima, controllo);
         prima = controllo;
-    }
+    };
+    for (Scelta s : {Scelta::Banda, Scelta::Soglie, Scelta::Correzione, Scelta::Click, Scelta::Pendio,
+                     Scelta::VersoPendii})
+        dopo(modelloCartellino_->Controllo(s));
+    dopo(modelloCartellino_->Giornata()->findChild<QWidget*>(QStringLiteral("cmdSensibilita")));
+    for (Scelta s : {Scelta::Sensibilita, Scelta::TempRiferimento, Scelta::TempCartuccia, Scelta::Anticipo,
+                     Scelta::AngoloBersaglio})
+        dopo(modelloCartellino_->Controllo(s));
+    dopo(modelloCartellino_->Giornata()->findChild<QWidget*>(QStringLiteral("cmdCalibra")));
 }
 
 void frmInputDatiTraiet::CreaMenu() {
@@ -272,6 +281,8 @@ void frmInputDatiTraiet::Form_Load() {
     });
     connect(&prog_.Doc(), &Documento::scelteCambiate, this, [this] { ScelteCambiate(); });
     connect(&prog_.Doc(), &Documento::pallaCambiata, this, [this] { MostraFunzioneCoefficiente(); });
+    connect(modelloCartellino_, &PannelloModello::sensibilitaRichiesta, this, [this] { ApriSensibilita(); });
+    connect(modelloCartellino_, &PannelloModello::calibraRichiesta, this, [this] { ApriCalibra(); });
     MostraFunzioneCoefficiente();
     // Enter in a box computes the table of the layout ticked (the first when none is).
     const auto invio = [this] {
@@ -289,7 +300,8 @@ void frmInputDatiTraiet::Form_Load() {
 
 // A choice changed: a model that does not fit the coefficient is told at
 // once; a table in sight is computed again with the new choices, or taken
-// out of sight when they cannot give one.
+// out of sight when they cannot give one, and back as soon as they can (a
+// "-" typed before "35" gives no table for a moment).
 void frmInputDatiTraiet::ScelteCambiate() {
     const TipoModello modello = prog_.Doc().Opzioni().modello;
     if (modello != modelloVisto_) {
@@ -297,7 +309,59 @@ void frmInputDatiTraiet::ScelteCambiate() {
         if (const auto r = prog_.Doc().ControllaCoefficiente())
             prog_.Dlg().Avviso(this, Qs(r->titolo), Qs(r->messaggio));
     }
-    if (espanso_ && !CalcolaTabella(false)) Comprimi();
+    RicalcolaInVista();
+}
+
+// The table in sight (or taken out of sight by a choice since) computed
+// again; out of sight while that gives none.
+void frmInputDatiTraiet::RicalcolaInVista() {
+    if (!espanso_ && !sospesa_) return;
+    const bool calcolata = CalcolaTabella(false);
+    if (!calcolata && espanso_) Comprimi();
+    sospesa_ = !calcolata;
+}
+
+// The sensitivity's calculator; the sensitivity used goes into its box (and
+// so into the document).
+void frmInputDatiTraiet::ApriSensibilita() {
+    auto* finestra = new FinestraSensibilita(this, prog_.Dlg(), prog_.Separatore());
+    connect(finestra, &FinestraSensibilita::usa, this, [this](const QString& sensibilita) {
+        prog_.Doc().ImpostaScelta(Scelta::Sensibilita, sensibilita);
+        modelloCartellino_->Mostra();
+    });
+    finestra->open();
+}
+
+// The truing: computed from the request and choices in force; the velocity
+// used becomes the typed one, and the one before comes back on Annulla.
+void frmInputDatiTraiet::ApriCalibra() {
+    const QString prima = prog_.Doc().Testo(Campo::VelocitaBocca);
+    const float primaVelocita = prog_.Dati().VelocitaBocca;
+    auto* finestra = new FinestraCalibra(this, prog_.Dlg(), prog_.Separatore(),
+                                         [this](const QString& distanza, const QString& scarto) { return Calibra(distanza, scarto); });
+    connect(finestra, &FinestraCalibra::usa, this,
+            [this](const QString& velocita) { UsaVelocita(velocita, S(LeggiNumero(Std(velocita)))); });
+    connect(finestra, &FinestraCalibra::annulla, this,
+            [this, prima, primaVelocita] { UsaVelocita(prima, primaVelocita); });
+    finestra->open();
+}
+
+std::variant<Calibrazione, Rifiuto> frmInputDatiTraiet::Calibra(const QString& distanza, const QString& scarto) {
+    RichiestaTabella richiesta;
+    if (const auto rifiuto = LeggiRichiestaEScelte(richiesta)) return *rifiuto;
+    return CalibraDaTesti(prog_.Dati(), richiesta, prog_.Doc().Opzioni(), Std(distanza), Std(scarto));
+}
+
+// A muzzle velocity put in the user's place: its text in the document (the
+// start screen shows it), the record's velocity and drag, the labels, and
+// the table in sight computed again.
+void frmInputDatiTraiet::UsaVelocita(const QString& testo, float velocita) {
+    prog_.Doc().SostituisciTesto(Campo::VelocitaBocca, testo);
+    ShotData& d = prog_.Dati();
+    d.VelocitaBocca = velocita;
+    CalcolaResistenza(d);
+    MostraDatiProiettile();
+    RicalcolaInVista();
 }
 
 void frmInputDatiTraiet::MostraRichiesta() {
@@ -320,6 +384,7 @@ void frmInputDatiTraiet::MostraFunzioneCoefficiente() {
 // table under it; every control keeps its own height.
 void frmInputDatiTraiet::Comprimi() {
     espanso_ = false;
+    sospesa_ = false;
     risultato_->hide();
     lblRiepilogo_->clear();
     if (azioni_) azioni_->TabellaNascosta();
@@ -343,16 +408,22 @@ void frmInputDatiTraiet::AdattaAltezza() {
     resize(width(), sizeHint().height());
 }
 
-bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
-    ShotData& d = prog_.Dati();
+// The request typed, then the choices: the first refusal, if any.
+std::optional<Rifiuto> frmInputDatiTraiet::LeggiRichiestaEScelte(RichiestaTabella& richiesta) const {
     const Documento& doc = prog_.Doc();
-    RichiestaTabella richiesta;
-    // A request or a choice the model cannot compute is refused before anything changes.
     std::optional<Rifiuto> rifiuto = LeggiRichiesta(TestiRichiestaDi(doc.Campi()), richiesta);
     if (!rifiuto) rifiuto = doc.SceltaRifiutata();
     if (!rifiuto) rifiuto = doc.ControllaCoefficiente();
+    return rifiuto;
+}
+
+bool frmInputDatiTraiet::LeggiDatiTabella(bool conMessaggi) {
+    ShotData& d = prog_.Dati();
+    RichiestaTabella richiesta;
+    // A request or a choice the model cannot compute is refused before anything changes.
+    std::optional<Rifiuto> rifiuto = LeggiRichiestaEScelte(richiesta);
     if (!rifiuto) {
-        auto esito = TabellaCalcolata::Calcola(d, richiesta, doc.Opzioni());
+        auto esito = TabellaCalcolata::Calcola(d, richiesta, prog_.Doc().Opzioni());
         if (auto* r = std::get_if<Rifiuto>(&esito)) rifiuto = *r;
         else tabella_ = std::get<TabellaCalcolata>(std::move(esito));
     }

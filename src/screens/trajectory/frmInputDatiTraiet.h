@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include "calibrazione.h"
 #include "campi.h"
 #include "colonne.h"
 #include "schermo.h"
@@ -13,6 +14,7 @@
 #include "tabellacalcolata.h"
 
 #include <optional>
+#include <variant>
 
 class QFrame;
 class QLayout;
@@ -58,7 +60,13 @@ private:
 
     void Form_Load();
     bool LeggiDatiTabella(bool conMessaggi);
+    std::optional<rigata::Rifiuto> LeggiRichiestaEScelte(rigata::RichiestaTabella& richiesta) const;
     void ScelteCambiate();
+    void RicalcolaInVista();
+    void ApriSensibilita();
+    void ApriCalibra();
+    std::variant<rigata::Calibrazione, rigata::Rifiuto> Calibra(const QString& distanza, const QString& scarto);
+    void UsaVelocita(const QString& testo, float velocita);
     void ImpostaGrigliaTabelle(rigata::TipoTabella tipo, const rigata::ColonneAggiunte& aggiunte);
     void AdattaGriglia();
     void MostraRichiesta();
@@ -86,5 +94,6 @@ private:
     AzioniTabella* azioni_ = nullptr;
     std::optional<rigata::TabellaCalcolata> tabella_;  // the last table computed
     bool espanso_ = false;
+    bool sospesa_ = false;  // a table in sight was taken out of sight by a choice that gave none
     rigata::TipoModello modelloVisto_ = rigata::TipoModello::Classico;  // the model last checked against the coefficient
 };

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "documento.h"
 #include "widget.h"
@@ -42,23 +43,17 @@ PannelloModello::PannelloModello(Documento& documento, QWidget* padre, QGridLayo
     : QObject(padre), doc_(documento) {
     CreaModello(padre, griglia, riga);
     CreaCartellino(padreCartellino);
+    CreaGiornata(padreCartellino);
     const std::pair<Scelta, QWidget*> voci[] = {
-        {Scelta::Modello, cboModello_},    {Scelta::Pressione, txtPressione_}, {Scelta::Umidita, txtUmidita_},
-        {Scelta::AngoloVento, txtAngoloVento_}, {Scelta::Coppie, chkCoppie_}, {Scelta::Banda, cboBanda_},
-        {Scelta::Soglie, txtSoglie_},      {Scelta::Correzione, cboUnita_},  {Scelta::Click, cboClick_}};
+        {Scelta::Modello, cboModello_},         {Scelta::Coppie, chkCoppie_}, {Scelta::Banda, cboBanda_},
+        {Scelta::Correzione, cboUnita_},        {Scelta::Click, cboClick_},   {Scelta::VersoPendii, cboVersoPendii_}};
     for (const auto& [scelta, controllo] : voci) voci_.push_back({scelta, controllo, controllo->toolTip()});
+    for (const auto& [scelta, casella] : caselle_) voci_.push_back({scelta, casella, casella->toolTip()});
     Mostra();
     Collega();
 }
 
 namespace {
-QLineEdit* CasellaPiccola(QWidget* padre, const char* nome, int caratteri) {
-    auto* casella = Crea<QLineEdit>(padre, nome);
-    CampoNumerico(casella);
-    UnaRiga(casella);
-    casella->setFixedWidth(casella->fontMetrics().horizontalAdvance(QString(caratteri, QLatin1Char('0'))) + 14);
-    return casella;
-}
 void Etichetta(QGridLayout* griglia, QWidget* padre, const char* nome, const QString& testo, QWidget* compagno,
                int riga, int colonna) {
     auto* etichetta = Crea<QLabel>(padre, nome, testo);
@@ -67,6 +62,20 @@ void Etichetta(QGridLayout* griglia, QWidget* padre, const char* nome, const QSt
     griglia->addWidget(compagno, riga, colonna + 1);
 }
 }  // namespace
+
+// A box of a choice typed as text, with its caption before it, in griglia
+// at (riga, colonna) of the grid's parent.
+QLineEdit* PannelloModello::Casella(QGridLayout* griglia, const CasellaScelta& c, int riga, int colonna) {
+    QWidget* padre = griglia->parentWidget();
+    auto* casella = Crea<QLineEdit>(padre, c.nome);
+    CampoNumerico(casella);
+    UnaRiga(casella);
+    casella->setFixedWidth(casella->fontMetrics().horizontalAdvance(QString(c.caratteri, QLatin1Char('0'))) + 14);
+    casella->setToolTip(QString::fromUtf8(c.aiuto));
+    Etichetta(griglia, padre, c.nomeEtichetta, QString::fromUtf8(c.etichetta), casella, riga, colonna);
+    caselle_.push_back({c.scelta, casella});
+    return casella;
+}
 
 // The model, and under it what only the point mass reads.
 void PannelloModello::CreaModello(QWidget* padre, QGridLayout* griglia, int riga) {
@@ -77,16 +86,15 @@ void PannelloModello::CreaModello(QWidget* padre, QGridLayout* griglia, int riga
     etichetta->setBuddy(cboModello_);
     griglia->addWidget(etichetta, riga, 0);
     griglia->addWidget(cboModello_, riga, 1, 1, 3);
-    txtPressione_ = CasellaPiccola(padre, "txtPressione", 6);
-    txtPressione_->setToolTip(QStringLiteral("pressione alla stazione in hPa; vuota: l'atmosfera standard alla quota"));
-    Etichetta(griglia, padre, "lblPressione", QStringLiteral("&Pressione hPa"), txtPressione_, riga + 1, 0);
-    txtUmidita_ = CasellaPiccola(padre, "txtUmidita", 4);
-    txtUmidita_->setToolTip(QStringLiteral("umidità relativa dell'aria in %, da 0 a 100"));
-    Etichetta(griglia, padre, "lblUmidita", QStringLiteral("&Umidità %"), txtUmidita_, riga + 1, 2);
-    txtAngoloVento_ = CasellaPiccola(padre, "txtAngoloVento", 4);
-    txtAngoloVento_->setToolTip(
-        QStringLiteral("direzione da cui viene il vento, in gradi: 90 = di traverso, 0 = da dietro, 180 = contrario"));
-    Etichetta(griglia, padre, "lblAngoloVento", QStringLiteral("&Vento da °"), txtAngoloVento_, riga + 2, 0);
+    Casella(griglia, {Scelta::Pressione, "txtPressione", 6, "lblPressione", "&Pressione hPa",
+                      "pressione alla stazione in hPa; vuota: l'atmosfera standard alla quota"},
+            riga + 1, 0);
+    Casella(griglia, {Scelta::Umidita, "txtUmidita", 4, "lblUmidita", "&Umidità %",
+                      "umidità relativa dell'aria in %, da 0 a 100"},
+            riga + 1, 2);
+    Casella(griglia, {Scelta::AngoloVento, "txtAngoloVento", 4, "lblAngoloVento", "&Vento da °",
+                      "direzione da cui viene il vento, in gradi: 90 = di traverso, 0 = da dietro, 180 = contrario"},
+            riga + 2, 0);
     chkCoppie_ = Crea<QCheckBox>(padre, "chkCoppie", QStringLiteral("usa le &coppie velocità-CB"));
     chkCoppie_->setToolTip(QStringLiteral("coefficiente balistico dalle coppie velocità-CB (G1) della palla scelta; "
                                           "solo con il modello Punto materiale G1"));
@@ -107,9 +115,9 @@ void PannelloModello::CreaCartellino(QWidget* padre) {
     for (const auto& [banda, testo] : kBande) cboBanda_->addItem(QString::fromUtf8(testo));
     cboBanda_->setToolTip(QStringLiteral("banda accettata sopra e sotto la linea di mira: da 2 a 15 cm"));
     Etichetta(griglia, padre, "lblBanda", QStringLiteral("&Banda"), cboBanda_, 0, 0);
-    txtSoglie_ = CasellaPiccola(padre, "txtSoglie", 10);
-    txtSoglie_->setToolTip(QStringLiteral("soglie di energia in joule, numeri interi separati da virgole o spazi"));
-    Etichetta(griglia, padre, "lblSoglie", QStringLiteral("Soglie &J"), txtSoglie_, 1, 0);
+    Casella(griglia, {Scelta::Soglie, "txtSoglie", 10, "lblSoglie", "Soglie &J",
+                      "soglie di energia in joule, numeri interi separati da virgole o spazi"},
+            1, 0);
     cboUnita_ = Crea<QComboBox>(padre, "cboUnita");
     cboUnita_->addItem(QStringLiteral("nessuna"));
     for (UnitaCorrezione u : {UnitaCorrezione::Cm100, UnitaCorrezione::Mrad, UnitaCorrezione::Moa})
@@ -124,6 +132,52 @@ void PannelloModello::CreaCartellino(QWidget* padre) {
     Etichetta(griglia, padre, "lblClick", QStringLiteral("C&lick"), cboClick_, 3, 0);
 }
 
+// The hunting day: a slope for its own column and the direction of the
+// field table's slopes; the powder's sensitivity and temperatures, with the
+// calculator of the sensitivity; the speeds and angle of running game; the
+// truing of the muzzle velocity.
+void PannelloModello::CreaGiornata(QWidget* padre) {
+    fraGiornata_ = Crea<QGroupBox>(padre, "fraGiornata", QStringLiteral("Giornata di caccia"));
+    auto* griglia = new QGridLayout(fraGiornata_);
+    griglia->setVerticalSpacing(1);
+    griglia->setContentsMargins(6, 2, 6, 2);
+    padre = fraGiornata_;
+    Casella(griglia, {Scelta::Pendio, "txtPendio", 4, "lblPendio", "P&endio °",
+                      "pendio del tiro in gradi, da -60 (in discesa) a 60 (in salita): aggiunge la colonna dello "
+                      "scarto a quel pendio; vuota: nessuna colonna"},
+            0, 0);
+    cboVersoPendii_ = Crea<QComboBox>(padre, "cboVersoPendii");
+    cboVersoPendii_->addItems({QStringLiteral("pendii in salita"), QStringLiteral("pendii in discesa")});
+    cboVersoPendii_->setToolTip(
+        QStringLiteral("verso dei pendii della tabella di campagna con il punto materiale"));
+    griglia->addWidget(cboVersoPendii_, 0, 2, 1, 2);
+    Casella(griglia, {Scelta::Sensibilita, "txtSensibilita", 5, "lblSensibilita", "&Sensibilità m/s/°C",
+                      "m/s che la velocità alla bocca guadagna per ogni °C in più della cartuccia; 0: nessuna "
+                      "correzione"},
+            1, 0);
+    cmdSensibilita_ = Crea<QPushButton>(padre, "cmdSensibilita", QStringLiteral("Da &due letture..."));
+    cmdSensibilita_->setToolTip(QStringLiteral("ricava la sensibilità da due velocità a due temperature"));
+    griglia->addWidget(cmdSensibilita_, 1, 2, 1, 2);
+    Casella(griglia, {Scelta::TempRiferimento, "txtTempRiferimento", 4, "lblTempRiferimento", "Velocità &a °C",
+                      "temperatura della cartuccia a cui vale la velocità alla bocca scritta"},
+            2, 0);
+    Casella(griglia, {Scelta::TempCartuccia, "txtTempCartuccia", 4, "lblTempCartuccia", "Cart&uccia °C",
+                      "temperatura della cartuccia al tiro; vuota: quella dell'aria"},
+            2, 2);
+    Casella(griglia, {Scelta::Anticipo, "txtAnticipo", 8, "lblAnticipo", "Co&rsa km/h",
+                      "fino a 3 velocità dell'animale in km/h, separate da virgole o spazi: aggiunge le colonne "
+                      "dell'anticipo"},
+            3, 0);
+    Casella(griglia, {Scelta::AngoloBersaglio, "txtAngoloBersaglio", 3, "lblAngoloBersaglio", "An&golo °",
+                      "angolo fra la corsa dell'animale e la linea di mira: 90 = di traverso"},
+            3, 2);
+    cmdCalibra_ = Crea<QPushButton>(padre, "cmdCalibra", QStringLiteral("Cal&ibra velocità..."));
+    cmdCalibra_->setToolTip(QStringLiteral("ricava la velocità alla bocca dallo scarto visto sul bersaglio"));
+    griglia->addWidget(cmdCalibra_, 4, 0, 1, 4, Qt::AlignLeft);
+    connect(cmdSensibilita_, &QPushButton::clicked, this, &PannelloModello::sensibilitaRichiesta);
+    connect(cmdCalibra_, &QPushButton::clicked, this, &PannelloModello::calibraRichiesta);
+}
+
 void PannelloModello::Collega() {
     connect(cboModello_, &QComboBox::currentIndexChanged, this, [this](int i) {
         Imposta(Scelta::Modello, NomeScelto(Scelta::Modello, i));
@@ -135,12 +189,11 @@ void PannelloModello::Collega() {
         Imposta(Scelta::Correzione, NomeScelto(Scelta::Correzione, i));
         MostraClick();  // a new unit brings back its usual click
     });
-    const std::pair<QLineEdit*, Scelta> caselle[] = {{txtPressione_, Scelta::Pressione},
-                                                     {txtUmidita_, Scelta::Umidita},
-                                                     {txtAngoloVento_, Scelta::AngoloVento},
-                                                     {txtSoglie_, Scelta::Soglie}};
-    for (const auto& [casella, scelta] : caselle)
+    for (const auto& [scelta, casella] : caselle_)
         connect(casella, &QLineEdit::textChanged, this, [this, s = scelta](const QString& t) { Imposta(s, t); });
+    connect(cboVersoPendii_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { Imposta(Scelta::VersoPendii, NomeScelto(Scelta::VersoPendii, i)); });
+    connect(&doc_, &Documento::scelteCambiate, this, [this] { Abilita(); });
     connect(cboBanda_, &QComboBox::currentTextChanged, this,
             [this](const QString& t) { Imposta(Scelta::Banda, TestoBanda(t)); });
     connect(cboClick_, &QComboBox::currentTextChanged, this, [this](const QString& t) {
@@ -173,7 +226,9 @@ void PannelloModello::Segna(Scelta scelta, const QString& rifiuto) {
 }
 
 QList<QWidget*> PannelloModello::Caselle() const {
-    return {txtPressione_, txtUmidita_, txtAngoloVento_, cboBanda_, txtSoglie_, cboClick_};
+    QList<QWidget*> caselle{cboBanda_, cboClick_};
+    for (const auto& [scelta, casella] : caselle_) caselle << casella;
+    return caselle;
 }
 
 QWidget* PannelloModello::Controllo(Scelta scelta) const {
@@ -187,15 +242,13 @@ void PannelloModello::Mostra() {
     mostrando_ = true;
     const Scelte& o = doc_.Opzioni();
     cboModello_->setCurrentIndex(static_cast<int>(o.modello));
-    txtPressione_->setText(Qs(TestoScelta(Scelta::Pressione, o)));
-    txtUmidita_->setText(Qs(TestoScelta(Scelta::Umidita, o)));
-    txtAngoloVento_->setText(Qs(TestoScelta(Scelta::AngoloVento, o)));
+    for (const auto& [scelta, casella] : caselle_) casella->setText(Qs(TestoScelta(scelta, o)));
+    cboVersoPendii_->setCurrentIndex(static_cast<int>(o.versoPendii));
     chkCoppie_->setChecked(!o.coppie.empty());
     QString banda = Qs(TestoScelta(Scelta::Banda, o));
     for (const auto& [b, testo] : kBande)
         if (b == o.banda) banda = QString::fromUtf8(testo);
     cboBanda_->setEditText(banda);
-    txtSoglie_->setText(Qs(TestoScelta(Scelta::Soglie, o)));
     cboUnita_->setCurrentIndex(static_cast<int>(o.unita));
     MostraClick();
     for (const Voce& v : voci_) Segna(v.scelta, {});
@@ -222,11 +275,13 @@ void PannelloModello::MostraClick() {
     mostrando_ = prima;
 }
 
-// The model's boxes only with the point mass; the pairs only with G1 and
+// A box only where its choice counts (NonConta: the point mass's inputs with
+// the point mass, the powder's temperatures with a sensitivity, the angle
+// with target speeds, the click with a unit); the pairs only with G1 and
 // when there are some to use.
 void PannelloModello::Abilita() {
     const Scelte& o = doc_.Opzioni();
-    const bool punto = o.modello != TipoModello::Classico;
-    for (QWidget* w : {txtPressione_, txtUmidita_, txtAngoloVento_}) AbilitaConEtichetta(w, punto);
+    for (const Voce& v : voci_)
+        if (v.scelta != Scelta::Coppie) AbilitaConEtichetta(v.controllo, !NonConta(v.scelta, o, UsoScelte::Schermo));
     chkCoppie_->setEnabled(o.modello == TipoModello::G1 && (!doc_.CoppiePalla().empty() || !o.coppie.empty()));
 }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -17,6 +18,7 @@
 #include "frmInputDatiTraiet.h"
 #include "frmOpzioni.h"
 #include "graficotraiettoria.h"
+#include "colonne.h"
 #include "csv.h"
 #include "documento.h"
 #include "file.h"
@@ -231,6 +233,8 @@ private slots:
         QTest::newRow("vento, classico") << "txtAngoloVento" << "lblAngoloVento" << classico;
         QTest::newRow("vento, G1") << "txtAngoloVento" << "lblAngoloVento" << int(rigata::TipoModello::G1);
         QTest::newRow("click senza ottica") << "cboClick" << "lblClick" << classico;
+        QTest::newRow("riferimento senza sensibilità") << "txtTempRiferimento" << "lblTempRiferimento" << classico;
+        QTest::newRow("angolo senza anticipo") << "txtAngoloBersaglio" << "lblAngoloBersaglio" << classico;
     }
     void caselleDisabilitate() {
         QFETCH(QString, casella);
@@ -685,6 +689,114 @@ private slots:
         QVERIFY(a.dialoghi.avvisi.isEmpty());
     }
 
+    // The hunting day's boxes under a table: the columns its choices add
+    // follow at once in the grid (the narrow header, the core's cells) and in
+    // the clipboard; a sensitivity moves the velocity flown and the summary
+    // says so.
+    void giornataNellaGriglia() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
+        Scrivi(t, "txtPendio", "-35");
+        Scrivi(t, "txtAnticipo", "20,40");
+        Scrivi(t, "txtAngoloBersaglio", "30");
+        QAbstractItemModel* m = Trova<QTableView>(t, "MSFlexGrid1")->model();
+        QCOMPARE(m->columnCount(), 11);
+        QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), "Scarto a\n-35°\n(cm)");
+        QCOMPARE(m->headerData(10, Qt::Horizontal).toString(), "Anticipo\n40 km/h\n(cm)");
+        const rigata::TabellaCalcolata tabella = Tabella(a);
+        const rigata::ColonneAggiunte aggiunte(tabella.Opzioni(), ".");
+        int r = 0;
+        tabella.Righe([&](const rigata::ShotData& riga) {
+            const auto celle = aggiunte.Celle(riga);
+            for (int c = 0; c < 3; ++c) QCOMPARE(m->index(r, 8 + c).data().toString(), QString::fromStdString(celle[size_t(c)]));
+            ++r;
+        });
+        QCOMPARE(r, 26);
+        QVERIFY(Azioni(t)->TestoAppunti().startsWith("Distanza (m)\tCaduta (cm)"));
+        QVERIFY(Azioni(t)->TestoAppunti().section('\n', 0, 0).endsWith("\tScarto a -35° (cm)\tAnticipo 20 km/h (cm)\tAnticipo 40 km/h (cm)"));
+        Scrivi(t, "txtSensibilita", "1");
+        Scrivi(t, "txtTempCartuccia", "-10");
+        QCOMPARE(m->index(0, 3).data().toString(), "940.0");
+        QVERIFY2(Testo(t, "lblRiepilogo").startsWith("Velocità alla bocca a -10 °C: 940 m/s\n"), qPrintable(Testo(t, "lblRiepilogo")));
+        QCOMPARE(a.programma->Dati().VelocitaBocca, 965.f);  // the typed velocity stays the record's
+        QVERIFY(a.dialoghi.avvisi.isEmpty());
+    }
+
+    // The sensitivity's calculator: two readings at the same temperature are
+    // refused; two good ones give the sensitivity, which Usa puts in its box
+    // and in the document.
+    void sensibilitaDaDueLetture() {
+        Ambiente a;
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Premi(t, "cmdSensibilita");
+        auto* f = t->findChild<QDialog*>("frmSensibilita");
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->windowTitle(), "Sensibilità della polvere");
+        const char* caselle[] = {"txtTemperatura1", "txtVelocita1", "txtTemperatura2", "txtVelocita2"};
+        const QStringList uguali{"20", "950", "20", "920"}, buone{"-10", "920", "20", "954"};
+        for (int i = 0; i < 4; ++i) Scrivi(f, caselle[i], uguali[i]);
+        Premi(f, "cmdCalcolaSensibilita");
+        UnAvviso(a.dialoghi.avvisi, "CAMBIA TEMPERATURA!!|le due letture sono alla stessa temperatura");
+        QVERIFY(!Trova(f, "cmdUsaSensibilita")->isEnabled());
+        for (int i = 0; i < 4; ++i) Scrivi(f, caselle[i], buone[i]);
+        Premi(f, "cmdCalcolaSensibilita");
+        QCOMPARE(Testo(f, "lblSensibilitaCalcolata"), "Sensibilità: 1.13 m/s per °C");
+        a.programma->Doc().setWindowModified(false);
+        Premi(f, "cmdUsaSensibilita");
+        QCOMPARE(Testo(t, "txtSensibilita"), "1.13");
+        QCOMPARE(a.programma->Doc().Opzioni().sensibilita, 1.13);
+        QVERIFY(a.programma->Doc().isWindowModified());
+        QVERIFY(!f->isVisible());
+    }
+
+    // Truing, both models: a table at 930 m/s gives the impact at 300 m; the
+    // 965 m/s load trued to it finds 930 ± 1 m/s; Usa makes it the typed
+    // velocity (start screen, labels, table), Annulla brings 965 back. At the
+    // zero distance every velocity fits, which is refused.
+    void calibraVelocita_data() {
+        QTest::addColumn<int>("modello");
+        QTest::newRow("classico") << int(rigata::TipoModello::Classico);
+        QTest::newRow("G1") << int(rigata::TipoModello::G1);
+    }
+    void calibraVelocita() {
+        QFETCH(int, modello);
+        Ambiente a;
+        Scrivi(a.programma->Avvio(), "txtVelocitabocca", "930");
+        frmInputDatiTraiet* t = Apri(a, "optTabellaVari");
+        Trova<QComboBox>(t, "cboModello")->setCurrentIndex(modello);
+        const QString scarto = Celle(t)[15 * 8 + 7];  // the impact at 300 m
+        QVERIFY(Celle(t)[15 * 8] == "300");
+        a.programma->VaiAdAvvio(t);
+        Scrivi(a.programma->Avvio(), "txtVelocitabocca", "965");
+        t = Apri(a, "optTabellaVari");
+        const QStringList a965 = Celle(t);
+        Premi(t, "cmdCalibra");
+        auto* f = t->findChild<QDialog*>("frmCalibra");
+        QVERIFY(f && f->isVisible());
+        Scrivi(f, "txtDistanzaCalibra", "225");
+        Scrivi(f, "txtScartoCalibra", scarto);
+        Premi(f, "cmdCalcolaCalibra");
+        UnAvviso(a.dialoghi.avvisi, "CAMBIA DISTANZA!!|alla distanza di azzeramento (225 m)");
+        Scrivi(f, "txtDistanzaCalibra", "300");
+        Premi(f, "cmdCalcolaCalibra");
+        const QString risultato = Testo(f, "lblVelocitaCalibrata");
+        QVERIFY2(risultato.startsWith("Velocità alla bocca calibrata: 9"), qPrintable(risultato));
+        const double velocita = risultato.section(": ", 1).section(' ', 0, 0).toDouble();
+        QVERIFY2(std::abs(velocita - 930) <= 1, qPrintable(risultato));
+        a.programma->Doc().setWindowModified(false);
+        Premi(f, "cmdUsaCalibra");
+        QCOMPARE(a.programma->Doc().Testo(rigata::Campo::VelocitaBocca), QString::number(velocita, 'f', 1));
+        QCOMPARE(Testo(a.programma->Avvio(), "txtVelocitabocca"), QString::number(velocita, 'f', 1));
+        QCOMPARE(Testo(t, "lblVelocitabocca"), QString::number(velocita, 'f', 1));
+        QVERIFY(a.programma->Doc().isWindowModified());
+        QCOMPARE(Celle(t)[15 * 8 + 7], scarto);
+        Premi(f, "cmdAnnullaCalibra");
+        QCOMPARE(Testo(a.programma->Avvio(), "txtVelocitabocca"), "965");
+        QCOMPARE(Celle(t), a965);
+        QCOMPARE(a.dialoghi.avvisi.size(), 1);
+    }
+
     // Each choice box edited like a user marks the document changed; saved
     // and opened in a fresh program, the box shows the same choice.
     void sceltaSalvata_data() {
@@ -701,6 +813,13 @@ private slots:
         QTest::newRow("soglie") << "txtSoglie" << "1500 2500" << "1500,2500";
         QTest::newRow("ottica") << "cboUnita" << "MOA" << "MOA";
         QTest::newRow("click") << "cboClick" << "0.2" << "0.2 mrad";
+        QTest::newRow("pendio") << "txtPendio" << "-35" << "-35";
+        QTest::newRow("verso dei pendii") << "cboVersoPendii" << "pendii in discesa" << "pendii in discesa";
+        QTest::newRow("sensibilità") << "txtSensibilita" << "0.85" << "0.85";
+        QTest::newRow("temperatura di riferimento") << "txtTempRiferimento" << "21" << "21";
+        QTest::newRow("temperatura della cartuccia") << "txtTempCartuccia" << "-12.5" << "-12.5";
+        QTest::newRow("anticipo") << "txtAnticipo" << "20 40" << "20,40";
+        QTest::newRow("angolo del bersaglio") << "txtAngoloBersaglio" << "30" << "30";
     }
     void sceltaSalvata() {
         QFETCH(QString, casella);
@@ -712,6 +831,8 @@ private slots:
         // What the box needs to be enabled: the point mass G1, a scope unit.
         if (casella != "cboModello") Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
         if (casella == "cboClick") Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
+        if (casella.startsWith("txtTemp")) Scrivi(t, "txtSensibilita", "1");
+        if (casella == "txtAngoloBersaglio") Scrivi(t, "txtAnticipo", "20");
         Documento& doc = a.programma->Doc();
         doc.setWindowModified(false);
         QWidget* w = Trova(t, qPrintable(casella));
