@@ -3,6 +3,7 @@
 // and the new-bullet screen. Runs without a display: rigata_foto FOLDER [CATALOGUE_FOLDER]
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QDir>
 #include <QLineEdit>
@@ -61,6 +62,26 @@ void Digita(QWidget* schermo, const char* nome, const QString& testo) {
     QWidget* w = schermo->findChild<QWidget*>(QLatin1String(nome));
     if (auto* lista = qobject_cast<QComboBox*>(w)) w = lista->lineEdit();
     QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, testo, {});
+}
+
+// The sensitivity's calculator and the truing window, each with a result.
+void Finestre(QWidget* t, const QString& uscita) {
+    const struct {
+        const char *pulsante, *finestra, *calcola, *foto;
+        std::vector<std::pair<const char*, const char*>> testi;
+    } finestre[] = {{"cmdSensibilita", "frmSensibilita", "cmdCalcolaSensibilita", "sensibilita.png",
+                     {{"txtTemperatura1", "-10"}, {"txtVelocita1", "921"}, {"txtTemperatura2", "20"},
+                      {"txtVelocita2", "954"}}},
+                    {"cmdCalibra", "frmCalibra", "cmdCalcolaCalibra", "calibra.png",
+                     {{"txtDistanzaCalibra", "300"}, {"txtScartoCalibra", "-20"}}}};
+    for (const auto& f : finestre) {
+        t->findChild<QPushButton*>(QLatin1String(f.pulsante))->click();
+        auto* finestra = t->findChild<QDialog*>(QLatin1String(f.finestra));
+        for (const auto& [nome, testo] : f.testi) Digita(finestra, nome, QString::fromLatin1(testo));
+        finestra->findChild<QPushButton*>(QLatin1String(f.calcola))->click();
+        Salva(finestra, uscita, f.foto);
+        finestra->close();
+    }
 }
 
 // Each calculator with the results of its boxes' first values, on the .308 of 150 grains.
@@ -183,6 +204,7 @@ int main(int argc, char** argv) {
     t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentIndex(0);
     QApplication::processEvents();
     Salva(t, uscita, "tabella-giornata.png");
+    Finestre(t, uscita);
     p.VaiAdAvvio(t);
     Calcolatori(p, uscita);
     NuovaPalla(p, uscita);
