@@ -26,7 +26,12 @@ const QColor kColoreAzzeramento(0xb0, 0x20, 0x20);
 const QColor kColoreGriglia(0xdd, 0xdd, 0xdd);
 const QColor kColoriPendii[5] = {QColor(0x1f, 0x4e, 0x9a), QColor(0x00, 0x8b, 0x8b), QColor(0x3a, 0x8f, 0x2a),
                                  QColor(0xd0, 0x7a, 0x00), QColor(0xb0, 0x20, 0x20)};
-const char* const kNomiPendii[5] = {"piano", "15°", "30°", "45°", "60°"};
+// The field table's slopes by their place (0: level, then 15 to 60 degrees),
+// negative when the table's slopes are downhill, as its headers.
+QString NomePendio(int i, const Scelte& scelte) {
+    if (i == 0) return QStringLiteral("piano");
+    return QStringLiteral("%1%2°").arg(PendiiInDiscesa(scelte) ? QStringLiteral("-") : QString()).arg(15 * i);
+}
 
 // An axis with round tick values: 1, 2 or 5 times a power of ten.
 struct Scala {
@@ -228,7 +233,7 @@ void DisegnaCursore(QPainter& p, const QRectF& tutto, const Pannello& pan, const
         }
     } else {
         for (int i = 0; i < 5; ++i)
-            righe << QStringLiteral("Scarto %1: %2 cm").arg(QString::fromUtf8(kNomiPendii[i]), Valore(Scarto(pt, i), "###0.0", sep));
+            righe << QStringLiteral("Scarto %1: %2 cm").arg(NomePendio(i, g.tabella->Opzioni()), Valore(Scarto(pt, i), "###0.0", sep));
     }
     const double x = pan.X(distanza);
     p.setPen(QPen(QColor(0x55, 0x55, 0x55), 0.8 * u, Qt::DashLine));
@@ -433,10 +438,10 @@ void DisegnaPuntoPiuAlto(const Tela& t, Posti& posti, const Pannello& sopra, con
 }
 
 // The field table's legend: one short line per slope, right-aligned on the title line.
-void DisegnaLegenda(const Tela& t, const QRectF& area, const Pannello& sopra) {
+void DisegnaLegenda(const Tela& t, const QRectF& area, const Pannello& sopra, const Scelte& scelte) {
     double x = sopra.piano.right();
     for (int i = 4; i >= 0; --i) {
-        const QString testo = QString::fromUtf8(kNomiPendii[i]);
+        const QString testo = NomePendio(i, scelte);
         x -= t.fm.horizontalAdvance(testo) + 20 * t.u;
         const double y = area.top() + t.fm.ascent();
         t.p.setPen(QPen(kColoriPendii[i], 2 * t.u));
@@ -585,7 +590,7 @@ PosizioneGrafico DisegnaGrafico(QPainter& p, const QRectF& area, const DatiGrafi
     Posti postiSopra(sopra.piano, 2 * t.u);
     DisegnaScarti(t, postiSopra, sopra, g, generale, punti, classici, lineeSopra);
 
-    if (!generale) DisegnaLegenda(t, area, sopra);
+    if (!generale) DisegnaLegenda(t, area, sopra, g.tabella->Opzioni());
     const Pannello ultimo = generale ? DisegnaVelocitaEnergia(t, area, sopra, punti, lineeSotto) : sopra;
     Posti postiSotto(ultimo.piano, 2 * t.u);
     for (const QPolygonF& l : lineeSotto) postiSotto.Curva(l);
