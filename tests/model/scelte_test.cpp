@@ -93,8 +93,7 @@ TEST_P(RigaScelta, RangeEndsTakenAndOneStepBeyondRefused) {
             EXPECT_EQ(Torna(testo(d.minimo + (d.massimo - d.minimo) / 3)).numero, d.minimo + (d.massimo - d.minimo) / 3);
             Rifiutato(testo(std::nextafter(d.minimo, -1e300)));
             Rifiutato(testo(std::nextafter(d.massimo, 1e300)));
-            Rifiutato("1x");
-            Rifiutato("1e3");
+            for (const char* t : {"1x", "1e3", "1.2.3", "+"}) Rifiutato(t);
             Rifiutato(testo(d.minimo) + ",5", "USA IL PUNTO!!");
             if (d.vuota) EXPECT_EQ(Torna("  ").numero, Valore(d.scelta, Scelte{}).numero);
             else Rifiutato(" ");
