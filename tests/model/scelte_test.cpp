@@ -223,7 +223,6 @@ const CasoFileDati kFileDati[] = {
      "modello=g7;pressione=1013.2;umidita=50.5;angolo_vento=45;coppie=800:0.4;banda=4;soglie=1500,2500;"
      "correzione=mrad;click=0.05\r\n"},
     {"nessuna soglia", "soglie=", nullptr, "soglie=\r\n"},
-    {"umidita di un decimiliardesimo", "umidita=0.0000000001", nullptr, "umidita=0.0000000001\r\n"},
     {"solo LF e righe dopo ignorate", "umidita=50\nmodello=g7\n", nullptr, "umidita=50\r\n"},
     {"chiave sconosciuta riscritta", "colore=rosso;modello=g1",
      "la chiave \"colore\" non è conosciuta da questa versione del programma: è stata conservata e sarà "
