@@ -16,8 +16,7 @@ using namespace rigata;
 
 namespace {
 
-const TabellaCalcolata kT =
-    std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), {225, 0, 500, 20, 5, 50}, {}));
+const TabellaCalcolata kT = prova::Tabella();
 const ShotData kD = kT.Dati();
 
 // The table's cell of column c at metre x for the record zeroed at zero.
