@@ -58,7 +58,6 @@ TEST_P(Polvere, ComeLaVelocitaCorrettaScritta) {
 }
 const CasoPolvere kPolveri[] = {
     {"classico cartuccia fredda", TipoModello::Classico, 1.2, 15, -10, 935},
-    {"G1 cartuccia fredda", TipoModello::G1, 1.2, 15, -10, 935},
     {"G7 cartuccia calda, sensibilita negativa", TipoModello::G7, -0.5, 15, 35, 955},
     {"classico cartuccia all aria", TipoModello::Classico, 2, 25, std::nullopt, 945},
     {"G1 mezzo grado", TipoModello::G1, 0.9, 15, 14.5, 964.55f},
