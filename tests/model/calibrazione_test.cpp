@@ -45,10 +45,8 @@ TEST_P(Calibra, RitrovaLaVelocita) {
 const CasoCalibra kCalibre[] = {
     {"classico piu lenta a 300 m", TipoModello::Classico, 930, 300, 0},
     {"G1 piu lenta a 300 m", TipoModello::G1, 930, 300, 0},
-    {"G7 piu veloce a 400 m", TipoModello::G7, 1010, 400, 0},
     {"classico piu veloce a 100 m, prima dello zero", TipoModello::Classico, 1010, 100, 0},
     {"G1 con la polvere a -10 gradi", TipoModello::G1, 930, 300, 1.5},
-    {"classico con la polvere a -10 gradi", TipoModello::Classico, 930, 300, 1.5},
 };
 TABELLA(Calibra, CasoCalibra, kCalibre);
 
