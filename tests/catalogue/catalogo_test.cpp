@@ -10,7 +10,6 @@
 #include <functional>
 #include <random>
 #include <set>
-#include <sstream>
 
 #include "../supporto/cartella.h"
 #include "casi.h"
@@ -33,26 +32,6 @@ TEST(Caricamento, NoteFineRigaECodifica) {
     prova::CartellaTemporanea cartella;  // a missing file leaves the catalogue as it was
     EXPECT_TRUE(CaricaCatalogo(c, cartella.Percorso()).fileMancante);
     EXPECT_EQ(c.NumeroPalle, 4);
-}
-
-// The rows "diameter weight maker, ..." sorted: their first places in the new order.
-std::string Ordinati(const std::string& palle) {
-    Catalogo c;
-    std::istringstream righe(palle);
-    for (std::string diametro, peso, marca; righe >> diametro >> peso >> marca;)
-        c.Righe.push_back(
-            {marca.substr(0, marca.size() - (marca.back() == ',')), diametro, peso, std::to_string(c.Righe.size())});
-    OrdinaCatalogo(c);
-    std::string posti;
-    for (const auto& r : c.Righe) posti += r[kTipoPalla];
-    return posti;
-}
-
-// Diameter, weight and maker, numbers read as numbers; rows equal in all three
-// keys end where the exchange procedure leaves them (not in their first order).
-TEST(Ordinamento, DiametroPesoMarcaEParitaNellOrdineDegliScambi) {
-    EXPECT_EQ(Ordinati("0.308 150 Speer, 0.308 1000 A, 0.308 80.5 A, abc 1 B, 0.308 150 RWS, 0.308 150 Rem"), "324501");
-    EXPECT_EQ(Ordinati("0.308 150 A, 0.300 150 A, 0.308 150 A, 0.308 100 A, 0.300 100 A, 0.308 100 A"), "413520");
 }
 
 // The exchange procedure step by step: for each pair i < j, the maker step,

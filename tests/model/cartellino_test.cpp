@@ -16,8 +16,7 @@ using namespace rigata;
 
 namespace {
 
-const TabellaCalcolata kT =
-    std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), {225, 0, 500, 20, 5, 50}, {}));
+const TabellaCalcolata kT = prova::Tabella();
 const ShotData kD = kT.Dati();
 
 // The table's cell of column c at metre x for the record zeroed at zero.
@@ -149,7 +148,6 @@ const CasoUnita kUnita[] = {
     {"mrad click usuale", UnitaCorrezione::Mrad, 0, 10, 0.005, "mrad"},
     {"nessuna unita", UnitaCorrezione::Nessuna, 0, 1, 0, ""},
     {"cm ogni 100 m", UnitaCorrezione::Cm100, 1, 1, 0.05, "cm/100 m"},
-    {"MOA un quarto", UnitaCorrezione::Moa, 0.25, 2.9088821, 0.005, "MOA"},
     {"MOA un ottavo", UnitaCorrezione::Moa, 0.125, 2.9088821, 0.005, "MOA"},
 };
 TABELLA(Correzione, CasoUnita, kUnita);

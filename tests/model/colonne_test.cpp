@@ -13,12 +13,6 @@ using namespace rigata;
 
 namespace {
 
-const RichiestaTabella kPredefinita{225, 0, 500, 20, 5, 50};
-
-TabellaCalcolata Tabella(const Scelte& m) {
-    return std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, m));
-}
-
 // Every extra column in order, and which of them the compact grid shows.
 TEST(ColonneAggiunte, OrdineEGriglia) {
     Scelte s;
@@ -58,7 +52,7 @@ TEST_P(Anticipo, OgniRigaDalSuoTempoDiVolo) {
     m.angoloBersaglio = c.gradi;
     m.unita = UnitaCorrezione::Mrad;
     m.pendio = 20;
-    const TabellaCalcolata t = Tabella(m);
+    const TabellaCalcolata t = prova::Tabella(m);
     const ColonneAggiunte colonne(m, ",");
     int righe = 0;
     t.Righe([&](const ShotData& r) {
@@ -88,7 +82,7 @@ TEST(CartellinoAnticipo, BloccoDa25A150) {
     m.modello = TipoModello::G1;
     m.anticipi = {20, 40};
     m.angoloBersaglio = 30;
-    const TabellaCalcolata t = Tabella(m);
+    const TabellaCalcolata t = prova::Tabella(m);
     const auto k = std::get<Cartellino>(ComponiCartellino(t, m, kPassoCartellino, ","));
     ASSERT_TRUE(k.anticipi);
     EXPECT_EQ(k.anticipi->intestazioni, (std::vector<std::string>{"m", "20 km/h", "40 km/h"}));
@@ -103,7 +97,7 @@ TEST(CartellinoAnticipo, BloccoDa25A150) {
     EXPECT_NE(k.anticipi->legenda.find("a 30° dalla linea di mira: davanti all'animale, nel verso della sua corsa"),
               std::string::npos)
         << k.anticipi->legenda;
-    EXPECT_FALSE(std::get<Cartellino>(ComponiCartellino(Tabella({}), {}, kPassoCartellino, ",")).anticipi);
+    EXPECT_FALSE(std::get<Cartellino>(ComponiCartellino(prova::Tabella(), {}, kPassoCartellino, ",")).anticipi);
 }
 
 }  // namespace

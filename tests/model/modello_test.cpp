@@ -53,27 +53,6 @@ const CasoLettura kLetture[] = {
 };
 TABELLA(Lettura, CasoLettura, kLetture);
 
-// A number written whole (second line, options, model boxes), and its text
-// read back to the same value.
-struct CasoScritto {
-    const char *nome, *testo;
-    std::optional<double> valore;
-};
-class NumeroScritto : public ::testing::TestWithParam<CasoScritto> {};
-TEST_P(NumeroScritto, LettoERiscritto) {
-    const auto v = LeggiNumeroScritto(GetParam().testo);
-    EXPECT_EQ(v, GetParam().valore);
-    if (v) {
-        EXPECT_EQ(LeggiNumeroScritto(TestoNumeroScritto(*v)), v);
-    }
-}
-const CasoScritto kScritti[] = {
-    {"decimale", "1013.2", 1013.2}, {"spazi ai lati", " 50 ", 50.0}, {"segno", "-0.05", -0.05},
-    {"due punti", "1.2.3", std::nullopt}, {"lettere dopo", "4x", std::nullopt},
-    {"solo segno", "+", std::nullopt}, {"virgola", "1013,2", std::nullopt}, {"esponente", "1e3", std::nullopt},
-};
-TABELLA(NumeroScritto, CasoScritto, kScritti);
-
 struct CasoSchema {
     const char* nome;
     double valore;

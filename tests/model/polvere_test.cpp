@@ -16,8 +16,6 @@ using namespace rigata;
 
 namespace {
 
-const RichiestaTabella kPredefinita{225, 0, 500, 20, 5, 50};
-
 // Every cell of both layouts and the optimal zero line.
 std::vector<std::string> Celle(const TabellaCalcolata& t) {
     std::vector<std::string> celle{TestoDistanzaOttimale(t)};
@@ -42,11 +40,10 @@ TEST_P(Polvere, ComeLaVelocitaCorrettaScritta) {
     Scelte m;
     m.modello = c.modello;
     m.sensibilita = c.sensibilita, m.tempRiferimento = c.riferimento, m.tempCartuccia = c.cartuccia;
-    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, m));
+    const TabellaCalcolata t = prova::Tabella(m);
     Scelte senza = m;
     senza.sensibilita = 0;
-    const ShotData scritta = prova::PallaInAria(450, 15, 0.379, 0.243f, 95, c.corretta);
-    const auto attesa = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(scritta, kPredefinita, senza));
+    const TabellaCalcolata attesa = prova::Tabella(senza, prova::PallaAVelocita(c.corretta));
     EXPECT_EQ(t.VelocitaUsata(), c.corretta);
     EXPECT_EQ(Celle(t), Celle(attesa));
     EXPECT_EQ(std::get<Cartellino>(ComponiCartellino(t, m, kPassoCartellino, ".")).righe,
@@ -54,15 +51,13 @@ TEST_P(Polvere, ComeLaVelocitaCorrettaScritta) {
     // The record as the screen copies it back: the typed velocity and its drag.
     EXPECT_EQ(t.Dati().VelocitaBocca, 965);
     EXPECT_EQ(t.Dati().CoeffResistenza, prova::PallaInAria().CoeffResistenza);
-    const auto ancora = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(t.Dati(), kPredefinita, m));
-    EXPECT_EQ(Celle(ancora), Celle(t));
+    EXPECT_EQ(Celle(prova::Tabella(m, t.Dati())), Celle(t));
     EXPECT_EQ(ComponiRiepilogo(t, m, ",").polvere,
               "Velocità alla bocca a " + TestoSingolo(S(c.cartuccia.value_or(15)), ",") + " °C: " +
                   TestoSingolo(c.corretta, ",") + " m/s");
 }
 const CasoPolvere kPolveri[] = {
     {"classico cartuccia fredda", TipoModello::Classico, 1.2, 15, -10, 935},
-    {"G1 cartuccia fredda", TipoModello::G1, 1.2, 15, -10, 935},
     {"G7 cartuccia calda, sensibilita negativa", TipoModello::G7, -0.5, 15, 35, 955},
     {"classico cartuccia all aria", TipoModello::Classico, 2, 25, std::nullopt, 945},
     {"G1 mezzo grado", TipoModello::G1, 0.9, 15, 14.5, 964.55f},
@@ -82,7 +77,7 @@ TEST_P(LimitePolvere, VelocitaCorrettaEntroILimiti) {
     const CasoLimite& c = GetParam();
     Scelte m;
     m.sensibilita = c.sensibilita, m.tempCartuccia = c.cartuccia;
-    const auto t = TabellaCalcolata::Calcola(prova::PallaInAria(450, 15, 0.379, 0.243f, 95, c.v0), {50, 0, 100, 10, 0, 50}, m);
+    const auto t = TabellaCalcolata::Calcola(prova::PallaAVelocita(c.v0), {50, 0, 100, 10, 0, 50}, m);
     EXPECT_EQ(std::holds_alternative<TabellaCalcolata>(t), c.accettata);
 }
 const CasoLimite kLimiti[] = {

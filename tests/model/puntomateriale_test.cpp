@@ -1,7 +1,6 @@
-// The point-mass model against trajectories of independent solvers, the
-// closed form where both should agree, the air, the wind, the slopes, and a
-// sweep of bullets, air and requests that must never give a non-finite row
-// within the reach.
+// The point-mass model against trajectories of independent solvers, the air,
+// the wind, the slopes against a flight of its own, and a sweep of bullets,
+// air and requests that must never give a non-finite row within the reach.
 #include "puntomateriale.h"
 
 #include <algorithm>
@@ -41,8 +40,6 @@ Scelte Modello(TipoModello tipo, std::optional<double> pressione = std::nullopt,
     return m;
 }
 
-ShotData Riga(const Traiettoria& t, double distanza) { return RigaA(t, distanza); }
-
 // Level fire over a horizontal line of sight, zeroed in the same air, RH 78 %.
 struct PuntoAtteso {
     double yd, pollici, piediS, secondi;
@@ -60,7 +57,7 @@ TEST_P(Verifica, PercorsoVelocitaTempo) {
     const auto t = CreaTraiettoria(d, Modello(c.tipo, 1013.21, 78), 1000 * kYd);
     for (const auto& p : c.punti) {
         SCOPED_TRACE(p.yd);
-        const ShotData r = Riga(*t, p.yd * kYd);
+        const ShotData r = RigaA(*t, p.yd * kYd);
         const double cm = p.pollici * kPollice;
         EXPECT_NEAR(r.ScartoMira * 100, cm, std::max(0.5, std::fabs(cm) * (p.yd <= 500 ? 0.005 : 0.01)));
         EXPECT_NEAR(r.Velocita, p.piediS * kPiede, p.piediS * kPiede * 0.003);
@@ -92,7 +89,7 @@ TEST_P(Alzo, Moa) {
     const PuntoMateriale t(d, Modello(c.tipo, c.pressione, c.umidita), c.zero);
     ASSERT_TRUE(t.Azzerata());
     EXPECT_NEAR(t.AlzoCanna() / kMoa, c.moa, 0.05);
-    EXPECT_NEAR(Riga(t, c.zero).ScartoMira, 0, 1e-4);
+    EXPECT_NEAR(RigaA(t, c.zero).ScartoMira, 0, 1e-4);
 }
 const double kHg = 29.95 * 33.8639;
 const CasoAlzo kAlzi[] = {
@@ -110,11 +107,11 @@ TEST(PuntoMateriale, ArieUmidaEFreddaPiuLeggereOPiuDense) {
     const ShotData g1 = Record(65, 2600 * kPiede, 0.365, 63.5, 100 * kYd);
     const auto umida = CreaTraiettoria(g1, Modello(TipoModello::G1, 1013.21, 78), 1000 * kYd);
     const auto secca = CreaTraiettoria(g1, Modello(TipoModello::G1, 1013.21, 0), 1000 * kYd);
-    EXPECT_NEAR((Riga(*secca, 1000 * kYd).ScartoMira - Riga(*umida, 1000 * kYd).ScartoMira) * 100, -2.66 * kPollice, 1.5);
+    EXPECT_NEAR((RigaA(*secca, 1000 * kYd).ScartoMira - RigaA(*umida, 1000 * kYd).ScartoMira) * 100, -2.66 * kPollice, 1.5);
     // The temperature typed is the air's: cold air is denser, the path lower.
     auto a500 = [](float gradi) {
         const ShotData d = Record(95, 965, 0.379, 50, 225, gradi, 450);
-        return Riga(*CreaTraiettoria(d, Modello(TipoModello::G1), 500), 500).ScartoMira * 100;
+        return RigaA(*CreaTraiettoria(d, Modello(TipoModello::G1), 500), 500).ScartoMira * 100;
     };
     EXPECT_GT(a500(35) - a500(-10), 4.0);
     // Without a station pressure, the standard one at the altitude.
@@ -122,22 +119,12 @@ TEST(PuntoMateriale, ArieUmidaEFreddaPiuLeggereOPiuDense) {
     EXPECT_NEAR(AriaDi(alto, Modello(TipoModello::G1)).pressione, 845.6, 0.1);
 }
 
-TEST(PuntoMateriale, ComeLaFormaChiusaAQuindiciGradi) {
-    const ShotData d = Record(178, 900, 0.552, 50, 100);
-    const auto chiusa = CreaTraiettoria(d, Modello(TipoModello::Classico), 500);
-    const auto punto = CreaTraiettoria(d, Modello(TipoModello::G1), 500);
-    for (int x = 0; x <= 500; x += 20) {
-        SCOPED_TRACE(x);
-        EXPECT_NEAR(Riga(*punto, x).ScartoMira * 100, Riga(*chiusa, x).ScartoMira * 100, 1.5);
-    }
-}
-
 // Wind from 90 deg pushes the bullet to the side the closed form's positive
-// wind does; from behind it carries the bullet, from ahead it holds it back,
-// and neither moves it sideways at all: the drift cell reads 0.0, not -0.0.
+// wind does, from 270 as far the other way; from behind or ahead, at any turn
+// of 360, it moves it sideways not at all: the drift cell reads 0.0, not -0.0.
 TEST(PuntoMateriale, Vento) {
     const ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450, 5);
-    auto a400 = [&](double angolo) { return Riga(*CreaTraiettoria(d, Modello(TipoModello::G1, {}, 0, angolo), 400), 400); };
+    auto a400 = [&](double angolo) { return RigaA(*CreaTraiettoria(d, Modello(TipoModello::G1, {}, 0, angolo), 400), 400); };
     const ShotData traverso = a400(90), coda = a400(0), fronte = a400(180), opposto = a400(270);
     EXPECT_GT(traverso.DerivaVento, 10);
     EXPECT_LT(traverso.DerivaVento, 60);
@@ -146,9 +133,6 @@ TEST(PuntoMateriale, Vento) {
         EXPECT_EQ(CelleTabVari(a400(angolo), ".")[5], "0.0") << angolo;
         EXPECT_EQ(a400(angolo).Velocita, (angolo == 180 || angolo == -180 ? fronte : coda).Velocita) << angolo;
     }
-    EXPECT_GT(coda.Velocita, traverso.Velocita);
-    EXPECT_LT(fronte.Velocita, traverso.Velocita);
-    EXPECT_GT(coda.ScartoMira, fronte.ScartoMira);
     ShotData chiusa = d;
     chiusa.Distanza = 400;
     CalcolaRiga(chiusa);
@@ -228,7 +212,7 @@ TEST_P(PendioNelMondo, ComeIlVoloNelMondo) {
     const int colonna = std::fmod(c.gradi, 15) == 0 ? int(std::fabs(c.gradi) / 15) - 1 : -1;
     for (size_t i = 0; i < distanze.size(); ++i) {
         SCOPED_TRACE(distanze[i]);
-        const ShotData r = Riga(t, distanze[i]);
+        const ShotData r = RigaA(t, distanze[i]);
         EXPECT_NEAR(r.ScartoPendio, attesi[i], 0.1);
         const float campagna[] = {r.Scarto15, r.Scarto30, r.Scarto45, r.Scarto60};
         if (colonna >= 0) {
@@ -246,12 +230,10 @@ const CasoPendio kPendiiNelMondo[] = {
 };
 TABELLA(PendioNelMondo, CasoPendio, kPendiiNelMondo);
 
-// Up and down the same slope. In calm vacuum (a coefficient no drag can
-// touch) the paths differ only by gravity along the line, -g sin, which
-// slows the bullet uphill and speeds it downhill: each is the parabola's.
-// A wind from behind pushes across the line, down uphill and up downhill,
-// as much as a cross-wind of its speed times the sine pushes to the side.
-TEST(PuntoMateriale, SalitaEDiscesa) {
+// Up and down the same slope in calm vacuum (a coefficient no drag can
+// touch): the paths differ only by gravity along the line, -g sin, which
+// slows the bullet uphill and speeds it downhill; each is the parabola's.
+TEST(PuntoMateriale, SalitaEDiscesaNelVuoto) {
     const double g = 9.80665;
     const ShotData vuoto = Record(95, 965, 1e6, 50, 225, 15, 450);
     for (double gradi : {30.0, -30.0}) {
@@ -263,34 +245,23 @@ TEST(PuntoMateriale, SalitaEDiscesa) {
             SCOPED_TRACE(testing::Message() << gradi << " gradi a " << x << " m");
             const double tempo = (v0 * std::cos(a) - std::sqrt(std::pow(v0 * std::cos(a), 2) - 2 * g * seno * x)) / (g * seno);
             const double n = v0 * std::sin(a) * tempo - g * std::cos(gradi * kMoa * 60) * tempo * tempo / 2;
-            EXPECT_NEAR(Riga(t, x).ScartoPendio, (n - vuoto.AltezzaMira) * 100, 0.01);
+            EXPECT_NEAR(RigaA(t, x).ScartoPendio, (n - vuoto.AltezzaMira) * 100, 0.01);
         }
     }
-    auto a300 = [](double vento, double angolo, double gradi, float (ShotData::*campo)) {
-        const ShotData d = Record(95, 965, 0.379, 50, 225, 15, 450, vento);
-        Scelte m = Modello(TipoModello::G1, {}, 0, angolo);
-        m.pendio = gradi;
-        return double(Riga(*CreaTraiettoria(d, m, 300), 300).*campo);
-    };
-    const double discesa = a300(5, 0, -30, &ShotData::ScartoPendio) - a300(0, 0, -30, &ShotData::ScartoPendio);
-    const double salita = a300(5, 0, 30, &ShotData::ScartoPendio) - a300(0, 0, 30, &ShotData::ScartoPendio);
-    const double traverso = a300(5 * 0.5, 90, 0, &ShotData::DerivaVento);
-    EXPECT_GT(traverso, 5);
-    EXPECT_NEAR((discesa - salita) / 2, traverso, 0.05 * traverso);
 }
 
 // Velocity pairs: the coefficient follows the air speed, held past the ends.
 TEST(PuntoMateriale, CoppieDiVelocita) {
     const ShotData d = Record(95, 965, 0.379, 50, 225);
     Scelte m = Modello(TipoModello::G1);
-    const float semplice = Riga(*CreaTraiettoria(d, m, 500), 500).Velocita;
+    const float semplice = RigaA(*CreaTraiettoria(d, m, 500), 500).Velocita;
     m.coppie = {{1000, 0.379}, {400, 0.379}};
-    EXPECT_FLOAT_EQ(Riga(*CreaTraiettoria(d, m, 500), 500).Velocita, semplice);
+    EXPECT_FLOAT_EQ(RigaA(*CreaTraiettoria(d, m, 500), 500).Velocita, semplice);
     m.coppie = {{900, 0.379}, {700, 0.30}};  // below 900 m/s a lower coefficient
-    const float calante = Riga(*CreaTraiettoria(d, m, 500), 500).Velocita;
+    const float calante = RigaA(*CreaTraiettoria(d, m, 500), 500).Velocita;
     EXPECT_LT(calante, semplice - 20);
     m.coppie = {{700, 0.30}, {900, 0.379}, {950, 0.379}};
-    EXPECT_FLOAT_EQ(Riga(*CreaTraiettoria(d, m, 500), 500).Velocita, calante);
+    EXPECT_FLOAT_EQ(RigaA(*CreaTraiettoria(d, m, 500), 500).Velocita, calante);
 }
 
 TEST(PuntoMateriale, TabelleDiResistenza) {
@@ -315,13 +286,13 @@ TEST(PuntoMateriale, FinitoFinoAllaPortata) {
         const PuntoMateriale t(d, m, 3000);
         SCOPED_TRACE(i);
         if (!t.Azzerata()) {
-            EXPECT_TRUE(std::isnan(Riga(t, 0).ScartoMira));
+            EXPECT_TRUE(std::isnan(RigaA(t, 0).ScartoMira));
             continue;
         }
         const double portata = t.Portata();
         ASSERT_GE(portata, 0);
         auto finita = [&](double x) {
-            const ShotData r = Riga(t, x);
+            const ShotData r = RigaA(t, x);
             const float campi[] = {r.Caduta, r.Ordinata, r.Velocita, r.Energia, r.TempoVolo, r.DerivaVento,
                                    r.CorrezioneMira, r.ScartoMira, r.Scarto15, r.Scarto30, r.Scarto45, r.Scarto60};
             return std::all_of(std::begin(campi), std::end(campi), [](float v) { return std::isfinite(v); });
@@ -334,9 +305,9 @@ TEST(PuntoMateriale, FinitoFinoAllaPortata) {
         }
         EXPECT_GE(t.PortataPiana(), portata);
         if (t.PortataPiana() < 3000) {
-            EXPECT_TRUE(std::isnan(Riga(t, t.PortataPiana() + 1).ScartoMira));
+            EXPECT_TRUE(std::isnan(RigaA(t, t.PortataPiana() + 1).ScartoMira));
         }
-        EXPECT_TRUE(std::isnan(Riga(t, -1).Velocita));
+        EXPECT_TRUE(std::isnan(RigaA(t, -1).Velocita));
     }
     EXPECT_GT(oltre, 5);
 }

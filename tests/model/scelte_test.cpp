@@ -93,8 +93,7 @@ TEST_P(RigaScelta, RangeEndsTakenAndOneStepBeyondRefused) {
             EXPECT_EQ(Torna(testo(d.minimo + (d.massimo - d.minimo) / 3)).numero, d.minimo + (d.massimo - d.minimo) / 3);
             Rifiutato(testo(std::nextafter(d.minimo, -1e300)));
             Rifiutato(testo(std::nextafter(d.massimo, 1e300)));
-            Rifiutato("1x");
-            Rifiutato("1e3");
+            for (const char* t : {"1x", "1e3", "1.2.3", "+"}) Rifiutato(t);
             Rifiutato(testo(d.minimo) + ",5", "USA IL PUNTO!!");
             if (d.vuota) EXPECT_EQ(Torna("  ").numero, Valore(d.scelta, Scelte{}).numero);
             else Rifiutato(" ");
@@ -216,7 +215,6 @@ const CasoFileDati kFileDati[] = {
     {"vecchio file di una riga", "", nullptr, ""},
     {"valori predefiniti non riscritti",
      "modello=classico;umidita=0;angolo_vento=90;coppie=no;banda=6;soglie=1000,2000\r\n", nullptr, ""},
-    {"G7 e umidita 50", "modello=g7;umidita=50\r\n", nullptr, "modello=g7;umidita=50\r\n"},
     {"tutte le chiavi in altro ordine",
      "click=1/20; correzione=mrad;soglie=1500 2500;banda=4;coppie=800:0.4;angolo_vento=45;umidita=50.5;"
      "pressione=1013.2;modello=g7",
@@ -224,7 +222,6 @@ const CasoFileDati kFileDati[] = {
      "modello=g7;pressione=1013.2;umidita=50.5;angolo_vento=45;coppie=800:0.4;banda=4;soglie=1500,2500;"
      "correzione=mrad;click=0.05\r\n"},
     {"nessuna soglia", "soglie=", nullptr, "soglie=\r\n"},
-    {"umidita di un decimiliardesimo", "umidita=0.0000000001", nullptr, "umidita=0.0000000001\r\n"},
     {"solo LF e righe dopo ignorate", "umidita=50\nmodello=g7\n", nullptr, "umidita=50\r\n"},
     {"chiave sconosciuta riscritta", "colore=rosso;modello=g1",
      "la chiave \"colore\" non è conosciuta da questa versione del programma: è stata conservata e sarà "
@@ -238,7 +235,6 @@ const CasoFileDati kFileDati[] = {
      "modello=g7\r\n"},
     {"virgola decimale rifiutata", "pressione=1013,2", "il separatore decimale è il punto", ""},
     {"banda sotto 2 cm", "banda=1.9", "(per esempio 4 o 4.5)" PREDEFINITO, ""},
-    {"soglia con decimali", "soglie=1000.5", "soglie di energia: \"1000.5\" non è valido", ""},
     {"coppie di un file vecchio", "coppie=si", "non contiene le coppie", ""},
     {"seconda riga di 4096 caratteri", "modello=g7;x=" + std::string(4096 - 13, 'a') + "\r\n", "\"x\"",
      "modello=g7;x=" + std::string(4096 - 13, 'a') + "\r\n"},

@@ -16,8 +16,6 @@ using namespace rigata;
 
 namespace {
 
-const RichiestaTabella kPredefinita{225, 0, 500, 20, 5, 50};
-
 // The model and the air a table names, the one text that says which model drew the rows.
 struct CasoModello {
     const char* nome;
@@ -26,8 +24,7 @@ struct CasoModello {
 };
 class ModelloEAria : public ::testing::TestWithParam<CasoModello> {};
 TEST_P(ModelloEAria, Testo) {
-    const auto t = TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, GetParam().modello);
-    EXPECT_EQ(TestoModelloEAria(std::get<TabellaCalcolata>(t), ","), GetParam().testo);
+    EXPECT_EQ(TestoModelloEAria(prova::Tabella(GetParam().modello), ","), GetParam().testo);
 }
 Scelte PuntoMateriale(TipoModello m, std::optional<double> pressione, double umidita, double angoloVento,
                       std::vector<CoppiaVelocita> coppie = {}) {
@@ -58,7 +55,7 @@ TEST_P(PendioClassico, OgniRiga) {
     const CasoPendioClassico& c = GetParam();
     Scelte m;
     m.pendio = c.gradi;
-    const auto t = std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(prova::PallaInAria(), kPredefinita, m));
+    const TabellaCalcolata t = prova::Tabella(m);
     int righe = 0;
     t.Righe([&](const ShotData& r) {
         ++righe;

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "modello.h"
+#include "tabellacalcolata.h"
 
 namespace rigata::prova {
 
@@ -25,6 +26,15 @@ inline ShotData PallaACaso(std::mt19937& caso) {
     auto tra = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(caso); };
     const double v[] = {tra(0.17, 0.5), tra(20, 500), tra(-400, 5000), tra(-40, 50), tra(100, 1369), tra(0.1, 1.1)};
     return PallaInAria(int16_t(v[2]), float(v[3]), v[5], float(v[0]), float(v[1]), float(v[4]));
+}
+
+// The default bullet at another muzzle velocity (m/s).
+inline ShotData PallaAVelocita(float v0) { return PallaInAria(450, 15, 0.379, 0.243f, 95, v0); }
+
+// The trajectory screen's default request, and its table with these choices.
+inline const RichiestaTabella kRichiesta{225, 0, 500, 20, 5, 50};
+inline TabellaCalcolata Tabella(const Scelte& m = {}, const ShotData& palla = PallaInAria()) {
+    return std::get<TabellaCalcolata>(TabellaCalcolata::Calcola(palla, kRichiesta, m));
 }
 
 }  // namespace rigata::prova
