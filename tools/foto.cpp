@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "dialoghi.h"
+#include "documento.h"
 #include "frmAvvio.h"
 #include "frmGraficoTraiettoria.h"
 #include "frmInputDatiTraiet.h"
@@ -186,7 +187,9 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     QTest::mouseMove(disegno, QPoint(disegno->width() * 6 / 10, disegno->height() / 3));
     Salva(grafico, uscita, "grafico-punto-materiale.png");
-    // ...and its pocket card every 50 m, saved as PDF and turned into a picture.
+    // ...and its pocket card every 50 m, with the leads for game running at
+    // 20 and 40 km/h on its back, saved as PDF and turned into a picture.
+    p.Doc().ImpostaScelta(rigata::Scelta::Anticipo, QStringLiteral("20,40"));
     const QString cartellino = uscita + QStringLiteral("/cartellino.pdf");
     dialoghi.salva = cartellino;
     t->findChild<QAction*>(QStringLiteral("mnuEsportaCartellino"))->trigger();
