@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -85,6 +86,36 @@ void Finestre(QWidget* t, const QString& uscita) {
     }
 }
 
+// The menu "Tabella" open over the screen.
+void MenuTabella(QMainWindow* t, const QString& uscita) {
+    QMenu* tabella = t->findChild<QMenu*>(QStringLiteral("mnuTabella"));
+    const QRect voce = t->menuBar()->actionGeometry(tabella->menuAction());
+    tabella->popup(t->menuBar()->mapToGlobal(voce.bottomLeft()));
+    QApplication::processEvents();
+    QPixmap schermo = t->grab();
+    {
+        QPainter pittore(&schermo);
+        pittore.drawPixmap(t->mapFromGlobal(tabella->pos()), tabella->grab());
+    }
+    schermo.copy(0, 0, schermo.width(), std::min(schermo.height(), 330)).save(uscita + QStringLiteral("/menu-tabella.png"));
+    tabella->hide();
+}
+
+// The hunting day: a cartridge at -10 °C, a shot 35° downhill, boars
+// running at 20 and 40 km/h; the general table with its added columns, then
+// the sensitivity's and the truing's windows.
+void Giornata(QMainWindow* t, const QString& uscita) {
+    const std::pair<const char*, QString> giornata[] = {{"txtSensibilita", QStringLiteral("1")},
+                                                        {"txtTempCartuccia", QStringLiteral("-10")},
+                                                        {"txtPendio", QStringLiteral("-35")},
+                                                        {"txtAnticipo", QStringLiteral("20,40")}};
+    for (const auto& [nome, testo] : giornata) t->findChild<QLineEdit*>(QString::fromLatin1(nome))->setText(testo);
+    t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentIndex(0);
+    QApplication::processEvents();
+    Salva(t, uscita, "tabella-giornata.png");
+    Finestre(t, uscita);
+}
+
 // Each calculator with the results of its boxes' first values, on the .308 of 150 grains.
 void Calcolatori(Programma& p, const QString& uscita) {
     const struct {
@@ -148,18 +179,7 @@ int main(int argc, char** argv) {
     QTest::mouseDClick(vari, Qt::LeftButton, {}, QPoint(8, vari->height() / 2));
     Salva(t, uscita, "tabella-generale.png");
     t->mnuStampa_Click();
-    // The menu "Tabella" open over the screen.
-    QMenu* tabella = t->findChild<QMenu*>(QStringLiteral("mnuTabella"));
-    const QRect voce = t->menuBar()->actionGeometry(tabella->menuAction());
-    tabella->popup(t->menuBar()->mapToGlobal(voce.bottomLeft()));
-    QApplication::processEvents();
-    QPixmap schermo = t->grab();
-    {
-        QPainter pittore(&schermo);
-        pittore.drawPixmap(t->mapFromGlobal(tabella->pos()), tabella->grab());
-    }
-    schermo.copy(0, 0, schermo.width(), std::min(schermo.height(), 330)).save(uscita + QStringLiteral("/menu-tabella.png"));
-    tabella->hide();
+    MenuTabella(t, uscita);
     // The chart window, with the values under the mouse at 150 m.
     t->findChild<QAction*>(QStringLiteral("mnuGrafico"))->trigger();
     auto* grafico = t->findChild<frmGraficoTraiettoria*>();
@@ -189,7 +209,7 @@ int main(int argc, char** argv) {
     Salva(grafico, uscita, "grafico-punto-materiale.png");
     // ...and its pocket card every 50 m, with the leads for game running at
     // 20 and 40 km/h on its back, saved as PDF and turned into a picture.
-    p.Doc().ImpostaScelta(rigata::Scelta::Anticipo, QStringLiteral("20,40"));
+    t->findChild<QLineEdit*>(QStringLiteral("txtAnticipo"))->setText(QStringLiteral("20,40"));
     const QString cartellino = uscita + QStringLiteral("/cartellino.pdf");
     dialoghi.salva = cartellino;
     t->findChild<QAction*>(QStringLiteral("mnuEsportaCartellino"))->trigger();
@@ -197,17 +217,7 @@ int main(int argc, char** argv) {
                                                    QStringLiteral("-singlefile"), cartellino,
                                                    uscita + QStringLiteral("/cartellino")});
     QFile::remove(cartellino);
-    // The hunting day: a cartridge at -10 °C, a shot 35° downhill, boars
-    // running at 20 and 40 km/h; the general table with its added columns.
-    const std::pair<const char*, QString> giornata[] = {{"txtSensibilita", QStringLiteral("1")},
-                                                        {"txtTempCartuccia", QStringLiteral("-10")},
-                                                        {"txtPendio", QStringLiteral("-35")},
-                                                        {"txtAnticipo", QStringLiteral("20,40")}};
-    for (const auto& [nome, testo] : giornata) t->findChild<QLineEdit*>(QString::fromLatin1(nome))->setText(testo);
-    t->findChild<QComboBox*>(QStringLiteral("cboUnita"))->setCurrentIndex(0);
-    QApplication::processEvents();
-    Salva(t, uscita, "tabella-giornata.png");
-    Finestre(t, uscita);
+    Giornata(t, uscita);
     p.VaiAdAvvio(t);
     Calcolatori(p, uscita);
     NuovaPalla(p, uscita);
