@@ -40,6 +40,8 @@ struct CasoRapporto {
     int fine, intervallo;
     QString riga20m;
     QStringList testi, assenti;
+    QString seconda = {};  // the day's choices, as a data file's second line
+    QString trovare = {};  // a pattern the first page matches
 };
 Q_DECLARE_METATYPE(CasoRapporto)
 
@@ -333,6 +335,11 @@ private slots:
             4, 500, 20, "956\\.7\\s+2817\\.3(\\s+-2\\.2){4}\\s+-2\\.1\\s+11\\s+0",
             {"Rigata - Tabella di Campagna", "60°", "Modello di calcolo: Punto materiale G7, C.B. G7 0.379; aria",
              "Con banda ±4 cm", "vento"}, {}};
+        // Downhill field slopes named so in the chart's legend as in the headers; the day's columns.
+        QTest::newRow("G1 di campagna in discesa, pendio, anticipo, polvere") << CasoRapporto{"mnuEsportaPdf",
+            "optTabellaCampagna", M::G1, U::Nessuna, 6, 500, 20, "", {"Scarto -60°", "Velocità alla bocca a -10 °C: 940 m/s"},
+            {"Scarto 15°"}, "verso_pendii=discesa;pendio=-35;anticipo=20;sensibilita=1;temp_cartuccia=-10",
+            "piano\\s+-15°\\s+-30°\\s+-45°\\s+-60°[^\\n]*\\n(.*\\n)+\\s*Distanza.*Scarto a\\s+Anticipo"};
         QTest::newRow("500 righe in MOA") << CasoRapporto{"mnuEsportaPdf", "optTabellaVari", M::Classico, U::Moa, 6, 499, 1, "",
             {"(click)"}, {}};
     }
@@ -340,6 +347,9 @@ private slots:
         QFETCH(CasoRapporto, c);
         Ambiente a;
         Scegli(a, c.modello, c.unita, c.banda);
+        for (const QString& scelta : c.seconda.split(';', Qt::SkipEmptyParts))
+            QVERIFY(!a.programma->Doc().ImpostaScelta(rigata::SceltaPerChiave(scelta.section('=', 0, 0).toStdString())->scelta,
+                                                      scelta.section('=', 1)));
         frmInputDatiTraiet* t = Apri(a, c.opzione, {"225", "0", QString::number(c.fine), QString::number(c.intervallo), "5", "50"});
         Scrivi(t, "txtCalibro", ".243 Win");
         a.dialoghi.pdf = a.File("rapporto.pdf");
@@ -350,6 +360,7 @@ private slots:
         for (const QString& testo : c.testi) QVERIFY2(pagine[0].contains(testo), qPrintable(testo));
         for (const QString& testo : c.assenti) QVERIFY2(!pagine[0].contains(testo), qPrintable(testo));
         QVERIFY(c.riga20m.isEmpty() || pagine[0].contains(QRegularExpression("\\b20\\s+" + c.riga20m + "\\s")));
+        QVERIFY2(c.trovare.isEmpty() || pagine[0].contains(QRegularExpression(c.trovare)), qPrintable(pagine[0]));
         static const QRegularExpression intestazione(
             "Distanza\\s+Caduta\\s+Ordinata\\s+Velocità\\s+Energia\\s+Dev.Vento\\s+Tempo volo\\s+Scarto mira");
         QList<int> tutte, attese;
