@@ -161,10 +161,10 @@ void PannelloModello::CreaGiornata(QWidget* padre) {
     Casella(griglia, {Scelta::TempRiferimento, "txtTempRiferimento", 4, "lblTempRiferimento", "Velocità &a °C",
                       "temperatura della cartuccia a cui vale la velocità alla bocca scritta"},
             2, 0);
-    Casella(griglia, {Scelta::TempCartuccia, "txtTempCartuccia", 4, "lblTempCartuccia", "Cart&uccia °C",
+    Casella(griglia, {Scelta::TempCartuccia, "txtTempCartuccia", 4, "lblTempCartuccia", "Ca&rtuccia °C",
                       "temperatura della cartuccia al tiro; vuota: quella dell'aria"},
             2, 2);
-    Casella(griglia, {Scelta::Anticipo, "txtAnticipo", 8, "lblAnticipo", "Co&rsa km/h",
+    Casella(griglia, {Scelta::Anticipo, "txtAnticipo", 8, "lblAnticipo", "Corsa &km/h",
                       "fino a 3 velocità dell'animale in km/h, separate da virgole o spazi: aggiunge le colonne "
                       "dell'anticipo"},
             3, 0);
