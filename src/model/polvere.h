@@ -48,7 +48,7 @@ struct RisultatoSensibilita {
 // The calculator's button: refuses a decimal comma (ControllaVirgole), reads
 // the four texts as the calculators do (LeggiNumero), refuses a temperature
 // outside the cartridge's range, a velocity outside the entry's limits, two
-// equal temperatures and a sensitivity, as written, outside its range.
+// equal temperatures and a sensitivity, rounded for its box, outside its range.
 RisultatoSensibilita CalcolaSensibilitaDaTesti(std::string_view t1, std::string_view v1, std::string_view t2,
                                                std::string_view v2);
 

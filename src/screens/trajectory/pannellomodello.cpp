@@ -54,6 +54,14 @@ PannelloModello::PannelloModello(Documento& documento, QWidget* padre, QGridLayo
 }
 
 namespace {
+// A titled frame of padre (in cornice) with its compact grid.
+QGridLayout* Cornice(QWidget* padre, const char* nome, const char* titolo, QGroupBox*& cornice) {
+    cornice = Crea<QGroupBox>(padre, nome, QString::fromUtf8(titolo));
+    auto* griglia = new QGridLayout(cornice);
+    griglia->setVerticalSpacing(1);
+    griglia->setContentsMargins(6, 2, 6, 2);
+    return griglia;
+}
 void Etichetta(QGridLayout* griglia, QWidget* padre, const char* nome, const QString& testo, QWidget* compagno,
                int riga, int colonna) {
     auto* etichetta = Crea<QLabel>(padre, nome, testo);
@@ -103,10 +111,7 @@ void PannelloModello::CreaModello(QWidget* padre, QGridLayout* griglia, int riga
 
 // The hunter's band, energy thresholds, scope unit and click.
 void PannelloModello::CreaCartellino(QWidget* padre) {
-    fraCartellino_ = Crea<QGroupBox>(padre, "fraCartellino", QStringLiteral("Cartellino"));
-    auto* griglia = new QGridLayout(fraCartellino_);
-    griglia->setVerticalSpacing(1);
-    griglia->setContentsMargins(6, 2, 6, 2);
+    QGridLayout* griglia = Cornice(padre, "fraCartellino", "Cartellino", fraCartellino_);
     padre = fraCartellino_;
     cboBanda_ = Crea<QComboBox>(padre, "cboBanda");
     cboBanda_->setEditable(true);
@@ -137,10 +142,7 @@ void PannelloModello::CreaCartellino(QWidget* padre) {
 // calculator of the sensitivity; the speeds and angle of running game; the
 // truing of the muzzle velocity.
 void PannelloModello::CreaGiornata(QWidget* padre) {
-    fraGiornata_ = Crea<QGroupBox>(padre, "fraGiornata", QStringLiteral("Giornata di caccia"));
-    auto* griglia = new QGridLayout(fraGiornata_);
-    griglia->setVerticalSpacing(1);
-    griglia->setContentsMargins(6, 2, 6, 2);
+    QGridLayout* griglia = Cornice(padre, "fraGiornata", "Giornata di caccia", fraGiornata_);
     padre = fraGiornata_;
     Casella(griglia, {Scelta::Pendio, "txtPendio", 4, "lblPendio", "P&endio °",
                       "pendio del tiro in gradi, da -60 (in discesa) a 60 (in salita): aggiunge la colonna dello "

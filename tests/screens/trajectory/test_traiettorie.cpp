@@ -800,7 +800,8 @@ private slots:
         Ambiente a, b;
         ScegliSierra(a);
         frmInputDatiTraiet* t = Apri(a);
-        // What the box needs to be enabled: the point mass G1, a scope unit.
+        // What the box needs to be enabled: the point mass G1, a scope unit,
+        // a powder sensitivity, a target speed.
         if (casella != "cboModello") Trova<QComboBox>(t, "cboModello")->setCurrentIndex(1);
         if (casella == "cboClick") Trova<QComboBox>(t, "cboUnita")->setCurrentText("mrad");
         if (casella.startsWith("txtTemp")) Scrivi(t, "txtSensibilita", "1");
