@@ -141,7 +141,8 @@ FinestraCalibra::FinestraCalibra(QWidget* padre, Dialoghi& dialoghi, const QStri
     connect(cmdUsa_, &QPushButton::clicked, this, [this] {
         usata_ = true;
         emit usa(calcolata_);
-        lblRisultato_->setText(lblRisultato_->text() + QStringLiteral("\nIn uso: Annulla torna alla velocità di prima."));
+        lblRisultato_->setText(lblRisultato_->text() +
+                               QStringLiteral("\nIn uso: Annulla torna alla velocità di prima."));
         cmdUsa_->setEnabled(false);
     });
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);

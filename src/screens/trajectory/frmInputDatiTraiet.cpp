@@ -337,8 +337,8 @@ void frmInputDatiTraiet::ApriSensibilita() {
 void frmInputDatiTraiet::ApriCalibra() {
     const QString prima = prog_.Doc().Testo(Campo::VelocitaBocca);
     const float primaVelocita = prog_.Dati().VelocitaBocca;
-    auto* finestra = new FinestraCalibra(this, prog_.Dlg(), prog_.Separatore(),
-                                         [this](const QString& distanza, const QString& scarto) { return Calibra(distanza, scarto); });
+    const auto calcolo = [this](const QString& distanza, const QString& scarto) { return Calibra(distanza, scarto); };
+    auto* finestra = new FinestraCalibra(this, prog_.Dlg(), prog_.Separatore(), calcolo);
     connect(finestra, &FinestraCalibra::usa, this,
             [this](const QString& velocita) { UsaVelocita(velocita, S(LeggiNumero(Std(velocita)))); });
     connect(finestra, &FinestraCalibra::annulla, this,
